@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the dependencies, builds everything and runs every test:
+# the whole suite, the serial and transfer tests again under
+# ThreadSanitizer, and a short fuzzing run of the data file reader.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+jobs=$(nproc)
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$jobs"
+
+# Serial component and radio transfers under ThreadSanitizer.
+cmake -S . -B build-tsan -G Ninja -DVXL_SANITIZE=thread -DVXL_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+cmake --build build-tsan -j "$jobs"
+(cd build-tsan && ctest --output-on-failure -j "$jobs" -L 'comm|transfer')
+
+# A bounded fuzzing run of the data file reader (ASan + UBSan).
+scripts/fuzz.sh 60
+
+# The whole suite last, so its summary closes the output.
+(cd build && ctest --output-on-failure -j "$jobs")

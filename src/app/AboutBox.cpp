@@ -1,0 +1,3 @@
+#include "AboutBox.h"
+
+TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent) {}

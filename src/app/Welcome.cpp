@@ -1,0 +1,3 @@
+#include "Welcome.h"
+
+TWelcome::TWelcome(QWidget *parent) : QDialog(parent) {}

@@ -1,0 +1,15 @@
+// The ".381" data file: comment and records, tab-separated, CR LF lines.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class TChannelDocument;
+
+constexpr int kCommentCapacity = 50;
+
+// Serializes the document and comment (Latin-1 bytes).
+QByteArray WriteDataFile(const TChannelDocument &doc, const QString &comment);
+// Loads file content into the document (the caller has reset it). The
+// comment line is returned through *comment (cut to 50 characters).
+void ReadDataFile(const QByteArray &content, TChannelDocument &doc, QString *comment);

@@ -1,0 +1,37 @@
+// Frequency, offset and name entry rules shared by the editors, the lists,
+// the clipboard commands and the listing.
+#pragma once
+
+#include <QString>
+
+class TChannelDocument;
+
+// Field text (MHz, at most one '.') -> 9-digit Hz text. False on two or more '.'.
+bool NormalizeFrequencyText(QString &text);
+// Band 0..4 of a text whose first three characters are the MHz hundreds,
+// tens and units. Follows the document's radio type.
+int BandOfFrequency(const TChannelDocument &doc, const QString &text);
+// Clamps a normalized frequency to the band's limits and rounds it down to
+// the step of list position stepPos (which may be forced on the 800 MHz
+// band). The text becomes the value in Hz without leading zeros. Returns
+// true when the frequency was moved.
+bool ClampAndRoundFrequency(const TChannelDocument &doc, QString &freq, int band, int &stepPos);
+// 11-digit record frequency -> display text ("00145000000" -> "145.000").
+QString FormatFrequency(const QString &record);
+// Offset field text -> 8-digit Hz text. False on two or more '.'.
+bool NormalizeOffsetText(QString &text);
+// 9-digit record offset -> display text ("000600000" -> "0.60").
+QString FormatOffset(const QString &record);
+bool IsValidMemoryName(const QString &name);
+
+// Step list position <-> record step code.
+int StepListPosOfCode(const QString &code); // "8" -> 7; empty/bad -> -1
+QString StepCodeOfListPos(int pos);         // 7 -> "8"
+// Tone list position <-> two-digit record tone code.
+int ToneListPosOfCode(const QString &code); // empty -> 7 (88.5Hz)
+QString ToneCodeOfListPos(int pos);         // 0 -> "01", 1 -> "03"
+
+// Defaults the editors show for empty fields, by band index 0..4.
+QString BandDefaultFrequency(const TChannelDocument &doc, int band);
+int BandDefaultStep(const TChannelDocument &doc, int band);
+QString BandDefaultOffset(int band); // "0.60" or "5.00"

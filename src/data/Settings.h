@@ -1,0 +1,23 @@
+// Per-user settings store (QSettings "HALVORD" / "VXL-R381").
+#pragma once
+
+#include <QString>
+
+class TChannelDocument;
+
+struct TLoadedSettings {
+    QString path;     // folder for the file dialogs
+    QString commPort; // "COM1" / "COM2" (as stored)
+};
+
+// Reads (and creates) the stored values; puts radio type and band limits
+// into the document.
+TLoadedSettings LoadSettings(TChannelDocument &doc);
+// Stores the folder of filePath (with a trailing separator) as "Path" and returns it.
+QString RememberFolder(const QString &filePath);
+void SaveCommPort(const QString &port);
+// Stores "Type" and "Limit0".."Limit4" from the document.
+void SaveRadioSettings(const TChannelDocument &doc);
+// Stored device override "Com1Device".."Com4Device" (empty when none).
+QString StoredCommDevice(int portNumber);
+QString StoredCommPort();

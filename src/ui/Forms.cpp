@@ -1,0 +1,7 @@
+#include "Forms.h"
+
+TForms &Forms()
+{
+    static TForms forms;
+    return forms;
+}

@@ -1,0 +1,3 @@
+#include "CALL.h"
+
+TCALL::TCALL(QWidget *parent) : QDialog(parent) {}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QDialog>
+
+class TCALL : public QDialog {
+    Q_OBJECT
+public:
+    explicit TCALL(QWidget *parent = nullptr);
+};

@@ -1,0 +1,3 @@
+#include "DTMF.h"
+
+TDTMF::TDTMF(QWidget *parent) : QDialog(parent) {}

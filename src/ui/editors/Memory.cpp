@@ -1,0 +1,3 @@
+#include "Memory.h"
+
+TMemory::TMemory(QWidget *parent) : QDialog(parent) {}

@@ -1,0 +1,3 @@
+#include "VFO.h"
+
+TVFO::TVFO(QWidget *parent) : QDialog(parent) {}

@@ -1,0 +1,132 @@
+// TMainForm: the four channel lists, comment line, status bar, menus and
+// tool bar; owner of the one document.
+#pragma once
+
+#include "data/ChannelDocument.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QStatusBar;
+class QTableWidget;
+class QToolButton;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // The document and its state.
+    TChannelDocument &Document() { return document_; }
+    const TChannelDocument &Document() const { return document_; }
+    int Modified() const { return modified_; }
+    void SetModified(int value) { modified_ = value; }
+    int ActiveGrid() const { return activeGrid_; }
+    QString FileName() const { return fileName_; }
+    QString Comment() const;       // text of Edit2
+    void SetComment(const QString &text);
+    QString CommPort() const { return commPort_; } // "COM1" / "COM2"
+    int CommPortNumber() const { return commPort_ == QLatin1String("COM2") ? 2 : 1; }
+    QString Caption() const { return windowTitle(); }
+
+    // Lists: StringGrid1..StringGrid4 by number 1..4.
+    QTableWidget *Grid(int number) const;
+    int SelectedRow(int grid) const;          // current row (1-based data rows)
+    void SelectRow(int grid, int row);
+    // Band index of a VFO list row (from its label), -1 when none.
+    int VfoBandOfRow(int row) const;
+
+    void RefreshGrids();
+    void RebuildVfoRows();
+    void UpdateStatusBar();
+    void UpdateEditCommands();
+
+    // Data file named on the command line, opened at the first showing.
+    void SetCommandLine(const QStringList &arguments) { commandLine_ = arguments; }
+
+    // Document commands. SaveAs returns whether a file was written.
+    void NewDocument();
+    bool OpenFile(const QString &path); // "File Open error." on failure
+    bool SaveDocument();
+    bool SaveDocumentAs();
+    // Unsaved-changes question; false when the user cancelled.
+    bool AskSaveChanges();
+
+public slots:
+    void New1Click();
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void Print1Click();
+    void Exit1Click();
+    void Read1Click();
+    void Write1Click();
+    void Com11Click();
+    void Com21Click();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void Delete1Click();
+    void Help2Click();
+    void About1Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void SetActiveGrid(int grid);
+    void UpdateTitle();
+    void OpenEditor(int grid);
+    bool WriteFileAtomically(const QString &path);
+    // Edit command helpers (clipboard).
+    void PutOnClipboard(const QString &recordText);
+    QString SlotTextOfRow(int grid, int row) const;
+
+    TChannelDocument document_;
+    int modified_ = 0;
+    int activeGrid_ = 1;
+    QString productName_ = QStringLiteral("VXL-R381");
+    QString fileName_ = QStringLiteral("Untitled");
+    bool radioTitle_ = false;
+    QString commPort_ = QStringLiteral("COM1");
+    QString folder_;
+    QStringList commandLine_;
+    bool firstShow_ = true;
+
+public:
+    // Controls, by their control names (also their objectNames).
+    QTableWidget *StringGrid1 = nullptr;
+    QTableWidget *StringGrid2 = nullptr;
+    QTableWidget *StringGrid3 = nullptr;
+    QTableWidget *StringGrid4 = nullptr;
+    QGroupBox *GroupBox1 = nullptr; // "Memory Channel"
+    QGroupBox *GroupBox2 = nullptr; // "VFO"
+    QGroupBox *GroupBox3 = nullptr; // "CALL Channel"
+    QGroupBox *GroupBox4 = nullptr; // "DTMF Memory"
+    QLineEdit *Edit2 = nullptr;     // comment
+    QStatusBar *StatusBar1 = nullptr;
+    QLabel *StatusPanel[4] = {nullptr, nullptr, nullptr, nullptr};
+
+    QAction *New1 = nullptr, *Open1 = nullptr, *Save1 = nullptr, *SaveAs1 = nullptr,
+            *Print1 = nullptr, *Exit1 = nullptr;
+    QAction *Read1 = nullptr, *Write1 = nullptr, *Com11 = nullptr, *Com21 = nullptr;
+    QAction *Cut1 = nullptr, *Copy1 = nullptr, *Paste1 = nullptr, *Delete1 = nullptr;
+    QAction *Help2 = nullptr, *About1 = nullptr;
+    // Context menus: PopupMenu1 (memory and DTMF lists), PopupMenu2 (VFO and CALL lists).
+    QMenu *PopupMenu1 = nullptr, *PopupMenu2 = nullptr;
+    QAction *Cut2 = nullptr, *Copy2 = nullptr, *Paste2 = nullptr, *Delete2 = nullptr;
+    QAction *Copy3 = nullptr, *Paste3 = nullptr;
+    // Tool buttons: New, Open, Save, Print (SpeedButton9), Read, Write,
+    // Cut (SpeedButton2), Copy (SpeedButton1), Paste (SpeedButton3).
+    QToolButton *SpeedButton1 = nullptr, *SpeedButton2 = nullptr, *SpeedButton3 = nullptr,
+                *SpeedButton4 = nullptr, *SpeedButton5 = nullptr, *SpeedButton6 = nullptr,
+                *SpeedButton7 = nullptr, *SpeedButton8 = nullptr, *SpeedButton9 = nullptr;
+};

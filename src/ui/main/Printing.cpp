@@ -1,0 +1,4 @@
+// Placeholder body: printing is being built.
+#include "MainForm.h"
+
+void TMainForm::Print1Click() {}

@@ -1,0 +1,118 @@
+#include "Dialogs.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QWidget>
+
+namespace Dialogs {
+
+namespace {
+MessageResponder g_message;
+FileResponder g_file;
+PrintResponder g_print;
+PrinterPresence g_printers;
+
+QMessageBox::Icon toQt(Icon icon)
+{
+    switch (icon) {
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Warning: return QMessageBox::Warning;
+    case Icon::Critical: return QMessageBox::Critical;
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+} // namespace
+
+Answer Message(QWidget *parent, const QString &text, const QString &caption, Icon icon, Buttons buttons)
+{
+    if (g_message)
+        return g_message(MessageRequest{text, caption, icon, buttons});
+
+    QMessageBox box(toQt(icon), caption, text, QMessageBox::NoButton, parent);
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    }
+    const int result = box.exec();
+    switch (result) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Ok: return Answer::Ok;
+    default: break;
+    }
+    // Closing the box with Escape or its close box.
+    return buttons == Buttons::YesNo ? Answer::No : buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+Answer Message(QWidget *parent, const QString &text, Icon icon, Buttons buttons)
+{
+    return Message(parent, text, QStringLiteral("VXL-R381"), icon, buttons);
+}
+
+QString FileDialog(QWidget *parent, const FileRequest &request)
+{
+    if (g_file)
+        return g_file(request);
+
+    QFileDialog dialog(parent, request.caption, request.folder, request.filter);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // The open dialog accepts a typed name of a missing file: the open then fails.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (request.save)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+bool PrintDialog(QWidget *parent, QPrinter *printer)
+{
+    if (g_print)
+        return g_print(printer);
+    QPrintDialog dialog(printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool HasPrinter()
+{
+    if (g_printers)
+        return g_printers();
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+void ShowException(QWidget *parent, const QString &message)
+{
+    Message(parent, message, Icon::Critical, Buttons::Ok);
+}
+
+void SetMessageResponder(MessageResponder responder) { g_message = std::move(responder); }
+void SetFileResponder(FileResponder responder) { g_file = std::move(responder); }
+void SetPrintResponder(PrintResponder responder) { g_print = std::move(responder); }
+void SetPrinterPresence(PrinterPresence presence) { g_printers = std::move(presence); }
+void ResetResponders()
+{
+    g_message = nullptr;
+    g_file = nullptr;
+    g_print = nullptr;
+    g_printers = nullptr;
+}
+
+} // namespace Dialogs

@@ -1,0 +1,63 @@
+// One seam for every message box, file dialog and print dialog, so that
+// tests can answer them and check what was asked.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+
+class QWidget;
+class QPrinter;
+
+namespace Dialogs {
+
+enum class Icon { None, Information, Warning, Critical, Question };
+enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Answer { Ok, Yes, No, Cancel };
+
+struct MessageRequest {
+    QString text;
+    QString caption;
+    Icon icon;
+    Buttons buttons;
+};
+
+struct FileRequest {
+    bool save = false;      // save dialog (else open dialog)
+    QString caption;
+    QString folder;         // initial folder
+    QString fileName;       // preset name
+    QString filter;         // Qt filter text
+    QString defaultSuffix;  // appended to a name typed without extension
+};
+
+// Shows a modal message box (or asks the installed responder).
+Answer Message(QWidget *parent, const QString &text, const QString &caption, Icon icon, Buttons buttons);
+// Convenience with the program caption "VXL-R381".
+Answer Message(QWidget *parent, const QString &text, Icon icon, Buttons buttons = Buttons::Ok);
+
+// Returns the chosen path, or an empty string when cancelled.
+QString FileDialog(QWidget *parent, const FileRequest &request);
+
+// Shows the print dialog for the printer; true when the user confirmed.
+bool PrintDialog(QWidget *parent, QPrinter *printer);
+// Whether the system lists any printer at all.
+bool HasPrinter();
+
+// Reports an exception's message the way the application's standard
+// exception box does (caption "VXL-R381", stop icon).
+void ShowException(QWidget *parent, const QString &message);
+
+// Test responders. Each returns the answer to give; when none is installed
+// the real dialog is shown.
+using MessageResponder = std::function<Answer(const MessageRequest &)>;
+using FileResponder = std::function<QString(const FileRequest &)>;
+using PrintResponder = std::function<bool(QPrinter *)>;
+using PrinterPresence = std::function<bool()>;
+void SetMessageResponder(MessageResponder responder);
+void SetFileResponder(FileResponder responder);
+void SetPrintResponder(PrintResponder responder);
+void SetPrinterPresence(PrinterPresence presence);
+void ResetResponders();
+
+} // namespace Dialogs
