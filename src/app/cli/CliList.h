@@ -1,0 +1,7 @@
+// "vxl-r381-cli list IN.381": the listing body as text on standard output.
+#pragma once
+
+#include <QStringList>
+
+// args: the arguments after "list". Returns the exit code.
+int CliList(const QStringList &args);
