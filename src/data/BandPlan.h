@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class TChannelDocument;
 
@@ -20,13 +21,15 @@ QString DefaultBandLimit(int band);
 // Tone table: 39 texts, code c (1..39) is ToneText(c): "67.0Hz".."250.3Hz".
 // Any other code gives an empty text.
 QString ToneText(int code);
-QString ToneTextOfCode(const QString &codeField); // "09" -> "88.5Hz"; bad -> ""
+// Tone text of a record tone code field: "09" -> "88.5Hz"; an empty field
+// counts as code 9; any other text that is not a code 1..39 gives "".
+QString ToneTextOfCode(const QString &codeField);
 // Editors' tone list: 38 texts (the table without "69.4Hz").
 QStringList EditorToneTexts();
 
 // Step table by code 0..9: "5kHz".."100kHz"; any other code gives "".
 QString StepText(int code);
-QString StepTextOfCode(const QString &codeField);
+QString StepTextOfCode(const QString &codeField); // "8" -> "50kHz"; bad -> ""
 // Editors' step list: 8 texts by list position, and step size in Hz.
 QStringList EditorStepTexts();
 int StepSizeHz(int listPosition); // 0 for a bad position
