@@ -1,0 +1,220 @@
+// The ".381" data file: reading and writing.
+//
+// Reading accepts any bytes: a line that cannot be a record of its section
+// is skipped and touches no slot.
+#include "DataFile.h"
+
+#include "ChannelDocument.h"
+
+namespace {
+
+const char kCrLf[] = "\r\n";
+
+// Section a record line belongs to.
+enum class Section { None, Memory, Call, Vfo, Dtmf };
+
+// Longest line a section accepts: the capacity of its slots.
+int LineCapacity(Section section)
+{
+    return section == Section::Dtmf ? kDtmfCapacity : kRecordCapacity;
+}
+
+// One line of file text: CR and LF would break the line structure, so a
+// text carrying them is written with spaces in their place.
+QByteArray LineBytes(QString text)
+{
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text.toLatin1();
+}
+
+void AppendRecordLine(QByteArray &out, const QString &record)
+{
+    QString line = record;
+    line.replace(QLatin1Char(','), QLatin1Char('\t'));
+    out += LineBytes(line);
+    out += kCrLf;
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Decimal value of the leading digits of a field; -1 when it does not start
+// with a digit. Values that overflow any slot number are held at 10000.
+int LeadingNumber(const QByteArray &field)
+{
+    if (field.isEmpty() || !IsDigit(field.at(0)))
+        return -1;
+    int value = 0;
+    for (char c : field) {
+        if (!IsDigit(c))
+            break;
+        value = value * 10 + (c - '0');
+        if (value > 9999)
+            return 10000;
+    }
+    return value;
+}
+
+int MemorySlotOfField(const QByteArray &field)
+{
+    if (!field.isEmpty() && IsDigit(field.at(0)))
+        return LeadingNumber(field);
+    static const char *const labels[] = {"L1", "U1", "L2", "U2", "L3", "U3", "L4",
+                                         "U4", "L5", "U5", "L6", "U6", "PR"};
+    for (int i = 0; i < 13; ++i) {
+        if (field == labels[i])
+            return 181 + i;
+    }
+    // A label of neither form lands on the first labelled slot.
+    return 181;
+}
+
+int VfoBandOfCode(char code)
+{
+    switch (code) {
+    case '1':
+        return 0;
+    case '2':
+        return 1;
+    case '5':
+        return 2;
+    case '6':
+        return 3;
+    default:
+        return 4;
+    }
+}
+
+void StoreRecordLine(TChannelDocument &doc, Section section, QByteArray line)
+{
+    line.replace('\t', ',');
+    const qsizetype comma = line.indexOf(',');
+    const QByteArray first = comma < 0 ? line : line.left(comma);
+    const QString record = QString::fromLatin1(line);
+
+    switch (section) {
+    case Section::Memory: {
+        const int slot = MemorySlotOfField(first);
+        if (slot >= 1 && slot <= kMemorySlots)
+            doc.SetMemoryRecord(slot, record);
+        break;
+    }
+    case Section::Call:
+        doc.SetCallRecord(line.at(0) == '0' ? 0 : 1, record);
+        break;
+    case Section::Vfo:
+        doc.SetVfoRecord(VfoBandOfCode(line.at(0)), record);
+        break;
+    case Section::Dtmf: {
+        const int slot = LeadingNumber(first);
+        if (slot >= 0 && slot < kDtmfSlots)
+            doc.SetDtmfRecord(slot, record);
+        break;
+    }
+    case Section::None:
+        break;
+    }
+}
+
+bool SectionOfLine(const QByteArray &line, Section &section)
+{
+    if (line == "MEMORY")
+        section = Section::Memory;
+    else if (line == "CALL")
+        section = Section::Call;
+    else if (line == "VFO")
+        section = Section::Vfo;
+    else if (line == "DTMF")
+        section = Section::Dtmf;
+    else
+        return false;
+    return true;
+}
+
+} // namespace
+
+QByteArray WriteDataFile(const TChannelDocument &doc, const QString &comment)
+{
+    QByteArray out;
+    out.reserve(24 * 1024);
+    out += "COMMENT";
+    out += kCrLf;
+    out += LineBytes(comment);
+    out += kCrLf;
+
+    out += "MEMORY";
+    out += kCrLf;
+    for (int slot = 1; slot <= kMemorySlots; ++slot) {
+        const QString record = doc.Record(rkMemory, slot);
+        if (record.size() > 4)
+            AppendRecordLine(out, record);
+    }
+    out += "CALL";
+    out += kCrLf;
+    for (int i = 0; i < kCallSlots; ++i) {
+        const QString record = doc.Record(rkCall, i);
+        if (record.size() > 4)
+            AppendRecordLine(out, record);
+    }
+    out += "VFO";
+    out += kCrLf;
+    for (int band = 0; band < kVfoSlots; ++band) {
+        const QString record = doc.Record(rkVfo, band);
+        if (record.size() > 4)
+            AppendRecordLine(out, record);
+    }
+    out += "DTMF";
+    out += kCrLf;
+    for (int i = 0; i < kDtmfSlots; ++i) {
+        const QString record = doc.Record(rkDtmf, i);
+        if (record.size() > 1)
+            AppendRecordLine(out, record);
+    }
+    return out;
+}
+
+void ReadDataFile(const QByteArray &content, TChannelDocument &doc, QString *comment)
+{
+    if (comment)
+        comment->clear();
+
+    Section section = Section::None;
+    int lineNumber = 0;
+    qsizetype pos = 0;
+    const qsizetype size = content.size();
+    while (pos < size) {
+        qsizetype end = content.indexOf('\n', pos);
+        const qsizetype next = end < 0 ? size : end + 1;
+        if (end < 0)
+            end = size;
+        // A CR before the line end (or before the end of the file) is part of
+        // the line end.
+        qsizetype lineEnd = end;
+        if (lineEnd > pos && content.at(lineEnd - 1) == '\r')
+            --lineEnd;
+        const QByteArray line = content.mid(pos, lineEnd - pos);
+        pos = next;
+        ++lineNumber;
+
+        if (lineNumber == 1)
+            continue; // header line, whatever it holds
+        if (line.contains('\0'))
+            continue;
+        if (lineNumber == 2) {
+            if (comment)
+                *comment = QString::fromLatin1(line.left(kCommentCapacity));
+            continue;
+        }
+
+        if (SectionOfLine(line, section))
+            continue;
+        if (line.isEmpty() || section == Section::None)
+            continue;
+        if (line.size() > LineCapacity(section))
+            continue;
+        StoreRecordLine(doc, section, line);
+    }
+}
