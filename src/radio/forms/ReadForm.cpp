@@ -1,4 +1,14 @@
+// TReadForm: the modal window that reads the whole radio into the document.
 #include "ReadForm.h"
 
-TReadForm::TReadForm(QWidget *parent) : QDialog(parent), HComm1(new THComm) {}
-TReadForm::~TReadForm() { delete HComm1; }
+#include "radio/ReadTransfer.h"
+
+TReadForm::TReadForm(QWidget *parent) : TTransferForm(parent)
+{
+    setObjectName(QStringLiteral("ReadForm"));
+    read_ = new TReadTransfer(*this);
+    Setup(read_, QStringLiteral("Read"), QStringLiteral("Reading data from the Radio."));
+    HComm1 = &read_->HComm1;
+}
+
+TReadForm::~TReadForm() = default;

@@ -1,13 +1,19 @@
+// TReadForm: the modal window that reads the whole radio into the
+// document. HComm1 is also used by the main window to probe ports.
 #pragma once
 
-#include "comm/HComm.h"
+#include "TransferForm.h"
 
-#include <QDialog>
+class TReadTransfer;
 
-class TReadForm : public QDialog {
+class TReadForm : public TTransferForm {
     Q_OBJECT
 public:
     explicit TReadForm(QWidget *parent = nullptr);
     ~TReadForm() override;
-    THComm *HComm1 = nullptr;
+
+    TReadTransfer *ReadTransfer() const { return read_; }
+
+private:
+    TReadTransfer *read_ = nullptr;
 };

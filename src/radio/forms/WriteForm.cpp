@@ -1,4 +1,14 @@
+// TWriteForm: the modal window that writes the whole document into the radio.
 #include "WriteForm.h"
 
-TWriteForm::TWriteForm(QWidget *parent) : QDialog(parent), HComm1(new THComm) {}
-TWriteForm::~TWriteForm() { delete HComm1; }
+#include "radio/WriteTransfer.h"
+
+TWriteForm::TWriteForm(QWidget *parent) : TTransferForm(parent)
+{
+    setObjectName(QStringLiteral("WriteForm"));
+    write_ = new TWriteTransfer(*this);
+    Setup(write_, QStringLiteral("Write"), QStringLiteral("Writing data to the Radio."));
+    HComm1 = &write_->HComm1;
+}
+
+TWriteForm::~TWriteForm() = default;

@@ -1,13 +1,19 @@
+// TWriteForm: the modal window that writes the whole document into the
+// radio. HComm1 is also used by the main window to probe the port.
 #pragma once
 
-#include "comm/HComm.h"
+#include "TransferForm.h"
 
-#include <QDialog>
+class TWriteTransfer;
 
-class TWriteForm : public QDialog {
+class TWriteForm : public TTransferForm {
     Q_OBJECT
 public:
     explicit TWriteForm(QWidget *parent = nullptr);
     ~TWriteForm() override;
-    THComm *HComm1 = nullptr;
+
+    TWriteTransfer *WriteTransfer() const { return write_; }
+
+private:
+    TWriteTransfer *write_ = nullptr;
 };

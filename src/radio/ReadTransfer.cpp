@@ -1,0 +1,191 @@
+// Reads the whole memory of the radio into the document.
+#include "ReadTransfer.h"
+
+#include "data/ChannelDocument.h"
+#include "data/Settings.h"
+
+using namespace Protocol;
+
+TReadTransfer::TReadTransfer(TTransferHost &host, QObject *parent)
+    : TTransferEngine(host, parent)
+{
+}
+
+void TReadTransfer::SendStep(TTransferStep step)
+{
+    step_ = step;
+    SendLine(ReadCommand(step, slot_, sub_));
+}
+
+void TReadTransfer::Begin()
+{
+    main_.clear();
+    split_.clear();
+    SendStep(tsWake);
+    // Whatever the radio says to the empty line is not wanted.
+    PurgeInput();
+    SendStep(tsAI);
+}
+
+void TReadTransfer::NextMemorySlot()
+{
+    SetProgress(slot_);
+    ++slot_;
+    SendStep(slot_ <= kLastNumberedSlot ? tsMemory : tsMemoryLU);
+}
+
+void TReadTransfer::HandleReply(const QByteArray &line)
+{
+    const QString reply = CutReply(line, ReplyDropCount(step_), kReadReplyCapacity);
+    switch (step_) {
+    case tsWake:
+        PurgeInput();
+        break;
+    case tsAI:
+        if (reply == QLatin1String("AI 0")) {
+            doc_->ResetDocument();
+            SendStep(tsID);
+        } else {
+            // Perhaps the answer to the empty line: keep waiting.
+            Timer1.start();
+        }
+        break;
+    case tsID:
+        if (reply == QLatin1String(kReadIdReply))
+            SendStep(tsTYD);
+        else
+            WrongRadio();
+        break;
+    case tsTYD:
+        doc_->SetRadioType(reply);
+        SendStep(tsFL);
+        break;
+    case tsFL:
+        doc_->ParseBandLimits(reply);
+        slot_ = 1;
+        SendStep(tsMemory);
+        break;
+    case tsMemory:
+        if (!MemoryReplyHasData(reply)) {
+            NextMemorySlot();
+        } else {
+            main_ = reply;
+            SendStep(tsMemorySplit);
+        }
+        break;
+    case tsMemorySplit:
+        split_ = reply;
+        SendStep(tsMemoryName);
+        break;
+    case tsMemoryName:
+        doc_->SetMemoryRecord(slot_, MemoryRecord(main_, split_, reply));
+        NextMemorySlot();
+        break;
+    case tsMemoryLU:
+        if (LuPrReplyHasData(reply))
+            doc_->SetMemoryRecord(slot_, LuRecord(reply));
+        SetProgress(slot_);
+        ++slot_;
+        SendStep(slot_ <= kLastLuSlot ? tsMemoryLU : tsMemoryPR);
+        break;
+    case tsMemoryPR:
+        if (LuPrReplyHasData(reply)) {
+            main_ = reply;
+            SendStep(tsNamePR);
+        } else {
+            SetProgress(slot_);
+            sub_ = 0;
+            SendStep(tsCall);
+        }
+        break;
+    case tsNamePR:
+        doc_->SetMemoryRecord(slot_, PrRecord(main_, reply));
+        SetProgress(slot_);
+        sub_ = 0;
+        SendStep(tsCall);
+        break;
+    case tsCall:
+        main_ = reply;
+        SendStep(tsCallSplit);
+        break;
+    case tsCallSplit:
+        doc_->SetCallRecord(sub_, CallRecord(sub_, main_, reply));
+        SetProgress(progress_ + 1);
+        if (sub_ == 0) {
+            sub_ = 1;
+            SendStep(tsCall);
+        } else {
+            sub_ = 0;
+            SendStep(tsVfo);
+        }
+        break;
+    case tsVfo:
+        if (sub_ == 1 || sub_ == 3) {
+            main_ = reply;
+            SendStep(tsVfoPower);
+            break;
+        }
+        // Bands 0, 2 and 4 may be missing from the radio: a reply without
+        // data leaves the default record.
+        if (VfoReplyHasData(reply))
+            doc_->SetVfoRecord(sub_, VfoRecord(reply));
+        SetProgress(progress_ + 1);
+        if (sub_ == 0) {
+            sub_ = 1;
+            SendStep(tsVfo);
+        } else if (sub_ == 2) {
+            sub_ = 3;
+            SendStep(tsVfo);
+        } else {
+            slot_ = 0;
+            SendStep(tsDtmf);
+        }
+        break;
+    case tsVfoPower:
+        doc_->SetVfoRecord(sub_, VfoPowerRecord(main_, reply));
+        SetProgress(progress_ + 1);
+        ++sub_;
+        SendStep(tsVfo);
+        break;
+    case tsDtmf:
+        doc_->SetDtmfRecord(slot_, DtmfFromRadio(reply));
+        SetProgress(progress_ + 1);
+        ++slot_;
+        if (slot_ <= 9)
+            SendStep(tsDtmf);
+        else
+            Finish(TTransferOutcome::Completed);
+        break;
+    default:
+        // tsCancelled: the reply that came after Cancel is not stored.
+        Finish(TTransferOutcome::Cancelled);
+        break;
+    }
+}
+
+void TReadTransfer::Finish(TTransferOutcome outcome)
+{
+    // Stops Timer3 too, so a Cancel's delayed end cannot run the finish a
+    // second time.
+    StopAll();
+    host_.TransferRefresh();
+    SaveRadioSettings(*doc_);
+    host_.TransferFinished(outcome);
+}
+
+void TReadTransfer::FinishCancelled()
+{
+    Finish(TTransferOutcome::Cancelled);
+}
+
+void TReadTransfer::AfterTimeout()
+{
+    // The document was reset and perhaps partly filled: let the lists show
+    // what it holds now. The radio settings are stored only by a finish.
+    host_.TransferRefresh();
+}
+
+void TReadTransfer::AfterWrongRadio()
+{
+    host_.TransferRefresh();
+}

@@ -1,0 +1,35 @@
+// Reads the whole memory of the radio into the document, one command per
+// reply: identification, radio type, band limits, memory slots 1..193, the
+// CALL records, the VFOs with their output power and the DTMF memories.
+#pragma once
+
+#include "TransferEngine.h"
+
+class TReadTransfer : public TTransferEngine {
+    Q_OBJECT
+public:
+    explicit TReadTransfer(TTransferHost &host, QObject *parent = nullptr);
+
+    // Progress position of a complete read.
+    static constexpr int kProgressMax = 210;
+
+protected:
+    void Begin() override;
+    void HandleReply(const QByteArray &line) override;
+    void FinishCancelled() override;
+    void AfterTimeout() override;
+    void AfterWrongRadio() override;
+
+private:
+    // Builds the read command of the step from the counters, makes the step
+    // current, sends it and starts the time-out.
+    void SendStep(TTransferStep step);
+    // Slot handled: progress to it, on to the next slot.
+    void NextMemorySlot();
+    // Normal end or end after Cancel: port closed, lists redrawn, radio
+    // settings stored, window closed.
+    void Finish(TTransferOutcome outcome);
+
+    QString main_;  // main part of the record under assembly
+    QString split_; // its split part
+};

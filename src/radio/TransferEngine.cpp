@@ -1,0 +1,231 @@
+// Shared machinery of the two radio transfers.
+#include "TransferEngine.h"
+
+#include <QMetaObject>
+
+namespace {
+
+// Bytes kept while waiting for the carriage return that ends a reply; a
+// line that never ends is dropped from its start rather than held forever.
+constexpr int kPendingLimit = 4096;
+
+const char *const kInvalidPortMessage = "Invalid COM port.\nPlease check and try again.";
+const char *const kTimeoutMessage = "Communication timeout error.";
+const char *const kWrongRadioMessage = "Invalid the radio.\nPlease check and try again.";
+
+TCommPort PortOfName(const QString &name)
+{
+    if (name == QLatin1String("COM2"))
+        return Com2;
+    if (name == QLatin1String("COM3"))
+        return Com3;
+    if (name == QLatin1String("COM4"))
+        return Com4;
+    return Com1;
+}
+
+} // namespace
+
+TTransferEngine::TTransferEngine(TTransferHost &host, QObject *parent)
+    : QObject(parent), host_(host)
+{
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer1.setInterval(Protocol::kReplyTimeout);
+    Timer1.setSingleShot(true);
+    Timer3.setObjectName(QStringLiteral("Timer3"));
+    Timer3.setInterval(Protocol::kCancelDelay);
+    Timer3.setSingleShot(true);
+    connect(&Timer1, &QTimer::timeout, this, &TTransferEngine::Timer1Timer);
+    connect(&Timer3, &QTimer::timeout, this, &TTransferEngine::Timer3Timer);
+
+    // The radio's link settings.
+    HComm1.SetFlowControl(XonXoff);
+    HComm1.SetEventType(CharEvent);
+    HComm1.SetEventChar(13);
+    HComm1.SetInBuffSize(1024);
+    HComm1.SetOutBuffSize(1024);
+    HComm1.SetXonSendSize(256);
+    HComm1.SetXoffSendSize(768);
+
+    // Runs on the receive thread: only hand the event over to this object's
+    // thread. The reply is read there, so the queue is never touched here.
+    HComm1.OnCommEvent = [this](THComm *, uint32_t &) {
+        QMetaObject::invokeMethod(this, "HComm1CommEvent", Qt::QueuedConnection);
+    };
+}
+
+TTransferEngine::~TTransferEngine()
+{
+    // Joins the receive thread before this object goes away, so no further
+    // event can be queued onto it.
+    HComm1.CloseCommport();
+}
+
+QString TTransferEngine::NormalizedPortName(const QString &portName)
+{
+    const QString name = portName.trimmed().toUpper();
+    if (name == QLatin1String("COM2") || name == QLatin1String("COM3")
+        || name == QLatin1String("COM4"))
+        return name;
+    return QStringLiteral("COM1");
+}
+
+bool TTransferEngine::Start(const QString &portName)
+{
+    StopAll();
+    doc_ = &host_.TransferDocument();
+    progress_ = 0;
+    host_.TransferProgress(0);
+
+    const QString name = NormalizedPortName(portName);
+    HComm1.SetCommPort(PortOfName(name));
+    if (!HComm1.CheckCommportValid(name)) {
+        state_ = State::Waiting;
+        host_.TransferMessage(QLatin1String(kInvalidPortMessage));
+        return false;
+    }
+
+    step_ = tsWake;
+    try {
+        HComm1.OpenCommport();
+    } catch (const ECommError &error) {
+        state_ = State::Waiting;
+        host_.TransferCommError(error.Message());
+        return false;
+    }
+    state_ = State::Running;
+    try {
+        Begin();
+    } catch (const ECommError &error) {
+        CommFailure(error.Message());
+        return false;
+    }
+    cancel_ = false;
+    return true;
+}
+
+void TTransferEngine::Button1Click()
+{
+    if (state_ == State::Idle)
+        return;
+    Timer1.stop();
+    cancel_ = true;
+    Timer3.start();
+}
+
+void TTransferEngine::HComm1CommEvent()
+{
+    // Late events (after the end, after Cancel closed the port, or a second
+    // event for bytes an earlier one already took) find nothing to do.
+    if (state_ != State::Running || !HComm1.GetPortStatus())
+        return;
+    try {
+        QByteArray line;
+        if (!TakeLine(&line))
+            return;
+        Timer1.stop();
+        if (cancel_)
+            step_ = tsCancelled;
+        HandleReply(line);
+    } catch (const ECommError &error) {
+        CommFailure(error.Message());
+    }
+}
+
+bool TTransferEngine::TakeLine(QByteArray *line)
+{
+    for (;;) {
+        const int32_t waiting = HComm1.CountInBuff();
+        if (waiting <= 0)
+            break;
+        const int start = pending_.size();
+        pending_.resize(start + waiting);
+        const uint32_t got = HComm1.ReadData(pending_.data() + start, uint32_t(waiting));
+        pending_.resize(start + int(got));
+        if (got == 0)
+            break;
+    }
+    const int last = pending_.lastIndexOf('\r');
+    if (last < 0) {
+        if (pending_.size() > kPendingLimit)
+            pending_.remove(0, pending_.size() - kPendingLimit);
+        return false;
+    }
+    *line = pending_.left(last + 1);
+    pending_.remove(0, last + 1);
+    return true;
+}
+
+void TTransferEngine::PurgeInput()
+{
+    HComm1.ClearInBuff();
+    pending_.clear();
+}
+
+void TTransferEngine::Timer1Timer()
+{
+    Timer1.stop();
+    if (state_ != State::Running)
+        return;
+    StopAll();
+    host_.TransferMessage(QLatin1String(kTimeoutMessage));
+    AfterTimeout();
+    host_.TransferFinished(TTransferOutcome::TimedOut);
+}
+
+void TTransferEngine::Timer3Timer()
+{
+    Timer3.stop();
+    Timer1.stop();
+    if (state_ == State::Idle)
+        return;
+    FinishCancelled();
+}
+
+void TTransferEngine::SendLine(const QString &text)
+{
+    const QByteArray bytes = text.toLatin1();
+    if (!bytes.isEmpty())
+        HComm1.WriteData(bytes.constData(), uint32_t(bytes.size()));
+    const char cr = '\r';
+    HComm1.WriteData(&cr, 1);
+    Timer1.start();
+}
+
+void TTransferEngine::SetProgress(int position)
+{
+    if (position == progress_)
+        return;
+    progress_ = position;
+    host_.TransferProgress(position);
+}
+
+void TTransferEngine::StopAll()
+{
+    Timer1.stop();
+    Timer3.stop();
+    HComm1.CloseCommport();
+    pending_.clear();
+    state_ = State::Idle;
+}
+
+void TTransferEngine::WrongRadio()
+{
+    // The port is closed before the message so that nothing arrives while
+    // the message box runs its own event loop.
+    StopAll();
+    host_.TransferEnable(false);
+    host_.TransferMessage(QLatin1String(kWrongRadioMessage));
+    host_.TransferEnable(true);
+    AfterWrongRadio();
+    host_.TransferFinished(TTransferOutcome::WrongRadio);
+}
+
+void TTransferEngine::CommFailure(const QString &message)
+{
+    // A line that failed (a pulled cable, a vanished device) cannot carry
+    // the transfer on: close it, say why, and leave the end to Cancel.
+    StopAll();
+    state_ = State::Waiting;
+    host_.TransferCommError(message);
+}

@@ -1,0 +1,221 @@
+// Writes the whole document into the radio.
+#include "WriteTransfer.h"
+
+#include "data/ChannelDocument.h"
+
+using namespace Protocol;
+
+TWriteTransfer::TWriteTransfer(TTransferHost &host, QObject *parent)
+    : TTransferEngine(host, parent)
+{
+    Timer2.setObjectName(QStringLiteral("Timer2"));
+    Timer2.setInterval(kPowerPause);
+    Timer2.setSingleShot(true);
+    connect(&Timer2, &QTimer::timeout, this, &TWriteTransfer::Timer2Timer);
+}
+
+bool TWriteTransfer::SendStep(TTransferStep step)
+{
+    const TWriteCommand command = WriteCommand(step, *doc_, slot_, sub_);
+    step_ = command.step;
+    if (!command.due)
+        return false;
+    SendLine(command.text);
+    return true;
+}
+
+void TWriteTransfer::Begin()
+{
+    slot_ = 1;
+    SendStep(tsWake);
+    PurgeInput();
+    SendStep(tsAI);
+}
+
+void TWriteTransfer::Button1Click()
+{
+    if (TransferState() == State::Idle)
+        return;
+    Timer2.stop();
+    TTransferEngine::Button1Click();
+}
+
+void TWriteTransfer::Timer2Timer()
+{
+    Timer2.stop();
+    // Never after Cancel or once the port is gone.
+    if (state_ != State::Running || cancel_ || !HComm1.GetPortStatus())
+        return;
+    try {
+        SendStep(tsPS1);
+    } catch (const ECommError &error) {
+        CommFailure(error.Message());
+    }
+}
+
+void TWriteTransfer::HandleReply(const QByteArray &line)
+{
+    // Only the identification replies are read; every other reply is
+    // discarded unread.
+    QString reply;
+    if (step_ == tsAI || step_ == tsID)
+        reply = CutReply(line, 0, kWriteReplyCapacity);
+    PurgeInput();
+
+    switch (step_) {
+    case tsWake:
+        break;
+    case tsAI:
+        if (reply == QLatin1String("AI 0"))
+            SendStep(tsID);
+        else
+            Timer1.start();
+        break;
+    case tsID:
+        if (reply == QLatin1String(kWriteIdReply)) {
+            slot_ = 1;
+            SendStep(tsMemory);
+        } else {
+            WrongRadio();
+        }
+        break;
+    case tsMemory:
+        if (!SendStep(tsMemorySplit))
+            SendStep(tsMemoryName);
+        break;
+    case tsMemorySplit:
+        SendStep(tsMemoryName);
+        break;
+    case tsMemoryName:
+        SetProgress(slot_);
+        ++slot_;
+        SendStep(slot_ <= kLastNumberedSlot ? tsMemory : tsMemoryLU);
+        break;
+    case tsClearSlot:
+        AdvanceMemory();
+        break;
+    case tsMemoryLU:
+        SetProgress(slot_);
+        ++slot_;
+        if (slot_ <= kLastLuSlot) {
+            SendStep(tsMemoryLU);
+            SetProgress(slot_);
+        } else {
+            SendStep(tsMemoryPR);
+        }
+        break;
+    case tsMemoryPR:
+        SetProgress(slot_);
+        if (!SendStep(tsNamePR)) {
+            sub_ = 0;
+            SendCall();
+        }
+        break;
+    case tsNamePR:
+        sub_ = 0;
+        SendCall();
+        break;
+    case tsCall:
+        if (!SendStep(tsCallSplit))
+            CallDone();
+        break;
+    case tsCallSplit:
+        CallDone();
+        break;
+    case tsVfo:
+        if (sub_ == 1 || sub_ == 3) {
+            SendStep(tsVfoPower);
+        } else {
+            ++sub_;
+            VfoSearch(false);
+        }
+        break;
+    case tsVfoPower:
+        ++sub_;
+        SetProgress(progress_ + 1);
+        VfoSearch(true);
+        break;
+    case tsDtmf:
+        ++slot_;
+        SetProgress(progress_ + 1);
+        SendStep(slot_ <= 9 ? tsDtmf : tsPS0);
+        break;
+    case tsPS0:
+        Timer2.start();
+        break;
+    case tsPS1:
+        End(TTransferOutcome::Completed);
+        break;
+    default:
+        // tsCancelled: nothing more is sent.
+        End(TTransferOutcome::Cancelled);
+        break;
+    }
+}
+
+void TWriteTransfer::AdvanceMemory()
+{
+    SetProgress(slot_);
+    ++slot_;
+    if (slot_ <= kLastNumberedSlot) {
+        SendStep(tsMemory);
+    } else if (slot_ <= kLastLuSlot) {
+        SendStep(tsMemoryLU);
+    } else if (slot_ == kPrSlot) {
+        SendStep(tsMemoryPR);
+    } else {
+        sub_ = 0;
+        SendCall();
+    }
+}
+
+void TWriteTransfer::SendCall()
+{
+    // A CALL record without a receive frequency is skipped; the transfer
+    // goes on rather than wait for a reply to a command never sent.
+    if (!SendStep(tsCall))
+        CallDone();
+}
+
+void TWriteTransfer::CallDone()
+{
+    SetProgress(progress_ + 1);
+    if (sub_ == 0) {
+        sub_ = 1;
+        SendCall();
+    } else {
+        sub_ = 0;
+        VfoSearch(true);
+    }
+}
+
+void TWriteTransfer::VfoSearch(bool withProgress)
+{
+    while (sub_ < 5) {
+        if (SendStep(tsVfo))
+            return;
+        ++sub_;
+        if (withProgress)
+            SetProgress(progress_ + 1);
+    }
+    // No VFO left to send (also when the document has none at all).
+    slot_ = 0;
+    SendStep(tsDtmf);
+}
+
+void TWriteTransfer::End(TTransferOutcome outcome)
+{
+    StopAll();
+    host_.TransferFinished(outcome);
+}
+
+void TWriteTransfer::FinishCancelled()
+{
+    End(TTransferOutcome::Cancelled);
+}
+
+void TWriteTransfer::StopAll()
+{
+    Timer2.stop();
+    TTransferEngine::StopAll();
+}

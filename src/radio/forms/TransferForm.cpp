@@ -1,0 +1,131 @@
+// Common frame of the two transfer windows.
+#include "TransferForm.h"
+
+#include "ui/Forms.h"
+#include "ui/main/MainForm.h"
+#include "ui/seam/Dialogs.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMetaObject>
+#include <QProgressBar>
+#include <QPushButton>
+
+TTransferForm::TTransferForm(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setModal(true);
+    setFont(QFont(QStringLiteral("Times New Roman")));
+    setFixedSize(218, 104);
+}
+
+TTransferForm::~TTransferForm()
+{
+    // The engine closes its port (and joins the receive thread) while the
+    // window it reports to still exists.
+    delete engine_;
+}
+
+void TTransferForm::Setup(TTransferEngine *engine, const QString &caption, const QString &label)
+{
+    engine_ = engine;
+    engine_->setParent(this);
+
+    setWindowTitle(caption);
+
+    Label1 = new QLabel(label, this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(16, 12, 186, 17);
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 210);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setGeometry(16, 36, 186, 16);
+
+    Button1 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(72, 66, 75, 25);
+    Button1->setAutoDefault(false);
+    connect(Button1, &QPushButton::clicked, this, &TTransferForm::Button1Click);
+}
+
+TChannelDocument &TTransferForm::TransferDocument()
+{
+    if (doc_)
+        return *doc_;
+    if (Forms().MainForm)
+        return Forms().MainForm->Document();
+    return spare_;
+}
+
+void TTransferForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Started once the window is on the screen, so that a message about the
+    // port appears over it.
+    QMetaObject::invokeMethod(this, "FormShow", Qt::QueuedConnection);
+}
+
+void TTransferForm::FormShow()
+{
+    if (!isVisible())
+        return;
+    outcome_ = TTransferOutcome::Cancelled;
+    setEnabled(true);
+    const QString port = Forms().MainForm ? Forms().MainForm->CommPort() : QString();
+    // The window's port is COM2 when the main window says so, else COM1.
+    engine_->Start(port == QLatin1String("COM2") ? QStringLiteral("COM2")
+                                                 : QStringLiteral("COM1"));
+}
+
+void TTransferForm::Button1Click()
+{
+    engine_->Button1Click();
+}
+
+void TTransferForm::closeEvent(QCloseEvent *event)
+{
+    // No close box: the window is closed by the end of its transfer only.
+    if (event->spontaneous())
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+void TTransferForm::TransferProgress(int position)
+{
+    ProgressBar1->setValue(position);
+}
+
+void TTransferForm::TransferMessage(const QString &text)
+{
+    Dialogs::Message(this, text, Dialogs::Icon::Critical);
+}
+
+void TTransferForm::TransferCommError(const QString &text)
+{
+    Dialogs::ShowException(this, text);
+}
+
+void TTransferForm::TransferEnable(bool enabled)
+{
+    setEnabled(enabled);
+}
+
+void TTransferForm::TransferRefresh()
+{
+    if (TMainForm *main = Forms().MainForm) {
+        main->RebuildVfoRows();
+        main->RefreshGrids();
+    }
+}
+
+void TTransferForm::TransferFinished(TTransferOutcome outcome)
+{
+    outcome_ = outcome;
+    hide();
+    done(outcome == TTransferOutcome::Completed ? QDialog::Accepted : QDialog::Rejected);
+}

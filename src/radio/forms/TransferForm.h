@@ -1,0 +1,64 @@
+// Common frame of the two transfer windows: a label, a progress bar and a
+// Cancel button around one transfer engine. The window has no close box;
+// Cancel is the only way out, and the window closes itself when the
+// transfer ends.
+#pragma once
+
+#include "comm/HComm.h"
+#include "data/ChannelDocument.h"
+#include "radio/TransferEngine.h"
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+class TTransferForm : public QDialog, public TTransferHost {
+    Q_OBJECT
+public:
+    ~TTransferForm() override;
+
+    THComm *HComm1 = nullptr; // the engine's serial component
+    QLabel *Label1 = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QPushButton *Button1 = nullptr;
+
+    TTransferEngine *Transfer() const { return engine_; }
+    // How the last transfer ended (Cancelled until one has ended).
+    TTransferOutcome LastOutcome() const { return outcome_; }
+
+    // The document to use instead of the main window's (nullptr: the main
+    // window's again).
+    void UseDocument(TChannelDocument *doc) { doc_ = doc; }
+
+    // TTransferHost
+    TChannelDocument &TransferDocument() override;
+    void TransferProgress(int position) override;
+    void TransferMessage(const QString &text) override;
+    void TransferCommError(const QString &text) override;
+    void TransferEnable(bool enabled) override;
+    void TransferRefresh() override;
+    void TransferFinished(TTransferOutcome outcome) override;
+
+public slots:
+    // Starts a transfer on the main window's port.
+    void FormShow();
+    void Button1Click();
+
+protected:
+    explicit TTransferForm(QWidget *parent);
+    // Builds the controls around engine (owned by the window).
+    void Setup(TTransferEngine *engine, const QString &caption, const QString &label);
+
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    // Escape does not close the window.
+    void reject() override {}
+
+private:
+    TTransferEngine *engine_ = nullptr;
+    TChannelDocument *doc_ = nullptr;
+    TChannelDocument spare_; // used only when there is no main window
+    TTransferOutcome outcome_ = TTransferOutcome::Cancelled;
+};
