@@ -1,13 +1,28 @@
-// Placeholder: the command-line tool is being built.
+// vxl-r381-cli: the editor's data file listing and radio transfers for
+// backups and scripts. It shares the editor's settings.
 #include "CliList.h"
+#include "CliTransfer.h"
 
 #include <QCoreApplication>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
-    if (!args.isEmpty() && args.first() == QLatin1String("list"))
+    QCoreApplication::setOrganizationName(QStringLiteral("HALVORD"));
+    QCoreApplication::setApplicationName(QStringLiteral("VXL-R381"));
+
+    const QStringList args = app.arguments().mid(1);
+    const QString command = args.isEmpty() ? QString() : args.first();
+    if (command == QLatin1String("list"))
         return CliList(args.mid(1));
-    return 2;
+    if (command == QLatin1String("read"))
+        return CliRead(args.mid(1));
+    if (command == QLatin1String("write"))
+        return CliWrite(args.mid(1));
+
+    std::fprintf(stderr, "usage: vxl-r381-cli list IN.381\n%s\n",
+                 CliTransferUsage().toLocal8Bit().constData());
+    return kCliUsage;
 }

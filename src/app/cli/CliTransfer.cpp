@@ -1,0 +1,294 @@
+// "vxl-r381-cli read" and "vxl-r381-cli write". They drive the same
+// transfer engines as the editor's Read and Write windows; only the host
+// differs: messages and progress go to standard error, and the end of the
+// transfer ends the event loop.
+#include "CliTransfer.h"
+
+#include "data/ChannelDocument.h"
+#include "data/DataFile.h"
+#include "data/Settings.h"
+#include "radio/ReadTransfer.h"
+#include "radio/WriteTransfer.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+const char *const kFileOpenError = "File Open error.";
+const char *const kWriteQuestion = "Do you want to write the data to the radio?";
+
+void PrintError(const QString &text)
+{
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+// Runs one transfer and collects how it ended.
+class TCliHost : public TTransferHost {
+public:
+    TCliHost(TChannelDocument &doc, const QString &label) : doc_(doc), label_(label)
+    {
+        tty_ = isatty(STDERR_FILENO) == 1;
+    }
+
+    TChannelDocument &TransferDocument() override { return doc_; }
+
+    void TransferProgress(int position) override
+    {
+        if (position <= 0)
+            return;
+        if (tty_) {
+            std::fprintf(stderr, "\r%s %3d/%d", label_.toLocal8Bit().constData(), position,
+                         TReadTransfer::kProgressMax);
+            std::fflush(stderr);
+            dirtyLine_ = true;
+        } else if (position / 30 != shown_ / 30) {
+            // Not a terminal: a line every 30 steps is enough for a log.
+            std::fprintf(stderr, "%s %d/%d\n", label_.toLocal8Bit().constData(), position,
+                         TReadTransfer::kProgressMax);
+            std::fflush(stderr);
+        }
+        shown_ = position;
+    }
+
+    void TransferMessage(const QString &text) override
+    {
+        EndLine();
+        PrintError(text);
+    }
+
+    void TransferCommError(const QString &text) override
+    {
+        // Without a Cancel button a failed line ends the transfer here.
+        EndLine();
+        PrintError(text);
+        failed_ = true;
+        End();
+    }
+
+    void TransferFinished(TTransferOutcome outcome) override
+    {
+        EndLine();
+        completed_ = outcome == TTransferOutcome::Completed && !failed_;
+        End();
+    }
+
+    // Runs the event loop until the transfer has ended; true when it
+    // completed.
+    bool Run(TTransferEngine &engine, const QString &port)
+    {
+        PrintError(label_);
+        if (!engine.Start(port))
+            return false;
+        if (!ended_)
+            loop_.exec();
+        return completed_;
+    }
+
+private:
+    void EndLine()
+    {
+        if (dirtyLine_) {
+            std::fputc('\n', stderr);
+            dirtyLine_ = false;
+        }
+    }
+    void End()
+    {
+        ended_ = true;
+        loop_.quit();
+    }
+
+    TChannelDocument &doc_;
+    QString label_;
+    QEventLoop loop_;
+    bool tty_ = false;
+    bool dirtyLine_ = false;
+    int shown_ = 0;
+    bool ended_ = false;
+    bool failed_ = false;
+    bool completed_ = false;
+};
+
+struct TCliOptions {
+    QString port;     // "COM1".."COM4" (empty: the stored port)
+    QString device;   // a device path given instead of a port name
+    bool yes = false;
+    QString file;
+};
+
+bool IsPortName(const QString &name)
+{
+    const QString upper = name.toUpper();
+    return upper == QLatin1String("COM1") || upper == QLatin1String("COM2")
+        || upper == QLatin1String("COM3") || upper == QLatin1String("COM4");
+}
+
+// Parses [--port NAME] [--yes] FILE (also "--port=NAME"); false on a usage
+// error.
+bool ParseOptions(const QStringList &rawArgs, bool allowYes, TCliOptions *options)
+{
+    QStringList args;
+    for (const QString &arg : rawArgs) {
+        if (arg.startsWith(QLatin1String("--port=")))
+            args << QStringLiteral("--port") << arg.mid(7);
+        else
+            args << arg;
+    }
+    bool optionsEnded = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (!optionsEnded && arg == QLatin1String("--port")) {
+            if (i + 1 >= args.size() || args.at(i + 1).isEmpty())
+                return false;
+            const QString name = args.at(++i);
+            if (IsPortName(name)) {
+                options->port = name.toUpper();
+                options->device.clear();
+            } else {
+                options->device = name;
+                options->port.clear();
+            }
+        } else if (!optionsEnded && allowYes && arg == QLatin1String("--yes")) {
+            options->yes = true;
+        } else if (!optionsEnded && arg == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (!optionsEnded && arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
+            return false;
+        } else {
+            if (!options->file.isEmpty())
+                return false;
+            options->file = arg;
+        }
+    }
+    return !options->file.isEmpty();
+}
+
+// The port name the engine opens. A device path is reached through the
+// first port's device override of this process.
+QString PortForEngine(const TCliOptions &options, const TLoadedSettings &settings)
+{
+    if (!options.device.isEmpty()) {
+        qputenv("VXL_R381_COM1", QFile::encodeName(options.device));
+        return QStringLiteral("COM1");
+    }
+    if (!options.port.isEmpty())
+        return options.port;
+    return settings.commPort.isEmpty() ? QStringLiteral("COM1") : settings.commPort;
+}
+
+bool HasDataFileSuffix(const QString &path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("381"), Qt::CaseInsensitive) == 0;
+}
+
+// Asks the write question on the terminal; false unless the answer is yes.
+bool ConfirmWrite()
+{
+    if (isatty(STDIN_FILENO) != 1) {
+        PrintError(QStringLiteral("%1\nNo terminal to answer on; give --yes to write without asking.")
+                       .arg(QLatin1String(kWriteQuestion)));
+        return false;
+    }
+    std::fprintf(stderr, "%s [y/N] ", kWriteQuestion);
+    std::fflush(stderr);
+    std::string answer;
+    for (int c = std::fgetc(stdin); c != EOF && c != '\n'; c = std::fgetc(stdin))
+        answer += char(c);
+    const QString text = QString::fromLocal8Bit(answer.c_str()).trimmed().toLower();
+    return text == QLatin1String("y") || text == QLatin1String("yes");
+}
+
+} // namespace
+
+QString CliTransferUsage()
+{
+    return QStringLiteral(
+        "usage: vxl-r381-cli read [--port NAME] OUT.381\n"
+        "       vxl-r381-cli write [--port NAME] [--yes] IN.381\n"
+        "NAME is COM1..COM4 or a device path; without --port the stored port is used.\n"
+        "Exit codes: 0 done, 1 failed or not confirmed, 2 wrong arguments.");
+}
+
+int CliRead(const QStringList &args)
+{
+    TCliOptions options;
+    if (!ParseOptions(args, false, &options)) {
+        PrintError(CliTransferUsage());
+        return kCliUsage;
+    }
+    // Refuse a file that could not be written before talking to the radio.
+    const QFileInfo target(options.file);
+    if (!HasDataFileSuffix(options.file) || target.isDir()
+        || !QFileInfo(target.absolutePath()).isWritable()
+        || (target.exists() && !target.isWritable())) {
+        PrintError(QLatin1String(kFileOpenError));
+        return kCliFailed;
+    }
+
+    TChannelDocument doc;
+    const TLoadedSettings settings = LoadSettings(doc);
+    const QString port = PortForEngine(options, settings);
+
+    TCliHost host(doc, QStringLiteral("Reading data from the Radio."));
+    TReadTransfer engine(host);
+    if (!host.Run(engine, port))
+        return kCliFailed;
+
+    // Only a complete read reaches the file, and it replaces any old file
+    // in one step.
+    QSaveFile file(options.file);
+    if (!file.open(QIODevice::WriteOnly)) {
+        PrintError(QLatin1String(kFileOpenError));
+        return kCliFailed;
+    }
+    const QByteArray content = WriteDataFile(doc, QString());
+    if (file.write(content) != content.size() || !file.commit()) {
+        PrintError(QLatin1String(kFileOpenError));
+        return kCliFailed;
+    }
+    return kCliOk;
+}
+
+int CliWrite(const QStringList &args)
+{
+    TCliOptions options;
+    if (!ParseOptions(args, true, &options)) {
+        PrintError(CliTransferUsage());
+        return kCliUsage;
+    }
+    QFile file(options.file);
+    if (!HasDataFileSuffix(options.file) || !file.open(QIODevice::ReadOnly)) {
+        PrintError(QLatin1String(kFileOpenError));
+        return kCliFailed;
+    }
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        PrintError(QLatin1String(kFileOpenError));
+        return kCliFailed;
+    }
+    file.close();
+
+    // The file is loaded as the editor opens it, under the stored radio type.
+    TChannelDocument doc;
+    const TLoadedSettings settings = LoadSettings(doc);
+    doc.ResetDocument();
+    QString comment;
+    ReadDataFile(content, doc, &comment);
+
+    if (!options.yes && !ConfirmWrite())
+        return kCliFailed;
+
+    const QString port = PortForEngine(options, settings);
+    TCliHost host(doc, QStringLiteral("Writing data to the Radio."));
+    TWriteTransfer engine(host);
+    return host.Run(engine, port) ? kCliOk : kCliFailed;
+}
