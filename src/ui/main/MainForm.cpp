@@ -1,14 +1,372 @@
-// Placeholder bodies: the main window is being built.
+// TMainForm: construction, the four lists, status bar, active list, the
+// editors, the COM port menu, the radio commands, help and about.
 #include "MainForm.h"
 
-#include <QCloseEvent>
-#include <QLineEdit>
-#include <QTableWidget>
+#include "app/Artwork.h"
+#include "app/HelpForm.h"
+#include "comm/HComm.h"
+#include "data/BandPlan.h"
+#include "data/DataFile.h"
+#include "data/FrequencyRules.h"
+#include "data/Settings.h"
+#include "radio/forms/ReadForm.h"
+#include "radio/forms/WriteForm.h"
+#include "ui/Forms.h"
+#include "ui/editors/CALL.h"
+#include "ui/editors/DTMF.h"
+#include "ui/editors/Memory.h"
+#include "ui/editors/VFO.h"
+#include "ui/seam/Dialogs.h"
+#include "app/AboutBox.h"
 
-TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent) {}
+#include <QAction>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QContextMenuEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kClientWidth = 487;
+constexpr int kClientHeight = 358;
+constexpr int kStatusHeight = 19;
+
+QFont FormFont()
+{
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(12);
+    return font;
+}
+
+QFont CaptionFont(bool bold)
+{
+    QFont font = FormFont();
+    font.setBold(bold);
+    return font;
+}
+
+// Text of a field when it holds at least two characters, else empty.
+bool HasValue(const QString &field) { return field.size() >= 2; }
+
+} // namespace
+
+TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(FormFont());
+    setWindowIcon(ProgramIcon());
+
+    // Product name, file name "Untitled" and the title built from them.
+    UpdateTitle();
+
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("ClientArea"));
+    central->setFixedSize(kClientWidth, kClientHeight - kStatusHeight);
+    setCentralWidget(central);
+
+    BuildMenus();
+    BuildToolBar(central);
+    BuildGroups(central);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setFixedHeight(kStatusHeight);
+    const int widths[4] = {170, 50, 90, 50};
+    for (int i = 0; i < 4; ++i) {
+        StatusPanel[i] = new QLabel(StatusBar1);
+        StatusPanel[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        StatusPanel[i]->setFixedWidth(widths[i]);
+        StatusPanel[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        if (i == 1)
+            StatusPanel[i]->setAlignment(Qt::AlignCenter);
+        StatusBar1->addWidget(StatusPanel[i]);
+    }
+    setStatusBar(StatusBar1);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The clipboard may change while another program is active.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive)
+                    UpdateEditCommands();
+            });
+
+    // Stored folder, COM port, radio type and band limits.
+    const TLoadedSettings settings = LoadSettings(document_);
+    folder_ = settings.path;
+    commPort_ = settings.commPort == QLatin1String("COM2") ? QStringLiteral("COM2")
+                                                             : QStringLiteral("COM1");
+    Com11->setChecked(commPort_ == QLatin1String("COM1"));
+    Com21->setChecked(commPort_ == QLatin1String("COM2"));
+
+    ApplyDefaultRecords(document_);
+    RebuildVfoRows();
+    for (int g = 1; g <= 4; ++g)
+        SelectRow(g, 1);
+    RefreshGrids();
+
+    ready_ = true;
+    SetActiveGrid(1);
+    modified_ = 0;
+}
+
 TMainForm::~TMainForm() = default;
+
+// ---------------------------------------------------------------- building
+
+void TMainForm::BuildMenus()
+{
+    auto makeAction = [this](QMenu *menu, const char *name, const QString &text,
+                             const QKeySequence &shortcut, void (TMainForm::*slot)()) {
+        auto *action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        if (!shortcut.isEmpty())
+            action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, slot);
+        if (menu)
+            menu->addAction(action);
+        return action;
+    };
+
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    File1 = bar->addMenu(tr("&File"));
+    File1->setObjectName(QStringLiteral("File1"));
+    New1 = makeAction(File1, "New1", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), &TMainForm::New1Click);
+    Open1 = makeAction(File1, "Open1", tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), &TMainForm::Open1Click);
+    Save1 = makeAction(File1, "Save1", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &TMainForm::Save1Click);
+    SaveAs1 = makeAction(File1, "SaveAs1", tr("Save &As..."), QKeySequence(), &TMainForm::SaveAs1Click);
+    File1->addSeparator();
+    Print1 = makeAction(File1, "Print1", tr("&Print..."), QKeySequence(), &TMainForm::Print1Click);
+    File1->addSeparator();
+    Exit1 = makeAction(File1, "Exit1", tr("E&xit"), QKeySequence(), &TMainForm::Exit1Click);
+
+    Radio1 = bar->addMenu(tr("&Radio"));
+    Radio1->setObjectName(QStringLiteral("Radio1"));
+    Read1 = makeAction(Radio1, "Read1", tr("&Read"), QKeySequence(), &TMainForm::Read1Click);
+    Write1 = makeAction(Radio1, "Write1", tr("&Write"), QKeySequence(), &TMainForm::Write1Click);
+    Radio1->addSeparator();
+    Com11 = makeAction(Radio1, "Com11", tr("Com&1"), QKeySequence(), &TMainForm::Com11Click);
+    Com21 = makeAction(Radio1, "Com21", tr("Com&2"), QKeySequence(), &TMainForm::Com21Click);
+    Com11->setCheckable(true);
+    Com21->setCheckable(true);
+
+    Edit1 = bar->addMenu(tr("&Edit"));
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Cut1 = makeAction(Edit1, "Cut1", tr("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X), &TMainForm::Cut1Click);
+    Copy1 = makeAction(Edit1, "Copy1", tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), &TMainForm::Copy1Click);
+    Paste1 = makeAction(Edit1, "Paste1", tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), &TMainForm::Paste1Click);
+    Delete1 = makeAction(Edit1, "Delete1", tr("&Delete"), QKeySequence(Qt::CTRL | Qt::Key_Delete), &TMainForm::Delete1Click);
+
+    Help1 = bar->addMenu(tr("&Help"));
+    Help1->setObjectName(QStringLiteral("Help1"));
+    Help2 = makeAction(Help1, "Help2", tr("&Help Topics"), QKeySequence(), &TMainForm::Help2Click);
+    Help1->addSeparator();
+    About1 = makeAction(Help1, "About1", tr("&About..."), QKeySequence(), &TMainForm::About1Click);
+
+    // Context menus repeat the Edit items without shortcuts.
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    Cut2 = makeAction(PopupMenu1, "Cut2", tr("Cu&t"), QKeySequence(), &TMainForm::Cut1Click);
+    Copy2 = makeAction(PopupMenu1, "Copy2", tr("&Copy"), QKeySequence(), &TMainForm::Copy1Click);
+    Paste2 = makeAction(PopupMenu1, "Paste2", tr("&Paste"), QKeySequence(), &TMainForm::Paste1Click);
+    Delete2 = makeAction(PopupMenu1, "Delete2", tr("&Delete"), QKeySequence(), &TMainForm::Delete1Click);
+
+    PopupMenu2 = new QMenu(this);
+    PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
+    Copy3 = makeAction(PopupMenu2, "Copy3", tr("&Copy"), QKeySequence(), &TMainForm::Copy1Click);
+    Paste3 = makeAction(PopupMenu2, "Paste3", tr("&Paste"), QKeySequence(), &TMainForm::Paste1Click);
+}
+
+void TMainForm::BuildToolBar(QWidget *central)
+{
+    struct Button {
+        QToolButton **target;
+        const char *name;
+        const char *hint;
+        const char *icon;
+        int x;
+        void (TMainForm::*slot)();
+    };
+    const Button buttons[] = {
+        {&SpeedButton4, "SpeedButton4", "New", "new", 4, &TMainForm::New1Click},
+        {&SpeedButton5, "SpeedButton5", "Open", "open", 29, &TMainForm::Open1Click},
+        {&SpeedButton6, "SpeedButton6", "Save", "save", 54, &TMainForm::Save1Click},
+        {&SpeedButton9, "SpeedButton9", "Print", "print", 92, &TMainForm::Print1Click},
+        {&SpeedButton7, "SpeedButton7", "Read", "read", 132, &TMainForm::Read1Click},
+        {&SpeedButton8, "SpeedButton8", "Write", "write", 157, &TMainForm::Write1Click},
+        {&SpeedButton2, "SpeedButton2", "Cut", "cut", 196, &TMainForm::Cut1Click},
+        {&SpeedButton1, "SpeedButton1", "Copy", "copy", 221, &TMainForm::Copy1Click},
+        {&SpeedButton3, "SpeedButton3", "Paste", "paste", 246, &TMainForm::Paste1Click},
+    };
+    for (const Button &b : buttons) {
+        auto *button = new QToolButton(central);
+        button->setObjectName(QLatin1String(b.name));
+        button->setToolTip(QLatin1String(b.hint));
+        button->setIcon(ToolIcon(QLatin1String(b.icon)));
+        button->setIconSize(QSize(16, 16));
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setGeometry(b.x, 2, 25, 25);
+        connect(button, &QToolButton::clicked, this, b.slot);
+        *b.target = button;
+    }
+}
+
+void TMainForm::BuildGroups(QWidget *central)
+{
+    auto makeGroup = [&](const char *name, const QString &title, const QRect &rect) {
+        auto *group = new QGroupBox(title, central);
+        group->setObjectName(QLatin1String(name));
+        group->setGeometry(rect);
+        group->setFont(CaptionFont(false));
+        return group;
+    };
+    GroupBox1 = makeGroup("GroupBox1", tr("Memory Channel"), QRect(0, 30, 262, 284));
+    GroupBox2 = makeGroup("GroupBox2", tr("VFO"), QRect(264, 30, 193, 81));
+    GroupBox3 = makeGroup("GroupBox3", tr("CALL Channel"), QRect(264, 115, 193, 81));
+    GroupBox4 = makeGroup("GroupBox4", tr("DTMF Memory"), QRect(264, 201, 223, 113));
+
+    auto makeGrid = [&](QGroupBox *group, const char *name) {
+        auto *grid = new QTableWidget(group);
+        grid->setObjectName(QLatin1String(name));
+        grid->setFont(CaptionFont(false));
+        // The list fills the group below its caption.
+        grid->setGeometry(4, 15, group->width() - 8, group->height() - 19);
+        return grid;
+    };
+    StringGrid1 = makeGrid(GroupBox1, "StringGrid1");
+    StringGrid2 = makeGrid(GroupBox2, "StringGrid2");
+    StringGrid3 = makeGrid(GroupBox3, "StringGrid3");
+    StringGrid4 = makeGrid(GroupBox4, "StringGrid4");
+
+    // Memory list: 193 channels with fixed labels.
+    StringGrid1->setRowCount(kMemorySlots + 1);
+    SetupGrid(StringGrid1, 15, {QString(), QStringLiteral(" ch."), QStringLiteral(" RX Frequency"),
+                                QStringLiteral(" Name")},
+              {10, 27, 84});
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    for (int slot = 1; slot <= kMemorySlots; ++slot)
+        SetCell(StringGrid1, slot, 1, MemorySlotLabel(slot));
+
+    // VFO list: rows follow the radio type (RebuildVfoRows).
+    StringGrid2->setRowCount(3);
+    SetupGrid(StringGrid2, 3, {QString(), QStringLiteral("Band"), QStringLiteral("Rx Frequency")}, {10, 58});
+    StringGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    // CALL list: the VHF and the UHF CALL channel.
+    StringGrid3->setRowCount(3);
+    SetupGrid(StringGrid3, 3, {QString(), QStringLiteral("Band"), QStringLiteral("Rx Frequency")}, {10, 59});
+    StringGrid3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    // DTMF list: memories 0..9.
+    StringGrid4->setRowCount(kDtmfSlots + 1);
+    SetupGrid(StringGrid4, 5, {QString(), QStringLiteral("No."), QStringLiteral("DTMF Code")}, {10, 23});
+    StringGrid4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    for (int i = 0; i < kDtmfSlots; ++i)
+        SetCell(StringGrid4, i + 1, 1, QString::number(i));
+
+    for (int g = 1; g <= 4; ++g) {
+        QTableWidget *grid = Grid(g);
+        connect(grid, &QTableWidget::currentCellChanged, this,
+                [this, g](int row, int, int previousRow, int) {
+                    if (row != previousRow)
+                        GridRowChanged(g);
+                });
+        connect(grid, &QTableWidget::cellClicked, this, [this, g](int, int) { GridRowChanged(g); });
+        connect(grid, &QTableWidget::cellDoubleClicked, this, [this, g](int, int) { OpenEditor(g); });
+        grid->installEventFilter(this);
+        grid->viewport()->installEventFilter(this);
+        grid->horizontalHeader()->installEventFilter(this);
+    }
+
+    Label1 = new QLabel(tr("Comment"), central);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->move(8, 320);
+    Edit2 = new QLineEdit(central);
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Edit2->setMaxLength(kCommentCapacity);
+    Edit2->setGeometry(64, 317, 418, 20);
+    Label1->setBuddy(Edit2);
+    // Every change of the comment, the program's own included, marks the
+    // document as changed; New and Open clear the flag when they finish.
+    connect(Edit2, &QLineEdit::textChanged, this, [this](const QString &) { SetModified(1); });
+}
+
+void TMainForm::SetupGrid(QTableWidget *grid, int visibleRows, const QStringList &headers,
+                          const QList<int> &widths)
+{
+    grid->setColumnCount(headers.size());
+    grid->setHorizontalHeaderLabels(headers);
+    grid->verticalHeader()->hide();
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setShowGrid(false);
+    grid->setWordWrap(false);
+    grid->setTabKeyNavigation(false);
+    grid->setCornerButtonEnabled(false);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    grid->setContextMenuPolicy(Qt::PreventContextMenu);
+    grid->setFocusPolicy(Qt::StrongFocus);
+
+    QHeaderView *header = grid->horizontalHeader();
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setSectionsClickable(false);
+    header->setHighlightSections(false);
+    header->setMinimumSectionSize(1);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    for (int c = 0; c < widths.size(); ++c)
+        header->resizeSection(c, widths[c]);
+    // The last column fills the list (and makes room for a scroll bar).
+    header->setStretchLastSection(true);
+
+    // Trim the height to a whole number of rows; the header row counts as one.
+    const int frame = 2 * grid->frameWidth();
+    const int rowHeight = qMax(1, (grid->height() - frame) / visibleRows);
+    QHeaderView *rows = grid->verticalHeader();
+    rows->setMinimumSectionSize(1);
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(rowHeight);
+    header->setFixedHeight(rowHeight);
+    grid->setFixedHeight(rowHeight * visibleRows + frame);
+    rowHeight_[GridOfObject(grid)] = rowHeight;
+
+    // Row 0 is the header row: it keeps the header texts and stays hidden,
+    // so that row numbers of the lists are data row numbers.
+    for (int c = 0; c < headers.size(); ++c)
+        SetCell(grid, 0, c, headers[c]);
+    grid->setRowHidden(0, true);
+}
+
+// ---------------------------------------------------------------- access
+
 QString TMainForm::Comment() const { return Edit2 ? Edit2->text() : QString(); }
-void TMainForm::SetComment(const QString &text) { if (Edit2) Edit2->setText(text); }
+
+void TMainForm::SetComment(const QString &text)
+{
+    if (Edit2)
+        Edit2->setText(text);
+}
+
 QTableWidget *TMainForm::Grid(int number) const
 {
     switch (number) {
@@ -19,32 +377,441 @@ QTableWidget *TMainForm::Grid(int number) const
     }
     return nullptr;
 }
-int TMainForm::SelectedRow(int grid) const { auto *g = Grid(grid); return g ? g->currentRow() : 1; }
-void TMainForm::SelectRow(int grid, int row) { if (auto *g = Grid(grid)) g->setCurrentCell(row, 1); }
-int TMainForm::VfoBandOfRow(int) const { return -1; }
-void TMainForm::RefreshGrids() {}
-void TMainForm::RebuildVfoRows() {}
-void TMainForm::UpdateStatusBar() {}
-void TMainForm::NewDocument() {}
-bool TMainForm::OpenFile(const QString &) { return false; }
-bool TMainForm::SaveDocument() { return false; }
-bool TMainForm::SaveDocumentAs() { return false; }
-bool TMainForm::AskSaveChanges() { return true; }
-void TMainForm::New1Click() {}
-void TMainForm::Open1Click() {}
-void TMainForm::Save1Click() {}
-void TMainForm::SaveAs1Click() {}
-void TMainForm::Exit1Click() { close(); }
-void TMainForm::Read1Click() {}
-void TMainForm::Write1Click() {}
-void TMainForm::Com11Click() {}
-void TMainForm::Com21Click() {}
-void TMainForm::Help2Click() {}
-void TMainForm::About1Click() {}
-void TMainForm::showEvent(QShowEvent *event) { QMainWindow::showEvent(event); }
-void TMainForm::closeEvent(QCloseEvent *event) { event->accept(); }
-bool TMainForm::eventFilter(QObject *watched, QEvent *event) { return QMainWindow::eventFilter(watched, event); }
-void TMainForm::SetActiveGrid(int grid) { activeGrid_ = grid; }
-void TMainForm::UpdateTitle() {}
-void TMainForm::OpenEditor(int) {}
-bool TMainForm::WriteFileAtomically(const QString &) { return false; }
+
+int TMainForm::GridOfObject(QObject *object) const
+{
+    for (int g = 1; g <= 4; ++g) {
+        QTableWidget *grid = Grid(g);
+        if (grid && (object == grid || object == grid->viewport() || object == grid->horizontalHeader()))
+            return g;
+    }
+    return 0;
+}
+
+int TMainForm::GridRowHeight(int grid) const
+{
+    return grid >= 1 && grid <= 4 ? rowHeight_[grid] : 0;
+}
+
+int TMainForm::SelectedRow(int grid) const
+{
+    QTableWidget *g = Grid(grid);
+    if (!g)
+        return 1;
+    const int row = g->currentRow();
+    return row >= 1 ? row : 1;
+}
+
+void TMainForm::SelectRow(int grid, int row)
+{
+    QTableWidget *g = Grid(grid);
+    if (!g || g->rowCount() < 2)
+        return;
+    row = qBound(1, row, g->rowCount() - 1);
+    const int column = g->currentColumn() >= 0 ? g->currentColumn() : 1;
+    {
+        // A row chosen by the program is not a click of the user.
+        const QSignalBlocker blocker(g);
+        g->setCurrentCell(row, column);
+    }
+    if (ready_ && grid == activeGrid_) {
+        UpdateEditCommands();
+        UpdateStatusBar();
+    }
+}
+
+int TMainForm::VfoBandOfRow(int row) const
+{
+    return row >= 1 && row <= vfoBands_.size() ? vfoBands_[row - 1] : -1;
+}
+
+void TMainForm::SetCell(QTableWidget *grid, int row, int column, const QString &text)
+{
+    QTableWidgetItem *item = grid->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem(text);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        grid->setItem(row, column, item);
+    } else if (item->text() != text) {
+        item->setText(text);
+    }
+}
+
+// ---------------------------------------------------------------- lists
+
+void TMainForm::RebuildVfoRows()
+{
+    vfoBands_.clear();
+    for (int band = 0; band < kVfoSlots; ++band) {
+        if (band == 1 || band == 3 || BandPresent(document_, band))
+            vfoBands_.append(band);
+    }
+    const int previous = StringGrid2->currentRow();
+    {
+        const QSignalBlocker blocker(StringGrid2);
+        StringGrid2->setRowCount(vfoBands_.size() + 1);
+        StringGrid2->setRowHidden(0, true);
+    }
+    for (int i = 0; i < vfoBands_.size(); ++i) {
+        SetCell(StringGrid2, i + 1, 0, QString());
+        SetCell(StringGrid2, i + 1, 1, BandLabel(document_, vfoBands_[i]));
+        if (!StringGrid2->item(i + 1, 2))
+            SetCell(StringGrid2, i + 1, 2, QString());
+    }
+    SetCell(StringGrid3, 1, 1, BandLabel(document_, 1));
+    SetCell(StringGrid3, 2, 1, BandLabel(document_, 3));
+    if (previous < 1 || previous >= StringGrid2->rowCount())
+        SelectRow(2, 1);
+}
+
+void TMainForm::RefreshGrids()
+{
+    // Memory list.
+    for (int slot = 1; slot <= kMemorySlots; ++slot) {
+        const QString record = document_.Record(rkMemory, slot);
+        if (record.size() < 2) {
+            SetCell(StringGrid1, slot, 0, QString());
+            SetCell(StringGrid1, slot, 2, QString());
+            SetCell(StringGrid1, slot, 3, QString());
+            continue;
+        }
+        const bool lockedOut = slot <= 180 && document_.GetRecordField(rkMemory, slot, 12) == QLatin1String("1");
+        SetCell(StringGrid1, slot, 0, lockedOut ? QStringLiteral("*") : QString());
+        SetCell(StringGrid1, slot, 2, FormatFrequency(document_.GetRecordField(rkMemory, slot, 1)));
+        SetCell(StringGrid1, slot, 3, document_.GetRecordField(rkMemory, slot, 17));
+    }
+
+    // VFO list: each band's row shows that band's own frequency.
+    for (int i = 0; i < vfoBands_.size(); ++i) {
+        const QString freq = document_.GetRecordField(rkVfo, vfoBands_[i], 1);
+        SetCell(StringGrid2, i + 1, 2, HasValue(freq) ? FormatFrequency(freq) : QString());
+    }
+
+    // CALL list.
+    for (int i = 0; i < kCallSlots; ++i) {
+        const QString freq = document_.GetRecordField(rkCall, i, 1);
+        SetCell(StringGrid3, i + 1, 2, HasValue(freq) ? FormatFrequency(freq) : QString());
+    }
+
+    // DTMF list.
+    for (int i = 0; i < kDtmfSlots; ++i)
+        SetCell(StringGrid4, i + 1, 2, document_.GetRecordField(rkDtmf, i, 1));
+
+    UpdateStatusBar();
+}
+
+void TMainForm::ClearDataCells()
+{
+    for (int slot = 1; slot <= kMemorySlots; ++slot) {
+        SetCell(StringGrid1, slot, 0, QString());
+        SetCell(StringGrid1, slot, 2, QString());
+        SetCell(StringGrid1, slot, 3, QString());
+    }
+    for (int g = 2; g <= 4; ++g) {
+        QTableWidget *grid = Grid(g);
+        for (int row = 1; row < grid->rowCount(); ++row)
+            SetCell(grid, row, 2, QString());
+    }
+}
+
+void TMainForm::UpdateStatusBar()
+{
+    if (!StatusPanel[0])
+        return;
+    if (activeGrid_ == rkDtmf) {
+        for (int i = 0; i < 3; ++i)
+            StatusPanel[i]->clear();
+        return;
+    }
+
+    int index = 0;
+    const int row = SelectedRow(activeGrid_);
+    switch (activeGrid_) {
+    case rkMemory: index = row; break;
+    case rkVfo: index = VfoBandOfRow(row); break;
+    case rkCall: index = row - 1; break;
+    }
+    const int kind = activeGrid_;
+    auto field = [&](int n) { return document_.GetRecordField(kind, index, n); };
+
+    const QString shift = field(3);
+    QString panel0;
+    if (kind == rkVfo) {
+        if (shift != QLatin1String("0") && shift != QLatin1String("3") && HasValue(field(11)))
+            panel0 = QStringLiteral("Offset : ") + FormatOffset(field(11)) + QStringLiteral("MHz");
+    } else if (HasValue(field(14))) {
+        panel0 = QStringLiteral("Tx Frequency : ") + FormatFrequency(field(14)) + QStringLiteral("MHz");
+    }
+
+    QString panel1;
+    if (shift == QLatin1String("1"))
+        panel1 = QStringLiteral("+");
+    else if (shift == QLatin1String("2"))
+        panel1 = QStringLiteral("-");
+    else if (shift == QLatin1String("3"))
+        panel1 = QStringLiteral("-7.6");
+    else if (HasValue(field(14)))
+        panel1 = QStringLiteral("+-");
+    if (panel1 != QLatin1String("+-") && field(4) == QLatin1String("1"))
+        panel1 += QStringLiteral(" R");
+
+    QString panel2;
+    if (field(6) == QLatin1String("1"))
+        panel2 = QStringLiteral("CT : ") + ToneTextOfCode(field(10));
+    else if (field(5) == QLatin1String("1"))
+        panel2 = QStringLiteral("T : ") + ToneTextOfCode(field(8));
+
+    StatusPanel[0]->setText(panel0);
+    StatusPanel[1]->setText(panel1);
+    StatusPanel[2]->setText(panel2);
+}
+
+// ---------------------------------------------------------------- active list
+
+void TMainForm::SetActiveGrid(int grid)
+{
+    if (grid < 1 || grid > 4)
+        return;
+    activeGrid_ = grid;
+    QGroupBox *groups[4] = {GroupBox1, GroupBox2, GroupBox3, GroupBox4};
+    for (int i = 0; i < 4; ++i)
+        groups[i]->setFont(CaptionFont(i + 1 == grid));
+    UpdateEditCommands();
+    UpdateStatusBar();
+}
+
+void TMainForm::GridRowChanged(int grid)
+{
+    if (!ready_)
+        return;
+    switch (grid) {
+    case 1:
+        SetActiveGrid(1);
+        break;
+    case 2:
+    case 3:
+        UpdateEditCommands();
+        UpdateStatusBar();
+        break;
+    default:
+        // The DTMF list shows nothing in the status bar.
+        break;
+    }
+}
+
+void TMainForm::OpenEditor(int grid)
+{
+    QDialog *editor = nullptr;
+    switch (grid) {
+    case 1: editor = Forms().Memory; break;
+    case 2: editor = Forms().VFO; break;
+    case 3: editor = Forms().CALL; break;
+    case 4: editor = Forms().DTMF; break;
+    }
+    // The editor stores its record, sets Modified and refreshes the lists.
+    if (editor)
+        editor->exec();
+}
+
+void TMainForm::GridRightButton(int grid, int pointerY, bool onHeader, const QPoint &globalPos)
+{
+    QTableWidget *g = Grid(grid);
+    if (!g || g->rowCount() < 2)
+        return;
+    // A press in a list gives it the focus, so it becomes the active list.
+    g->setFocus(Qt::MouseFocusReason);
+    if (activeGrid_ != grid)
+        SetActiveGrid(grid);
+
+    // Row under the pointer: the top visible data row plus the pointer's row
+    // position (counted from the header row) minus one; the header row
+    // itself selects the top visible data row.
+    const int rowHeight = qMax(1, rowHeight_[grid]);
+    int top = g->rowAt(0);
+    if (top < 1)
+        top = 1;
+    int position = onHeader ? 0 : (pointerY + g->horizontalHeader()->height()) / rowHeight;
+    if (position < 1)
+        position = 1;
+    const int row = qBound(1, top + position - 1, g->rowCount() - 1);
+    g->setCurrentCell(row, g->currentColumn() >= 0 ? g->currentColumn() : 1);
+    UpdateEditCommands();
+    UpdateStatusBar();
+    ShowContextMenu(grid, globalPos);
+}
+
+void TMainForm::ShowContextMenu(int grid, const QPoint &globalPos)
+{
+    QMenu *menu = (grid == 1 || grid == 4) ? PopupMenu1 : PopupMenu2;
+    menu->popup(globalPos);
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    const int grid = GridOfObject(watched);
+    if (grid == 0)
+        return QMainWindow::eventFilter(watched, event);
+    QTableWidget *g = Grid(grid);
+
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (watched == g && ready_)
+            SetActiveGrid(grid);
+        break;
+    case QEvent::KeyPress: {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (watched == g && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            OpenEditor(grid);
+            return true;
+        }
+        break;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::RightButton && watched != g) {
+            const bool onHeader = watched == g->horizontalHeader();
+            GridRightButton(grid, int(mouse->position().y()), onHeader,
+                            mouse->globalPosition().toPoint());
+            return true;
+        }
+        break;
+    }
+    case QEvent::ContextMenu: {
+        // The keyboard's menu key opens the context menu at the current row.
+        auto *menuEvent = static_cast<QContextMenuEvent *>(event);
+        if (menuEvent->reason() == QContextMenuEvent::Keyboard) {
+            if (activeGrid_ != grid)
+                SetActiveGrid(grid);
+            const QRect cell = g->visualRect(g->model()->index(SelectedRow(grid), 1));
+            ShowContextMenu(grid, g->viewport()->mapToGlobal(cell.center()));
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- title
+
+void TMainForm::UpdateTitle()
+{
+    if (radioTitle_)
+        setWindowTitle(productName_ + QStringLiteral(" [Radio]"));
+    else
+        setWindowTitle(productName_ + QStringLiteral(" [") + fileName_ + QStringLiteral("]"));
+}
+
+// ---------------------------------------------------------------- COM port and radio
+
+bool TMainForm::CheckPort(const QString &port, bool writeWindow) const
+{
+    THComm *comm = nullptr;
+    if (writeWindow) {
+        if (Forms().WriteForm)
+            comm = Forms().WriteForm->HComm1;
+    } else if (Forms().ReadForm) {
+        comm = Forms().ReadForm->HComm1;
+    }
+    return comm && comm->CheckCommportValid(port);
+}
+
+void TMainForm::Com11Click()
+{
+    if (CheckPort(QStringLiteral("COM1"), false)) {
+        Com11->setChecked(true);
+        Com21->setChecked(false);
+        commPort_ = QStringLiteral("COM1");
+        SaveCommPort(commPort_);
+    } else {
+        Dialogs::Message(this, QStringLiteral("COM1 is invalid.\nPlease check comport status."),
+                         Dialogs::Icon::Warning, Dialogs::Buttons::Ok);
+        Com11->setChecked(false);
+    }
+}
+
+void TMainForm::Com21Click()
+{
+    if (CheckPort(QStringLiteral("COM2"), false)) {
+        Com21->setChecked(true);
+        Com11->setChecked(false);
+        commPort_ = QStringLiteral("COM2");
+        SaveCommPort(commPort_);
+    } else {
+        Dialogs::Message(this, QStringLiteral("COM2 is invalid.\nPlease check comport status."),
+                         Dialogs::Icon::Warning, Dialogs::Buttons::Ok);
+        Com21->setChecked(false);
+    }
+}
+
+void TMainForm::Read1Click()
+{
+    if (!CheckPort(commPort_, false)) {
+        Dialogs::Message(this, QStringLiteral("Invalid COM port.\nPlease check comport status."),
+                         Dialogs::Icon::Warning, Dialogs::Buttons::Ok);
+        return;
+    }
+    if (!AskSaveChanges())
+        return;
+
+    modified_ = 0;
+    fileName_ = QStringLiteral("Untitled");
+    radioTitle_ = true;
+    UpdateTitle();
+
+    // The read window resets and fills the document and redraws the lists.
+    if (Forms().ReadForm)
+        Forms().ReadForm->exec();
+
+    // Whatever the outcome, the document no longer matches any file.
+    modified_ = 1;
+}
+
+void TMainForm::Write1Click()
+{
+    if (!CheckPort(commPort_, true)) {
+        Dialogs::Message(this, QStringLiteral("Invalid COM port.\nPlease check and try again."),
+                         Dialogs::Icon::Warning, Dialogs::Buttons::Ok);
+        return;
+    }
+    if (Dialogs::Message(this, QStringLiteral("Do you want to write the data to the radio?"),
+                         Dialogs::Icon::Question, Dialogs::Buttons::YesNo)
+        != Dialogs::Answer::Yes)
+        return;
+    if (Forms().WriteForm)
+        Forms().WriteForm->exec();
+}
+
+// ---------------------------------------------------------------- help
+
+void TMainForm::Help2Click()
+{
+    if (!helpForm_)
+        helpForm_ = new THelpForm(this);
+    helpForm_->ShowContents();
+}
+
+void TMainForm::About1Click()
+{
+    if (Forms().AboutBox)
+        Forms().AboutBox->exec();
+}
+
+// ---------------------------------------------------------------- showing
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!firstShow_)
+        return;
+    firstShow_ = false;
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    OpenCommandLineFile();
+}

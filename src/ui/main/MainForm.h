@@ -9,9 +9,11 @@
 
 class QAction;
 class QGroupBox;
+class THelpForm;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPoint;
 class QStatusBar;
 class QTableWidget;
 class QToolButton;
@@ -57,6 +59,15 @@ public:
     bool SaveDocumentAs();
     // Unsaved-changes question; false when the user cancelled.
     bool AskSaveChanges();
+    // Opens the data file named by the command-line arguments (joined with
+    // single spaces); nothing when there are none.
+    void OpenCommandLineFile();
+    // Folder the file dialogs start in.
+    QString Folder() const { return folder_; }
+    // Height of one list row (the header row has the same height).
+    int GridRowHeight(int grid) const;
+    // The help window, once "&Help Topics" has been chosen (else null).
+    THelpForm *HelpForm() const { return helpForm_; }
 
 public slots:
     void New1Click();
@@ -83,6 +94,19 @@ protected:
 
 private:
     void SetActiveGrid(int grid);
+    void BuildMenus();
+    void BuildToolBar(QWidget *central);
+    void BuildGroups(QWidget *central);
+    void SetupGrid(QTableWidget *grid, int visibleRows, const QStringList &headers,
+                   const QList<int> &widths);
+    void GridRowChanged(int grid);
+    void GridRightButton(int grid, int pointerY, bool onHeader, const QPoint &globalPos);
+    void ShowContextMenu(int grid, const QPoint &globalPos);
+    int GridOfObject(QObject *object) const;
+    void SetCell(QTableWidget *grid, int row, int column, const QString &text);
+    void ClearDataCells();
+    bool CheckPort(const QString &port, bool writeWindow) const;
+    void LoadFile(const QString &path, const QByteArray &content);
     void UpdateTitle();
     void OpenEditor(int grid);
     bool WriteFileAtomically(const QString &path);
@@ -100,6 +124,10 @@ private:
     QString folder_;
     QStringList commandLine_;
     bool firstShow_ = true;
+    bool ready_ = false;           // construction finished
+    QList<int> vfoBands_;          // band index of each VFO data row
+    int rowHeight_[5] = {0, 0, 0, 0, 0};
+    THelpForm *helpForm_ = nullptr;
 
 public:
     // Controls, by their control names (also their objectNames).
@@ -120,6 +148,9 @@ public:
     QAction *Read1 = nullptr, *Write1 = nullptr, *Com11 = nullptr, *Com21 = nullptr;
     QAction *Cut1 = nullptr, *Copy1 = nullptr, *Paste1 = nullptr, *Delete1 = nullptr;
     QAction *Help2 = nullptr, *About1 = nullptr;
+    // Menus of the menu bar: "&File", "&Radio", "&Edit", "&Help".
+    QMenu *File1 = nullptr, *Radio1 = nullptr, *Edit1 = nullptr, *Help1 = nullptr;
+    QLabel *Label1 = nullptr;       // "Comment"
     // Context menus: PopupMenu1 (memory and DTMF lists), PopupMenu2 (VFO and CALL lists).
     QMenu *PopupMenu1 = nullptr, *PopupMenu2 = nullptr;
     QAction *Cut2 = nullptr, *Copy2 = nullptr, *Paste2 = nullptr, *Delete2 = nullptr;

@@ -1,0 +1,125 @@
+#include "HelpForm.h"
+
+#include "Artwork.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QRegularExpression>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QTreeWidget>
+
+// Resources of a static library must be registered by hand.
+static void InitHelpResources() { Q_INIT_RESOURCE(vxl_r381); }
+
+namespace {
+const QString kManual = QStringLiteral(":/help/manual.html");
+constexpr int kAnchorRole = Qt::UserRole + 1;
+} // namespace
+
+THelpForm::THelpForm(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    InitHelpResources();
+    setObjectName(QStringLiteral("HelpForm"));
+    setWindowTitle(tr("VXL-R381 Help"));
+    setWindowIcon(ProgramIcon());
+    resize(760, 560);
+
+    auto *splitter = new QSplitter(this);
+    TreeView1 = new QTreeWidget(splitter);
+    TreeView1->setObjectName(QStringLiteral("TreeView1"));
+    TreeView1->setHeaderLabel(tr("Contents"));
+    TreeView1->header()->setStretchLastSection(true);
+    Browser1 = new QTextBrowser(splitter);
+    Browser1->setObjectName(QStringLiteral("Browser1"));
+    Browser1->setOpenExternalLinks(false);
+    Browser1->setSource(QUrl(QStringLiteral("qrc") + kManual));
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({220, 540});
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+
+    BuildContents();
+    connect(TreeView1, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem *item, int) { ContentsClicked(item); });
+    connect(TreeView1, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem *item, int) { ContentsClicked(item); });
+}
+
+QString THelpForm::ManualHtml()
+{
+    InitHelpResources();
+    QFile file(kManual);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+// The contents come from the manual's headings: <h2> topics and <h3>
+// subtopics, each starting with a named anchor.
+void THelpForm::BuildContents()
+{
+    static const QRegularExpression heading(
+        QStringLiteral("<h([23])><a name=\"([^\"]+)\"></a>(.*?)</h\\1>"),
+        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
+    QTreeWidgetItem *topic = nullptr;
+    auto it = heading.globalMatch(ManualHtml());
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        QString title = m.captured(3);
+        title.remove(tags);
+        title.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        QTreeWidgetItem *item;
+        if (m.captured(1) == QLatin1String("2") || !topic) {
+            item = new QTreeWidgetItem(TreeView1);
+            topic = item;
+        } else {
+            item = new QTreeWidgetItem(topic);
+        }
+        item->setText(0, title.simplified());
+        item->setData(0, kAnchorRole, m.captured(2));
+    }
+    TreeView1->expandAll();
+}
+
+QStringList THelpForm::TopicAnchors() const
+{
+    QStringList anchors;
+    for (QTreeWidgetItemIterator it(TreeView1); *it; ++it)
+        anchors << (*it)->data(0, kAnchorRole).toString();
+    return anchors;
+}
+
+void THelpForm::ContentsClicked(QTreeWidgetItem *item)
+{
+    if (item)
+        ShowTopic(item->data(0, kAnchorRole).toString());
+}
+
+bool THelpForm::ShowTopic(const QString &anchor)
+{
+    if (anchor.isEmpty() || !TopicAnchors().contains(anchor))
+        return false;
+    Browser1->scrollToAnchor(anchor);
+    for (QTreeWidgetItemIterator it(TreeView1); *it; ++it) {
+        if ((*it)->data(0, kAnchorRole).toString() == anchor) {
+            TreeView1->setCurrentItem(*it);
+            break;
+        }
+    }
+    return true;
+}
+
+void THelpForm::ShowContents()
+{
+    show();
+    raise();
+    activateWindow();
+    if (!TreeView1->currentItem() && TreeView1->topLevelItemCount() > 0)
+        TreeView1->setCurrentItem(TreeView1->topLevelItem(0));
+}

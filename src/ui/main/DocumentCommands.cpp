@@ -1,0 +1,221 @@
+// TMainForm: New, Open, Save, Save As, the unsaved-changes question, the
+// data file named on the command line and closing the window.
+#include "MainForm.h"
+
+#include "app/Welcome.h"
+#include "data/DataFile.h"
+#include "data/Settings.h"
+#include "ui/Forms.h"
+#include "ui/seam/Dialogs.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+const QString kFilter = QStringLiteral("VXL-R381 Files(*.381)");
+const QString kSuffix = QStringLiteral("381");
+
+void FileOpenError(QWidget *parent)
+{
+    Dialogs::Message(parent, QStringLiteral("File Open error."), Dialogs::Icon::Critical,
+                     Dialogs::Buttons::Ok);
+}
+
+bool HasDataFileExtension(const QString &path)
+{
+    return QFileInfo(path).suffix().compare(kSuffix, Qt::CaseInsensitive) == 0;
+}
+
+// A name typed without an extension gets ".381".
+QString WithDefaultExtension(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.suffix().isEmpty() && !info.fileName().isEmpty())
+        return path + QLatin1Char('.') + kSuffix;
+    return path;
+}
+
+// Whole content of a data file; false when it cannot be read. Only plain
+// files are read: a device or a pipe given a ".381" name could block or
+// never end.
+bool ReadWholeFile(const QString &path, QByteArray *content)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    *content = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
+} // namespace
+
+bool TMainForm::AskSaveChanges()
+{
+    if (modified_ == 0)
+        return true;
+    const Dialogs::Answer answer =
+        Dialogs::Message(this, QStringLiteral("Data is changed.\nDo you want to save the changes?"),
+                         Dialogs::Icon::Warning, Dialogs::Buttons::YesNoCancel);
+    if (answer == Dialogs::Answer::Cancel)
+        return false;
+    // Yes saves under a chosen name; the command goes on whether or not a
+    // file was written.
+    if (answer == Dialogs::Answer::Yes)
+        SaveDocumentAs();
+    return true;
+}
+
+void TMainForm::NewDocument()
+{
+    fileName_ = QStringLiteral("Untitled");
+    radioTitle_ = false;
+    UpdateTitle();
+    document_.ResetDocument();
+    ClearDataCells();
+    SetComment(QString());
+    RefreshGrids();
+    modified_ = 0;
+}
+
+void TMainForm::LoadFile(const QString &path, const QByteArray &content)
+{
+    fileName_ = path;
+    radioTitle_ = false;
+    UpdateTitle();
+    document_.ResetDocument();
+    QString comment;
+    ReadDataFile(content, document_, &comment);
+    SetComment(comment);
+    RefreshGrids();
+    folder_ = RememberFolder(path);
+    modified_ = 0;
+}
+
+bool TMainForm::OpenFile(const QString &path)
+{
+    QByteArray content;
+    if (!HasDataFileExtension(path) || !ReadWholeFile(path, &content)) {
+        FileOpenError(this);
+        return false;
+    }
+    LoadFile(path, content);
+    return true;
+}
+
+void TMainForm::OpenCommandLineFile()
+{
+    if (commandLine_.isEmpty())
+        return;
+    // A path with spaces may arrive split over several arguments.
+    OpenFile(commandLine_.join(QLatin1Char(' ')));
+}
+
+bool TMainForm::WriteFileAtomically(const QString &path)
+{
+    // An existing file that may not be written is left alone, although the
+    // folder would allow replacing it.
+    const QFileInfo info(path);
+    if (info.exists() && (!info.isFile() || !info.isWritable()))
+        return false;
+
+    // The data goes to a temporary file in the same folder that replaces the
+    // target only once it is complete, so a failed write never destroys the
+    // file that was there.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray content = WriteDataFile(document_, Comment());
+    if (file.write(content) != content.size()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}
+
+bool TMainForm::SaveDocument()
+{
+    if (fileName_ != QLatin1String("Untitled") && QFileInfo::exists(fileName_)) {
+        if (!WriteFileAtomically(fileName_)) {
+            FileOpenError(this);
+            return false;
+        }
+        modified_ = 0;
+        folder_ = RememberFolder(fileName_);
+        return true;
+    }
+    return SaveDocumentAs();
+}
+
+bool TMainForm::SaveDocumentAs()
+{
+    Dialogs::FileRequest request;
+    request.save = true;
+    request.caption = tr("Save As");
+    request.folder = folder_;
+    request.fileName = fileName_;
+    request.filter = kFilter;
+    request.defaultSuffix = kSuffix;
+    QString path = Dialogs::FileDialog(this, request);
+    if (path.isEmpty())
+        return false;
+    path = WithDefaultExtension(path);
+    if (!HasDataFileExtension(path) || !WriteFileAtomically(path)) {
+        FileOpenError(this);
+        return false;
+    }
+    fileName_ = path;
+    radioTitle_ = false;
+    UpdateTitle();
+    modified_ = 0;
+    folder_ = RememberFolder(path);
+    return true;
+}
+
+void TMainForm::New1Click()
+{
+    if (!AskSaveChanges())
+        return;
+    NewDocument();
+}
+
+void TMainForm::Open1Click()
+{
+    if (!AskSaveChanges())
+        return;
+    Dialogs::FileRequest request;
+    request.save = false;
+    request.caption = tr("Open");
+    request.folder = folder_;
+    request.fileName = QStringLiteral("*.381");
+    request.filter = kFilter;
+    request.defaultSuffix = kSuffix;
+    const QString path = Dialogs::FileDialog(this, request);
+    if (path.isEmpty())
+        return;
+    OpenFile(WithDefaultExtension(path));
+}
+
+void TMainForm::Save1Click() { SaveDocument(); }
+
+void TMainForm::SaveAs1Click() { SaveDocumentAs(); }
+
+void TMainForm::Exit1Click() { close(); }
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    if (!AskSaveChanges()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // The splash window is the principal window: closing it ends the program.
+    if (Forms().Welcome)
+        Forms().Welcome->close();
+}
