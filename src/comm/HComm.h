@@ -11,6 +11,7 @@
 
 class ECommError : public std::runtime_error {
 public:
+    explicit ECommError(const char *message) : std::runtime_error(message) {}
     explicit ECommError(const std::string &message) : std::runtime_error(message) {}
     explicit ECommError(const QString &message) : std::runtime_error(message.toStdString()) {}
     // Format text with one integer argument ("... ErrorMask=%d").
@@ -34,6 +35,13 @@ class TReadThread;
 
 // Raised on the receive thread; size = bytes waiting in the input queue.
 using TCommEvent = std::function<void(THComm *sender, uint32_t &size)>;
+
+// Where the message of an exception that escapes an OnCommEvent handler
+// goes. Called on the receive thread; the default writes a warning to the
+// log. The application installs one that shows the message on its GUI
+// thread.
+using TCommErrorReport = std::function<void(const QString &message)>;
+void SetCommErrorReport(TCommErrorReport report);
 
 // Device path for "COM1".."COM4": the environment VXL_R381_COMn, else the
 // stored setting "ComnDevice", else /dev/ttyS(n-1). Any other name is used
@@ -62,6 +70,12 @@ public:
     uint16_t RxStopSize() const;
     uint16_t EventChar() const;
     QString DeviceName() const; // "COM1".."COM4"
+    // XON/XOFF limits as the line state would hold them: XON when the
+    // input queue has drained to RxStartSize bytes, XOFF when only
+    // InBuffSize - RxStopSize (16-bit arithmetic) bytes are free. Terminals
+    // have no such setting; the values are kept and reported only.
+    uint16_t XonLimit() const;
+    uint16_t XoffLimit() const;
     TCommEvent OnCommEvent;     // set before OpenCommport
 
     virtual void SetCommPort(TCommPort value);
