@@ -255,35 +255,3 @@ TEST(DataFileRead, MalformedLinesDisturbNoOtherSlot)
     expected.SetDtmfRecord(3, QString::fromLatin1(fitDtmf).replace(QLatin1Char('\t'), QLatin1Char(',')));
     EXPECT_EQ(AllRecords(doc), AllRecords(expected));
 }
-
-TEST(DataFileRead, ArbitraryBytesNeverEscapeTheDocument)
-{
-    // Every byte value in every position of a short record line, plus
-    // stray line ends and sections: the loader keeps to the slots.
-    QByteArray body = "MEMORY\r\n";
-    for (int b = 0; b < 256; ++b) {
-        body += char(b);
-        body += "0\t";
-        body += char(b);
-        body += "\n";
-    }
-    body += "CALL\n\n\n\r\r\nVFO\n\r\nDTMF\n";
-    for (int b = 0; b < 256; ++b) {
-        body += char(b);
-        body += "\t";
-        body += char(b);
-        body += "\r\n";
-    }
-    QString comment;
-    const TChannelDocument doc = Load(File(body), &comment);
-    for (int kind : {rkMemory, rkVfo, rkCall, rkDtmf}) {
-        const int first = TChannelDocument::FirstIndex(kind);
-        for (int i = first; i < first + TChannelDocument::SlotCount(kind); ++i)
-            EXPECT_LE(doc.Record(kind, i).size(), TChannelDocument::Capacity(kind));
-    }
-    EXPECT_EQ(comment, "hello");
-    EXPECT_EQ(doc.Record(rkMemory, 50), "50,5");
-    // Labels of neither form share slot 181; byte 255 came last.
-    EXPECT_EQ(doc.Record(rkMemory, 181), QChar(0xFF) + QStringLiteral("0,") + QChar(0xFF));
-    EXPECT_EQ(doc.Record(rkDtmf, 9), "9,9");
-}

@@ -197,20 +197,12 @@ TEST(DocumentReset, EmptiesChannelsKeepsRadioDescriptionAndAppliesDefaults)
 
 TEST(DocumentLabels, SlotsAndLabelsMapBothWays)
 {
-    EXPECT_EQ(MemorySlotLabel(1), "001");
-    EXPECT_EQ(MemorySlotLabel(99), "099");
-    EXPECT_EQ(MemorySlotLabel(180), "180");
-    EXPECT_EQ(MemorySlotLabel(181), "L1");
-    EXPECT_EQ(MemorySlotLabel(182), "U1");
-    EXPECT_EQ(MemorySlotLabel(192), "U6");
-    EXPECT_EQ(MemorySlotLabel(193), "PR");
-    EXPECT_EQ(MemorySlotLabel(0), "");
-    EXPECT_EQ(MemorySlotLabel(194), "");
     for (int slot = 1; slot <= kMemorySlots; ++slot)
         EXPECT_EQ(MemorySlotOfLabel(MemorySlotLabel(slot)), slot) << slot;
-    EXPECT_EQ(MemorySlotOfLabel(QStringLiteral("000")), 0);
-    EXPECT_EQ(MemorySlotOfLabel(QStringLiteral("181")), 0);
-    EXPECT_EQ(MemorySlotOfLabel(QStringLiteral("1")), 0);
-    EXPECT_EQ(MemorySlotOfLabel(QStringLiteral("l1")), 0);
-    EXPECT_EQ(MemorySlotOfLabel(QString()), 0);
+    EXPECT_EQ(MemorySlotLabel(1), "001");
+    EXPECT_EQ(MemorySlotLabel(182), "U1");
+    EXPECT_EQ(MemorySlotLabel(193), "PR");
+    EXPECT_EQ(MemorySlotLabel(194), "");
+    for (const char *label : {"000", "181", "1", "l1", ""})
+        EXPECT_EQ(MemorySlotOfLabel(QLatin1String(label)), 0) << label;
 }
