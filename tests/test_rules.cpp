@@ -308,6 +308,7 @@ TEST(RulesLists, StepAndToneMappings)
     EXPECT_EQ(StepListPosOfCode(QStringLiteral("8")), 7);
     EXPECT_EQ(StepListPosOfCode(QStringLiteral("0")), 0);
     EXPECT_EQ(StepListPosOfCode(QStringLiteral("9")), -1);
+    EXPECT_EQ(StepListPosOfCode(QStringLiteral("7")), -1);
     EXPECT_EQ(StepListPosOfCode(QString()), -1);
     EXPECT_EQ(StepListPosOfCode(QStringLiteral("x")), -1);
 

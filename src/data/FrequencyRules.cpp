@@ -302,8 +302,9 @@ int StepListPosOfCode(const QString &code)
     const int value = code.at(0).unicode() - '0';
     if (value == 8)
         return 7;
-    // Code 9 (100 kHz) has no place in the list.
-    return value <= 7 ? value : -1;
+    // Codes 7 (30 kHz) and 9 (100 kHz) have no place in the list; showing
+    // them as the entry of the same number would turn 30 kHz into 50 kHz.
+    return value <= 6 ? value : -1;
 }
 
 QString StepCodeOfListPos(int pos)

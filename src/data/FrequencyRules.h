@@ -25,7 +25,7 @@ QString FormatOffset(const QString &record);
 bool IsValidMemoryName(const QString &name);
 
 // Step list position <-> record step code.
-int StepListPosOfCode(const QString &code); // "8" -> 7; empty/bad -> -1
+int StepListPosOfCode(const QString &code); // "8" -> 7; "7", "9", empty/bad -> -1
 QString StepCodeOfListPos(int pos);         // 7 -> "8"
 // Tone list position <-> two-digit record tone code.
 int ToneListPosOfCode(const QString &code); // empty -> 7 (88.5Hz)
