@@ -1,0 +1,317 @@
+// Start-up, the splash hand-over, the end of the program, the about box and
+// the help window.
+#include "app/AboutBox.h"
+#include "app/ApplicationShell.h"
+#include "app/HelpForm.h"
+#include "app/Welcome.h"
+#include "support/TestSettings.h"
+#include "ui/Forms.h"
+#include "ui/main/MainForm.h"
+#include "ui/seam/Dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+bool AllFormsCleared()
+{
+    const TForms &f = Forms();
+    return !f.Welcome && !f.MainForm && !f.Memory && !f.VFO && !f.CALL && !f.DTMF && !f.ReadForm
+        && !f.WriteForm && !f.AboutBox;
+}
+
+// Counts the times a window is shown.
+class ShowCounter : public QObject {
+public:
+    int shows = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++shows;
+        return false;
+    }
+};
+
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearStoredSettings();
+        Dialogs::SetMessageResponder([this](const Dialogs::MessageRequest &request) {
+            messages.push_back(request);
+            return Dialogs::Answer::No;
+        });
+    }
+    void TearDown() override { Dialogs::ResetResponders(); }
+
+    std::vector<Dialogs::MessageRequest> messages;
+};
+
+} // namespace
+
+TEST_F(ShellTest, WindowsAreCreatedOnceInOrderAndEachFindsTheEarlierOnes)
+{
+    std::vector<QString> order;
+    std::vector<int> registeredBefore;
+    {
+        TApplicationShell shell;
+        shell.SetCreationObserver([&](QWidget *window) {
+            order.push_back(QString::fromLatin1(window->metaObject()->className()));
+            const TForms &f = Forms();
+            const void *windows[9] = {f.Welcome, f.MainForm, f.Memory, f.VFO, f.CALL,
+                                    f.DTMF, f.ReadForm, f.WriteForm, f.AboutBox};
+            int count = 0;
+            while (count < 9 && windows[count])
+                ++count;
+            for (int i = count; i < 9; ++i)
+                EXPECT_EQ(windows[i], nullptr) << "window " << i << " exists too early";
+            registeredBefore.push_back(count);
+        });
+        shell.CreateForms();
+
+        const std::vector<QString> expected = {"TWelcome", "TMainForm", "TMemory", "TVFO", "TCALL",
+                                               "TDTMF", "TReadForm", "TWriteForm", "TAboutBox"};
+        EXPECT_EQ(order, expected);
+        // Each window is registered as soon as it exists.
+        EXPECT_EQ(registeredBefore, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        // Every window but the splash is hidden until asked for.
+        EXPECT_FALSE(Forms().Welcome->isVisible());
+        EXPECT_FALSE(Forms().MainForm->isVisible());
+        EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("VXL-R381"));
+    }
+    EXPECT_TRUE(AllFormsCleared());
+}
+
+TEST_F(ShellTest, SplashHandsOverToTheMainWindowOnceAfterThreeSeconds)
+{
+    TApplicationShell shell;
+    shell.CreateForms();
+    TWelcome *splash = Forms().Welcome;
+    TMainForm *main = Forms().MainForm;
+
+    EXPECT_EQ(splash->windowTitle(), QStringLiteral("Welcome"));
+    EXPECT_EQ(splash->size(), QSize(322, 139));
+    EXPECT_EQ(splash->Label1->text(), QStringLiteral("VXL-R381"));
+    EXPECT_TRUE(splash->Label2->text().endsWith(QStringLiteral("for QV-R381")));
+    EXPECT_FALSE(splash->Image1->pixmap().isNull());
+
+    EXPECT_FALSE(splash->Timer1->isActive());
+    shell.Start();
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_TRUE(splash->Timer1->isActive());
+    EXPECT_TRUE(splash->Timer1->isSingleShot());
+    EXPECT_EQ(splash->Timer1->interval(), 3000);
+
+    splash->Timer1Timer();
+    EXPECT_FALSE(splash->isVisible());
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_FALSE(splash->Timer1->isActive());
+    EXPECT_EQ(main->Caption(), QStringLiteral("VXL-R381 [Untitled]"));
+
+    // Showing the splash again does not restart the hand-over.
+    splash->show();
+    EXPECT_FALSE(splash->Timer1->isActive());
+}
+
+TEST_F(ShellTest, RunShowsSplashThenMainWindowAndEndsWhenTheMainWindowCloses)
+{
+    TApplicationShell shell;
+    shell.SetSplashIntervalForTesting(20);
+    bool splashSeenAlone = false;
+    bool mainSeen = false;
+    bool splashHiddenWithMain = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        TWelcome *splash = Forms().Welcome;
+        TMainForm *main = Forms().MainForm;
+        if (!splash || !main)
+            return;
+        if (splash->isVisible() && !main->isVisible())
+            splashSeenAlone = true;
+        if (main->isVisible() && !mainSeen) {
+            mainSeen = true;
+            splashHiddenWithMain = !splash->isVisible();
+            main->close(); // unmodified: no question
+        }
+    });
+    poll.start();
+    // Safety net so that a broken hand-over fails instead of hanging.
+    QTimer::singleShot(60000, [] {
+        if (Forms().Welcome)
+            Forms().Welcome->close();
+    });
+
+    EXPECT_EQ(shell.Run(), 0);
+    EXPECT_TRUE(splashSeenAlone);
+    EXPECT_TRUE(mainSeen);
+    EXPECT_TRUE(splashHiddenWithMain);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ShellTest, ClosingTheSplashEarlyEndsWithoutShowingTheMainWindow)
+{
+    TApplicationShell shell;
+    ShowCounter counter;
+    shell.SetCreationObserver([&](QWidget *window) {
+        if (window == Forms().MainForm)
+            window->installEventFilter(&counter);
+    });
+    QTimer::singleShot(0, [] { Forms().Welcome->close(); });
+
+    EXPECT_EQ(shell.Run(), 0);
+    EXPECT_EQ(counter.shows, 0);
+    EXPECT_FALSE(Forms().Welcome->Timer1->isActive());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ShellTest, ClosingTheMainWindowAsksAboutChangesAndClosesTheSplash)
+{
+    TApplicationShell shell;
+    shell.CreateForms();
+    QSignalSpy closed(Forms().Welcome, &TWelcome::Closed);
+    TMainForm *main = Forms().MainForm;
+    main->show();
+    main->SetModified(1);
+
+    Dialogs::SetMessageResponder([this](const Dialogs::MessageRequest &request) {
+        messages.push_back(request);
+        return Dialogs::Answer::Cancel;
+    });
+    main->close();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(closed.count(), 0);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Data is changed.\nDo you want to save the changes?"));
+
+    Dialogs::SetMessageResponder([](const Dialogs::MessageRequest &) { return Dialogs::Answer::No; });
+    main->close();
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(ShellTest, ExceptionDuringStartUpIsShownAndEndsWithFailure)
+{
+    TApplicationShell shell;
+    shell.SetCreationObserver([](QWidget *window) {
+        if (QLatin1String(window->metaObject()->className()) == QLatin1String("TMemory"))
+            throw std::runtime_error("CommOpen Error,invalid HANDLE:NULL");
+    });
+
+    EXPECT_NE(shell.Run(), 0);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("CommOpen Error,invalid HANDLE:NULL"));
+    EXPECT_EQ(messages[0].caption, QStringLiteral("VXL-R381"));
+    EXPECT_EQ(messages[0].icon, Dialogs::Icon::Critical);
+    EXPECT_EQ(messages[0].buttons, Dialogs::Buttons::Ok);
+    EXPECT_TRUE(AllFormsCleared());
+}
+
+TEST_F(ShellTest, AboutBoxIsTheSameWindowEachTimeAndClosesWithOkOrEnter)
+{
+    TApplicationShell shell;
+    shell.CreateForms();
+    TAboutBox *about = Forms().AboutBox;
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("About VXL-R381"));
+    EXPECT_EQ(about->Version->text(), QStringLiteral("Version 1.10"));
+    EXPECT_TRUE(about->ProductName->text().contains(QStringLiteral("QV-R381")));
+    EXPECT_FALSE(about->Copyright->text().isEmpty());
+    EXPECT_FALSE(about->ProgramIcon->pixmap().isNull());
+    EXPECT_TRUE(about->OKButton->isDefault());
+
+    std::vector<QWidget *> shown;
+    QTimer::singleShot(0, [&] {
+        shown.push_back(QApplication::activeModalWidget());
+        QTest::mouseClick(about->OKButton, Qt::LeftButton);
+    });
+    Forms().MainForm->About1Click();
+    EXPECT_EQ(about->result(), QDialog::Accepted);
+
+    about->setResult(QDialog::Rejected);
+    QTimer::singleShot(0, [&] {
+        shown.push_back(QApplication::activeModalWidget());
+        QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+    });
+    Forms().MainForm->About1Click();
+    EXPECT_EQ(about->result(), QDialog::Accepted);
+    EXPECT_EQ(shown, (std::vector<QWidget *>{about, about}));
+    EXPECT_FALSE(about->isVisible());
+}
+
+// The manual must explain every message the program can show.
+TEST_F(ShellTest, HelpWindowShowsContentsAndTheManualCoversEveryTopicAndMessage)
+{
+    TMainForm main;
+    EXPECT_EQ(main.HelpForm(), nullptr);
+    main.Help2Click();
+    THelpForm *help = main.HelpForm();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    main.Help2Click();
+    EXPECT_EQ(main.HelpForm(), help);
+
+    const QStringList anchors = help->TopicAnchors();
+    for (const char *topic : {"connect", "devices", "read", "edit", "files", "clipboard", "print",
+                              "write", "cli", "messages"}) {
+        EXPECT_TRUE(anchors.contains(QLatin1String(topic))) << topic;
+        EXPECT_TRUE(help->ShowTopic(QLatin1String(topic))) << topic;
+    }
+    EXPECT_FALSE(help->ShowTopic(QStringLiteral("no-such-topic")));
+    EXPECT_GE(help->TreeView1->topLevelItemCount(), 10);
+
+    // Clicking an entry of the contents moves the manual to that topic.
+    QTreeWidgetItem *last = help->TreeView1->topLevelItem(help->TreeView1->topLevelItemCount() - 1);
+    emit help->TreeView1->itemClicked(last, 0);
+    EXPECT_EQ(help->TreeView1->currentItem(), last);
+
+    QString text = help->Browser1->document()->toPlainText();
+    text.replace(QChar(0x2028), QLatin1Char('\n')).replace(QChar(0x2029), QLatin1Char('\n'));
+    text.replace(QChar(0x00A0), QLatin1Char(' '));
+    const char *const kMessages[] = {
+        "Data is changed.\nDo you want to save the changes?",
+        "File Open error.",
+        "COM1 is invalid.\nPlease check comport status.",
+        "COM2 is invalid.\nPlease check comport status.",
+        "Invalid COM port.\nPlease check comport status.",
+        "Invalid COM port.\nPlease check and try again.",
+        "Do you want to write the data to the radio?",
+        "Communication timeout error.",
+        "Invalid the radio.\nPlease check and try again.",
+        "CommOpen Error,invalid HANDLE:NULL",
+        "CommOpen Error,invalid HANDLE:0xFFFFFFFF",
+        "Have not started communications",
+        "Communication Read Error  ErrorMask=",
+        "Communication Write Error  ErrorMask=",
+        "Read data Timeout",
+        "Write data Timeout",
+        "Too much write data",
+        "The contents has been changed.\nDo you want to change?",
+        "Invalid Frequency.\nPlease check and try again.",
+        "Invalid Offset.\nPlease check and try again.",
+        "Invalid Memory name.\nPlease check and try again.",
+        "Invalid channel Number.\nPlease check and try again.",
+        "Frequency is rounded.",
+        "Invalid character.\nPlease check and try again.",
+        "Invalid function.",
+        "There is no default printer.",
+    };
+    for (const char *message : kMessages)
+        EXPECT_TRUE(text.contains(QLatin1String(message))) << message;
+    for (const char *name : {"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS2", "/dev/ttyS3", "VXL_R381_COM1",
+                             "VXL_R381_COM4", "Com1Device", "Com4Device", "/dev/ttyUSB0",
+                             "vxl-r381-cli read", "vxl-r381-cli write", "vxl-r381-cli list"})
+        EXPECT_TRUE(text.contains(QLatin1String(name))) << name;
+}
