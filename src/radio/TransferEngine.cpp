@@ -151,7 +151,12 @@ bool TTransferEngine::TakeLine(QByteArray *line)
             pending_.remove(0, pending_.size() - kPendingLimit);
         return false;
     }
-    *line = pending_.left(last + 1);
+    // One command is outstanding, so the last whole line is its reply.
+    // Lines before it are stale (typically the radio's answer to the empty
+    // wake-up line arriving together with the echo of "AI 0"); glued to the
+    // reply they would spoil it.
+    const int previous = last > 0 ? pending_.lastIndexOf('\r', last - 1) : -1;
+    *line = pending_.mid(previous + 1, last - previous);
     pending_.remove(0, last + 1);
     return true;
 }

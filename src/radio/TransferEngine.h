@@ -121,8 +121,9 @@ protected:
     bool cancel_ = false;
 
 private:
-    // Moves the waiting bytes into pending_; true when a whole line (up to
-    // the last carriage return) is there, which is then taken out.
+    // Moves the waiting bytes into pending_; true when a whole line has
+    // arrived. *line is then the last whole line, with its carriage return;
+    // everything up to it is taken out of pending_.
     bool TakeLine(QByteArray *line);
 
     QByteArray pending_;

@@ -1,0 +1,606 @@
+// The read and write transfer engines with the real serial component
+// against the radio simulator on a pseudo-terminal.
+#include "data/ChannelDocument.h"
+#include "data/DataFile.h"
+#include "radio/ReadTransfer.h"
+#include "radio/WriteTransfer.h"
+#include "support/Pty.h"
+#include "support/RadioImage.h"
+#include "support/SimFixture.h"
+#include "support/TestSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <QEventLoop>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <ostream>
+#include <memory>
+
+// Readable failure output for Qt strings.
+static void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+const QString kTimeout = QStringLiteral("Communication timeout error.");
+const QString kWrongRadio = QStringLiteral("Invalid the radio.\nPlease check and try again.");
+const QString kInvalidPort = QStringLiteral("Invalid COM port.\nPlease check and try again.");
+
+// Records everything an engine tells its surroundings.
+class RecordingHost : public TTransferHost {
+public:
+    TChannelDocument doc;
+    QStringList messages;
+    QStringList commErrors;
+    QList<bool> enables;
+    int refreshes = 0;
+    QList<TTransferOutcome> finishes;
+    int progress = -1;
+    int maxProgress = 0;
+    int progressCalls = 0;
+    std::function<void(int)> onProgress;
+    std::function<void()> onEnd; // a finish or a serial error
+
+    TChannelDocument &TransferDocument() override { return doc; }
+    void TransferProgress(int position) override
+    {
+        progress = position;
+        maxProgress = qMax(maxProgress, position);
+        ++progressCalls;
+        if (onProgress)
+            onProgress(position);
+    }
+    void TransferMessage(const QString &text) override { messages << text; }
+    void TransferCommError(const QString &text) override
+    {
+        commErrors << text;
+        if (onEnd)
+            onEnd();
+    }
+    void TransferEnable(bool enabled) override { enables << enabled; }
+    void TransferRefresh() override { ++refreshes; }
+    void TransferFinished(TTransferOutcome outcome) override
+    {
+        finishes << outcome;
+        if (onEnd)
+            onEnd();
+    }
+};
+
+QString StoredType()
+{
+    return QSettings(QStringLiteral("HALVORD"), QStringLiteral("VXL-R381")).value(QStringLiteral("Type")).toString();
+}
+
+// One simulator and one engine of each kind, the simulator reached as COM1.
+class TransferTest : public ::testing::Test {
+protected:
+    void SetUp() override { ClearStoredSettings(); }
+
+    // Starts the simulator holding image (empty: an empty radio).
+    void StartSim(const TChannelDocument *image, QStringList options = {})
+    {
+        if (image) {
+            const QString path = sim.WriteFile(QStringLiteral("image.381"), WriteDataFile(*image, QString()));
+            ASSERT_FALSE(path.isEmpty());
+            options << QStringLiteral("--image") << path;
+        }
+        options << QStringLiteral("--type") << QLatin1String(kAllBandsType)
+                << QStringLiteral("--limits") << QLatin1String(kAllBandsLimits);
+        ASSERT_TRUE(sim.Start(options)) << sim.ErrorString().toStdString();
+        device = std::make_unique<ScopedCommDevice>(1, sim.DevicePath());
+    }
+
+    // Runs the event loop until the engine reports its end (or the wait
+    // runs out); with stopOnCommError also until a serial error.
+    static bool WaitForEnd(RecordingHost &host, int timeoutMs = 60000, bool stopOnCommError = false)
+    {
+        auto done = [&] { return !host.finishes.isEmpty() || (stopOnCommError && !host.commErrors.isEmpty()); };
+        if (!done()) {
+            QEventLoop loop;
+            host.onEnd = [&] {
+                if (done())
+                    loop.quit();
+            };
+            QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+            loop.exec();
+            host.onEnd = nullptr;
+        }
+        return done();
+    }
+
+    // Loads what the simulator holds after it stopped.
+    TChannelDocument SavedDocument()
+    {
+        TChannelDocument saved;
+        QString comment;
+        ReadDataFile(sim.SavedImage(), saved, &comment);
+        return saved;
+    }
+
+    SimFixture sim;
+    std::unique_ptr<ScopedCommDevice> device;
+};
+
+QStringList ExpectedReadCommands(const TChannelDocument &radio)
+{
+    QStringList lines{QString(), QStringLiteral("AI 0"), QStringLiteral("ID"), QStringLiteral("TYD"),
+                      QStringLiteral("FL")};
+    for (int slot = 1; slot <= 180; ++slot) {
+        const QString n = Digits(slot, 3);
+        lines << QStringLiteral("MR 0,0,") + n;
+        if (!radio.Record(rkMemory, slot).isEmpty())
+            lines << QStringLiteral("MR 0,1,") + n << QStringLiteral("MNA 0,") + n;
+    }
+    for (int slot = 181; slot <= 192; ++slot)
+        lines << QStringLiteral("MR 0,0,") + MemorySlotLabel(slot);
+    lines << QStringLiteral("MR 0,0,PR");
+    if (!radio.Record(rkMemory, 193).isEmpty())
+        lines << QStringLiteral("MNA 0,PR");
+    lines << QStringLiteral("CR 0,0") << QStringLiteral("CR 0,1") << QStringLiteral("CR 1,0")
+          << QStringLiteral("CR 1,1") << QStringLiteral("VR 1") << QStringLiteral("VR 2") << QStringLiteral("PC 0")
+          << QStringLiteral("VR 5") << QStringLiteral("VR 6") << QStringLiteral("PC 1") << QStringLiteral("VR 8");
+    for (int n = 0; n < 10; ++n)
+        lines << QStringLiteral("DM 0%1").arg(n);
+    return lines;
+}
+
+} // namespace
+
+TEST_F(TransferTest, ReadOfPopulatedRadioEqualsItsMemory)
+{
+    const TChannelDocument radio = PopulatedDocument();
+    StartSim(&radio);
+    RecordingHost host;
+    TReadTransfer read(host);
+    ASSERT_TRUE(read.Start(QStringLiteral("COM1")));
+    ASSERT_TRUE(WaitForEnd(host));
+
+    EXPECT_EQ(host.finishes, QList<TTransferOutcome>{TTransferOutcome::Completed});
+    EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join('|').toStdString();
+    EXPECT_TRUE(host.commErrors.isEmpty());
+    QString difference;
+    EXPECT_TRUE(SameChannels(host.doc, radio, &difference)) << difference.toStdString();
+    EXPECT_EQ(host.doc.RadioType(), kAllBandsType);
+    EXPECT_EQ(host.doc.Record(rkBandLimit, 2), "00300,00399");
+    EXPECT_EQ(host.doc.Record(rkBandLimit, 4), "00800,00999");
+    // A complete read ends exactly at the bar's maximum.
+    EXPECT_EQ(host.progress, TReadTransfer::kProgressMax);
+    EXPECT_EQ(host.maxProgress, TReadTransfer::kProgressMax);
+    EXPECT_EQ(host.refreshes, 1);
+    EXPECT_EQ(StoredType(), kAllBandsType);
+    EXPECT_FALSE(read.HComm1.GetPortStatus());
+    EXPECT_EQ(read.TransferState(), TTransferEngine::State::Idle);
+
+    ASSERT_EQ(sim.Stop(), 0);
+    EXPECT_EQ(sim.CommandLog(), ExpectedReadCommands(radio));
+}
+
+TEST_F(TransferTest, ReadOfSparseRadioKeepsDefaultsWhereTheRadioIsEmpty)
+{
+    // An empty radio but for slot 2 (without a name), an L/U slot and one
+    // CALL channel; bands 0, 2 and 4 have no VFO.
+    TChannelDocument radio;
+    radio.SetMemoryRecord(2, QStringLiteral("002,00145500000,5,0,0,0,0,,09,,09,,0,,,,,"));
+    radio.SetMemoryRecord(184, PopulatedMemoryRecord(184));
+    radio.SetCallRecord(0, QStringLiteral("0,00145000000,5,0,0,0,0,,09,,09,,,,,,,"));
+    radio.SetVfoRecord(1, QStringLiteral("2,00145500000,5,1,0,1,0,,14,,09,000600000,,,,,1,"));
+    StartSim(&radio);
+
+    RecordingHost host;
+    TReadTransfer read(host);
+    host.doc.SetRadioType(QLatin1String(kAllBandsType));
+    host.doc.ParseBandLimits(QLatin1String(kAllBandsLimits));
+    TChannelDocument defaults = host.doc;
+    defaults.ResetDocument();
+    host.doc.SetMemoryRecord(50, QStringLiteral("old data that the read must drop"));
+    ASSERT_TRUE(read.Start(QStringLiteral("COM1")));
+    ASSERT_TRUE(WaitForEnd(host));
+    ASSERT_EQ(host.finishes.value(0), TTransferOutcome::Completed);
+
+    // Slot 1 keeps its default record, other empty slots are empty.
+    EXPECT_EQ(host.doc.Record(rkMemory, 1), defaults.Record(rkMemory, 1));
+    EXPECT_FALSE(host.doc.Record(rkMemory, 1).isEmpty());
+    EXPECT_TRUE(host.doc.Record(rkMemory, 50).isEmpty());
+    EXPECT_TRUE(host.doc.Record(rkMemory, 193).isEmpty());
+    // The name reply of seven blanks leaves the record ending in its comma.
+    EXPECT_EQ(host.doc.Record(rkMemory, 2), radio.Record(rkMemory, 2));
+    EXPECT_EQ(host.doc.Record(rkMemory, 184), radio.Record(rkMemory, 184));
+    // Missing VFOs of bands 0, 2, 4 keep their defaults; 1 and 3 and both
+    // CALL channels are always overwritten.
+    for (int band : {0, 2, 4})
+        EXPECT_EQ(host.doc.Record(rkVfo, band), defaults.Record(rkVfo, band)) << band;
+    EXPECT_EQ(host.doc.Record(rkVfo, 1), radio.Record(rkVfo, 1));
+    EXPECT_EQ(host.doc.Record(rkVfo, 3), "6,,,,,,");
+    EXPECT_EQ(host.doc.Record(rkCall, 1), "1,,,,,,,");
+    // Empty DTMF memories are stored as their number and comma.
+    EXPECT_EQ(host.doc.Record(rkDtmf, 7), "07,");
+    EXPECT_EQ(host.progress, TReadTransfer::kProgressMax);
+}
+
+TEST_F(TransferTest, WriteSendsTheCompleteDocumentInOrder)
+{
+    StartSim(nullptr);
+    RecordingHost host;
+    host.doc = PopulatedDocument();
+    TWriteTransfer write(host);
+    ASSERT_TRUE(write.Start(QStringLiteral("COM1")));
+    ASSERT_TRUE(WaitForEnd(host));
+
+    EXPECT_EQ(host.finishes, QList<TTransferOutcome>{TTransferOutcome::Completed});
+    EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join('|').toStdString();
+    EXPECT_EQ(host.refreshes, 0);
+    EXPECT_FALSE(write.HComm1.GetPortStatus());
+    ASSERT_EQ(sim.Stop(), 0);
+    EXPECT_EQ(sim.CommandLog(), ExpectedWriteCommands(host.doc));
+
+    const TChannelDocument saved = SavedDocument();
+    QString difference;
+    EXPECT_TRUE(SameChannels(saved, host.doc, &difference)) << difference.toStdString();
+}
+
+TEST_F(TransferTest, WriteThenReadGivesBackTheSameDocument)
+{
+    StartSim(nullptr);
+    const TChannelDocument original = PopulatedDocument();
+    {
+        RecordingHost host;
+        host.doc = original;
+        TWriteTransfer write(host);
+        ASSERT_TRUE(write.Start(QStringLiteral("COM1")));
+        ASSERT_TRUE(WaitForEnd(host));
+        ASSERT_EQ(host.finishes.value(0), TTransferOutcome::Completed);
+    }
+    RecordingHost host;
+    TReadTransfer read(host);
+    ASSERT_TRUE(read.Start(QStringLiteral("COM1")));
+    ASSERT_TRUE(WaitForEnd(host));
+    ASSERT_EQ(host.finishes.value(0), TTransferOutcome::Completed);
+    QString difference;
+    EXPECT_TRUE(SameChannels(host.doc, original, &difference)) << difference.toStdString();
+}
+
+TEST_F(TransferTest, WriteClearsEmptySlotsAndSkipsWhatIsMissing)
+{
+    StartSim(nullptr);
+    RecordingHost host;
+    TChannelDocument &doc = host.doc;
+    // Only a few records: slot 1 with an empty name, slot 16 empty, an L/U
+    // slot, PR without a name, no CALL 0, no VFOs at all, DTMF codes with
+    // "*" and "#" and empty ones.
+    doc.SetMemoryRecord(1, QStringLiteral("001,00145000000,5,0,0,0,0,,09,,09,,0,,,,,"));
+    doc.SetMemoryRecord(17, PopulatedMemoryRecord(17));
+    doc.SetMemoryRecord(182, PopulatedMemoryRecord(182));
+    doc.SetMemoryRecord(193, QStringLiteral("PR,00433000000,5,0,0,0,0,,09,,09,,,,,,,"));
+    doc.SetCallRecord(1, QStringLiteral("1,00433000000,6,0,0,0,1,,09,,21,,,,00438000000,6,,"));
+    doc.SetDtmfRecord(0, QStringLiteral("00,1*#"));
+    doc.SetDtmfRecord(3, QStringLiteral("03,"));
+    TWriteTransfer write(host);
+    ASSERT_TRUE(write.Start(QStringLiteral("COM1")));
+    ASSERT_TRUE(WaitForEnd(host));
+    EXPECT_EQ(host.finishes.value(0), TTransferOutcome::Completed);
+    ASSERT_EQ(sim.Stop(), 0);
+
+    const QStringList log = sim.CommandLog();
+    EXPECT_EQ(log, ExpectedWriteCommands(doc));
+    EXPECT_TRUE(log.contains("MNA 0,001,"));
+    EXPECT_TRUE(log.contains("EEP 0C0f,01,00"));
+    EXPECT_TRUE(log.contains("EEP 0C10,01,00") == false);
+    EXPECT_TRUE(log.contains("EEP 0Cb4,01,00"));
+    EXPECT_TRUE(log.contains("DM 00,1EF"));
+    EXPECT_TRUE(log.contains("EEP 0CC9,01,FF"));
+    EXPECT_TRUE(log.contains("EEP 0CCf,01,FF"));
+    // No name command for PR, no CALL 0, no VFO: the DTMF memories follow
+    // the CALL records straight away.
+    EXPECT_FALSE(log.join('\n').contains("MNA 0,PR"));
+    const int cw = log.indexOf("CW 1,1,00438000000,6");
+    ASSERT_GT(cw, 0);
+    EXPECT_EQ(log.value(cw + 1), "DM 00,1EF");
+    EXPECT_FALSE(log.join('\n').contains("CW 0,"));
+}
+
+TEST_F(TransferTest, WriteWithoutAnyCallRecordGoesOnToTheVfos)
+{
+    StartSim(nullptr);
+    RecordingHost host;
+    host.doc = PopulatedDocument();
+    host.doc.SetCallRecord(0, QString());
+    host.doc.SetCallRecord(1, QStringLiteral("1,,,,,,,,,,,,,,,,,"));
+    TWriteTransfer write(host);
+    ASSERT_TRUE(write.Start(QStringLiteral("COM1")));
+    ASSERT_TRUE(WaitForEnd(host));
+    EXPECT_EQ(host.finishes.value(0), TTransferOutcome::Completed);
+    ASSERT_EQ(sim.Stop(), 0);
+    EXPECT_EQ(sim.CommandLog(), ExpectedWriteCommands(host.doc));
+}
+
+TEST_F(TransferTest, CancelInMidTransferStopsSendingAndFinishesOnce)
+{
+    const TChannelDocument radio = PopulatedDocument();
+    StartSim(&radio, {QStringLiteral("--latency"), QStringLiteral("5")});
+    for (bool reading : {true, false}) {
+        SCOPED_TRACE(reading ? "read" : "write");
+        RecordingHost host;
+        host.doc = radio;
+        std::unique_ptr<TTransferEngine> engine;
+        if (reading)
+            engine = std::make_unique<TReadTransfer>(host);
+        else
+            engine = std::make_unique<TWriteTransfer>(host);
+        host.onProgress = [&](int position) {
+            if (position == 20)
+                QTimer::singleShot(0, engine.get(), [&] { engine->Button1Click(); });
+        };
+        const int before = sim.CommandLog().size();
+        ASSERT_TRUE(engine->Start(QStringLiteral("COM1")));
+        ASSERT_TRUE(WaitForEnd(host));
+        EXPECT_EQ(host.finishes.value(0), TTransferOutcome::Cancelled);
+        EXPECT_FALSE(engine->HComm1.GetPortStatus());
+        const int sent = sim.CommandLog().size() - before;
+        // Well before the end, and nothing more after it (Timer3 does not
+        // run the finish again either).
+        QTest::qWait(600);
+        EXPECT_EQ(sim.CommandLog().size() - before, sent);
+        EXPECT_LT(sent, 100);
+        EXPECT_EQ(host.finishes.size(), 1);
+        EXPECT_EQ(host.refreshes, reading ? 1 : 0);
+        EXPECT_TRUE(host.messages.isEmpty());
+        EXPECT_TRUE(host.commErrors.isEmpty());
+        EXPECT_LE(host.progress, 21);
+    }
+}
+
+TEST_F(TransferTest, CancelJustBeforeTheLastReplyEndsWithoutStoringIt)
+{
+    // Cancel is pressed right after "DM 09" has gone out; its reply then
+    // arrives within the 300 ms and ends the read.
+    const TChannelDocument radio = PopulatedDocument();
+    StartSim(&radio);
+    RecordingHost host;
+    TReadTransfer read(host);
+    host.onProgress = [&](int position) {
+        if (position == 209) // DTMF 8 stored; "DM 09" is sent next
+            QTimer::singleShot(0, &read, [&] { read.Button1Click(); });
+    };
+    ASSERT_TRUE(read.Start(QStringLiteral("COM1")));
+    ASSERT_TRUE(WaitForEnd(host));
+    EXPECT_EQ(host.finishes.value(0), TTransferOutcome::Cancelled);
+    EXPECT_EQ(host.doc.Record(rkDtmf, 8), radio.Record(rkDtmf, 8));
+    EXPECT_TRUE(host.doc.Record(rkDtmf, 9).isEmpty()) << "the reply after Cancel was stored";
+    EXPECT_EQ(host.progress, 209);
+    QTest::qWait(500);
+    // The delayed end of Cancel does not run the finish again.
+    EXPECT_EQ(host.finishes.size(), 1);
+    EXPECT_EQ(host.refreshes, 1);
+    ASSERT_EQ(sim.Stop(), 0);
+    EXPECT_EQ(sim.CommandLog().last(), "DM 09");
+}
+
+TEST_F(TransferTest, CancelDuringThePauseBeforePs1DropsIt)
+{
+    StartSim(nullptr);
+    RecordingHost host;
+    TWriteTransfer write(host);
+    bool cancelled = false;
+    // Cancel as soon as the pause before "PS 1" has begun.
+    QTimer poll;
+    poll.setInterval(1);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!cancelled && write.Timer2.isActive()) {
+            cancelled = true;
+            write.Button1Click();
+        }
+    });
+    poll.start();
+    ASSERT_TRUE(write.Start(QStringLiteral("COM1")));
+    ASSERT_TRUE(WaitForEnd(host));
+    poll.stop();
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(host.finishes.value(0), TTransferOutcome::Cancelled);
+    // Past the moment "PS 1" was due: nothing sent on the closed port.
+    QTest::qWait(700);
+    EXPECT_TRUE(host.commErrors.isEmpty()) << host.commErrors.join('|').toStdString();
+    EXPECT_TRUE(host.messages.isEmpty());
+    EXPECT_EQ(host.finishes.size(), 1);
+    ASSERT_EQ(sim.Stop(), 0);
+    const QStringList log = sim.CommandLog();
+    EXPECT_EQ(log.value(log.size() - 1), "PS 0");
+    EXPECT_FALSE(log.contains("PS 1"));
+}
+
+TEST_F(TransferTest, CancelWhilePs1IsOutstandingEndsByItsReply)
+{
+    StartSim(nullptr);
+    RecordingHost host;
+    host.doc.SetDtmfRecord(0, QStringLiteral("00,1"));
+    TWriteTransfer write(host);
+    bool cancelled = false;
+    // Runs right after the engine's own handler has sent "PS 1".
+    QObject::connect(&write.Timer2, &QTimer::timeout, [&] {
+        EXPECT_EQ(write.Step(), tsPS1);
+        cancelled = true;
+        write.Button1Click();
+    });
+    ASSERT_TRUE(write.Start(QStringLiteral("COM1")));
+    ASSERT_TRUE(WaitForEnd(host));
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(host.finishes.value(0), TTransferOutcome::Cancelled);
+    QTest::qWait(400);
+    EXPECT_EQ(host.finishes.size(), 1);
+    EXPECT_TRUE(host.commErrors.isEmpty());
+}
+
+TEST_F(TransferTest, SilentRadioTimesOut)
+{
+    // Silent from the 40th command on: the read has reset the document and
+    // stored some slots by then.
+    const TChannelDocument radio = PopulatedDocument();
+    StartSim(&radio, {QStringLiteral("--silent-after"), QStringLiteral("40")});
+    RecordingHost host;
+    TReadTransfer read(host);
+    ASSERT_TRUE(read.Start(QStringLiteral("COM1")));
+    ASSERT_TRUE(WaitForEnd(host));
+    EXPECT_EQ(host.finishes, QList<TTransferOutcome>{TTransferOutcome::TimedOut});
+    EXPECT_EQ(host.messages, QStringList{kTimeout});
+    EXPECT_FALSE(read.HComm1.GetPortStatus());
+    // The lists are redrawn to show the partly read document, but the radio
+    // settings are stored only by a finish.
+    EXPECT_EQ(host.refreshes, 1);
+    EXPECT_TRUE(StoredType().isEmpty());
+    EXPECT_EQ(host.doc.Record(rkMemory, 1), radio.Record(rkMemory, 1));
+    EXPECT_TRUE(host.doc.Record(rkMemory, 100).isEmpty());
+    ASSERT_EQ(sim.Stop(), 0);
+    EXPECT_EQ(sim.CommandLog().size(), 40) << "a command was sent again";
+
+    // The write times out the same way.
+    sim.Stop();
+    SimFixture silent;
+    ASSERT_TRUE(silent.Start({QStringLiteral("--silent-after"), QStringLiteral("5")}));
+    ScopedCommDevice com(1, silent.DevicePath());
+    RecordingHost writer;
+    writer.doc = radio;
+    TWriteTransfer write(writer);
+    ASSERT_TRUE(write.Start(QStringLiteral("COM1")));
+    ASSERT_TRUE(WaitForEnd(writer));
+    EXPECT_EQ(writer.finishes, QList<TTransferOutcome>{TTransferOutcome::TimedOut});
+    EXPECT_EQ(writer.messages, QStringList{kTimeout});
+    EXPECT_FALSE(write.HComm1.GetPortStatus());
+}
+
+TEST_F(TransferTest, WrongRadioIsRefusedBeforeAnyDataCommand)
+{
+    StartSim(nullptr, {QStringLiteral("--id"), QStringLiteral("ID QV-R380")});
+    for (bool reading : {true, false}) {
+        SCOPED_TRACE(reading ? "read" : "write");
+        RecordingHost host;
+        host.doc = PopulatedDocument();
+        std::unique_ptr<TTransferEngine> engine;
+        if (reading)
+            engine = std::make_unique<TReadTransfer>(host);
+        else
+            engine = std::make_unique<TWriteTransfer>(host);
+        const int before = sim.CommandLog().size();
+        ASSERT_TRUE(engine->Start(QStringLiteral("COM1")));
+        ASSERT_TRUE(WaitForEnd(host));
+        EXPECT_EQ(host.finishes, QList<TTransferOutcome>{TTransferOutcome::WrongRadio});
+        EXPECT_EQ(host.messages, QStringList{kWrongRadio});
+        EXPECT_EQ(host.enables, (QList<bool>{false, true}));
+        EXPECT_FALSE(engine->HComm1.GetPortStatus());
+        EXPECT_EQ(sim.CommandLog().mid(before), (QStringList{QString(), "AI 0", "ID"}));
+        if (reading) {
+            // Reset by the answer to "AI 0" and redrawn.
+            EXPECT_EQ(host.refreshes, 1);
+            EXPECT_TRUE(host.doc.Record(rkMemory, 2).isEmpty());
+        }
+    }
+}
+
+TEST_F(TransferTest, InexactAnswerToAi0OnlyRestartsTheWait)
+{
+    StartSim(nullptr, {QStringLiteral("--ai-reply"), QStringLiteral("AI 0 ")});
+    RecordingHost host;
+    host.doc = PopulatedDocument();
+    TReadTransfer read(host);
+    ASSERT_TRUE(read.Start(QStringLiteral("COM1")));
+    ASSERT_TRUE(WaitForEnd(host));
+    // No further reply comes: the wait ends in the time-out, with "ID"
+    // never sent and the document untouched.
+    EXPECT_EQ(host.finishes, QList<TTransferOutcome>{TTransferOutcome::TimedOut});
+    EXPECT_EQ(sim.CommandLog(), (QStringList{QString(), "AI 0"}));
+    EXPECT_EQ(host.doc.Record(rkMemory, 2), PopulatedMemoryRecord(2));
+}
+
+TEST_F(TransferTest, HangUpEndsWithAMessageAndAClosedPort)
+{
+    const TChannelDocument radio = PopulatedDocument();
+    for (bool reading : {true, false}) {
+        SCOPED_TRACE(reading ? "read" : "write");
+        SimFixture hangup;
+        ASSERT_TRUE(hangup.Start({QStringLiteral("--hangup-after"), QStringLiteral("30")}));
+        ScopedCommDevice com(1, hangup.DevicePath());
+        RecordingHost host;
+        host.doc = radio;
+        std::unique_ptr<TTransferEngine> engine;
+        if (reading)
+            engine = std::make_unique<TReadTransfer>(host);
+        else
+            engine = std::make_unique<TWriteTransfer>(host);
+        ASSERT_TRUE(engine->Start(QStringLiteral("COM1")));
+        ASSERT_TRUE(WaitForEnd(host, 30000, true));
+        EXPECT_EQ(host.messages.size() + host.commErrors.size(), 1)
+            << host.messages.join('|').toStdString() << host.commErrors.join('|').toStdString();
+        EXPECT_FALSE(engine->HComm1.GetPortStatus());
+        if (host.finishes.isEmpty()) {
+            // A failed line leaves the end to Cancel, which works at once.
+            engine->Button1Click();
+            ASSERT_TRUE(WaitForEnd(host, 5000));
+            EXPECT_EQ(host.finishes.value(0), TTransferOutcome::Cancelled);
+        }
+        EXPECT_EQ(engine->TransferState(), TTransferEngine::State::Idle);
+    }
+}
+
+TEST_F(TransferTest, GarbageAndOverlongRepliesNeverOverflowARecord)
+{
+    const TChannelDocument radio = PopulatedDocument();
+    const QStringList faults{QStringLiteral("--garbage-after"), QStringLiteral("--overlong-after")};
+    for (const QString &fault : faults) {
+        for (bool reading : {true, false}) {
+            SCOPED_TRACE(fault.toStdString() + (reading ? " read" : " write"));
+            // From the 6th command on (the first data command) every reply
+            // is random text or 300 characters long.
+            SimFixture faulty;
+            ASSERT_TRUE(faulty.Start({fault, QStringLiteral("6"), QStringLiteral("--image"),
+                                      faulty.WriteFile(QStringLiteral("image.381"), WriteDataFile(radio, QString()))}));
+            ScopedCommDevice com(1, faulty.DevicePath());
+            RecordingHost host;
+            std::unique_ptr<TTransferEngine> engine;
+            if (reading) {
+                engine = std::make_unique<TReadTransfer>(host);
+            } else {
+                host.doc = radio;
+                engine = std::make_unique<TWriteTransfer>(host);
+            }
+            ASSERT_TRUE(engine->Start(QStringLiteral("COM1")));
+            ASSERT_TRUE(WaitForEnd(host));
+            EXPECT_TRUE(host.commErrors.isEmpty());
+            // The write does not look at such replies at all; the read
+            // stores what it got, cut to the slots.
+            EXPECT_EQ(host.finishes.value(0), TTransferOutcome::Completed);
+            for (int slot = 1; slot <= 193; ++slot)
+                EXPECT_LE(host.doc.Record(rkMemory, slot).size(), kRecordCapacity);
+            for (int i = 0; i < 5; ++i)
+                EXPECT_LE(host.doc.Record(rkVfo, i).size(), kRecordCapacity);
+            for (int n = 0; n < 10; ++n)
+                EXPECT_LE(host.doc.Record(rkDtmf, n).size(), kDtmfCapacity);
+            EXPECT_LE(host.doc.RadioType().size(), kRadioTypeCapacity);
+            if (reading)
+                EXPECT_EQ(host.progress, TReadTransfer::kProgressMax);
+        }
+    }
+}
+
+TEST_F(TransferTest, UnusablePortIsReportedAndOnlyCancelEndsTheWait)
+{
+    ScopedCommDevice com(1, QStringLiteral("/nonexistent/vxl-r381-port"));
+    RecordingHost host;
+    TReadTransfer read(host);
+    EXPECT_FALSE(read.Start(QStringLiteral("COM1")));
+    EXPECT_EQ(host.messages, QStringList{kInvalidPort});
+    EXPECT_EQ(read.TransferState(), TTransferEngine::State::Waiting);
+    read.Button1Click();
+    ASSERT_TRUE(WaitForEnd(host, 5000));
+    EXPECT_EQ(host.finishes, QList<TTransferOutcome>{TTransferOutcome::Cancelled});
+    // A late event on an engine at rest does nothing.
+    read.HComm1CommEvent();
+    read.Timer1Timer();
+    read.Timer3Timer();
+    EXPECT_EQ(host.finishes.size(), 1);
+    EXPECT_EQ(host.messages.size(), 1);
+}
