@@ -1,3 +1,140 @@
 #include "CALL.h"
 
-TCALL::TCALL(QWidget *parent) : QDialog(parent) {}
+#include "data/BandPlan.h"
+#include "data/ChannelDocument.h"
+#include "data/FrequencyRules.h"
+#include "ui/main/MainForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+TCALL::TCALL(QWidget *parent) : TSplitChannelEditor(parent, QStringLiteral("CALL Channel"), 410, 259)
+{
+    setObjectName(QStringLiteral("CALL"));
+
+    Label11 = new QLabel(QStringLiteral("Band"), this);
+    Label11->setObjectName(QStringLiteral("Label11"));
+    Label11->setGeometry(8, 9, 40, 16);
+    ComboBox5 = new QComboBox(this);
+    ComboBox5->setObjectName(QStringLiteral("ComboBox5"));
+    ComboBox5->setGeometry(50, 6, 96, 22);
+    Label11->setBuddy(ComboBox5);
+
+    GroupBox1->setGeometry(4, 32, 402, 118);
+    Label1->setGeometry(10, 22, 84, 16);
+    Edit1->setGeometry(96, 19, 80, 21);
+    Label2->setGeometry(180, 22, 30, 16);
+    Label3->setGeometry(10, 50, 84, 16);
+    ComboBox3->setGeometry(96, 47, 80, 22);
+    Label5->setGeometry(10, 78, 84, 16);
+    Edit3->setGeometry(96, 75, 80, 21);
+    Label6->setGeometry(180, 78, 30, 16);
+    CheckBox4->setGeometry(230, 14, 150, 17);
+    RadioButton4->setGeometry(230, 32, 150, 16);
+    RadioButton1->setGeometry(230, 48, 150, 16);
+    RadioButton2->setGeometry(230, 64, 150, 16);
+    RadioButton3->setGeometry(230, 80, 150, 16);
+    RadioButton5->setGeometry(230, 96, 150, 16);
+
+    PlaceToneGroup(4, 154);
+    CreateButtons(252, 331, 229);
+
+    connect(ComboBox5, &QComboBox::activated, this, [this] {
+        ComboBox5Click();
+        ComboBox5Change();
+    });
+
+    SetControlOrder({ComboBox5, Edit1, ComboBox3, Edit3, CheckBox4, RadioButton4, RadioButton1, RadioButton2,
+                     RadioButton3, RadioButton5, CheckBox1, CheckBox2, ComboBox1, ComboBox2, Button2,
+                     Button1});
+    Edit1->setFocus();
+}
+
+void TCALL::FormShow()
+{
+    const TChannelDocument &doc = Doc();
+    ComboBox5->clear();
+    ComboBox5->addItems({BandLabel(doc, 1), BandLabel(doc, 3)});
+    changePermitted_ = true;
+    index_ = qBound(0, Main()->SelectedRow(rkCall) - 1, 1);
+    ComboBox5->setCurrentIndex(index_);
+    Edit1->setFocus();
+    LoadCall(index_);
+}
+
+int TCALL::ClampBand(const QString &rxNormalized) const
+{
+    const int band = BandOfFrequency(Doc(), rxNormalized);
+    if (index_ == 0)
+        return band == 0 ? 0 : 1;
+    if (band == 2 && RadioTypeField(5) == QLatin1String("1"))
+        return 2;
+    if (band == 4 && RadioTypeField(6) == QLatin1String("1"))
+        return 4;
+    return 3;
+}
+
+void TCALL::LoadCall(int index)
+{
+    index_ = qBound(0, index, 1);
+    const TChannelDocument &doc = Doc();
+    const QString rx = doc.GetRecordField(rkCall, index_, 1);
+    const QString rxDisplay = rx.isEmpty() ? BandDefaultFrequency(doc, HomeBand(index_)) : FormatFrequency(rx);
+    Edit1->setText(rxDisplay);
+    LoadStep(doc.GetRecordField(rkCall, index_, 2), BandDefaultStep(doc, HomeBand(index_)));
+    LoadShiftAndSplit(rkCall, index_, rxDisplay);
+    ShowMinus76(index_ == 1);
+    LoadTones(rkCall, index_);
+    RadioButton4->setEnabled(true);
+    ClearChanged();
+}
+
+bool TCALL::CommitCall()
+{
+    MarkDocumentModified();
+    QString rx, tx;
+    if (!NormalizeBoth(rx, tx))
+        return false;
+    const int band = ClampBand(rx);
+    int step = StepPosition();
+    bool adjusted = false;
+    const QString rxRecord = ClampToRecord(rx, band, step, adjusted);
+    ComboBox3->setCurrentIndex(step);
+
+    const QString record = QString::number(index_) + QLatin1Char(',') + RecordMiddle(rxRecord, step)
+        + QStringLiteral(",,,,") + SplitTail(tx, band, step, adjusted);
+    Doc().SetCallRecord(index_, record);
+    RefreshMainGrids();
+    LoadCall(index_);
+    if (adjusted)
+        Inform(EditorText::kRounded);
+    return true;
+}
+
+void TCALL::ComboBox5Click()
+{
+    if (!ContentsChanged())
+        return;
+    if (!AskToChange() || CommitCall()) {
+        changePermitted_ = true;
+        return;
+    }
+    ComboBox5->setCurrentIndex(index_);
+    changePermitted_ = false;
+}
+
+void TCALL::ComboBox5Change()
+{
+    if (changePermitted_ && ComboBox5->currentIndex() >= 0)
+        LoadCall(ComboBox5->currentIndex());
+}
+
+void TCALL::NavigationKey(int key)
+{
+    NavigateList(ComboBox5, key, [this] { ComboBox5Click(); }, [this] { ComboBox5Change(); });
+}

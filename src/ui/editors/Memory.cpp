@@ -1,3 +1,313 @@
 #include "Memory.h"
 
-TMemory::TMemory(QWidget *parent) : QDialog(parent) {}
+#include "UpDown.h"
+#include "data/BandPlan.h"
+#include "data/ChannelDocument.h"
+#include "data/FrequencyRules.h"
+#include "ui/main/MainForm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+constexpr int kFirstSlot = 1;
+constexpr int kLastNumberedSlot = 180;
+constexpr int kFirstPairSlot = 181;
+constexpr int kPrSlot = 193;
+constexpr int kLastSlot = 193;
+
+// Text of the channel-number field: the number without leading zeros, or
+// the special label.
+QString fieldLabel(int slot)
+{
+    return slot <= kLastNumberedSlot ? QString::number(slot) : MemorySlotLabel(slot);
+}
+} // namespace
+
+TMemory::TMemory(QWidget *parent) : TSplitChannelEditor(parent, QStringLiteral("Memory Channel"), 410, 258)
+{
+    setObjectName(QStringLiteral("Memory"));
+
+    Label12 = new QLabel(QStringLiteral("Memory Channel Number"), this);
+    Label12->setObjectName(QStringLiteral("Label12"));
+    Label12->setGeometry(8, 9, 150, 16);
+    Edit6 = new QLineEdit(this);
+    Edit6->setObjectName(QStringLiteral("Edit6"));
+    Edit6->setGeometry(160, 6, 41, 21);
+    Edit6->setMaxLength(3);
+    Label12->setBuddy(Edit6);
+    UpDown1 = new TUpDown(this);
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    UpDown1->setGeometry(201, 6, 16, 21);
+    UpDown1->SetRange(kFirstSlot, kLastSlot);
+    UpDown1->SetPosition(kFirstSlot);
+
+    GroupBox1->setGeometry(4, 30, 402, 118);
+    Label1->setGeometry(10, 22, 84, 16);
+    Edit1->setGeometry(96, 19, 80, 21);
+    Edit1->setMaxLength(9);
+    Label2->setGeometry(180, 22, 30, 16);
+    Label3->setGeometry(10, 50, 84, 16);
+    ComboBox3->setGeometry(96, 47, 80, 22);
+    Label5->setGeometry(10, 78, 84, 16);
+    Edit3->setGeometry(96, 75, 80, 21);
+    Edit3->setMaxLength(9);
+    Label6->setGeometry(180, 78, 30, 16);
+    CheckBox4->setGeometry(230, 14, 150, 17);
+    RadioButton4->setGeometry(230, 32, 150, 16);
+    RadioButton1->setGeometry(230, 48, 150, 16);
+    RadioButton2->setGeometry(230, 64, 150, 16);
+    RadioButton3->setGeometry(230, 80, 150, 16);
+    RadioButton5->setGeometry(230, 96, 150, 16);
+
+    PlaceToneGroup(4, 152);
+
+    GroupBox3 = new QGroupBox(QStringLiteral("Option"), this);
+    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
+    GroupBox3->setGeometry(228, 152, 178, 70);
+    Label11 = new QLabel(QStringLiteral("Memory Name"), GroupBox3);
+    Label11->setObjectName(QStringLiteral("Label11"));
+    Label11->setGeometry(8, 22, 76, 16);
+    Edit5 = new QLineEdit(GroupBox3);
+    Edit5->setObjectName(QStringLiteral("Edit5"));
+    Edit5->setGeometry(84, 19, 88, 21);
+    Edit5->setMaxLength(13);
+    Label11->setBuddy(Edit5);
+    CheckBox3 = new QCheckBox(QStringLiteral("Lock Out"), GroupBox3);
+    CheckBox3->setObjectName(QStringLiteral("CheckBox3"));
+    CheckBox3->setGeometry(8, 46, 100, 18);
+
+    CreateButtons(252, 331, 228);
+
+    SetCharFilter(Edit5, EditorFilter::MemoryName);
+    SetCharFilter(Edit6, EditorFilter::ChannelNumber);
+    connect(Edit5, &QLineEdit::textChanged, this, [this] { SetChanged(); });
+    connect(CheckBox3, &QCheckBox::toggled, this, [this] { SetChanged(); });
+    // Only the user's edits of the field move the dialog; the label the
+    // dialog writes itself is not acted upon.
+    connect(Edit6, &QLineEdit::textEdited, this, [this](const QString &text) { Edit6Change(text); });
+
+    UpDown1->OnChanging = [this] { return UpDown1Changing(); };
+    UpDown1->OnClick = [this](bool) { UpDown1Click(); };
+    UpDown1->OnMouseDown = [this] { UpDown1MouseDown(); };
+
+    SetControlOrder({Edit6, Edit1, ComboBox3, Edit3, CheckBox4, RadioButton4, RadioButton1, RadioButton2,
+                     RadioButton3, RadioButton5, CheckBox1, CheckBox2, ComboBox1, ComboBox2, Edit5, CheckBox3,
+                     Button2, Button1});
+    Edit1->setFocus();
+}
+
+int TMemory::CurrentSlot() const
+{
+    return UpDown1->Position();
+}
+
+void TMemory::FormShow()
+{
+    int slot = Main()->SelectedRow(rkMemory);
+    if (slot < kFirstSlot || slot > kLastSlot)
+        slot = kFirstSlot;
+    UpDown1->SetPosition(slot);
+    Edit1->setFocus();
+    LoadChannel(slot);
+}
+
+void TMemory::LoadChannel(int slot)
+{
+    slot = qBound(kFirstSlot, slot, kLastSlot);
+    UpDown1->SetPosition(slot);
+    const TChannelDocument &doc = Doc();
+    Edit6->setText(fieldLabel(slot));
+
+    const QString rx = doc.GetRecordField(rkMemory, slot, 1);
+    const QString rxDisplay = rx.isEmpty() ? BandDefaultFrequency(doc, 1) : FormatFrequency(rx);
+    Edit1->setText(rxDisplay);
+    LoadStep(doc.GetRecordField(rkMemory, slot, 2), BandDefaultStep(doc, 1));
+    LoadShiftAndSplit(rkMemory, slot, rxDisplay);
+    RadioButton4->setEnabled(slot <= kLastNumberedSlot);
+    const QString tx = Edit3->text();
+    ShowMinus76(!tx.isEmpty() && tx.at(0) > QLatin1Char('2'));
+    LoadTones(rkMemory, slot);
+    CheckBox3->setChecked(doc.GetRecordField(rkMemory, slot, 12) == QLatin1String("1"));
+
+    // Names belong to slots 1..180 and PR; lock-out to 1..180 only.
+    const bool named = slot <= kLastNumberedSlot || slot == kPrSlot;
+    for (QWidget *caption : {static_cast<QWidget *>(GroupBox3), static_cast<QWidget *>(Label11)}) {
+        QPalette palette = caption->palette();
+        palette.setColor(QPalette::WindowText,
+                         QApplication::palette(caption).color(named ? QPalette::ButtonText : QPalette::Dark));
+        caption->setPalette(palette);
+    }
+    Label11->setEnabled(named);
+    Edit5->setEnabled(named);
+    SetFieldColour(Edit5, named);
+    Edit5->setText(named ? doc.GetRecordField(rkMemory, slot, 17) : QString());
+    CheckBox3->setEnabled(slot <= kLastNumberedSlot);
+
+    ClearChanged();
+}
+
+bool TMemory::CommitChannel()
+{
+    MarkDocumentModified();
+    const int slot = CurrentSlot();
+    QString rx, tx;
+    if (!NormalizeBoth(rx, tx))
+        return false;
+    const QString name = Edit5->text();
+    if (!IsValidMemoryName(name)) {
+        Inform(EditorText::kInvalidName);
+        return false;
+    }
+
+    const int band = BandOfFrequency(Doc(), rx);
+    int step = StepPosition();
+    bool adjusted = false;
+    const QString rxRecord = ClampToRecord(rx, band, step, adjusted);
+    ComboBox3->setCurrentIndex(step);
+
+    const QString record = MemorySlotLabel(slot) + QLatin1Char(',') + RecordMiddle(rxRecord, step)
+        + QStringLiteral(",,") + (CheckBox3->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))
+        + QStringLiteral(",,") + SplitTail(tx, band, step, adjusted) + name;
+    Doc().SetMemoryRecord(slot, record);
+    RefreshMainGrids();
+    ClearChanged();
+    if (adjusted)
+        Inform(EditorText::kRounded);
+    return true;
+}
+
+int TMemory::ClampBand(const QString &rxNormalized) const
+{
+    return BandOfFrequency(Doc(), rxNormalized);
+}
+
+void TMemory::EnterBandChosen(int band)
+{
+    if (!Minus76Offered()) {
+        RadioButton5->setEnabled(false);
+        return;
+    }
+    if (band >= 2) {
+        RadioButton5->setEnabled(true);
+        return;
+    }
+    RadioButton5->setEnabled(false);
+    if (RadioButton5->isChecked())
+        RadioButton1->setChecked(true);
+}
+
+int TMemory::SlotOfText(const QString &text)
+{
+    if (text.isEmpty())
+        return 0;
+    bool digits = true;
+    for (QChar c : text)
+        digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    if (digits) {
+        const int value = text.toInt();
+        return value >= kFirstSlot && value <= kLastNumberedSlot ? value : 0;
+    }
+    for (int slot = kFirstPairSlot; slot <= kLastSlot; ++slot)
+        if (text == MemorySlotLabel(slot))
+            return slot;
+    return 0;
+}
+
+void TMemory::Edit6Change(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    const int target = SlotOfText(text);
+    if (target == 0) {
+        // "L", "U" and "P" may still become a special label.
+        if (text != QLatin1String("L") && text != QLatin1String("U") && text != QLatin1String("P"))
+            Inform(EditorText::kInvalidChannel);
+        return;
+    }
+    if (ContentsChanged() && AskToChange() && !CommitChannel()) {
+        Edit6->setText(fieldLabel(CurrentSlot()));
+        return;
+    }
+    LoadChannel(target);
+}
+
+bool TMemory::OfferPendingChanges()
+{
+    const QString text = Edit6->text();
+    if (!text.isEmpty() && SlotOfText(text) == 0 && text != QLatin1String("L") && text != QLatin1String("U")
+        && text != QLatin1String("P"))
+        Inform(EditorText::kInvalidChannel);
+    if (!ContentsChanged() || !AskToChange())
+        return true;
+    if (CommitChannel())
+        return true;
+    // The user wants the changes kept: stay on this slot with them.
+    Edit6->setText(fieldLabel(CurrentSlot()));
+    return false;
+}
+
+void TMemory::NavigationKey(int key)
+{
+    if (!OfferPendingChanges())
+        return;
+    const int slot = CurrentSlot();
+    int next = slot;
+    switch (key) {
+    case Qt::Key_PageUp: next = slot >= kLastSlot ? kFirstSlot : slot + 1; break;
+    case Qt::Key_PageDown: next = slot <= kFirstSlot ? kLastSlot : slot - 1; break;
+    case Qt::Key_Home: next = kFirstSlot; break;
+    case Qt::Key_End: next = kLastSlot; break;
+    default: return;
+    }
+    LoadChannel(next);
+}
+
+bool TMemory::UpDown1Changing()
+{
+    if (!ContentsChanged())
+        return true;
+    bool allow = true;
+    if (AskToChange())
+        allow = CommitChannel();
+    else
+        ClearChanged();
+    // The question box took the mouse: end the press so the arrow does not
+    // go on repeating.
+    releaseCapture_ = true;
+    UpDown1->ReleaseCapture();
+    return allow;
+}
+
+void TMemory::UpDown1Click()
+{
+    LoadChannel(UpDown1->Position());
+}
+
+void TMemory::UpDown1MouseDown()
+{
+    if (releaseCapture_) {
+        UpDown1->ReleaseCapture();
+        releaseCapture_ = false;
+    }
+}
+
+bool TMemory::eventFilter(QObject *watched, QEvent *event)
+{
+    // Up and Down in the channel-number field step as the arrows do.
+    if (watched == Edit6 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            UpDown1->StepBy(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return TSplitChannelEditor::eventFilter(watched, event);
+}

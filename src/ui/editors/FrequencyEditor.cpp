@@ -1,0 +1,336 @@
+#include "FrequencyEditor.h"
+
+#include "data/BandPlan.h"
+#include "data/ChannelDocument.h"
+#include "data/FrequencyRules.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace {
+
+template <typename W>
+W *makeControl(QWidget *parent, const char *name, const QString &text = QString())
+{
+    auto *widget = new W(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    if constexpr (std::is_same_v<W, QLabel> || std::is_same_v<W, QCheckBox> || std::is_same_v<W, QRadioButton>)
+        widget->setText(text);
+    if constexpr (std::is_same_v<W, QGroupBox>)
+        widget->setTitle(text);
+    return widget;
+}
+
+constexpr int kToneListSize = 38;
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// TFrequencyEditor
+
+TFrequencyEditor::TFrequencyEditor(QWidget *parent, const QString &caption, int clientWidth, int clientHeight)
+    : TEditorDialog(parent, caption, clientWidth, clientHeight)
+{
+    QFont dialogFont = font();
+    dialogFont.setPixelSize(12);
+    setFont(dialogFont);
+
+    GroupBox1 = makeControl<QGroupBox>(this, "GroupBox1", QStringLiteral("Frequency"));
+    Label1 = makeControl<QLabel>(GroupBox1, "Label1", QStringLiteral("Rx Frequency"));
+    Edit1 = makeControl<QLineEdit>(GroupBox1, "Edit1");
+    Label1->setBuddy(Edit1);
+    Label2 = makeControl<QLabel>(GroupBox1, "Label2", QStringLiteral("MHz"));
+    Label3 = makeControl<QLabel>(GroupBox1, "Label3", QStringLiteral("Step"));
+    ComboBox3 = makeControl<QComboBox>(GroupBox1, "ComboBox3");
+    ComboBox3->addItems(EditorStepTexts());
+    Label3->setBuddy(ComboBox3);
+    CheckBox4 = makeControl<QCheckBox>(GroupBox1, "CheckBox4", QStringLiteral("Reverse"));
+    RadioButton1 = makeControl<QRadioButton>(GroupBox1, "RadioButton1", QStringLiteral("Simplex"));
+    RadioButton2 = makeControl<QRadioButton>(GroupBox1, "RadioButton2", QStringLiteral("Plus Shift"));
+    RadioButton3 = makeControl<QRadioButton>(GroupBox1, "RadioButton3", QStringLiteral("Minus Shift"));
+    RadioButton5 = makeControl<QRadioButton>(GroupBox1, "RadioButton5", QStringLiteral("-7.6MHz Shift"));
+
+    GroupBox2 = makeControl<QGroupBox>(this, "GroupBox2", QStringLiteral("Tone/CTCSS"));
+    CheckBox1 = makeControl<QCheckBox>(GroupBox2, "CheckBox1", QStringLiteral("Tone"));
+    CheckBox2 = makeControl<QCheckBox>(GroupBox2, "CheckBox2", QStringLiteral("CTCSS"));
+    Label9 = makeControl<QLabel>(GroupBox2, "Label9", QStringLiteral("Tone Frequency"));
+    ComboBox1 = makeControl<QComboBox>(GroupBox2, "ComboBox1");
+    Label10 = makeControl<QLabel>(GroupBox2, "Label10", QStringLiteral("CTCSS Frequency"));
+    ComboBox2 = makeControl<QComboBox>(GroupBox2, "ComboBox2");
+    const QStringList tones = EditorToneTexts();
+    ComboBox1->addItems(tones);
+    ComboBox2->addItems(tones);
+    Label9->setBuddy(ComboBox1);
+    Label10->setBuddy(ComboBox2);
+
+    Edit1->setText(QStringLiteral("144.000"));
+    SetCharFilter(Edit1, EditorFilter::Frequency);
+
+    // One exclusive group for the shift choice, so that a hidden
+    // -7.6MHz Shift still takes part in it.
+    auto *shifts = new QButtonGroup(this);
+    shifts->setExclusive(true);
+    for (QRadioButton *button : {RadioButton1, RadioButton2, RadioButton3, RadioButton5}) {
+        shifts->addButton(button);
+        // Runs also when the dialog itself selects the button.
+        connect(button, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                RadioButton1Click();
+        });
+    }
+    RadioButton1->setChecked(true);
+
+    connect(Edit1, &QLineEdit::textChanged, this, [this] { SetChanged(); });
+    connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
+    connect(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(); });
+    connect(CheckBox4, &QCheckBox::toggled, this, [this] { SetChanged(); });
+    for (QComboBox *list : {ComboBox1, ComboBox2, ComboBox3})
+        connect(list, &QComboBox::activated, this, [this] { SetChanged(); });
+
+    ComboBox1->setCurrentIndex(ToneListPosOfCode(QString()));
+    ComboBox2->setCurrentIndex(ToneListPosOfCode(QString()));
+    ComboBox3->setCurrentIndex(0);
+}
+
+void TFrequencyEditor::PlaceToneGroup(int x, int y)
+{
+    GroupBox2->setGeometry(x, y, 220, 92);
+    CheckBox1->setGeometry(10, 18, 96, 18);
+    CheckBox2->setGeometry(114, 18, 96, 18);
+    Label9->setGeometry(10, 40, 100, 16);
+    Label10->setGeometry(114, 40, 100, 16);
+    ComboBox1->setGeometry(10, 58, 96, 22);
+    ComboBox2->setGeometry(114, 58, 96, 22);
+}
+
+void TFrequencyEditor::CheckBox1Click()
+{
+    SetChanged();
+    if (CheckBox1->isChecked())
+        CheckBox2->setChecked(false);
+}
+
+void TFrequencyEditor::CheckBox2Click()
+{
+    SetChanged();
+    if (CheckBox2->isChecked())
+        CheckBox1->setChecked(false);
+}
+
+void TFrequencyEditor::LoadStep(const QString &code, int defaultPosition)
+{
+    int position = code.isEmpty() ? defaultPosition : StepListPosOfCode(code);
+    // A code the list cannot show (30kHz, 100kHz, garbage) takes the
+    // default, so that a step size is always chosen.
+    if (position < 0 || position >= ComboBox3->count())
+        position = defaultPosition;
+    ComboBox3->setCurrentIndex(qBound(0, position, ComboBox3->count() - 1));
+}
+
+bool TFrequencyEditor::SelectShift(const QString &code)
+{
+    if (code == QLatin1String("1"))
+        RadioButton2->setChecked(true);
+    else if (code == QLatin1String("2"))
+        RadioButton3->setChecked(true);
+    else if (code == QLatin1String("3"))
+        RadioButton5->setChecked(true);
+    else
+        return false;
+    return true;
+}
+
+void TFrequencyEditor::LoadTones(int kind, int index)
+{
+    const TChannelDocument &doc = Doc();
+    CheckBox1->setChecked(doc.GetRecordField(kind, index, 5) == QLatin1String("1"));
+    CheckBox2->setChecked(doc.GetRecordField(kind, index, 6) == QLatin1String("1"));
+    for (auto [list, field] : {std::pair{ComboBox1, 8}, std::pair{ComboBox2, 10}}) {
+        int position = ToneListPosOfCode(doc.GetRecordField(kind, index, field));
+        // A code outside the table shows as the default tone.
+        if (position < 0 || position >= kToneListSize)
+            position = ToneListPosOfCode(QString());
+        list->setCurrentIndex(position);
+    }
+}
+
+bool TFrequencyEditor::Minus76Offered() const
+{
+    return RadioTypeField(1) == QLatin1String("3") && RadioTypeField(2) != QLatin1String("05");
+}
+
+void TFrequencyEditor::ShowMinus76(bool enabled)
+{
+    const bool offered = Minus76Offered();
+    RadioButton5->setVisible(offered);
+    if (offered)
+        RadioButton5->setEnabled(enabled);
+}
+
+int TFrequencyEditor::StepPosition() const
+{
+    return qMax(0, ComboBox3->currentIndex());
+}
+
+QString TFrequencyEditor::ClampToRecord(const QString &normalized, int band, int &stepPosition,
+                                        bool &adjusted) const
+{
+    QString frequency = normalized;
+    if (ClampAndRoundFrequency(Doc(), frequency, band, stepPosition))
+        adjusted = true;
+    return QStringLiteral("00") + frequency.rightJustified(9, QLatin1Char('0'));
+}
+
+QString TFrequencyEditor::ShiftCode() const
+{
+    if (RadioButton2->isChecked())
+        return QStringLiteral("1");
+    if (RadioButton3->isChecked())
+        return QStringLiteral("2");
+    if (RadioButton5->isChecked())
+        return QStringLiteral("3");
+    return QStringLiteral("0");
+}
+
+QString TFrequencyEditor::RecordMiddle(const QString &rxRecord, int stepPosition) const
+{
+    auto flag = [](const QCheckBox *box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); };
+    return rxRecord + QLatin1Char(',') + StepCodeOfListPos(stepPosition) + QLatin1Char(',') + ShiftCode()
+        + QLatin1Char(',') + flag(CheckBox4) + QLatin1Char(',') + flag(CheckBox1) + QLatin1Char(',')
+        + flag(CheckBox2) + QStringLiteral(",,") + ToneCodeOfListPos(qMax(0, ComboBox1->currentIndex()))
+        + QStringLiteral(",,") + ToneCodeOfListPos(qMax(0, ComboBox2->currentIndex()));
+}
+
+// ---------------------------------------------------------------------------
+// TSplitChannelEditor
+
+TSplitChannelEditor::TSplitChannelEditor(QWidget *parent, const QString &caption, int clientWidth,
+                                         int clientHeight)
+    : TFrequencyEditor(parent, caption, clientWidth, clientHeight)
+{
+    Label5 = makeControl<QLabel>(GroupBox1, "Label5", QStringLiteral("Tx Frequency"));
+    Edit3 = makeControl<QLineEdit>(GroupBox1, "Edit3");
+    Label5->setBuddy(Edit3);
+    Label6 = makeControl<QLabel>(GroupBox1, "Label6", QStringLiteral("MHz"));
+    RadioButton4 = makeControl<QRadioButton>(GroupBox1, "RadioButton4", QStringLiteral("Split Channel"));
+    SetCharFilter(Edit3, EditorFilter::Frequency);
+    connect(Edit3, &QLineEdit::textChanged, this, [this] { SetChanged(); });
+
+    // Join the shift group of the base class.
+    RadioButton1->group()->addButton(RadioButton4);
+    connect(RadioButton4, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton4Click();
+    });
+    SetTransmitGroup(false);
+}
+
+void TSplitChannelEditor::SetTransmitGroup(bool enabled)
+{
+    Label5->setEnabled(enabled);
+    Label6->setEnabled(enabled);
+    Edit3->setEnabled(enabled);
+    SetFieldColour(Edit3, enabled);
+}
+
+void TSplitChannelEditor::RadioButton1Click()
+{
+    SetChanged();
+    SetTransmitGroup(false);
+    CheckBox4->setEnabled(true);
+}
+
+void TSplitChannelEditor::RadioButton4Click()
+{
+    SetChanged();
+    SetTransmitGroup(true);
+    CheckBox4->setChecked(false);
+    CheckBox4->setEnabled(false);
+}
+
+void TSplitChannelEditor::LoadShiftAndSplit(int kind, int index, const QString &rxDisplay)
+{
+    const TChannelDocument &doc = Doc();
+    const QString transmit = doc.GetRecordField(kind, index, 14);
+    if (SelectShift(doc.GetRecordField(kind, index, 3))) {
+        Edit3->setText(rxDisplay);
+    } else if (!transmit.isEmpty()) {
+        RadioButton4->setChecked(true);
+        SetTransmitGroup(true);
+        Edit3->setText(FormatFrequency(transmit));
+    } else {
+        RadioButton1->setChecked(true);
+        SetTransmitGroup(false);
+        Edit3->setText(rxDisplay);
+    }
+
+    if (!transmit.isEmpty()) {
+        CheckBox4->setChecked(false);
+        CheckBox4->setEnabled(false);
+    } else {
+        CheckBox4->setChecked(doc.GetRecordField(kind, index, 4) == QLatin1String("1"));
+    }
+    // Whatever the record held, the enable states follow the split choice.
+    const bool split = RadioButton4->isChecked();
+    SetTransmitGroup(split);
+    CheckBox4->setEnabled(!split);
+}
+
+bool TSplitChannelEditor::NormalizeBoth(QString &rx, QString &tx)
+{
+    rx = Edit1->text();
+    tx = Edit3->text();
+    const bool rxOk = NormalizeFrequencyText(rx);
+    const bool txOk = NormalizeFrequencyText(tx);
+    if (rxOk && txOk)
+        return true;
+    Inform(EditorText::kInvalidFrequency);
+    return false;
+}
+
+QString TSplitChannelEditor::SplitTail(const QString &txNormalized, int band, int stepPosition,
+                                       bool &adjusted) const
+{
+    if (!RadioButton4->isChecked())
+        return QStringLiteral(",,,");
+    int position = stepPosition;
+    const QString txRecord = ClampToRecord(txNormalized, band, position, adjusted);
+    return txRecord + QLatin1Char(',') + StepCodeOfListPos(stepPosition) + QStringLiteral(",,");
+}
+
+bool TSplitChannelEditor::EnterKey(QLineEdit *edit)
+{
+    if (edit != Edit1 && edit != Edit3)
+        return false;
+    FrequencyEnter();
+    return true;
+}
+
+void TSplitChannelEditor::FrequencyEnter()
+{
+    QString rx, tx;
+    if (!NormalizeBoth(rx, tx))
+        return;
+    const int band = ClampBand(rx);
+    int step = StepPosition();
+    bool adjusted = false;
+    const QString rxRecord = ClampToRecord(rx, band, step, adjusted);
+    Edit1->setText(FormatFrequency(rxRecord));
+    ComboBox3->setCurrentIndex(step);
+    EnterBandChosen(band);
+    if (RadioButton4->isChecked()) {
+        int txStep = step;
+        Edit3->setText(FormatFrequency(ClampToRecord(tx, band, txStep, adjusted)));
+    } else {
+        Edit3->setText(Edit1->text());
+    }
+    // Both fields count as rewritten.
+    SetChanged();
+    if (adjusted)
+        Inform(EditorText::kRounded);
+}

@@ -1,0 +1,101 @@
+// The frequency editors (memory channel, VFO, CALL channel) share the
+// receive frequency, the step list, the shift choice, Reverse and the
+// Tone/CTCSS group, how these load from a record and how they are written
+// back. TSplitChannelEditor adds the split-channel transmit frequency of
+// the memory channel and CALL channel editors.
+#pragma once
+
+#include "EditorDialog.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+class TFrequencyEditor : public TEditorDialog {
+    Q_OBJECT
+public:
+    QGroupBox *GroupBox1 = nullptr; // "Frequency"
+    QLabel *Label1 = nullptr;       // "Rx Frequency"
+    QLineEdit *Edit1 = nullptr;     // receive frequency
+    QLabel *Label2 = nullptr;       // "MHz"
+    QLabel *Label3 = nullptr;       // "Step"
+    QComboBox *ComboBox3 = nullptr; // step list
+    QCheckBox *CheckBox4 = nullptr; // "Reverse"
+    QRadioButton *RadioButton1 = nullptr; // "Simplex"
+    QRadioButton *RadioButton2 = nullptr; // "Plus Shift"
+    QRadioButton *RadioButton3 = nullptr; // "Minus Shift"
+    QRadioButton *RadioButton5 = nullptr; // "-7.6MHz Shift"
+    QGroupBox *GroupBox2 = nullptr; // "Tone/CTCSS"
+    QCheckBox *CheckBox1 = nullptr; // "Tone"
+    QCheckBox *CheckBox2 = nullptr; // "CTCSS"
+    QLabel *Label9 = nullptr;       // "Tone Frequency"
+    QComboBox *ComboBox1 = nullptr; // tone list
+    QLabel *Label10 = nullptr;      // "CTCSS Frequency"
+    QComboBox *ComboBox2 = nullptr; // tone list
+
+protected:
+    TFrequencyEditor(QWidget *parent, const QString &caption, int clientWidth, int clientHeight);
+
+    // Places the Tone/CTCSS group (same inner layout in every editor).
+    void PlaceToneGroup(int x, int y);
+
+    // Shift radio buttons: set contents-changed (and more in subclasses).
+    virtual void RadioButton1Click() { SetChanged(); }
+    void CheckBox1Click();
+    void CheckBox2Click();
+
+    // Load pieces.
+    void LoadStep(const QString &code, int defaultPosition);
+    // Selects Plus, Minus or -7.6MHz Shift for shift codes '1'..'3';
+    // false for any other code (nothing selected then).
+    bool SelectShift(const QString &code);
+    void LoadTones(int kind, int index);
+    // -7.6MHz Shift is offered for market code '3' unless variant "05".
+    bool Minus76Offered() const;
+    // Shows or hides -7.6MHz Shift; when shown it gets the enable state.
+    void ShowMinus76(bool enabled);
+
+    // Commit pieces.
+    int StepPosition() const;
+    // Clamps and rounds a normalized frequency into the band at the step
+    // position (which may be forced) and returns its 11-digit record form.
+    QString ClampToRecord(const QString &normalized, int band, int &stepPosition, bool &adjusted) const;
+    // Fields 1 to 10 of a record: "00<rx>,<step>,<shift>,<rev>,<tone>,<ctcss>,,<tone code>,,<ctcss code>".
+    QString RecordMiddle(const QString &rxRecord, int stepPosition) const;
+    QString ShiftCode() const;
+};
+
+class TSplitChannelEditor : public TFrequencyEditor {
+    Q_OBJECT
+public:
+    QLabel *Label5 = nullptr;       // "Tx Frequency"
+    QLineEdit *Edit3 = nullptr;     // transmit frequency
+    QLabel *Label6 = nullptr;       // "MHz"
+    QRadioButton *RadioButton4 = nullptr; // "Split Channel"
+
+protected:
+    TSplitChannelEditor(QWidget *parent, const QString &caption, int clientWidth, int clientHeight);
+
+    void RadioButton1Click() override;
+    void RadioButton4Click();
+    void SetTransmitGroup(bool enabled);
+
+    // Shift, split and Reverse of a record: Edit3 gets the transmit
+    // frequency of a split channel, else the receive display text.
+    void LoadShiftAndSplit(int kind, int index, const QString &rxDisplay);
+    // Normalizes Edit1 and Edit3 (both, always); false after the message.
+    bool NormalizeBoth(QString &rx, QString &tx);
+    // Fields 14 to 16: the split frequency and its step, or empty.
+    QString SplitTail(const QString &txNormalized, int band, int stepPosition, bool &adjusted) const;
+
+    // The band the receive frequency is clamped into.
+    virtual int ClampBand(const QString &rxNormalized) const = 0;
+    // Called on Enter once the band is known.
+    virtual void EnterBandChosen(int) {}
+
+    bool EnterKey(QLineEdit *edit) override;
+    void FrequencyEnter();
+};

@@ -1,0 +1,520 @@
+// The memory channel dialog driven through its controls.
+#include "support/EditorFixture.h"
+#include "ui/editors/Memory.h"
+#include "ui/editors/UpDown.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace ShownText;
+
+namespace {
+
+class MemoryEditor : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        dlg = std::make_unique<TMemory>();
+    }
+    void TearDown() override
+    {
+        dlg.reset();
+        EditorFixture::TearDown();
+    }
+
+    void Open(int slot)
+    {
+        Select(1, slot);
+        dlg->show();
+        ASSERT_EQ(dlg->CurrentSlot(), slot);
+    }
+    QString Stored(int slot) { return Doc().Record(rkMemory, slot); }
+    // Clicks near the left edge, on the indicator and caption.
+    static void Click(QWidget *button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2)); }
+    static QColor Base(QWidget *w) { return w->palette().color(QPalette::Base); }
+    static QColor AppColour(QWidget *w, QPalette::ColorRole role) { return QApplication::palette(w).color(role); }
+
+    std::unique_ptr<TMemory> dlg;
+};
+
+TEST_F(MemoryEditor, EmptySlotLoadsTheVhfDefaultsOfTheRadioType)
+{
+    Open(2);
+    EXPECT_EQ(dlg->windowTitle(), "Memory Channel");
+    EXPECT_EQ(dlg->Edit6->text(), "2");
+    EXPECT_EQ(dlg->Edit1->text(), "144.000");
+    EXPECT_EQ(dlg->ComboBox3->currentText(), "5kHz");
+    EXPECT_EQ(dlg->ComboBox1->currentText(), "88.5Hz");
+    EXPECT_EQ(dlg->ComboBox2->currentText(), "88.5Hz");
+    EXPECT_TRUE(dlg->RadioButton1->isChecked());
+    EXPECT_FALSE(dlg->Edit3->isEnabled());
+    EXPECT_EQ(dlg->Edit3->text(), "144.000");
+    EXPECT_EQ(Base(dlg->Edit3), AppColour(dlg->Edit3, QPalette::Button));
+    EXPECT_TRUE(dlg->CheckBox4->isEnabled());
+    EXPECT_FALSE(dlg->CheckBox4->isChecked());
+    EXPECT_TRUE(dlg->RadioButton4->isEnabled());
+    EXPECT_TRUE(dlg->RadioButton5->isHidden());
+    EXPECT_TRUE(dlg->Edit5->text().isEmpty());
+    EXPECT_TRUE(dlg->Edit5->isEnabled());
+    EXPECT_FALSE(dlg->ContentsChanged());
+    dlg->hide();
+
+    // Every showing loads again, with the defaults of the present type.
+    SetRadioType("0,0,00,1,1,,");
+    Open(2);
+    EXPECT_EQ(dlg->Edit1->text(), "145.000");
+    EXPECT_EQ(dlg->ComboBox3->currentText(), "20kHz");
+    dlg->hide();
+    SetRadioType("0,1,00,1,1,,");
+    Open(3);
+    EXPECT_EQ(dlg->Edit1->text(), "144.000");
+    EXPECT_EQ(dlg->ComboBox3->currentText(), "12.5kHz");
+}
+
+TEST_F(MemoryEditor, EveryControlIsWrittenIntoItsField)
+{
+    Open(5);
+    Type(dlg->Edit1, "145.5");
+    Pick(dlg->ComboBox3, "12.5kHz");
+    Click(dlg->RadioButton2);
+    Click(dlg->CheckBox4);
+    Click(dlg->CheckBox1);
+    Pick(dlg->ComboBox1, "100.0Hz");
+    Pick(dlg->ComboBox2, "67.0Hz");
+    Type(dlg->Edit5, "ab.c");
+    Click(dlg->CheckBox3);
+    EXPECT_TRUE(dlg->ContentsChanged());
+    Click(dlg->Button2);
+
+    EXPECT_EQ(Stored(5), "005,00145500000,3,1,1,1,0,,13,,01,,1,,,,,AB.C");
+    EXPECT_EQ(Main().Modified(), 1);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_TRUE(TakeMessages().isEmpty());
+
+    // Minus shift and a name-less, unlocked channel end with field 16's comma.
+    Open(6);
+    Click(dlg->RadioButton3);
+    Click(dlg->Button2);
+    EXPECT_EQ(Stored(6), "006,00144000000,0,2,0,0,0,,09,,09,,0,,,,,");
+}
+
+TEST_F(MemoryEditor, SplitChannelLoadsWithoutReverseAndWritesTheTransmitFrequency)
+{
+    Doc().SetMemoryRecord(10, "010,00145000000,3,0,1,0,0,,09,,09,,0,,00145600000,3,,NAME");
+    Open(10);
+    EXPECT_TRUE(dlg->RadioButton4->isChecked());
+    EXPECT_TRUE(dlg->Edit3->isEnabled());
+    EXPECT_TRUE(dlg->Label5->isEnabled());
+    EXPECT_EQ(Base(dlg->Edit3), AppColour(dlg->Edit3, QPalette::Base));
+    EXPECT_EQ(dlg->Edit3->text(), "145.600");
+    EXPECT_FALSE(dlg->CheckBox4->isChecked());
+    EXPECT_FALSE(dlg->CheckBox4->isEnabled());
+    EXPECT_EQ(dlg->Edit5->text(), "NAME");
+
+    // Unchanged, it is written back with Reverse off.
+    Click(dlg->Button2);
+    EXPECT_EQ(Stored(10), "010,00145000000,3,0,0,0,0,,09,,09,,0,,00145600000,3,,NAME");
+
+    // Simplex disables the transmit group and gives Reverse back.
+    Open(10);
+    Click(dlg->RadioButton1);
+    EXPECT_FALSE(dlg->Edit3->isEnabled());
+    EXPECT_EQ(Base(dlg->Edit3), AppColour(dlg->Edit3, QPalette::Button));
+    EXPECT_TRUE(dlg->CheckBox4->isEnabled());
+    Click(dlg->CheckBox4);
+    Click(dlg->Button2);
+    EXPECT_EQ(Stored(10), "010,00145000000,3,0,1,0,0,,09,,09,,0,,,,,NAME");
+}
+
+TEST_F(MemoryEditor, ToneAndCtcssExcludeEachOther)
+{
+    Doc().SetMemoryRecord(7, "007,00145000000,0,0,0,1,1,,02,,39,,0,,,,,");
+    Open(7);
+    EXPECT_TRUE(dlg->CheckBox2->isChecked());
+    EXPECT_FALSE(dlg->CheckBox1->isChecked());
+    EXPECT_EQ(dlg->ComboBox1->currentText(), "71.9Hz");
+    EXPECT_EQ(dlg->ComboBox2->currentText(), "250.3Hz");
+
+    Click(dlg->CheckBox1);
+    EXPECT_TRUE(dlg->CheckBox1->isChecked());
+    EXPECT_FALSE(dlg->CheckBox2->isChecked());
+    QTest::keyClick(dlg->CheckBox2, Qt::Key_Space);
+    EXPECT_TRUE(dlg->CheckBox2->isChecked());
+    EXPECT_FALSE(dlg->CheckBox1->isChecked());
+
+    // Code "02" cannot be chosen; it goes back as "03".
+    Click(dlg->Button2);
+    EXPECT_EQ(Stored(7), "007,00145000000,0,0,0,0,1,,03,,39,,0,,,,,");
+}
+
+TEST_F(MemoryEditor, PairSlotsTakeNoNameOrLockOutAndPrTakesOnlyAName)
+{
+    Doc().SetMemoryRecord(184, "U2,00145000000,0,0,0,0,0,,09,,09,,0,,,,,XYZ");
+    Open(184);
+    EXPECT_EQ(dlg->Edit6->text(), "U2");
+    EXPECT_TRUE(dlg->Edit5->text().isEmpty());
+    EXPECT_FALSE(dlg->Edit5->isEnabled());
+    EXPECT_FALSE(dlg->Label11->isEnabled());
+    EXPECT_EQ(Base(dlg->Edit5), AppColour(dlg->Edit5, QPalette::Button));
+    EXPECT_EQ(dlg->GroupBox3->palette().color(QPalette::WindowText), AppColour(dlg->GroupBox3, QPalette::Dark));
+    EXPECT_FALSE(dlg->CheckBox3->isEnabled());
+    EXPECT_FALSE(dlg->RadioButton4->isEnabled());
+    Type(dlg->Edit1, "146");
+    Click(dlg->Button2);
+    EXPECT_EQ(Stored(184), "U2,00146000000,0,0,0,0,0,,09,,09,,0,,,,,");
+
+    Open(193);
+    EXPECT_EQ(dlg->Edit6->text(), "PR");
+    EXPECT_TRUE(dlg->Edit5->isEnabled());
+    EXPECT_EQ(Base(dlg->Edit5), AppColour(dlg->Edit5, QPalette::Base));
+    EXPECT_EQ(dlg->GroupBox3->palette().color(QPalette::WindowText),
+              AppColour(dlg->GroupBox3, QPalette::ButtonText));
+    EXPECT_FALSE(dlg->CheckBox3->isEnabled());
+    EXPECT_FALSE(dlg->RadioButton4->isEnabled());
+    Type(dlg->Edit5, "pr 1");
+    Click(dlg->Button2);
+    EXPECT_EQ(Stored(193), "PR,00144000000,0,0,0,0,0,,09,,09,,0,,,,,PR 1");
+}
+
+TEST_F(MemoryEditor, OutOfRangeFrequenciesAreClampedAndRoundedWithANotice)
+{
+    Open(1);
+    Type(dlg->Edit1, "145.0037");
+    Click(dlg->Button2);
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded});
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 1, 1), "00145000000");
+    EXPECT_FALSE(dlg->isVisible());
+
+    // With the air band, a split transmit frequency is clamped into the
+    // receive frequency's band.
+    Open(3);
+    Type(dlg->Edit1, "130.000");
+    Pick(dlg->ComboBox3, "12.5kHz");
+    Click(dlg->RadioButton4);
+    Type(dlg->Edit3, "145.000");
+    Click(dlg->Button2);
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded});
+    EXPECT_EQ(Stored(3), "003,00130000000,3,0,0,0,0,,09,,09,,0,,00135987500,3,,");
+}
+
+TEST_F(MemoryEditor, EnterAppliesTheFrequencyRulesToBothFields)
+{
+    Open(1);
+    Type(dlg->Edit1, "180");
+    QTest::keyClick(dlg->Edit1, Qt::Key_Return);
+    EXPECT_EQ(dlg->Edit1->text(), "173.995");
+    EXPECT_EQ(dlg->Edit3->text(), "173.995");
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded});
+    EXPECT_TRUE(dlg->ContentsChanged());
+    EXPECT_TRUE(dlg->isVisible()) << "Enter must never press OK";
+
+    Click(dlg->RadioButton4);
+    Type(dlg->Edit3, "500");
+    QTest::keyClick(dlg->Edit3, Qt::Key_Enter);
+    EXPECT_EQ(dlg->Edit3->text(), "173.995");
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded});
+
+    Type(dlg->Edit1, "1.2.3");
+    QTest::keyClick(dlg->Edit1, Qt::Key_Return);
+    EXPECT_EQ(TakeMessages(), QStringList{InvalidFrequency});
+    EXPECT_EQ(dlg->Edit1->text(), "1.2.3");
+}
+
+TEST_F(MemoryEditor, MalformedEntriesAreRefusedAndNothingIsStored)
+{
+    const QString before = Stored(1);
+    Open(1);
+    Type(dlg->Edit1, "1.2.3");
+    Click(dlg->Button2);
+    EXPECT_EQ(TakeMessages(), QStringList{InvalidFrequency});
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(Stored(1), before);
+    EXPECT_EQ(Main().Modified(), 1); // set by every attempt
+
+    Type(dlg->Edit1, "145");
+    Type(dlg->Edit5, "abcdefgh");
+    Click(dlg->Button2);
+    EXPECT_EQ(TakeMessages(), QStringList{InvalidName});
+    EXPECT_EQ(Stored(1), before);
+
+    // A bad transmit text blocks every commit even after leaving Split.
+    Type(dlg->Edit5, "");
+    Click(dlg->RadioButton4);
+    Type(dlg->Edit3, "14..5");
+    Click(dlg->RadioButton1);
+    Click(dlg->Button2);
+    QTest::keyClick(dlg->Edit1, Qt::Key_Return);
+    EXPECT_EQ(TakeMessages(), (QStringList{InvalidFrequency, InvalidFrequency}));
+    EXPECT_EQ(Stored(1), before);
+}
+
+TEST_F(MemoryEditor, KeyFiltersOfTheTextFields)
+{
+    Open(1);
+    Type(dlg->Edit5, "ab-c/ d.1");
+    EXPECT_EQ(dlg->Edit5->text(), "ABC D.1");
+    Type(dlg->Edit1, "14a5,.5x");
+    EXPECT_EQ(dlg->Edit1->text(), "145.5");
+    // Pasted text obeys the same filters.
+    dlg->Edit5->selectAll();
+    dlg->Edit5->insert("xy-z");
+    EXPECT_EQ(dlg->Edit5->text(), "ABC D.1");
+    dlg->Edit5->selectAll();
+    dlg->Edit5->insert("xyz");
+    EXPECT_EQ(dlg->Edit5->text(), "XYZ");
+    EXPECT_TRUE(TakeMessages().isEmpty());
+}
+
+TEST_F(MemoryEditor, ChannelNumberFieldGoesToTheTypedSlot)
+{
+    Doc().SetMemoryRecord(12, "012,00146520000,0,0,0,0,0,,09,,09,,0,,,,,TWELVE");
+    Open(1);
+    Type(dlg->Edit6, "7");
+    EXPECT_EQ(dlg->CurrentSlot(), 7);
+    Type(dlg->Edit6, "12");
+    EXPECT_EQ(dlg->CurrentSlot(), 12);
+    EXPECT_EQ(dlg->Edit1->text(), "146.520");
+    EXPECT_EQ(dlg->Edit5->text(), "TWELVE");
+    Type(dlg->Edit6, "u3");
+    EXPECT_EQ(dlg->CurrentSlot(), 186);
+    EXPECT_EQ(dlg->Edit6->text(), "U3");
+    Type(dlg->Edit6, "l1");
+    EXPECT_EQ(dlg->CurrentSlot(), 181);
+    Type(dlg->Edit6, "P");
+    EXPECT_TRUE(TakeMessages().isEmpty()) << "a label's first letter is harmless";
+    QTest::keyClicks(dlg->Edit6, "R");
+    EXPECT_EQ(dlg->CurrentSlot(), 193);
+
+    Type(dlg->Edit6, "0");
+    EXPECT_EQ(TakeMessages(), QStringList{InvalidChannel});
+    Type(dlg->Edit6, "181"); // passes 1 and 18, then has no target
+    EXPECT_EQ(TakeMessages(), QStringList{InvalidChannel});
+    EXPECT_EQ(dlg->CurrentSlot(), 18);
+    EXPECT_EQ(dlg->Edit6->text(), "181");
+
+    // A dropped character does not swallow the next real change.
+    Type(dlg->Edit6, "x");
+    EXPECT_EQ(dlg->Edit6->text(), "181");
+    QTest::keyClicks(dlg->Edit6, "5");
+    EXPECT_EQ(dlg->CurrentSlot(), 5);
+    EXPECT_FALSE(dlg->ContentsChanged()) << "moving is not an edit";
+}
+
+TEST_F(MemoryEditor, ChannelNumberFieldOffersPendingChanges)
+{
+    const QString slot9 = Stored(9);
+    Open(1);
+    Type(dlg->Edit1, "145");
+    Answer({Yes});
+    Type(dlg->Edit6, "9");
+    EXPECT_EQ(TakeMessages(), QStringList{AskOnMove});
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 1, 1), "00145000000");
+    EXPECT_EQ(dlg->CurrentSlot(), 9);
+
+    Type(dlg->Edit1, "146");
+    Answer({No});
+    Type(dlg->Edit6, "2");
+    EXPECT_EQ(TakeMessages(), QStringList{AskOnMove});
+    EXPECT_EQ(Stored(9), slot9);
+    EXPECT_EQ(dlg->CurrentSlot(), 2);
+    EXPECT_FALSE(dlg->ContentsChanged());
+
+    // A failing store keeps the slot and the user's entries.
+    Type(dlg->Edit1, "1.2.3");
+    Answer({Yes});
+    Type(dlg->Edit6, "8");
+    EXPECT_EQ(TakeMessages(), (QStringList{AskOnMove, InvalidFrequency}));
+    EXPECT_EQ(dlg->CurrentSlot(), 2);
+    EXPECT_EQ(dlg->Edit6->text(), "2");
+    EXPECT_EQ(dlg->Edit1->text(), "1.2.3");
+    EXPECT_TRUE(dlg->ContentsChanged());
+}
+
+TEST_F(MemoryEditor, PageKeysWrapAndOfferPendingChanges)
+{
+    Open(193);
+    QTest::keyClick(dlg->Edit1, Qt::Key_PageUp);
+    EXPECT_EQ(dlg->CurrentSlot(), 1);
+    QTest::keyClick(dlg->ComboBox3, Qt::Key_PageDown);
+    EXPECT_EQ(dlg->CurrentSlot(), 193);
+    QTest::keyClick(dlg->CheckBox1, Qt::Key_Home);
+    EXPECT_EQ(dlg->CurrentSlot(), 1);
+    QTest::keyClick(dlg.get(), Qt::Key_End);
+    EXPECT_EQ(dlg->CurrentSlot(), 193);
+    QTest::keyClick(dlg->Edit5, Qt::Key_PageDown);
+    EXPECT_EQ(dlg->CurrentSlot(), 192);
+    EXPECT_EQ(dlg->Edit6->text(), "U6");
+    EXPECT_TRUE(TakeMessages().isEmpty());
+
+    QTest::keyClick(dlg->Edit1, Qt::Key_Home);
+    Type(dlg->Edit1, "145");
+    Answer({Yes});
+    QTest::keyClick(dlg->Edit1, Qt::Key_PageUp);
+    EXPECT_EQ(TakeMessages(), QStringList{AskOnMove});
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 1, 1), "00145000000");
+    EXPECT_EQ(dlg->CurrentSlot(), 2);
+
+    const QString slot2 = Stored(2);
+    Type(dlg->Edit1, "146");
+    Answer({No});
+    QTest::keyClick(dlg->Edit1, Qt::Key_PageUp);
+    EXPECT_EQ(TakeMessages(), QStringList{AskOnMove});
+    EXPECT_EQ(Stored(2), slot2);
+    EXPECT_EQ(dlg->CurrentSlot(), 3);
+
+    // A failing store keeps the slot and the user's entries.
+    Type(dlg->Edit1, "1..3");
+    Answer({Yes});
+    QTest::keyClick(dlg->Edit1, Qt::Key_PageUp);
+    EXPECT_EQ(dlg->CurrentSlot(), 3);
+    EXPECT_EQ(dlg->Edit1->text(), "1..3");
+    EXPECT_EQ(TakeMessages(), (QStringList{AskOnMove, InvalidFrequency}));
+
+    // Pending changes are offered even while the number field holds no slot.
+    Type(dlg->Edit1, "147");
+    Type(dlg->Edit6, "L");
+    Answer({Yes});
+    QTest::keyClick(dlg->Edit1, Qt::Key_End);
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 3, 1), "00147000000");
+    EXPECT_EQ(dlg->CurrentSlot(), 193);
+}
+
+TEST_F(MemoryEditor, UpDownWrapsAndStopsRepeatingAfterAQuestion)
+{
+    const QPoint up(8, 3), down(8, 18);
+    Open(193);
+    QTest::mouseClick(dlg->UpDown1, Qt::LeftButton, {}, up);
+    EXPECT_EQ(dlg->CurrentSlot(), 1);
+    EXPECT_EQ(dlg->Edit6->text(), "1");
+    QTest::mouseClick(dlg->UpDown1, Qt::LeftButton, {}, down);
+    EXPECT_EQ(dlg->CurrentSlot(), 193);
+    QTest::keyClick(dlg->Edit6, Qt::Key_Up);
+    EXPECT_EQ(dlg->CurrentSlot(), 1);
+
+    // Held down without pending changes it goes on repeating.
+    QTest::mousePress(dlg->UpDown1, Qt::LeftButton, {}, up);
+    EXPECT_TRUE(dlg->UpDown1->IsRepeating());
+    QTest::mouseRelease(dlg->UpDown1, Qt::LeftButton, {}, up);
+    EXPECT_FALSE(dlg->UpDown1->IsRepeating());
+    EXPECT_EQ(dlg->CurrentSlot(), 2);
+
+    // A failing store refuses the move; the press ends with the question.
+    Type(dlg->Edit1, "1.2.3");
+    Answer({Yes});
+    QTest::mousePress(dlg->UpDown1, Qt::LeftButton, {}, up);
+    EXPECT_FALSE(dlg->UpDown1->IsRepeating());
+    QTest::mouseRelease(dlg->UpDown1, Qt::LeftButton, {}, up);
+    EXPECT_EQ(dlg->CurrentSlot(), 2);
+    EXPECT_EQ(TakeMessages(), (QStringList{AskOnMove, InvalidFrequency}));
+
+    // No drops the changes and moves.
+    const QString slot2 = Stored(2);
+    Answer({No});
+    QTest::mousePress(dlg->UpDown1, Qt::LeftButton, {}, down);
+    EXPECT_FALSE(dlg->UpDown1->IsRepeating());
+    QTest::mouseRelease(dlg->UpDown1, Qt::LeftButton, {}, down);
+    EXPECT_EQ(dlg->CurrentSlot(), 1);
+    EXPECT_EQ(Stored(2), slot2);
+}
+
+TEST_F(MemoryEditor, CloseAndEscapeAskWithTheTrailingSpace)
+{
+    const QString before = Stored(1);
+    Open(1);
+    QTest::keyClick(dlg->Edit1, Qt::Key_Escape);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_TRUE(TakeMessages().isEmpty());
+
+    Open(1);
+    Type(dlg->Edit1, "1.2.3");
+    Answer({Yes});
+    QTest::keyClick(dlg->Edit1, Qt::Key_Escape);
+    EXPECT_TRUE(dlg->isVisible());
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages[0].text, AskOnClose);
+    EXPECT_EQ(messages[0].caption, "VXL-R381");
+    EXPECT_EQ(messages[0].icon, Dialogs::Icon::Question);
+    EXPECT_EQ(messages[0].buttons, Dialogs::Buttons::YesNo);
+    EXPECT_EQ(messages[1].text, InvalidFrequency);
+    EXPECT_EQ(messages[1].icon, Dialogs::Icon::Information);
+    EXPECT_EQ(messages[1].buttons, Dialogs::Buttons::Ok);
+    TakeMessages();
+
+    Answer({No});
+    Click(dlg->Button1);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_FALSE(dlg->ContentsChanged());
+    EXPECT_EQ(Stored(1), before);
+
+    // Enter in the name field presses nothing; Enter on a focused button does.
+    Open(1);
+    Type(dlg->Edit5, "AB");
+    QTest::keyClick(dlg->Edit5, Qt::Key_Return);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(Stored(1), before);
+    QTest::keyClick(dlg->Button2, Qt::Key_Return);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 1, 17), "AB");
+}
+
+TEST_F(MemoryEditor, MinusSevenPointSixShiftFollowsMarketAndBand)
+{
+    SetRadioType("0,3,00,1,1,,");
+    Open(1);
+    EXPECT_FALSE(dlg->RadioButton5->isHidden());
+    EXPECT_FALSE(dlg->RadioButton5->isEnabled());
+    Type(dlg->Edit1, "435.000");
+    QTest::keyClick(dlg->Edit1, Qt::Key_Return);
+    EXPECT_TRUE(dlg->RadioButton5->isEnabled());
+    Click(dlg->RadioButton5);
+    Click(dlg->Button2);
+    EXPECT_EQ(Stored(1), "001,00435000000,0,3,0,0,0,,09,,09,,0,,,,,");
+
+    Open(1);
+    EXPECT_TRUE(dlg->RadioButton5->isEnabled());
+    EXPECT_TRUE(dlg->RadioButton5->isChecked());
+    Type(dlg->Edit1, "145.000");
+    QTest::keyClick(dlg->Edit1, Qt::Key_Return);
+    EXPECT_FALSE(dlg->RadioButton5->isEnabled());
+    EXPECT_TRUE(dlg->RadioButton1->isChecked());
+    dlg->hide();
+
+    // Variant "05" and other markets hide it; a stored '3' survives unseen.
+    SetRadioType("0,3,05,1,1,,");
+    Open(1);
+    EXPECT_TRUE(dlg->RadioButton5->isHidden());
+    EXPECT_TRUE(dlg->RadioButton5->isChecked());
+    Click(dlg->Button2);
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 1, 3), "3");
+}
+
+TEST_F(MemoryEditor, EveryFieldIsReachableByTab)
+{
+    Open(1);
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    EXPECT_EQ(QApplication::focusWidget(), dlg->Edit1);
+    QStringList visited;
+    for (int i = 0; i < 30 && !visited.contains("Edit1"); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    for (const char *name : {"ComboBox3", "CheckBox4", "CheckBox1", "CheckBox2", "ComboBox1", "ComboBox2",
+                             "Edit5", "CheckBox3", "Button2", "Button1", "Edit6"})
+        EXPECT_TRUE(visited.contains(name)) << name << " not reached: " << visited.join(' ').toStdString();
+    EXPECT_LT(visited.indexOf("ComboBox3"), visited.indexOf("Edit5"));
+    EXPECT_LT(visited.indexOf("Button2"), visited.indexOf("Button1"));
+
+    // The shift choice by keyboard: arrows move within the group.
+    dlg->RadioButton1->setFocus();
+    QTest::keyClick(dlg->RadioButton1, Qt::Key_Down);
+    EXPECT_TRUE(dlg->RadioButton2->isChecked());
+    EXPECT_TRUE(dlg->ContentsChanged());
+}
+
+} // namespace
