@@ -91,6 +91,11 @@ struct EventLog {
         std::lock_guard<std::mutex> lock(mutex);
         return sizes;
     }
+    std::pair<std::thread::id, THComm *> Origin(size_t index)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return {threads.at(index), senders.at(index)};
+    }
 };
 
 class CommTest : public ::testing::Test {
@@ -107,6 +112,7 @@ protected:
 
     TestPty pty;
     ScopedCommDevice com1{1, pty.SlavePath()};
+    EventLog log; // outlives the component and its receive thread
     THComm comm;
 };
 
@@ -403,7 +409,6 @@ TEST_F(CommTest, LineSettingsReachTheDriverAtOnce)
 
 TEST_F(CommTest, EventCharacterRaisesOneEventCountingAllWaitingBytes)
 {
-    EventLog log;
     comm.OnCommEvent = log.Handler();
     comm.SetEventType(CharEvent);
     comm.SetEventChar(13);
@@ -414,8 +419,8 @@ TEST_F(CommTest, EventCharacterRaisesOneEventCountingAllWaitingBytes)
     ASSERT_TRUE(pty.Write("\r"));
     ASSERT_TRUE(log.WaitForCount(1));
     EXPECT_EQ(log.Sizes(), std::vector<uint32_t>{5});
-    EXPECT_NE(log.threads[0], std::this_thread::get_id());
-    EXPECT_EQ(log.senders[0], &comm);
+    EXPECT_NE(log.Origin(0).first, std::this_thread::get_id());
+    EXPECT_EQ(log.Origin(0).second, &comm);
     EXPECT_EQ(comm.ReadStringData(5), "AI 0\r");
 
     // A new event character counts at once on the open port.
@@ -429,7 +434,6 @@ TEST_F(CommTest, EventCharacterRaisesOneEventCountingAllWaitingBytes)
 
 TEST_F(CommTest, ThresholdEventAndEventTypeTakingEffectAtNextOpen)
 {
-    EventLog log;
     comm.OnCommEvent = log.Handler();
     comm.SetEventChar(13);
     comm.OpenCommport(); // RxEvent, threshold 256
@@ -468,7 +472,6 @@ TEST_F(CommTest, HandlerExceptionIsReportedAndEventsGoOn)
         std::lock_guard<std::mutex> lock(mutex);
         reports << message;
     });
-    EventLog log;
     std::atomic<int> calls{0};
     comm.OnCommEvent = [&](THComm *sender, uint32_t &size) {
         if (calls++ == 0) {
@@ -604,9 +607,62 @@ TEST_F(CommTest, HandlerMayCloseOrDestroyItsComponent)
     EXPECT_TRUE(after.GetPortStatus());
 }
 
-// The way the transfer windows use the component: the handler only posts a
-// call to the GUI thread, which reads the reply byte by byte, answers and
-// finally closes the port from inside that call.
+// Plays a transfer window: the serial handler only posts a queued call of
+// ReplyArrived to this object on the GUI thread, which reads the reply byte
+// by byte, sends the next command and at the end closes the port there.
+class CommReplyReader : public QObject {
+    Q_OBJECT
+public:
+    CommReplyReader(THComm &comm, int exchanges) : comm_(comm), exchanges_(exchanges)
+    {
+        comm_.OnCommEvent = [this](THComm *, uint32_t &) {
+            QMetaObject::invokeMethod(this, "ReplyArrived", Qt::QueuedConnection);
+        };
+    }
+    static QString Command(int number)
+    {
+        return QStringLiteral("MR 0,0,%1").arg(number, 3, 10, QLatin1Char('0'));
+    }
+    void Send(int number)
+    {
+        comm_.WriteStringData(Command(number).toStdString());
+        comm_.WriteData("\r", 1);
+    }
+
+    QStringList replies;
+    QEventLoop loop;
+
+public slots:
+    void ReplyArrived()
+    {
+        QByteArray reply;
+        while (comm_.GetPortStatus() && comm_.CountInBuff() > 0) {
+            char c;
+            comm_.ReadData(&c, 1);
+            if (c == '\r') {
+                replies << QString::fromLatin1(reply);
+                reply.clear();
+            } else {
+                reply += c;
+            }
+        }
+        if (replies.size() >= exchanges_) {
+            comm_.CloseCommport();
+            loop.quit();
+        } else if (!reply.isEmpty()) {
+            // The event came before its carriage return had been queued.
+            replies << QStringLiteral("partial:") + QString::fromLatin1(reply);
+            loop.quit();
+        } else {
+            Send(int(replies.size()) + 1);
+        }
+    }
+
+private:
+    THComm &comm_;
+    const int exchanges_;
+};
+
 TEST_F(CommTest, RepliesHandledOnTheGuiThread)
 {
     constexpr int kExchanges = 200;
@@ -627,51 +683,22 @@ TEST_F(CommTest, RepliesHandledOnTheGuiThread)
         }
     });
 
-    QObject receiver;
-    QStringList replies;
-    QEventLoop loop;
     comm.SetFlowControl(XonXoff);
     comm.SetEventType(CharEvent);
     comm.SetEventChar(13);
     comm.SetInBuffSize(1024);
-    comm.OnCommEvent = [&](THComm *, uint32_t &) {
-        QMetaObject::invokeMethod(&receiver, [&] {
-            QByteArray reply;
-            while (comm.GetPortStatus() && comm.CountInBuff() > 0) {
-                char c;
-                comm.ReadData(&c, 1);
-                if (c == '\r') {
-                    replies << QString::fromLatin1(reply);
-                    reply.clear();
-                } else {
-                    reply += c;
-                }
-            }
-            if (replies.size() >= kExchanges) {
-                comm.CloseCommport();
-                loop.quit();
-            } else if (!reply.isEmpty()) {
-                // Part of a line: it will be completed by the next event.
-                replies << QStringLiteral("partial:") + QString::fromLatin1(reply);
-                loop.quit();
-            } else {
-                comm.WriteStringData(QStringLiteral("MR 0,0,%1").arg(replies.size() + 1, 3, 10, QLatin1Char('0')).toStdString());
-                comm.WriteData("\r", 1);
-            }
-        }, Qt::QueuedConnection);
-    };
+    CommReplyReader reader(comm, kExchanges);
     comm.OpenCommport();
-    comm.WriteStringData("MR 0,0,001");
-    comm.WriteData("\r", 1);
-    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-    loop.exec();
+    reader.Send(1);
+    QTimer::singleShot(20000, &reader.loop, &QEventLoop::quit);
+    reader.loop.exec();
     farEndDone = true;
     farEnd.join();
 
     EXPECT_FALSE(comm.GetPortStatus());
-    ASSERT_EQ(replies.size(), kExchanges);
+    ASSERT_EQ(reader.replies.size(), kExchanges);
     for (int i = 0; i < kExchanges; ++i)
-        EXPECT_EQ(replies[i], QStringLiteral("MR 0,0,%1 OK").arg(i + 1, 3, 10, QLatin1Char('0')));
+        EXPECT_EQ(reader.replies[i], CommReplyReader::Command(i + 1) + " OK");
 }
 
 TEST_F(CommTest, IdleOpenPortUsesNoCpu)
@@ -686,7 +713,6 @@ TEST_F(CommTest, IdleOpenPortUsesNoCpu)
 
 TEST_F(CommTest, FarEndHangUpGivesErrorsWithoutHangOrSpin)
 {
-    EventLog log;
     comm.OnCommEvent = log.Handler();
     comm.SetEventType(CharEvent);
     comm.SetEventChar(13);
@@ -711,3 +737,5 @@ TEST_F(CommTest, FarEndHangUpGivesErrorsWithoutHangOrSpin)
     comm.CloseCommport();
     EXPECT_FALSE(comm.GetPortStatus());
 }
+
+#include "test_comm.moc"
