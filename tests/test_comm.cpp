@@ -118,15 +118,6 @@ protected:
 
 } // namespace
 
-TEST(CommErrorTest, MessagesCarryTheFormattedMask)
-{
-    EXPECT_EQ(ECommError("Communication Read Error  ErrorMask=%d", 5).Message(),
-              QStringLiteral("Communication Read Error  ErrorMask=5"));
-    EXPECT_STREQ(ECommError("Communication Write Error  ErrorMask=%d", -1).what(),
-                 "Communication Write Error  ErrorMask=-1");
-    EXPECT_STREQ(ECommError(QStringLiteral("Too much write data")).what(), "Too much write data");
-}
-
 TEST(CommDevicePathTest, EnvironmentThenSettingsThenDefaultDevice)
 {
     ClearStoredSettings();
@@ -327,7 +318,9 @@ TEST_F(CommTest, AnotherProcessCannotTakeAnOpenPort)
     EXPECT_EQ(plainOpenInChild(), 0);
 }
 
-TEST(CommLineStateTest, EachItemChangesOnlyItsOwnBits)
+// Parity enable and data bits: a pseudo-terminal forces 8 bits without
+// parity, so these two are checked on the line state itself.
+TEST(CommLineStateTest, ParityAndByteSizeChangeOnlyTheirOwnBits)
 {
     termios tio{};
     tio.c_cflag = CS8 | CREAD | CLOCAL | CSTOPB;
@@ -335,32 +328,22 @@ TEST(CommLineStateTest, EachItemChangesOnlyItsOwnBits)
     PutParity(tio, Even);
     EXPECT_EQ(tio.c_cflag & (PARENB | PARODD | CMSPAR), tcflag_t(PARENB));
     EXPECT_TRUE(tio.c_iflag & INPCK);
-    PutParity(tio, Odd);
-    EXPECT_EQ(tio.c_cflag & (PARENB | PARODD | CMSPAR), tcflag_t(PARENB | PARODD));
-    PutParity(tio, Mark);
-    EXPECT_EQ(tio.c_cflag & (PARENB | PARODD | CMSPAR), tcflag_t(PARENB | PARODD | CMSPAR));
     PutParity(tio, Space);
     EXPECT_EQ(tio.c_cflag & (PARENB | PARODD | CMSPAR), tcflag_t(PARENB | CMSPAR));
     PutParity(tio, None);
     EXPECT_EQ(tio.c_cflag & (PARENB | PARODD | CMSPAR), 0u);
     EXPECT_FALSE(tio.c_iflag & INPCK);
-    EXPECT_EQ(tio.c_iflag & (IXON | IXOFF), tcflag_t(IXON | IXOFF)); // untouched
-
     const tcflag_t sizes[] = {CS5, CS6, CS7, CS8};
     for (TByteSize size : {_5bit, _6bit, _7bit, _8bit}) {
         PutByteSize(tio, size);
         EXPECT_EQ(tio.c_cflag & CSIZE, sizes[size]);
     }
-    PutStopBits(tio, _1bit);
-    EXPECT_FALSE(tio.c_cflag & CSTOPB);
-    PutStopBits(tio, _1_5bit);
-    EXPECT_TRUE(tio.c_cflag & CSTOPB);
-    EXPECT_EQ(tio.c_cflag & (CREAD | CLOCAL), tcflag_t(CREAD | CLOCAL)); // untouched
+    EXPECT_EQ(tio.c_cflag & (CREAD | CLOCAL | CSTOPB), tcflag_t(CREAD | CLOCAL | CSTOPB));
+    EXPECT_EQ(tio.c_iflag & (IXON | IXOFF), tcflag_t(IXON | IXOFF));
 }
 
 // On the master side of a pseudo-terminal the driver reports the slave's
-// line state (it forces 8 data bits and drops the parity-enable bit, so
-// those two are checked on the line state above).
+// line state.
 TEST_F(CommTest, LineSettingsReachTheDriverAtOnce)
 {
     comm.SetParity(Odd); // stored while closed, applied at open

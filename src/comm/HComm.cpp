@@ -18,8 +18,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstdio>
-#include <vector>
 
 namespace {
 
@@ -33,9 +31,9 @@ const char *const kReadTimeout = "Read data Timeout";
 const char *const kWriteTimeout = "Write data Timeout";
 const char *const kTooMuch = "Too much write data";
 
-// Port time-outs: a read ends 1000 ms after the last byte it received;
-// reads and writes end after 5 ms per byte + 1000 ms, and at the latest
-// after 100 ms per byte.
+// Port time-outs: a transfer of n bytes ends after 5 ms per byte + 1000 ms
+// or after n x 100 ms, whichever comes first; a read also ends 1000 ms
+// after the last byte it received.
 constexpr int64_t kIntervalMs = 1000;
 
 Clock::time_point TransferDeadline(Clock::time_point start, uint32_t n)

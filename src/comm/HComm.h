@@ -48,6 +48,11 @@ void SetCommErrorReport(TCommErrorReport report);
 // as a device path as it stands.
 QString CommDevicePath(const QString &name);
 
+// Threads: OnCommEvent runs on the component's receive thread, one call at
+// a time, never while the component holds a lock. Every operation may be
+// called from any thread, CloseCommport (and the destructor) even from
+// inside OnCommEvent. A handler must not block waiting for the thread that
+// closes the port (that thread waits for the handler to return).
 class THComm {
 public:
     THComm();
@@ -76,7 +81,11 @@ public:
     // have no such setting; the values are kept and reported only.
     uint16_t XonLimit() const;
     uint16_t XoffLimit() const;
-    TCommEvent OnCommEvent;     // set before OpenCommport
+    // Raised on the receive thread with the bytes waiting in the input
+    // queue: with CharEvent when a chunk of input held the event character
+    // (several lines arriving together give one event), with RxEvent when at
+    // least RxThreshold bytes wait. Set it before OpenCommport.
+    TCommEvent OnCommEvent;
 
     virtual void SetCommPort(TCommPort value);
     virtual void SetBaudRate(TBaudRate value);
@@ -97,16 +106,27 @@ public:
     bool CheckCommportValid(const QString &name);
     bool GetPortStatus() const;
 
+    // Takes n bytes from the input queue, waiting for them without using
+    // CPU. Returns fewer when the time-outs end the wait after some bytes
+    // (min(5 ms x n + 1000 ms, n x 100 ms) in all, 1000 ms after the last
+    // byte); "Read data Timeout" when none came. After the far end has hung
+    // up, the bytes still queued are returned first, then the read fails
+    // with "Communication Read Error  ErrorMask=<errno>". Inside
+    // OnCommEvent only bytes already queued can arrive.
     uint32_t ReadData(void *buffer, uint32_t n);
-    std::string ReadStringData(uint32_t n);
+    std::string ReadStringData(uint32_t n); // as many characters as were read
+    // Hands all n bytes to the driver or raises: "Too much write data" when
+    // OutBuffSize minus the driver's queue is not greater than n, "Write data
+    // Timeout" when flow control holds the line past min(5 ms x n + 1000 ms,
+    // n x 100 ms), "Communication Write Error  ErrorMask=<errno>".
     void WriteData(const void *buffer, uint32_t n);
     void WriteStringData(const std::string &text);
     void WriteStop();
     void WriteRestart();
-    void ClearInBuff();
+    void ClearInBuff();  // empties the input queue and the driver's
     void ClearOutBuff();
-    int32_t CountInBuff() const;
-    int32_t CountOutBuff() const;
+    int32_t CountInBuff() const;  // bytes in the input queue; -1 when closed
+    int32_t CountOutBuff() const; // bytes in the driver's output queue; -1 when closed
 
     // Called by the receive thread.
     void CreateCommEvent();
