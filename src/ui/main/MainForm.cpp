@@ -60,6 +60,38 @@ QFont CaptionFont(bool bold)
 // Text of a field when it holds at least two characters, else empty.
 bool HasValue(const QString &field) { return field.size() >= 2; }
 
+// A list whose hidden row 0 stands for the header row. The item view
+// counts that hidden row into its scroll range although its scroll
+// positions count only visible rows, which would scroll one row too far
+// and show a scroll bar on a list whose rows all fit; the range is set from
+// the visible rows here.
+class TStringGrid : public QTableWidget {
+public:
+    using QTableWidget::QTableWidget;
+
+protected:
+    void updateGeometries() override
+    {
+        QTableWidget::updateGeometries();
+        if (verticalScrollMode() != QAbstractItemView::ScrollPerItem)
+            return;
+        QHeaderView *rows = verticalHeader();
+        const int viewportHeight = viewport()->height();
+        int visible = 0;
+        int fitting = 0;
+        int height = 0;
+        for (int row = rowCount() - 1; row >= 0; --row) {
+            if (isRowHidden(row))
+                continue;
+            ++visible;
+            height += rows->sectionSize(row);
+            if (height <= viewportHeight)
+                fitting = visible;
+        }
+        verticalScrollBar()->setRange(0, qMax(0, visible - fitting));
+    }
+};
+
 } // namespace
 
 TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
@@ -245,7 +277,7 @@ void TMainForm::BuildGroups(QWidget *central)
     GroupBox4 = makeGroup("GroupBox4", tr("DTMF Memory"), QRect(264, 201, 223, 113));
 
     auto makeGrid = [&](QGroupBox *group, const char *name) {
-        auto *grid = new QTableWidget(group);
+        auto *grid = new TStringGrid(group);
         grid->setObjectName(QLatin1String(name));
         grid->setFont(CaptionFont(false));
         // The list fills the group below its caption.
@@ -269,7 +301,6 @@ void TMainForm::BuildGroups(QWidget *central)
     // VFO list: rows follow the radio type (RebuildVfoRows).
     StringGrid2->setRowCount(3);
     SetupGrid(StringGrid2, 3, {QString(), QStringLiteral("Band"), QStringLiteral("Rx Frequency")}, {10, 58});
-    StringGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     // CALL list: the VHF and the UHF CALL channel.
     StringGrid3->setRowCount(3);
@@ -452,6 +483,9 @@ void TMainForm::RebuildVfoRows()
         StringGrid2->setRowCount(vfoBands_.size() + 1);
         StringGrid2->setRowHidden(0, true);
     }
+    // More data rows than fit: the scroll bar takes room from the value column.
+    StringGrid2->setVerticalScrollBarPolicy(vfoBands_.size() > 2 ? Qt::ScrollBarAlwaysOn
+                                                                 : Qt::ScrollBarAlwaysOff);
     for (int i = 0; i < vfoBands_.size(); ++i) {
         SetCell(StringGrid2, i + 1, 0, QString());
         SetCell(StringGrid2, i + 1, 1, BandLabel(document_, vfoBands_[i]));
