@@ -19,6 +19,10 @@
 #include <QTest>
 
 #include <memory>
+#include <ostream>
+
+// Failure output shows texts as texts.
+inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 class EditorFixture : public ::testing::Test {
 protected:
