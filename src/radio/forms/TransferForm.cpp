@@ -88,11 +88,9 @@ void TTransferForm::Button1Click()
 
 void TTransferForm::closeEvent(QCloseEvent *event)
 {
-    // No close box: the window is closed by the end of its transfer only.
-    if (event->spontaneous())
-        event->ignore();
-    else
-        QDialog::closeEvent(event);
+    // No close box, and no other way to close it either: the window is
+    // hidden by the end of its transfer only.
+    event->ignore();
 }
 
 void TTransferForm::TransferProgress(int position)

@@ -1,0 +1,318 @@
+// The Read and Write windows, shown by the main window's commands, against
+// the radio simulator.
+#include "data/ChannelDocument.h"
+#include "data/DataFile.h"
+#include "radio/ReadTransfer.h"
+#include "radio/WriteTransfer.h"
+#include "radio/forms/ReadForm.h"
+#include "radio/forms/WriteForm.h"
+#include "support/Pty.h"
+#include "support/RadioImage.h"
+#include "support/SimFixture.h"
+#include "support/TestSettings.h"
+#include "ui/Forms.h"
+#include "ui/main/MainForm.h"
+#include "ui/seam/Dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <ostream>
+#include <vector>
+
+static void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+class TransferWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearStoredSettings();
+        main = std::make_unique<TMainForm>();
+        Forms().MainForm = main.get();
+        Forms().ReadForm = new TReadForm;
+        Forms().WriteForm = new TWriteForm;
+        Dialogs::SetMessageResponder([this](const Dialogs::MessageRequest &request) {
+            messages.push_back(request);
+            if (request.buttons == Dialogs::Buttons::YesNo)
+                return writeAnswer;
+            if (request.buttons == Dialogs::Buttons::YesNoCancel)
+                return Dialogs::Answer::No;
+            return Dialogs::Answer::Ok;
+        });
+    }
+
+    void TearDown() override
+    {
+        Dialogs::ResetResponders();
+        delete Forms().ReadForm;
+        delete Forms().WriteForm;
+        Forms() = TForms();
+        main.reset();
+    }
+
+    void StartSim(const TChannelDocument *image, QStringList options = {})
+    {
+        if (image)
+            options << QStringLiteral("--image")
+                    << sim.WriteFile(QStringLiteral("image.381"), WriteDataFile(*image, QString()));
+        options << QStringLiteral("--type") << QLatin1String(kAllBandsType) << QStringLiteral("--limits")
+                << QLatin1String(kAllBandsLimits);
+        ASSERT_TRUE(sim.Start(options)) << sim.ErrorString().toStdString();
+        device = std::make_unique<ScopedCommDevice>(1, sim.DevicePath());
+    }
+
+    QStringList MessageTexts() const
+    {
+        QStringList texts;
+        for (const auto &m : messages)
+            texts << m.text;
+        return texts;
+    }
+
+    TReadForm *ReadForm() { return Forms().ReadForm; }
+    TWriteForm *WriteForm() { return Forms().WriteForm; }
+
+    std::unique_ptr<TMainForm> main;
+    std::vector<Dialogs::MessageRequest> messages;
+    Dialogs::Answer writeAnswer = Dialogs::Answer::Yes;
+    SimFixture sim;
+    std::unique_ptr<ScopedCommDevice> device;
+};
+
+} // namespace
+
+TEST_F(TransferWindowTest, WindowsCarryTheirControlsAndHaveNoCloseBox)
+{
+    TTransferForm *forms[] = {ReadForm(), WriteForm()};
+    const char *captions[] = {"Read", "Write"};
+    const char *labels[] = {"Reading data from the Radio.", "Writing data to the Radio."};
+    for (int i = 0; i < 2; ++i) {
+        TTransferForm *form = forms[i];
+        EXPECT_EQ(form->windowTitle(), captions[i]);
+        EXPECT_EQ(form->Label1->text(), labels[i]);
+        EXPECT_EQ(form->Label1->objectName(), "Label1");
+        EXPECT_EQ(form->ProgressBar1->objectName(), "ProgressBar1");
+        EXPECT_EQ(form->ProgressBar1->minimum(), 0);
+        EXPECT_EQ(form->ProgressBar1->maximum(), 210);
+        EXPECT_EQ(form->Button1->objectName(), "Button1");
+        EXPECT_EQ(form->Button1->text(), "Cancel");
+        EXPECT_EQ(form->font().family(), "Times New Roman");
+        EXPECT_EQ(form->size(), QSize(218, 104));
+        EXPECT_FALSE(form->windowFlags() & Qt::WindowCloseButtonHint);
+        ASSERT_NE(form->HComm1, nullptr);
+        EXPECT_EQ(form->HComm1, &form->Transfer()->HComm1);
+        EXPECT_EQ(form->HComm1->FlowControl(), XonXoff);
+        EXPECT_EQ(form->HComm1->EventType(), CharEvent);
+        EXPECT_EQ(form->HComm1->EventChar(), 13);
+        EXPECT_EQ(form->HComm1->InBuffSize(), 1024u);
+        EXPECT_EQ(form->HComm1->RxStartSize(), 256);
+        EXPECT_EQ(form->HComm1->RxStopSize(), 768);
+        EXPECT_EQ(form->Transfer()->Timer1.interval(), 2000);
+        EXPECT_EQ(form->Transfer()->Timer3.interval(), 300);
+    }
+    EXPECT_EQ(WriteForm()->WriteTransfer()->Timer2.interval(), 500);
+}
+
+TEST_F(TransferWindowTest, ReadFillsTheDocumentRedrawsTheListsAndStoresTheRadio)
+{
+    const TChannelDocument radio = PopulatedDocument();
+    StartSim(&radio);
+    main->Document().SetMemoryRecord(60, QStringLiteral("060,00145000000,5,0,0,0,0,,09,,09,,0,,,,,"));
+    int lastProgress = -1;
+    QObject::connect(ReadForm()->ProgressBar1, &QProgressBar::valueChanged, [&](int v) { lastProgress = v; });
+
+    main->Read1Click();
+
+    EXPECT_TRUE(messages.empty()) << MessageTexts().join('|').toStdString();
+    EXPECT_FALSE(ReadForm()->isVisible());
+    EXPECT_EQ(ReadForm()->result(), QDialog::Accepted);
+    EXPECT_EQ(lastProgress, 210);
+    QString difference;
+    EXPECT_TRUE(SameChannels(main->Document(), radio, &difference)) << difference.toStdString();
+    // The lists show the radio: all five VFO rows, the names of the slots.
+    EXPECT_EQ(main->StringGrid2->rowCount(), 6);
+    bool nameShown = false;
+    for (int c = 0; c < main->StringGrid1->columnCount(); ++c) {
+        QTableWidgetItem *item = main->StringGrid1->item(1, c);
+        nameShown = nameShown || (item && item->text() == QLatin1String("CH1"));
+    }
+    EXPECT_TRUE(nameShown);
+    EXPECT_EQ(main->Caption(), "VXL-R381 [Radio]");
+    EXPECT_EQ(main->Modified(), 1);
+    QSettings settings(QStringLiteral("HALVORD"), QStringLiteral("VXL-R381"));
+    EXPECT_EQ(settings.value(QStringLiteral("Type")).toString(), kAllBandsType);
+    EXPECT_EQ(settings.value(QStringLiteral("Limit4")).toString(), "00800,00999");
+    EXPECT_FALSE(ReadForm()->HComm1->GetPortStatus());
+}
+
+TEST_F(TransferWindowTest, FailedReadsShowTheirMessageAndStillRedrawTheLists)
+{
+    const TChannelDocument radio = PopulatedDocument();
+    struct Case {
+        QStringList options;
+        QString message;
+    } cases[] = {
+        {{QStringLiteral("--id"), QStringLiteral("ID XX-R381")}, "Invalid the radio.\nPlease check and try again."},
+        {{QStringLiteral("--silent-after"), QStringLiteral("30")}, "Communication timeout error."},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.message.toStdString());
+        SimFixture failing;
+        QStringList options = c.options;
+        options << QStringLiteral("--image")
+                << failing.WriteFile(QStringLiteral("image.381"), WriteDataFile(radio, QString()));
+        ASSERT_TRUE(failing.Start(options));
+        ScopedCommDevice com(1, failing.DevicePath());
+        messages.clear();
+        // Data in slot 120 before the read, shown in the list.
+        main->Document().SetMemoryRecord(120, PopulatedMemoryRecord(120));
+        main->RefreshGrids();
+        bool disabledDuringMessage = false;
+        Dialogs::SetMessageResponder([&](const Dialogs::MessageRequest &request) {
+            messages.push_back(request);
+            disabledDuringMessage = !ReadForm()->isEnabled();
+            return Dialogs::Answer::Ok;
+        });
+
+        main->SetModified(0);
+        main->Read1Click();
+
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, c.message);
+        EXPECT_EQ(messages[0].caption, "VXL-R381");
+        EXPECT_EQ(messages[0].icon, Dialogs::Icon::Critical);
+        EXPECT_EQ(messages[0].buttons, Dialogs::Buttons::Ok);
+        EXPECT_EQ(disabledDuringMessage, c.options.first() == QLatin1String("--id"));
+        EXPECT_TRUE(ReadForm()->isEnabled());
+        EXPECT_FALSE(ReadForm()->isVisible());
+        EXPECT_FALSE(ReadForm()->HComm1->GetPortStatus());
+        EXPECT_EQ(main->Modified(), 1);
+        // The document was reset by the answer to "AI 0"; the list shows
+        // that, not the old slot 120.
+        EXPECT_TRUE(main->Document().Record(rkMemory, 120).isEmpty());
+        auto cell = [&](int row, int col) {
+            QTableWidgetItem *item = main->StringGrid1->item(row, col);
+            return item ? item->text() : QString();
+        };
+        for (int col = 1; col < main->StringGrid1->columnCount(); ++col)
+            EXPECT_EQ(cell(120, col).replace(QLatin1String("120"), QLatin1String("121")), cell(121, col))
+                << col; // both empty slots now, apart from their labels
+        // Only a finish stores the radio.
+        EXPECT_FALSE(QSettings(QStringLiteral("HALVORD"), QStringLiteral("VXL-R381"))
+                         .value(QStringLiteral("Type")).toString() == QLatin1String(kAllBandsType));
+    }
+}
+
+TEST_F(TransferWindowTest, CancelButtonEndsTheReadAndOnlyItClosesTheWindow)
+{
+    const TChannelDocument radio = PopulatedDocument();
+    StartSim(&radio, {QStringLiteral("--latency"), QStringLiteral("5")});
+    bool escapeIgnored = false;
+    bool closeIgnored = false;
+    bool cancelled = false;
+    QObject::connect(ReadForm()->ProgressBar1, &QProgressBar::valueChanged, ReadForm(), [&](int v) {
+        if (v != 10 || cancelled)
+            return;
+        cancelled = true;
+        QTimer::singleShot(0, ReadForm(), [&] {
+            QTest::keyClick(ReadForm(), Qt::Key_Escape);
+            escapeIgnored = ReadForm()->isVisible();
+            closeIgnored = !ReadForm()->close() && ReadForm()->isVisible();
+            QTest::mouseClick(ReadForm()->Button1, Qt::LeftButton);
+        });
+    });
+    main->Read1Click();
+    EXPECT_TRUE(escapeIgnored);
+    EXPECT_TRUE(closeIgnored);
+    EXPECT_FALSE(ReadForm()->isVisible());
+    EXPECT_EQ(ReadForm()->LastOutcome(), TTransferOutcome::Cancelled);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_LE(ReadForm()->ProgressBar1->value(), 11);
+    EXPECT_EQ(main->Modified(), 1);
+    EXPECT_FALSE(ReadForm()->HComm1->GetPortStatus());
+
+    // The window is shown again for the next read, from the start.
+    main->SetModified(0);
+    main->Read1Click();
+    EXPECT_EQ(ReadForm()->LastOutcome(), TTransferOutcome::Completed);
+    EXPECT_EQ(ReadForm()->ProgressBar1->value(), 210);
+    QString difference;
+    EXPECT_TRUE(SameChannels(main->Document(), radio, &difference)) << difference.toStdString();
+}
+
+TEST_F(TransferWindowTest, WriteSendsTheDocumentOnlyAfterYes)
+{
+    StartSim(nullptr);
+    main->Document() = PopulatedDocument();
+    main->SetModified(0);
+
+    writeAnswer = Dialogs::Answer::No;
+    main->Write1Click();
+    EXPECT_TRUE(sim.CommandLog().isEmpty());
+
+    writeAnswer = Dialogs::Answer::Yes;
+    main->Write1Click();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].text, "Do you want to write the data to the radio?");
+    EXPECT_EQ(WriteForm()->LastOutcome(), TTransferOutcome::Completed);
+    EXPECT_FALSE(WriteForm()->isVisible());
+    EXPECT_EQ(main->Modified(), 0);
+    ASSERT_EQ(sim.Stop(), 0);
+    EXPECT_EQ(sim.CommandLog(), ExpectedWriteCommands(main->Document()));
+}
+
+TEST_F(TransferWindowTest, UnusablePortInTheWindowWaitsForCancel)
+{
+    // The port vanishes between the main window's probe and the window.
+    ScopedCommDevice com(1, QStringLiteral("/nonexistent/vxl-r381"));
+    QTimer::singleShot(0, ReadForm(), [&] {
+        QTimer::singleShot(50, ReadForm(), [&] {
+            EXPECT_TRUE(ReadForm()->isVisible());
+            ReadForm()->Button1->click();
+        });
+    });
+    ReadForm()->exec();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Invalid COM port.\nPlease check and try again.");
+    EXPECT_EQ(messages[0].icon, Dialogs::Icon::Critical);
+    EXPECT_EQ(ReadForm()->LastOutcome(), TTransferOutcome::Cancelled);
+}
+
+TEST_F(TransferWindowTest, HangUpDuringWriteEndsWithAMessageAndAClosablePort)
+{
+    ASSERT_TRUE(sim.Start({QStringLiteral("--hangup-after"), QStringLiteral("20")}));
+    ScopedCommDevice com(1, sim.DevicePath());
+    main->Document() = PopulatedDocument();
+    // If the line failure leaves the window open, Cancel must close it.
+    Dialogs::SetMessageResponder([&](const Dialogs::MessageRequest &request) {
+        messages.push_back(request);
+        if (request.buttons == Dialogs::Buttons::YesNo)
+            return Dialogs::Answer::Yes;
+        QTimer::singleShot(0, WriteForm(), [&] {
+            if (WriteForm()->isVisible())
+                WriteForm()->Button1->click();
+        });
+        return Dialogs::Answer::Ok;
+    });
+    main->Write1Click();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].icon, Dialogs::Icon::Critical);
+    EXPECT_FALSE(messages[1].text.isEmpty());
+    EXPECT_FALSE(WriteForm()->isVisible());
+    EXPECT_FALSE(WriteForm()->HComm1->GetPortStatus());
+}
