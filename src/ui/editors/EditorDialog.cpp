@@ -309,8 +309,13 @@ void TEditorDialog::showEvent(QShowEvent *event)
             const QRect area = screen->availableGeometry();
             move(area.center() - rect().center());
         }
-        if (Main())
+        if (Main()) {
             FormShow();
+            // The field that gets the focus shows its text selected, so
+            // that typing replaces it.
+            if (auto *edit = qobject_cast<QLineEdit *>(focusWidget()))
+                edit->selectAll();
+        }
     }
     QDialog::showEvent(event);
 }
