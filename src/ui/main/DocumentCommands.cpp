@@ -127,14 +127,21 @@ bool TMainForm::WriteFileAtomically(const QString &path)
     // The data goes to a temporary file in the same folder that replaces the
     // target only once it is complete, so a failed write never destroys the
     // file that was there.
+    // Unbuffered, so that a short write (a full disk, a size limit) shows
+    // here instead of passing unnoticed when the buffer is flushed.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray content = WriteDataFile(document_, Comment());
-    if (file.write(content) != content.size()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
+    qint64 done = 0;
+    while (done < content.size()) {
+        const qint64 written = file.write(content.constData() + done, content.size() - done);
+        if (written <= 0) {
+            file.cancelWriting();
+            file.commit();
+            return false;
+        }
+        done += written;
     }
     return file.commit();
 }
