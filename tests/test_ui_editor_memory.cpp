@@ -1,7 +1,10 @@
 // The memory channel dialog driven through its controls.
 #include "support/EditorFixture.h"
+#include "ui/editors/CALL.h"
+#include "ui/editors/DTMF.h"
 #include "ui/editors/Memory.h"
 #include "ui/editors/UpDown.h"
+#include "ui/editors/VFO.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -9,6 +12,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
+#include <QTimer>
 
 using namespace ShownText;
 
@@ -162,6 +167,7 @@ TEST_F(MemoryEditor, PairSlotsTakeNoNameOrLockOutAndPrTakesOnlyAName)
     EXPECT_FALSE(dlg->Label11->isEnabled());
     EXPECT_EQ(Base(dlg->Edit5), AppColour(dlg->Edit5, QPalette::Button));
     EXPECT_EQ(dlg->GroupBox3->palette().color(QPalette::WindowText), AppColour(dlg->GroupBox3, QPalette::Dark));
+    EXPECT_EQ(dlg->Label11->palette().color(QPalette::WindowText), AppColour(dlg->GroupBox3, QPalette::Dark));
     EXPECT_FALSE(dlg->CheckBox3->isEnabled());
     EXPECT_FALSE(dlg->RadioButton4->isEnabled());
     Type(dlg->Edit1, "146");
@@ -515,6 +521,73 @@ TEST_F(MemoryEditor, EveryFieldIsReachableByTab)
     QTest::keyClick(dlg->RadioButton1, Qt::Key_Down);
     EXPECT_TRUE(dlg->RadioButton2->isChecked());
     EXPECT_TRUE(dlg->ContentsChanged());
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// The main window's lists open the editors; each editor is reused.
+
+namespace {
+
+class EditorsFromLists : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        Forms().Memory = memory = new TMemory;
+        Forms().VFO = vfo = new TVFO;
+        Forms().CALL = call = new TCALL;
+        Forms().DTMF = dtmf = new TDTMF;
+    }
+    void TearDown() override
+    {
+        Forms().Memory = nullptr;
+        Forms().VFO = nullptr;
+        Forms().CALL = nullptr;
+        Forms().DTMF = nullptr;
+        delete memory;
+        delete vfo;
+        delete call;
+        delete dtmf;
+        EditorFixture::TearDown();
+    }
+
+    // Presses Enter in a list; while the editor runs, notes what it shows
+    // and leaves it with Escape.
+    QString OpenWithEnter(int grid, int row, QDialog *editor, const std::function<QString()> &shown)
+    {
+        Select(grid, row);
+        QString seen = "not shown";
+        QTimer::singleShot(0, editor, [&] {
+            if (editor->isVisible())
+                seen = shown();
+            QTest::keyClick(editor, Qt::Key_Escape);
+        });
+        QTest::keyClick(Main().Grid(grid), Qt::Key_Return);
+        EXPECT_FALSE(editor->isVisible());
+        return seen;
+    }
+
+    TMemory *memory = nullptr;
+    TVFO *vfo = nullptr;
+    TCALL *call = nullptr;
+    TDTMF *dtmf = nullptr;
+};
+
+TEST_F(EditorsFromLists, EnterInAListRunsItsEditorOnTheSelectedRow)
+{
+    Doc().SetMemoryRecord(20, "020,00145500000,0,0,0,0,0,,09,,09,,0,,,,,");
+    Doc().SetDtmfRecord(6, "06,321");
+    Main().RefreshGrids();
+
+    EXPECT_EQ(OpenWithEnter(1, 20, memory, [&] { return memory->Edit1->text(); }), "145.500");
+    EXPECT_EQ(OpenWithEnter(2, 1, vfo, [&] { return vfo->Edit1->text(); }), "118.000");
+    EXPECT_EQ(OpenWithEnter(3, 2, call, [&] { return call->Edit1->text(); }), "440.000");
+    EXPECT_EQ(OpenWithEnter(4, 7, dtmf, [&] { return dtmf->Edit1->text(); }), "321");
+    // The same dialog again, on another row.
+    EXPECT_EQ(OpenWithEnter(1, 1, memory, [&] { return memory->Edit6->text(); }), "1");
+    EXPECT_TRUE(TakeMessages().isEmpty());
 }
 
 } // namespace

@@ -139,12 +139,13 @@ void TMemory::LoadChannel(int slot)
 
     // Names belong to slots 1..180 and PR; lock-out to 1..180 only.
     const bool named = slot <= kLastNumberedSlot || slot == kPrSlot;
-    for (QWidget *caption : {static_cast<QWidget *>(GroupBox3), static_cast<QWidget *>(Label11)}) {
-        QPalette palette = caption->palette();
-        palette.setColor(QPalette::WindowText,
-                         QApplication::palette(caption).color(named ? QPalette::ButtonText : QPalette::Dark));
-        caption->setPalette(palette);
-    }
+    // The group's font colour (styles draw a group caption with either
+    // role); the controls inside take it over.
+    const QColor fontColour = QApplication::palette(GroupBox3).color(named ? QPalette::ButtonText : QPalette::Dark);
+    QPalette groupPalette = GroupBox3->palette();
+    groupPalette.setColor(QPalette::WindowText, fontColour);
+    groupPalette.setColor(QPalette::Text, fontColour);
+    GroupBox3->setPalette(groupPalette);
     Label11->setEnabled(named);
     Edit5->setEnabled(named);
     SetFieldColour(Edit5, named);
