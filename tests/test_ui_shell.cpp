@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFrame>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -106,6 +107,8 @@ TEST_F(ShellTest, SplashHandsOverToTheMainWindowOnceAfterThreeSeconds)
     EXPECT_EQ(splash->Label1->text(), QStringLiteral("VXL-R381"));
     EXPECT_TRUE(splash->Label2->text().endsWith(QStringLiteral("for QV-R381")));
     EXPECT_FALSE(splash->Image1->pixmap().isNull());
+    for (QLabel *label : {splash->Label1, splash->Label2})
+        EXPECT_LE(label->geometry().right(), splash->width()) << label->text().toStdString();
 
     EXPECT_FALSE(splash->Timer1->isActive());
     shell.Start();
@@ -231,6 +234,9 @@ TEST_F(ShellTest, AboutBoxIsTheSameWindowEachTimeAndClosesWithOkOrEnter)
     EXPECT_FALSE(about->Copyright->text().isEmpty());
     EXPECT_FALSE(about->ProgramIcon->pixmap().isNull());
     EXPECT_TRUE(about->OKButton->isDefault());
+    // Every line fits inside the panel.
+    for (QLabel *label : {about->ProductName, about->Version, about->Copyright})
+        EXPECT_LE(label->geometry().right(), about->Panel1->width() - 2) << label->text().toStdString();
 
     std::vector<QWidget *> shown;
     QTimer::singleShot(0, [&] {

@@ -30,7 +30,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     ProgramIcon->setGeometry(20, 24, 32, 32);
     ProgramIcon->setPixmap(::ProgramIcon().pixmap(32, 32));
 
-    ProductName = new QLabel(tr("VXL-R381 Memory Editor for the QV-R381"), Panel1);
+    ProductName = new QLabel(tr("QV-R381 Memory Editor"), Panel1);
     ProductName->setObjectName(QStringLiteral("ProductName"));
     ProductName->adjustSize();
     ProductName->move(72, 16);
