@@ -37,7 +37,7 @@ TFrequencyEditor::TFrequencyEditor(QWidget *parent, const QString &caption, int 
     : TEditorDialog(parent, caption, clientWidth, clientHeight)
 {
     QFont dialogFont = font();
-    dialogFont.setPixelSize(12);
+    dialogFont.setPixelSize(11);
     setFont(dialogFont);
 
     GroupBox1 = makeControl<QGroupBox>(this, "GroupBox1", QStringLiteral("Frequency"));
@@ -102,8 +102,8 @@ void TFrequencyEditor::PlaceToneGroup(int x, int y)
     GroupBox2->setGeometry(x, y, 220, 92);
     CheckBox1->setGeometry(10, 18, 96, 18);
     CheckBox2->setGeometry(114, 18, 96, 18);
-    Label9->setGeometry(10, 40, 100, 16);
-    Label10->setGeometry(114, 40, 100, 16);
+    Label9->setGeometry(10, 40, 104, 16);
+    Label10->setGeometry(114, 40, 104, 16);
     ComboBox1->setGeometry(10, 58, 96, 22);
     ComboBox2->setGeometry(114, 58, 96, 22);
 }

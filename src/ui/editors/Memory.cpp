@@ -38,6 +38,7 @@ TMemory::TMemory(QWidget *parent) : TSplitChannelEditor(parent, QStringLiteral("
     Label12 = new QLabel(QStringLiteral("Memory Channel Number"), this);
     Label12->setObjectName(QStringLiteral("Label12"));
     Label12->setGeometry(8, 9, 150, 16);
+    Label12->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Edit6 = new QLineEdit(this);
     Edit6->setObjectName(QStringLiteral("Edit6"));
     Edit6->setGeometry(160, 6, 41, 21);
@@ -74,10 +75,10 @@ TMemory::TMemory(QWidget *parent) : TSplitChannelEditor(parent, QStringLiteral("
     GroupBox3->setGeometry(228, 152, 178, 70);
     Label11 = new QLabel(QStringLiteral("Memory Name"), GroupBox3);
     Label11->setObjectName(QStringLiteral("Label11"));
-    Label11->setGeometry(8, 22, 76, 16);
+    Label11->setGeometry(8, 22, 78, 16);
     Edit5 = new QLineEdit(GroupBox3);
     Edit5->setObjectName(QStringLiteral("Edit5"));
-    Edit5->setGeometry(84, 19, 88, 21);
+    Edit5->setGeometry(86, 19, 86, 21);
     Edit5->setMaxLength(13);
     Label11->setBuddy(Edit5);
     CheckBox3 = new QCheckBox(QStringLiteral("Lock Out"), GroupBox3);
