@@ -88,7 +88,6 @@ TEditorDialog::TEditorDialog(QWidget *parent, const QString &caption, int client
 {
     setWindowTitle(caption);
     setFixedSize(clientWidth, clientHeight);
-    setModal(true);
 }
 
 void TEditorDialog::CreateButtons(int okX, int closeX, int y, int width, int height)
