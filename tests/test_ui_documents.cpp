@@ -442,6 +442,18 @@ TEST_F(DocumentsTest, CommandLinePathSplitOverArgumentsOpensAtFirstShowing)
     EXPECT_EQ(form->Modified(), 0);
     EXPECT_EQ(form->Folder(), folder + QStringLiteral("/my radio/"));
 
+    // A relative path is taken from the working folder.
+    {
+        const QString previous = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(folder));
+        TMainForm relative;
+        relative.SetCommandLine({QStringLiteral("my"), QStringLiteral("radio/club"), QStringLiteral("net.381")});
+        relative.show();
+        QDir::setCurrent(previous);
+        EXPECT_EQ(relative.FileName(), path);
+        EXPECT_EQ(relative.Folder(), folder + QStringLiteral("/my radio/"));
+    }
+
     // Only the first showing opens it.
     form->hide();
     form->New1Click();

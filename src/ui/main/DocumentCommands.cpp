@@ -112,8 +112,11 @@ void TMainForm::OpenCommandLineFile()
 {
     if (commandLine_.isEmpty())
         return;
-    // A path with spaces may arrive split over several arguments.
-    OpenFile(commandLine_.join(QLatin1Char(' ')));
+    // A path with spaces may arrive split over several arguments. A path
+    // relative to the working folder is kept whole, so that the title, a
+    // later Save and the remembered folder do not depend on that folder.
+    const QString path = commandLine_.join(QLatin1Char(' '));
+    OpenFile(path.isEmpty() ? path : QFileInfo(path).absoluteFilePath());
 }
 
 bool TMainForm::WriteFileAtomically(const QString &path)
