@@ -18,6 +18,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
+#include <QMimeData>
 #include <QFile>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -717,6 +719,31 @@ TEST_F(MainWindowTest, RightButtonSelectsTheRowUnderThePointerOrTheTopRowFromThe
     EXPECT_EQ(form->SelectedRow(4), dtmf->rowAt(0) + 3);
     EXPECT_TRUE(form->PopupMenu1->isVisible());
     form->PopupMenu1->hide();
+}
+
+// The lists must not keep the edit shortcuts for themselves.
+TEST_F(MainWindowTest, EditShortcutsReachTheCommandsFromAList)
+{
+    ShowForm();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTableWidget *memory = form->Grid(1);
+    memory->setFocus();
+    form->SelectRow(1, 1);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(memory, Qt::Key_C, Qt::ControlModifier);
+    ASSERT_NE(QApplication::clipboard()->mimeData(), nullptr);
+    EXPECT_NE(QApplication::clipboard()->mimeData()->formats(), QStringList({"text/plain"}));
+    EXPECT_FALSE(QApplication::clipboard()->mimeData()->formats().isEmpty());
+
+    form->SelectRow(1, 5);
+    QTest::keyClick(memory, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Doc().Record(rkMemory, 5).mid(3), Doc().Record(rkMemory, 1).mid(3));
+    EXPECT_EQ(form->Modified(), 1);
+
+    QTest::keyClick(memory, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(Doc().Record(rkMemory, 5), QString());
+    QApplication::clipboard()->clear();
 }
 
 TEST_F(MainWindowTest, EditCommandsAreRefreshedWhenTheProgramBecomesActive)
