@@ -85,7 +85,9 @@ public:
     // completed.
     bool Run(TTransferEngine &engine, const QString &port)
     {
-        PrintError(label_);
+        // On a terminal the progress line carries the label.
+        if (!tty_)
+            PrintError(label_);
         if (!engine.Start(port))
             return false;
         if (!ended_)

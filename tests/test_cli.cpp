@@ -1,0 +1,245 @@
+// The command-line tool's read and write: exit codes, messages, settings
+// and the rule that a failed read leaves no file behind.
+#include "data/ChannelDocument.h"
+#include "data/DataFile.h"
+#include "data/Settings.h"
+#include "support/RadioImage.h"
+#include "support/SimFixture.h"
+#include "support/TestSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <ostream>
+
+static void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+struct CliResult {
+    int exitCode = -1;
+    QString err;
+};
+
+#ifdef VXL_CLI_PATH
+const QString kCli = QStringLiteral(VXL_CLI_PATH);
+#else
+const QString kCli;
+#endif
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(kCli.isEmpty());
+        ASSERT_TRUE(dir.isValid());
+        ClearStoredSettings();
+    }
+
+    CliResult Run(const QStringList &args, const QMap<QString, QString> &env = {})
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (auto it = env.begin(); it != env.end(); ++it)
+            environment.insert(it.key(), it.value());
+        process.setProcessEnvironment(environment);
+        process.start(kCli, args);
+        process.closeWriteChannel(); // no terminal on standard input
+        CliResult result;
+        if (!process.waitForFinished(120000)) {
+            process.kill();
+            process.waitForFinished();
+            return result;
+        }
+        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        result.err = QString::fromLocal8Bit(process.readAllStandardError());
+        return result;
+    }
+
+    void StartSim(const TChannelDocument *image, QStringList options = {})
+    {
+        if (image)
+            options << QStringLiteral("--image")
+                    << sim.WriteFile(QStringLiteral("image.381"), WriteDataFile(*image, QString()));
+        options << QStringLiteral("--type") << QLatin1String(kAllBandsType) << QStringLiteral("--limits")
+                << QLatin1String(kAllBandsLimits);
+        ASSERT_TRUE(sim.Start(options)) << sim.ErrorString().toStdString();
+    }
+
+    QString Path(const QString &name) const { return dir.filePath(name); }
+
+    static TChannelDocument Load(const QString &path)
+    {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        TChannelDocument doc;
+        QString comment;
+        ReadDataFile(file.readAll(), doc, &comment);
+        return doc;
+    }
+
+    static QString Stored(const char *key)
+    {
+        QSettings settings(QStringLiteral("HALVORD"), QStringLiteral("VXL-R381"));
+        settings.sync();
+        return settings.value(QLatin1String(key)).toString();
+    }
+
+    QTemporaryDir dir;
+    SimFixture sim;
+};
+
+} // namespace
+
+TEST_F(CliTest, ReadWritesTheWholeRadioAndStoresItsDescription)
+{
+    const TChannelDocument radio = PopulatedDocument();
+    StartSim(&radio);
+    const QString out = Path(QStringLiteral("backup.381"));
+    const CliResult result = Run({"read", "--port", sim.DevicePath(), out});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("Reading data from the Radio."));
+    QString difference;
+    EXPECT_TRUE(SameChannels(Load(out), radio, &difference)) << difference.toStdString();
+    EXPECT_EQ(Stored("Type"), kAllBandsType);
+    EXPECT_EQ(Stored("Limit2"), "00300,00399");
+    EXPECT_EQ(Stored("Limit4"), "00800,00999");
+    // Nothing but the file itself is left in the folder.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"backup.381"});
+}
+
+TEST_F(CliTest, PortNamesAndTheStoredPortReachTheirDevices)
+{
+    const TChannelDocument radio = PopulatedDocument();
+    StartSim(&radio);
+    const CliResult named = Run({"read", "--port", "com3", Path("a.381")}, {{"VXL_R381_COM3", sim.DevicePath()}});
+    EXPECT_EQ(named.exitCode, 0) << named.err.toStdString();
+
+    SaveCommPort(QStringLiteral("COM2"));
+    const CliResult stored = Run({"read", Path("b.381")}, {{"VXL_R381_COM2", sim.DevicePath()}});
+    EXPECT_EQ(stored.exitCode, 0) << stored.err.toStdString();
+    EXPECT_TRUE(QFile::exists(Path("b.381")));
+}
+
+TEST_F(CliTest, FailedReadLeavesNoFileAndKeepsAnOldOne)
+{
+    const TChannelDocument radio = PopulatedDocument();
+    struct Case {
+        QStringList options;
+        QString message;
+    } cases[] = {
+        {{"--silent-after", "60"}, "Communication timeout error."},
+        {{"--id", "ID QV-R999"}, "Invalid the radio.\nPlease check and try again."},
+        {{"--hangup-after", "60"}, QString()},
+    };
+    QFile old(Path("old.381"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("precious\r\n");
+    old.close();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.options.join(' ').toStdString());
+        SimFixture failing;
+        QStringList options = c.options;
+        options << "--image" << failing.WriteFile("image.381", WriteDataFile(radio, QString()));
+        ASSERT_TRUE(failing.Start(options));
+        const CliResult fresh = Run({"read", "--port", failing.DevicePath(), Path("new.381")});
+        EXPECT_EQ(fresh.exitCode, 1);
+        if (!c.message.isEmpty())
+            EXPECT_TRUE(fresh.err.contains(c.message)) << fresh.err.toStdString();
+        EXPECT_FALSE(QFile::exists(Path("new.381")));
+        failing.Stop();
+
+        SimFixture again;
+        ASSERT_TRUE(again.Start(options));
+        const CliResult overwrite = Run({"read", "--port", again.DevicePath(), Path("old.381")});
+        EXPECT_EQ(overwrite.exitCode, 1);
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), QByteArray("precious\r\n"));
+        old.close();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.381"});
+    }
+    // A failed read stores nothing in the settings.
+    EXPECT_NE(Stored("Type"), kAllBandsType);
+}
+
+TEST_F(CliTest, WriteSendsTheFileAfterYesOnly)
+{
+    StartSim(nullptr);
+    const TChannelDocument doc = PopulatedDocument();
+    const QString in = Path("in.381");
+    {
+        QFile file(in);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(WriteDataFile(doc, QStringLiteral("comment")));
+    }
+
+    // No terminal to ask on: refused, nothing sent.
+    const CliResult refused = Run({"write", "--port", sim.DevicePath(), in});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("Do you want to write the data to the radio?"));
+    EXPECT_TRUE(sim.CommandLog().isEmpty());
+
+    const CliResult written = Run({"write", "--yes", "--port", sim.DevicePath(), in});
+    ASSERT_EQ(written.exitCode, 0) << written.err.toStdString();
+    EXPECT_TRUE(written.err.contains("Writing data to the Radio."));
+    ASSERT_EQ(sim.Stop(), 0);
+    EXPECT_EQ(sim.CommandLog(), ExpectedWriteCommands(Load(in)));
+}
+
+TEST_F(CliTest, WriteFailuresExitWithTheirMessage)
+{
+    const QString in = Path("in.381");
+    {
+        QFile file(in);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(WriteDataFile(PopulatedDocument(), QString()));
+    }
+    ASSERT_TRUE(sim.Start({"--hangup-after", "40"}));
+    const CliResult hangup = Run({"write", "--yes", "--port", sim.DevicePath(), in});
+    EXPECT_EQ(hangup.exitCode, 1);
+    EXPECT_FALSE(hangup.err.trimmed().isEmpty());
+
+    const CliResult invalid = Run({"write", "--yes", "--port", "/nonexistent/vxl-r381", in});
+    EXPECT_EQ(invalid.exitCode, 1);
+    EXPECT_TRUE(invalid.err.contains("Invalid COM port.\nPlease check and try again."));
+}
+
+TEST_F(CliTest, BadArgumentsAndFilesAreRefusedBeforeTheRadio)
+{
+    struct Case {
+        QStringList args;
+        int exitCode;
+        QString message;
+    } cases[] = {
+        {{}, 2, "usage"},
+        {{"read"}, 2, "usage"},
+        {{"read", "--port"}, 2, "usage"},
+        {{"read", "--bogus", "x.381"}, 2, "usage"},
+        {{"read", "a.381", "b.381"}, 2, "usage"},
+        {{"write", "--port", "COM1"}, 2, "usage"},
+        {{"read", "--yes", "x.381"}, 2, "usage"},
+        {{"read", "--port", "/nonexistent/vxl-r381", "backup.txt"}, 1, "File Open error."},
+        {{"read", "--port", "/nonexistent/vxl-r381", "/nonexistent/dir/x.381"}, 1, "File Open error."},
+        {{"write", "--yes", "--port", "/nonexistent/vxl-r381", "/nonexistent/in.381"}, 1, "File Open error."},
+        {{"read", "--port", "/nonexistent/vxl-r381", "x.381"}, 1, "Invalid COM port."},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        QStringList args = c.args;
+        for (QString &arg : args)
+            if (arg == "x.381")
+                arg = Path(arg);
+        const CliResult result = Run(args);
+        EXPECT_EQ(result.exitCode, c.exitCode);
+        EXPECT_TRUE(result.err.contains(c.message)) << result.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(Path("x.381")));
+}
