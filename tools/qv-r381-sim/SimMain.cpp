@@ -217,6 +217,7 @@ public:
 
 private:
     void HandleWatchEvents();
+    void DropOutput();
     void TakeInput(const char *bytes, size_t count, std::deque<std::string> &lines);
     // False when the line asks for the hang-up.
     bool HandleLine(const std::string &line);
@@ -237,6 +238,7 @@ private:
     std::string device_;
     FILE *log_ = nullptr;
 
+    bool farEndOpen_ = false;
     std::string partial_;
     long commandCount_ = 0;
     bool aiAnswered_ = false;
@@ -284,6 +286,8 @@ bool Simulator::Open(std::string &error)
         close(watch_);
         watch_ = -1;
     }
+    // Without the watch, every reply is sent whether anybody listens or not.
+    farEndOpen_ = watch_ < 0;
     if (!options_.log.empty()) {
         log_ = std::fopen(options_.log.c_str(), "w");
         if (!log_) {
@@ -308,9 +312,10 @@ void Simulator::CloseTerminal()
     log_ = nullptr;
 }
 
-// A port that is opened starts with empty queues, and the exclusive mode of
-// an opener ends with its close. The held descriptor keeps the terminal
-// alive in between, so both are done here on the far end's open and close.
+// The held descriptor keeps the terminal alive between the far end's
+// sessions, so what a real port does on its own is done here: bytes sent
+// while nobody has the port open are lost, and the exclusive mode of an
+// opener ends with its close.
 void Simulator::HandleWatchEvents()
 {
     if (watch_ < 0)
@@ -331,14 +336,21 @@ void Simulator::HandleWatchEvents()
             at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
         }
     }
-    if (opened) {
-        // Replies still on their way belong to an earlier session.
-        pending_.clear();
-        output_.clear();
-        tcflush(slave_, TCIFLUSH);
-    }
-    if (closed && !OthersHaveOpen(device_))
+    if (!opened && !closed)
+        return;
+    // Events merge, so whether anybody still has the port is looked up.
+    farEndOpen_ = (opened && !closed) || OthersHaveOpen(device_);
+    if (!farEndOpen_) {
         ioctl(slave_, TIOCNXCL);
+        DropOutput();
+    }
+}
+
+void Simulator::DropOutput()
+{
+    pending_.clear();
+    output_.clear();
+    tcflush(slave_, TCIFLUSH);
 }
 
 void Simulator::TakeInput(const char *bytes, size_t count, std::deque<std::string> &lines)
@@ -414,6 +426,10 @@ void Simulator::Queue(std::string bytes)
 
 void Simulator::ReleaseDueReplies(Clock::time_point now)
 {
+    if (!farEndOpen_) {
+        pending_.clear();
+        return;
+    }
     while (!pending_.empty() && pending_.front().due <= now) {
         if (output_.empty() && nextByte_ < now)
             nextByte_ = now;
@@ -507,6 +523,10 @@ bool Simulator::Run(std::string &error)
             }
         }
         HandleWatchEvents();
+        // A command from a far end the watch has not reported: look it up
+        // rather than lose the reply.
+        if (!lines.empty() && !farEndOpen_)
+            farEndOpen_ = OthersHaveOpen(device_);
         for (const std::string &line : lines) {
             if (!HandleLine(line)) {
                 CloseTerminal();
