@@ -570,6 +570,10 @@ bool PlaceLink(const std::string &link, const std::string &device, std::string &
 
 int main(int argc, char **argv)
 {
+    // Descriptors inherited from the starting process (another test's serial
+    // port, say) would make that port look open to its own simulator.
+    closefrom(STDERR_FILENO + 1);
+
     Options options;
     const int parsed = ParseOptions(argc, argv, options);
     if (parsed != 0)
