@@ -6,6 +6,7 @@
 #include "ui/seam/Dialogs.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QLabel>
 #include <QMetaObject>
 #include <QProgressBar>
@@ -64,9 +65,11 @@ TChannelDocument &TTransferForm::TransferDocument()
 void TTransferForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    // Started once the window is on the screen, so that a message about the
-    // port appears over it.
-    QMetaObject::invokeMethod(this, "FormShow", Qt::QueuedConnection);
+    // Each showing by the program starts one transfer (not a window
+    // system's re-show). It starts once the window is on the screen, so
+    // that a message about the port appears over it.
+    if (!event->spontaneous())
+        QMetaObject::invokeMethod(this, "FormShow", Qt::QueuedConnection);
 }
 
 void TTransferForm::FormShow()
