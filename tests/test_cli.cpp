@@ -152,8 +152,9 @@ TEST_F(CliTest, FailedReadLeavesNoFileAndKeepsAnOldOne)
         ASSERT_TRUE(failing.Start(options));
         const CliResult fresh = Run({"read", "--port", failing.DevicePath(), Path("new.381")});
         EXPECT_EQ(fresh.exitCode, 1);
-        if (!c.message.isEmpty())
+        if (!c.message.isEmpty()) {
             EXPECT_TRUE(fresh.err.contains(c.message)) << fresh.err.toStdString();
+        }
         EXPECT_FALSE(QFile::exists(Path("new.381")));
         failing.Stop();
 

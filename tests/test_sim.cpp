@@ -503,8 +503,9 @@ TEST_F(SimTest, ImageIsReadBackAsTheDocumentAndSavedUnchanged)
 {
     const Document doc = SampleDocument();
     for (const std::string &record : doc.memory)
-        if (!record.empty())
+        if (!record.empty()) {
             ASSERT_EQ(Fields(record).size(), 18u) << record;
+        }
     const QByteArray image = ImageText(doc);
     StartSim({"--image", sim.WriteFile(QStringLiteral("in.381"), image)});
     Terminal radio(sim.DevicePath());

@@ -580,8 +580,9 @@ TEST_F(TransferTest, GarbageAndOverlongRepliesNeverOverflowARecord)
             for (int n = 0; n < 10; ++n)
                 EXPECT_LE(host.doc.Record(rkDtmf, n).size(), kDtmfCapacity);
             EXPECT_LE(host.doc.RadioType().size(), kRadioTypeCapacity);
-            if (reading)
+            if (reading) {
                 EXPECT_EQ(host.progress, TReadTransfer::kProgressMax);
+            }
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "AboutBox.h"
 #include "Artwork.h"
 #include "Welcome.h"
+#include "comm/HComm.h"
 #include "radio/forms/ReadForm.h"
 #include "radio/forms/WriteForm.h"
 #include "ui/Forms.h"
@@ -89,6 +90,13 @@ int TApplicationShell::Run()
 {
     try {
         SetApplicationIdentity();
+        // A serial error raised on a port's receive thread is shown on the
+        // GUI thread, like any other exception escaping an event handler.
+        SetCommErrorReport([](const QString &message) {
+            QMetaObject::invokeMethod(
+                qApp, [message] { Dialogs::ShowException(QApplication::activeWindow(), message); },
+                Qt::QueuedConnection);
+        });
         CreateForms();
         QEventLoop loop;
         QObject::connect(Forms().Welcome, &TWelcome::Closed, &loop, &QEventLoop::quit,

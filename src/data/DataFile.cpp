@@ -6,6 +6,9 @@
 
 #include "ChannelDocument.h"
 
+#include <QFileInfo>
+#include <QSaveFile>
+
 namespace {
 
 const char kCrLf[] = "\r\n";
@@ -217,4 +220,30 @@ void ReadDataFile(const QByteArray &content, TChannelDocument &doc, QString *com
             continue;
         StoreRecordLine(doc, section, line);
     }
+}
+
+bool SaveFileAtomically(const QString &path, const QByteArray &content)
+{
+    // An existing file that may not be written is left alone, although the
+    // folder would allow replacing it.
+    const QFileInfo info(path);
+    if (info.exists() && (!info.isFile() || !info.isWritable()))
+        return false;
+
+    // Unbuffered, so that a short write (a full disk, a size limit) shows
+    // here instead of passing unnoticed when the buffer is flushed.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    qint64 done = 0;
+    while (done < content.size()) {
+        const qint64 written = file.write(content.constData() + done, content.size() - done);
+        if (written <= 0) {
+            file.cancelWriting();
+            file.commit();
+            return false;
+        }
+        done += written;
+    }
+    return file.commit();
 }

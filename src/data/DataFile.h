@@ -13,3 +13,9 @@ QByteArray WriteDataFile(const TChannelDocument &doc, const QString &comment);
 // Loads file content into the document (the caller has reset it). The
 // comment line is returned through *comment (cut to 50 characters).
 void ReadDataFile(const QByteArray &content, TChannelDocument &doc, QString *comment);
+
+// Writes content to path through a temporary file in the same folder that
+// replaces the target only once every byte is written, so a failed write
+// never destroys the file that was there. An existing target that is not a
+// writable regular file is refused. Returns false on any failure.
+bool SaveFileAtomically(const QString &path, const QByteArray &content);

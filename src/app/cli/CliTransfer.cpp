@@ -14,7 +14,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <string>
@@ -247,13 +246,7 @@ int CliRead(const QStringList &args)
 
     // Only a complete read reaches the file, and it replaces any old file
     // in one step.
-    QSaveFile file(options.file);
-    if (!file.open(QIODevice::WriteOnly)) {
-        PrintError(QLatin1String(kFileOpenError));
-        return kCliFailed;
-    }
-    const QByteArray content = WriteDataFile(doc, QString());
-    if (file.write(content) != content.size() || !file.commit()) {
+    if (!SaveFileAtomically(options.file, WriteDataFile(doc, QString()))) {
         PrintError(QLatin1String(kFileOpenError));
         return kCliFailed;
     }

@@ -11,7 +11,6 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -121,32 +120,7 @@ void TMainForm::OpenCommandLineFile()
 
 bool TMainForm::WriteFileAtomically(const QString &path)
 {
-    // An existing file that may not be written is left alone, although the
-    // folder would allow replacing it.
-    const QFileInfo info(path);
-    if (info.exists() && (!info.isFile() || !info.isWritable()))
-        return false;
-
-    // The data goes to a temporary file in the same folder that replaces the
-    // target only once it is complete, so a failed write never destroys the
-    // file that was there.
-    // Unbuffered, so that a short write (a full disk, a size limit) shows
-    // here instead of passing unnoticed when the buffer is flushed.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray content = WriteDataFile(document_, Comment());
-    qint64 done = 0;
-    while (done < content.size()) {
-        const qint64 written = file.write(content.constData() + done, content.size() - done);
-        if (written <= 0) {
-            file.cancelWriting();
-            file.commit();
-            return false;
-        }
-        done += written;
-    }
-    return file.commit();
+    return SaveFileAtomically(path, WriteDataFile(document_, Comment()));
 }
 
 bool TMainForm::SaveDocument()

@@ -366,52 +366,47 @@ void TMainForm::Copy1Click()
     UpdateEditCommands();
 }
 
-void TMainForm::Cut1Click()
+// Empties the slot of the active list's current row for Cut and Delete.
+// The VFO and CALL lists have no empty state: there the command is refused
+// with a notice. Returns whether a slot was emptied.
+bool TMainForm::ClearCurrentSlot()
 {
     const int grid = ActiveGrid();
     const int row = SelectedRow(grid);
     if (grid == rkVfo || grid == rkCall) {
         SetModified(1);
         Dialogs::Message(this, QStringLiteral("Invalid function."), Dialogs::Icon::Information);
-        return;
+        return false;
     }
+    // The lists select one whole row at a time.
     if (grid == rkMemory && row >= 1 && row <= kMemorySlots) {
         SetModified(1);
-        const QString text = SlotTextOfRow(grid, row);
         document_.ClearMemoryRecord(row);
-        PutOnClipboard(text);
-    } else if (grid == rkDtmf && row >= 1 && row <= kDtmfSlots) {
-        SetModified(1);
-        const QString text = SlotTextOfRow(grid, row);
-        document_.ClearDtmfRecord(row - 1);
-        PutOnClipboard(text);
-    } else {
-        return;
+        return true;
     }
+    if (grid == rkDtmf && row >= 1 && row <= kDtmfSlots) {
+        SetModified(1);
+        document_.ClearDtmfRecord(row - 1);
+        return true;
+    }
+    return false;
+}
+
+void TMainForm::Cut1Click()
+{
+    const int grid = ActiveGrid();
+    const QString text = SlotTextOfRow(grid, SelectedRow(grid));
+    if (!ClearCurrentSlot())
+        return;
+    PutOnClipboard(text);
     UpdateEditCommands();
     RefreshGrids();
 }
 
 void TMainForm::Delete1Click()
 {
-    const int grid = ActiveGrid();
-    const int row = SelectedRow(grid);
-    if (grid == rkVfo || grid == rkCall) {
-        SetModified(1);
-        Dialogs::Message(this, QStringLiteral("Invalid function."), Dialogs::Icon::Information);
-        return;
-    }
-    // The lists select one whole row at a time.
-    if (grid == rkMemory && row >= 1 && row <= kMemorySlots) {
-        SetModified(1);
-        document_.ClearMemoryRecord(row);
-    } else if (grid == rkDtmf && row >= 1 && row <= kDtmfSlots) {
-        SetModified(1);
-        document_.ClearDtmfRecord(row - 1);
-    } else {
-        return;
-    }
-    RefreshGrids();
+    if (ClearCurrentSlot())
+        RefreshGrids();
 }
 
 void TMainForm::Paste1Click()

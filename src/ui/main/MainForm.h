@@ -113,6 +113,7 @@ private:
     // Edit command helpers (clipboard).
     void PutOnClipboard(const QString &recordText);
     QString SlotTextOfRow(int grid, int row) const;
+    bool ClearCurrentSlot();
 
     TChannelDocument document_;
     int modified_ = 0;
