@@ -75,10 +75,10 @@ TMemory::TMemory(QWidget *parent) : TSplitChannelEditor(parent, QStringLiteral("
     GroupBox3->setGeometry(228, 152, 178, 70);
     Label11 = new QLabel(QStringLiteral("Memory Name"), GroupBox3);
     Label11->setObjectName(QStringLiteral("Label11"));
-    Label11->setGeometry(8, 22, 78, 16);
+    Label11->setGeometry(6, 22, 84, 16);
     Edit5 = new QLineEdit(GroupBox3);
     Edit5->setObjectName(QStringLiteral("Edit5"));
-    Edit5->setGeometry(86, 19, 86, 21);
+    Edit5->setGeometry(92, 19, 80, 21);
     Edit5->setMaxLength(13);
     Label11->setBuddy(Edit5);
     CheckBox3 = new QCheckBox(QStringLiteral("Lock Out"), GroupBox3);
