@@ -17,29 +17,9 @@ TCALL::TCALL(QWidget *parent) : TSplitChannelEditor(parent, QStringLiteral("CALL
 {
     setObjectName(QStringLiteral("CALL"));
 
-    Label11 = new QLabel(QStringLiteral("Band"), this);
-    Label11->setObjectName(QStringLiteral("Label11"));
-    Label11->setGeometry(8, 9, 40, 16);
-    ComboBox5 = new QComboBox(this);
-    ComboBox5->setObjectName(QStringLiteral("ComboBox5"));
-    ComboBox5->setGeometry(50, 6, 96, 22);
-    Label11->setBuddy(ComboBox5);
-
-    GroupBox1->setGeometry(4, 32, 402, 118);
-    Label1->setGeometry(10, 22, 84, 16);
-    Edit1->setGeometry(96, 19, 80, 21);
-    Label2->setGeometry(180, 22, 30, 16);
-    Label3->setGeometry(10, 50, 84, 16);
-    ComboBox3->setGeometry(96, 47, 80, 22);
-    Label5->setGeometry(10, 78, 84, 16);
-    Edit3->setGeometry(96, 75, 80, 21);
-    Label6->setGeometry(180, 78, 30, 16);
-    CheckBox4->setGeometry(230, 14, 150, 17);
-    RadioButton4->setGeometry(230, 32, 150, 16);
-    RadioButton1->setGeometry(230, 48, 150, 16);
-    RadioButton2->setGeometry(230, 64, 150, 16);
-    RadioButton3->setGeometry(230, 80, 150, 16);
-    RadioButton5->setGeometry(230, 96, 150, 16);
+    CreateBandList(Label11, ComboBox5);
+    PlaceFrequencyGroup(32, 118);
+    PlaceSplitControls();
 
     PlaceToneGroup(4, 154);
     CreateButtons(252, 331, 229);

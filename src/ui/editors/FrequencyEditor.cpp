@@ -108,6 +108,40 @@ void TFrequencyEditor::PlaceToneGroup(int x, int y)
     ComboBox2->setGeometry(114, 58, 96, 22);
 }
 
+void TFrequencyEditor::PlaceFrequencyGroup(int top, int height)
+{
+    GroupBox1->setGeometry(4, top, 402, height);
+    Label1->setGeometry(10, 22, 84, 16);
+    Edit1->setGeometry(96, 19, 80, 21);
+    Label2->setGeometry(180, 22, 30, 16);
+    Label3->setGeometry(10, 50, 84, 16);
+    ComboBox3->setGeometry(96, 47, 80, 22);
+}
+
+void TFrequencyEditor::CreateBandList(QLabel *&label, QComboBox *&list)
+{
+    label = new QLabel(QStringLiteral("Band"), this);
+    label->setObjectName(QStringLiteral("Label11"));
+    label->setGeometry(8, 9, 40, 16);
+    list = new QComboBox(this);
+    list->setObjectName(QStringLiteral("ComboBox5"));
+    list->setGeometry(50, 6, 96, 22);
+    label->setBuddy(list);
+}
+
+void TSplitChannelEditor::PlaceSplitControls()
+{
+    Label5->setGeometry(10, 78, 84, 16);
+    Edit3->setGeometry(96, 75, 80, 21);
+    Label6->setGeometry(180, 78, 30, 16);
+    CheckBox4->setGeometry(230, 14, 150, 17);
+    RadioButton4->setGeometry(230, 32, 150, 16);
+    RadioButton1->setGeometry(230, 48, 150, 16);
+    RadioButton2->setGeometry(230, 64, 150, 16);
+    RadioButton3->setGeometry(230, 80, 150, 16);
+    RadioButton5->setGeometry(230, 96, 150, 16);
+}
+
 void TFrequencyEditor::CheckBox1Click()
 {
     SetChanged();

@@ -41,6 +41,11 @@ protected:
 
     // Places the Tone/CTCSS group (same inner layout in every editor).
     void PlaceToneGroup(int x, int y);
+    // Places the "Frequency" group at the given top with the receive
+    // frequency and step rows (same in every editor).
+    void PlaceFrequencyGroup(int top, int height);
+    // Creates the "Band" label and list at the top left (VFO and CALL).
+    void CreateBandList(QLabel *&label, QComboBox *&list);
 
     // Shift radio buttons: set contents-changed (and more in subclasses).
     virtual void RadioButton1Click() { SetChanged(); }
@@ -78,6 +83,10 @@ public:
 
 protected:
     TSplitChannelEditor(QWidget *parent, const QString &caption, int clientWidth, int clientHeight);
+
+    // Places the transmit row, Reverse and the shift buttons in the
+    // "Frequency" group (same in the memory and CALL editors).
+    void PlaceSplitControls();
 
     void RadioButton1Click() override;
     void RadioButton4Click();

@@ -50,23 +50,10 @@ TMemory::TMemory(QWidget *parent) : TSplitChannelEditor(parent, QStringLiteral("
     UpDown1->SetRange(kFirstSlot, kLastSlot);
     UpDown1->SetPosition(kFirstSlot);
 
-    GroupBox1->setGeometry(4, 30, 402, 118);
-    Label1->setGeometry(10, 22, 84, 16);
-    Edit1->setGeometry(96, 19, 80, 21);
+    PlaceFrequencyGroup(30, 118);
+    PlaceSplitControls();
     Edit1->setMaxLength(9);
-    Label2->setGeometry(180, 22, 30, 16);
-    Label3->setGeometry(10, 50, 84, 16);
-    ComboBox3->setGeometry(96, 47, 80, 22);
-    Label5->setGeometry(10, 78, 84, 16);
-    Edit3->setGeometry(96, 75, 80, 21);
     Edit3->setMaxLength(9);
-    Label6->setGeometry(180, 78, 30, 16);
-    CheckBox4->setGeometry(230, 14, 150, 17);
-    RadioButton4->setGeometry(230, 32, 150, 16);
-    RadioButton1->setGeometry(230, 48, 150, 16);
-    RadioButton2->setGeometry(230, 64, 150, 16);
-    RadioButton3->setGeometry(230, 80, 150, 16);
-    RadioButton5->setGeometry(230, 96, 150, 16);
 
     PlaceToneGroup(4, 152);
 

@@ -23,21 +23,9 @@ TVFO::TVFO(QWidget *parent) : TFrequencyEditor(parent, QStringLiteral("VFO"), 41
 {
     setObjectName(QStringLiteral("VFO"));
 
-    Label11 = new QLabel(QStringLiteral("Band"), this);
-    Label11->setObjectName(QStringLiteral("Label11"));
-    Label11->setGeometry(8, 9, 40, 16);
-    ComboBox5 = new QComboBox(this);
-    ComboBox5->setObjectName(QStringLiteral("ComboBox5"));
-    ComboBox5->setGeometry(50, 6, 96, 22);
-    Label11->setBuddy(ComboBox5);
-
-    GroupBox1->setGeometry(4, 32, 402, 112);
-    Label1->setGeometry(10, 22, 84, 16);
-    Edit1->setGeometry(96, 19, 80, 21);
+    CreateBandList(Label11, ComboBox5);
+    PlaceFrequencyGroup(32, 112);
     Edit1->setMaxLength(9);
-    Label2->setGeometry(180, 22, 30, 16);
-    Label3->setGeometry(10, 50, 84, 16);
-    ComboBox3->setGeometry(96, 47, 80, 22);
     Label7 = new QLabel(QStringLiteral("Offset"), GroupBox1);
     Label7->setObjectName(QStringLiteral("Label7"));
     Label7->setGeometry(10, 78, 84, 16);
