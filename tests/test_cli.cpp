@@ -244,3 +244,18 @@ TEST_F(CliTest, BadArgumentsAndFilesAreRefusedBeforeTheRadio)
     }
     EXPECT_FALSE(QFile::exists(Path("x.381")));
 }
+
+TEST_F(CliTest, WriteGetsPastTheWakeUpAnswerAtLineSpeed)
+{
+    StartSim(nullptr, {QStringLiteral("--throttle"), QStringLiteral("--wake-at-once")});
+    const QString in = Path("in.381");
+    {
+        QFile file(in);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(WriteDataFile(PopulatedDocument(), QString()));
+    }
+    const CliResult written = Run({"write", "--yes", "--port", sim.DevicePath(), in});
+    ASSERT_EQ(written.exitCode, 0) << written.err.toStdString();
+    ASSERT_EQ(sim.Stop(), 0);
+    EXPECT_EQ(sim.CommandLog(), ExpectedWriteCommands(Load(in)));
+}

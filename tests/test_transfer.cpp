@@ -16,7 +16,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include <atomic>
 #include <functional>
+#include <mutex>
+#include <thread>
 #include <ostream>
 #include <memory>
 
@@ -604,4 +607,141 @@ TEST_F(TransferTest, UnusablePortIsReportedAndOnlyCancelEndsTheWait)
     read.Timer3Timer();
     EXPECT_EQ(host.finishes.size(), 1);
     EXPECT_EQ(host.messages.size(), 1);
+}
+
+namespace {
+
+// A radio played by the test on a pseudo-terminal, for the identification
+// exchange only: it answers the wake-up line and echoes "AI 0" in the
+// pieces given (each piece written whole, 1 ms apart, as a UART at
+// 9600 bit/s delivers one byte about every millisecond), answers "ID", and
+// records the first data command that follows.
+class ScriptedRadio {
+public:
+    explicit ScriptedRadio(QList<QByteArray> identification) : pieces_(std::move(identification)) {}
+    ~ScriptedRadio()
+    {
+        stop_ = true;
+        if (thread_.joinable())
+            thread_.join();
+    }
+
+    bool Start()
+    {
+        if (!pty_.IsValid())
+            return false;
+        thread_ = std::thread([this] { Run(); });
+        return true;
+    }
+    QString Path() const { return pty_.SlavePath(); }
+    bool Done() const { return done_; }
+    QByteArray NextCommand() const
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return next_;
+    }
+
+private:
+    // Reads until want has come in (or the wait or the test ends).
+    bool Expect(const QByteArray &want, QByteArray &seen)
+    {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!seen.contains(want)) {
+            if (stop_ || std::chrono::steady_clock::now() > end)
+                return false;
+            seen += pty_.Read(1, 20);
+        }
+        seen.remove(0, seen.indexOf(want) + want.size());
+        return true;
+    }
+
+    void Run()
+    {
+        QByteArray seen;
+        if (!Expect("\rAI 0\r", seen))
+            return;
+        for (const QByteArray &piece : pieces_) {
+            pty_.Write(piece);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        if (!Expect("ID\r", seen))
+            return;
+        pty_.Write("ID QV-R381\r");
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!seen.contains('\r')) {
+            if (stop_ || std::chrono::steady_clock::now() > end)
+                return;
+            seen += pty_.Read(1, 20);
+        }
+        std::lock_guard<std::mutex> lock(mutex_);
+        next_ = seen.left(seen.indexOf('\r'));
+        done_ = true;
+    }
+
+    TestPty pty_;
+    QList<QByteArray> pieces_;
+    std::thread thread_;
+    mutable std::mutex mutex_;
+    QByteArray next_;
+    std::atomic<bool> done_{false};
+    std::atomic<bool> stop_{false};
+};
+
+QList<QByteArray> Bytewise(const QByteArray &text)
+{
+    QList<QByteArray> bytes;
+    for (char c : text)
+        bytes << QByteArray(1, c);
+    return bytes;
+}
+
+// The ways the wake-up answer and the "AI 0" echo reach the port.
+QList<QList<QByteArray>> IdentificationArrivals()
+{
+    return {
+        // The wake-up answer at once, then the echo at line speed with its
+        // first byte glued to the answer.
+        QList<QByteArray>{"?\rA"} + Bytewise("I 0\r"),
+        // The wake-up answer split, its carriage return glued to the echo.
+        QList<QByteArray>{"?", "\rAI 0\r"},
+        // Both at line speed.
+        Bytewise("?\rAI 0\r"),
+        // Both in one burst.
+        QList<QByteArray>{"?\rAI 0\r"},
+    };
+}
+
+} // namespace
+
+TEST(IdentificationRace, BothTransfersGetPastTheEchoHoweverItArrives)
+{
+    ClearStoredSettings();
+    for (const QList<QByteArray> &arrival : IdentificationArrivals()) {
+        for (bool writing : {false, true}) {
+            SCOPED_TRACE((writing ? "write, arrival " : "read, arrival ") + arrival.join('|').toStdString());
+            ScriptedRadio radio(arrival);
+            ASSERT_TRUE(radio.Start());
+            ScopedCommDevice com(1, radio.Path());
+            RecordingHost host;
+            host.doc = PopulatedDocument();
+            std::unique_ptr<TTransferEngine> engine;
+            if (writing)
+                engine = std::make_unique<TWriteTransfer>(host);
+            else
+                engine = std::make_unique<TReadTransfer>(host);
+            ASSERT_TRUE(engine->Start(QStringLiteral("COM1")));
+            for (int waited = 0; !radio.Done() && host.finishes.isEmpty() && waited < 10000; waited += 5)
+                QTest::qWait(5);
+            EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join('|').toStdString();
+            ASSERT_TRUE(radio.Done());
+            // The first command after the identification.
+            if (writing)
+                EXPECT_TRUE(radio.NextCommand().startsWith("MW 0,0,001,")) << radio.NextCommand().toStdString();
+            else
+                EXPECT_EQ(radio.NextCommand(), QByteArray("TYD"));
+            engine->Button1Click();
+            for (int waited = 0; host.finishes.isEmpty() && waited < 5000; waited += 5)
+                QTest::qWait(5);
+        }
+    }
 }

@@ -325,3 +325,16 @@ TEST_F(TransferWindowTest, HangUpDuringWriteEndsWithAMessageAndAClosablePort)
     EXPECT_FALSE(WriteForm()->isVisible());
     EXPECT_FALSE(WriteForm()->HComm1->GetPortStatus());
 }
+
+TEST_F(TransferWindowTest, WriteWindowGetsPastTheWakeUpAnswerAtLineSpeed)
+{
+    // The radio answers the wake-up line at once and echoes "AI 0" byte by
+    // byte at 9600 bit/s, as real hardware does.
+    StartSim(nullptr, {QStringLiteral("--throttle"), QStringLiteral("--wake-at-once")});
+    main->SetModified(0);
+    main->Write1Click();
+    EXPECT_EQ(WriteForm()->LastOutcome(), TTransferOutcome::Completed);
+    EXPECT_EQ(MessageTexts(), QStringList{"Do you want to write the data to the radio?"});
+    ASSERT_EQ(sim.Stop(), 0);
+    EXPECT_EQ(sim.CommandLog(), ExpectedWriteCommands(main->Document()));
+}

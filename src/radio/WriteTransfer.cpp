@@ -56,11 +56,15 @@ void TWriteTransfer::Timer2Timer()
 void TWriteTransfer::HandleReply(const QByteArray &line)
 {
     // Only the identification replies are read; every other reply is
-    // discarded unread.
+    // discarded unread, together with whatever else is waiting. While the
+    // identification runs nothing is purged: the answer to the wake-up line
+    // can arrive just ahead of the "AI 0" echo, and a purge after it would
+    // cut the start off the echo still coming in.
     QString reply;
-    if (step_ == tsAI || step_ == tsID)
+    if (step_ == tsWake || step_ == tsAI || step_ == tsID)
         reply = CutReply(line, 0, kWriteReplyCapacity);
-    PurgeInput();
+    else
+        PurgeInput();
 
     switch (step_) {
     case tsWake:

@@ -42,6 +42,7 @@ struct Options {
     std::string wakeReply = "?";
     long latencyMs = 0;
     bool throttle = false;
+    bool wakeAtOnce = false;
     long silentAfter = 0;
     bool hasId = false;
     std::string id;
@@ -72,6 +73,7 @@ void Usage(FILE *to)
         "  --wake-reply TEXT    reply to the empty line (default \"?\")\n"
         "  --latency MS         wait MS milliseconds before each reply\n"
         "  --throttle           send at 960 bytes/s (9600 bit/s, 8N1)\n"
+        "  --wake-at-once       answer the empty line in one burst, ahead of any pacing\n"
         "  --silent-after N     no reply from the N-th command line on\n"
         "  --id TEXT            answer \"ID\" with TEXT\n"
         "  --ai-reply TEXT      answer the first \"AI 0\" with TEXT\n"
@@ -105,6 +107,10 @@ int ParseOptions(int argc, char **argv, Options &options)
         }
         if (name == "--throttle") {
             options.throttle = true;
+            continue;
+        }
+        if (name == "--wake-at-once") {
+            options.wakeAtOnce = true;
             continue;
         }
         if (i + 1 >= argc) {
@@ -223,7 +229,7 @@ private:
     bool HandleLine(const std::string &line);
     std::string Garble(const std::string &reply);
     std::string Lengthen(const std::string &reply) const;
-    void Queue(std::string bytes);
+    void Queue(std::string bytes, bool immediate = false);
     void ReleaseDueReplies(Clock::time_point now);
     bool Send(Clock::time_point now, std::string &error);
 
@@ -249,6 +255,7 @@ private:
     };
     std::deque<Pending> pending_;
     std::string output_;
+    std::string burst_; // sent whole at the next write, before any paced byte
     Clock::time_point nextByte_{};
 };
 
@@ -350,6 +357,7 @@ void Simulator::DropOutput()
 {
     pending_.clear();
     output_.clear();
+    burst_.clear();
     tcflush(slave_, TCIFLUSH);
 }
 
@@ -413,14 +421,21 @@ bool Simulator::HandleLine(const std::string &line)
         reply = Lengthen(reply);
     if (options_.garbageAfter > 0 && number >= options_.garbageAfter)
         reply = Garble(reply);
-    Queue(reply + '\r');
+    // A radio answers the empty wake-up line at once: it is no command to
+    // work on, so no latency applies to it.
+    Queue(reply + '\r', line.empty());
     return true;
 }
 
-void Simulator::Queue(std::string bytes)
+void Simulator::Queue(std::string bytes, bool immediate)
 {
     const Clock::time_point now = Clock::now();
-    pending_.push_back({now + std::chrono::milliseconds(options_.latencyMs), std::move(bytes)});
+    if (immediate && options_.wakeAtOnce && farEndOpen_) {
+        burst_ += bytes;
+        return;
+    }
+    const auto latency = immediate ? Clock::duration::zero() : Clock::duration(std::chrono::milliseconds(options_.latencyMs));
+    pending_.push_back({now + latency, std::move(bytes)});
     ReleaseDueReplies(now);
 }
 
@@ -440,6 +455,27 @@ void Simulator::ReleaseDueReplies(Clock::time_point now)
 
 bool Simulator::Send(Clock::time_point now, std::string &error)
 {
+    // The burst goes out whole together with the first paced byte.
+    if (!burst_.empty()) {
+        std::string bytes = burst_;
+        if (!output_.empty() && (!options_.throttle || nextByte_ <= now))
+            bytes += output_.substr(0, options_.throttle ? 1 : output_.size());
+        ssize_t written = write(master_, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EAGAIN || errno == EINTR)
+                return true;
+            error = std::string("write to the pseudo-terminal failed: ") + std::strerror(errno);
+            return false;
+        }
+        const size_t fromBurst = std::min(static_cast<size_t>(written), burst_.size());
+        burst_.erase(0, fromBurst);
+        const size_t fromOutput = static_cast<size_t>(written) - fromBurst;
+        output_.erase(0, fromOutput);
+        if (options_.throttle && fromOutput > 0)
+            nextByte_ = now + std::chrono::duration_cast<Clock::duration>(
+                std::chrono::duration<double>(fromOutput / kThrottleBytesPerSecond));
+        return true;
+    }
     if (output_.empty())
         return true;
     size_t allowed = output_.size();
@@ -474,8 +510,8 @@ bool Simulator::Run(std::string &error)
         Clock::time_point wake = Clock::time_point::max();
         if (!pending_.empty())
             wake = pending_.front().due;
-        bool wantWrite = !output_.empty();
-        if (wantWrite && options_.throttle && nextByte_ > now) {
+        bool wantWrite = !output_.empty() || !burst_.empty();
+        if (wantWrite && burst_.empty() && options_.throttle && nextByte_ > now) {
             wantWrite = false;
             wake = std::min(wake, nextByte_);
         }
