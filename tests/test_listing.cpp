@@ -1,7 +1,7 @@
 // The document listing: page layout, record line format, the plain text
 // form and the command-line tool's "list" command.
 #include "data/ChannelDocument.h"
-#include "ui/main/listing/Listing.h"
+#include "listing/Listing.h"
 #include "support/TestSettings.h"
 
 #include <gtest/gtest.h>

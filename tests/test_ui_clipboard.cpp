@@ -1,7 +1,6 @@
 // Cut, Copy, Paste and Delete on the main window's lists: the clipboard
 // payload, the enabling rule and the record rebuilt for each target kind.
 #include "data/ChannelDocument.h"
-#include "ui/Forms.h"
 #include "ui/main/MainForm.h"
 #include "ui/seam/Dialogs.h"
 
@@ -30,7 +29,6 @@ protected:
     void SetUp() override
     {
         form = std::make_unique<TMainForm>();
-        Forms().MainForm = form.get();
         Dialogs::SetMessageResponder([this](const Dialogs::MessageRequest &request) {
             messages.push_back(request);
             return Dialogs::Answer::Ok;
@@ -42,7 +40,6 @@ protected:
     void TearDown() override
     {
         Dialogs::ResetResponders();
-        Forms().MainForm = nullptr;
         form.reset();
         QApplication::clipboard()->clear();
     }

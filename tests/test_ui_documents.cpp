@@ -1,11 +1,10 @@
 // New, Open, Save, Save As, the unsaved-changes question, the data file
 // named on the command line, and what a failed write leaves behind.
-#include "app/Welcome.h"
 #include "data/ChannelDocument.h"
 #include "data/DataFile.h"
 #include "support/TestSettings.h"
-#include "ui/Forms.h"
 #include "ui/main/MainForm.h"
+#include "ui/main/MainWindowServices.h"
 #include "ui/seam/Dialogs.h"
 
 #include <gtest/gtest.h>
@@ -45,14 +44,27 @@ void WriteBytes(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
+// Counts the ends of the program the main window asks for; opens nothing.
+class ClosingServices : public TMainWindowServices {
+public:
+    void EditRecord(int) override {}
+    bool PortValid(const QString &, bool) override { return false; }
+    void RunRead() override {}
+    void RunWrite() override {}
+    void ShowAbout() override {}
+    void ShowHelp() override {}
+    void MainWindowClosed() override { ++closes; }
+
+    int closes = 0;
+};
+
 class DocumentsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ClearStoredSettings();
         ASSERT_TRUE(dir.isValid());
-        form = std::make_unique<TMainForm>();
-        Forms().MainForm = form.get();
+        form = std::make_unique<TMainForm>(&services);
         Dialogs::SetMessageResponder([this](const Dialogs::MessageRequest &request) {
             messages.push_back(request);
             if (answers.empty())
@@ -74,7 +86,6 @@ protected:
     void TearDown() override
     {
         Dialogs::ResetResponders();
-        Forms() = TForms();
         form.reset();
     }
 
@@ -109,6 +120,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    ClosingServices services;
     std::unique_ptr<TMainForm> form;
     std::vector<Dialogs::MessageRequest> messages;
     std::deque<Dialogs::Answer> answers;
@@ -313,16 +325,13 @@ TEST_F(DocumentsTest, UnsavedChangesQuestionBeforeOpen)
 
 TEST_F(DocumentsTest, UnsavedChangesQuestionBeforeClosing)
 {
-    TWelcome splash;
-    Forms().Welcome = &splash;
-    QSignalSpy ended(&splash, &TWelcome::Closed);
     form->show();
 
     Change();
     answers = {Dialogs::Answer::Cancel};
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(ended.count(), 0);
+    EXPECT_EQ(services.closes, 0);
     EXPECT_EQ(form->Modified(), 1);
 
     // Yes: Save As, then the window closes whatever Save As did.
@@ -330,15 +339,14 @@ TEST_F(DocumentsTest, UnsavedChangesQuestionBeforeClosing)
     EXPECT_TRUE(form->close());
     EXPECT_EQ(fileRequests.size(), 1u);
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(ended.count(), 1);
+    EXPECT_EQ(services.closes, 1);
 
     form->show();
     answers = {Dialogs::Answer::No};
     form->Exit1->trigger();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(fileRequests.size(), 1u);
-    EXPECT_EQ(ended.count(), 2);
-    Forms().Welcome = nullptr;
+    EXPECT_EQ(services.closes, 2);
 }
 
 // Writing the new file must never cost the old one.

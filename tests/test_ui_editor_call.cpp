@@ -16,7 +16,7 @@ protected:
     void SetUp() override
     {
         EditorFixture::SetUp();
-        dlg = std::make_unique<TCALL>();
+        dlg = std::make_unique<TCALL>(Host());
     }
     void TearDown() override
     {
@@ -82,7 +82,7 @@ TEST_F(CallEditor, ShiftedChannelIsWrittenBackUnchanged)
     EXPECT_TRUE(dlg->CheckBox4->isEnabled());
     Click(dlg->Button2);
     EXPECT_EQ(Stored(0), record);
-    EXPECT_EQ(Main().Modified(), 1);
+    EXPECT_EQ(Host().Modified(), 1);
 
     // Every control in its field.
     Open(1);

@@ -13,7 +13,7 @@ protected:
     void SetUp() override
     {
         EditorFixture::SetUp();
-        dlg = std::make_unique<TDTMF>();
+        dlg = std::make_unique<TDTMF>(Host());
     }
     void TearDown() override
     {
@@ -69,7 +69,7 @@ TEST_F(DtmfEditor, CharacterFilterTakesOnlyDtmfSymbols)
     QTest::keyClick(dlg->Button2, Qt::Key_Space);
     EXPECT_EQ(Stored(0), "00,1A*#BC");
     EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(Main().Modified(), 1);
+    EXPECT_EQ(Host().Modified(), 1);
 }
 
 TEST_F(DtmfEditor, OkStoresEvenAnUnchangedOrEmptyCode)
@@ -78,7 +78,7 @@ TEST_F(DtmfEditor, OkStoresEvenAnUnchangedOrEmptyCode)
     Open(3);
     QTest::mouseClick(dlg->Button2, Qt::LeftButton);
     EXPECT_EQ(Stored(2), "02,999");
-    EXPECT_EQ(Main().Modified(), 1);
+    EXPECT_EQ(Host().Modified(), 1);
 
     Open(4);
     QTest::mouseClick(dlg->Button2, Qt::LeftButton);
@@ -147,7 +147,7 @@ TEST_F(DtmfEditor, EscapeAndCloseAskOnlyWhenChanged)
     QTest::keyClick(dlg->Edit1, Qt::Key_Escape);
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_TRUE(TakeMessages().isEmpty());
-    EXPECT_EQ(Main().Modified(), 0);
+    EXPECT_EQ(Host().Modified(), 0);
 
     Open(2);
     QTest::keyClicks(dlg->Edit1, "6");

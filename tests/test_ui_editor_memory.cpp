@@ -5,6 +5,8 @@
 #include "ui/editors/Memory.h"
 #include "ui/editors/UpDown.h"
 #include "ui/editors/VFO.h"
+#include "support/TestWindows.h"
+#include "ui/main/MainForm.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,6 +17,8 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include <functional>
+
 using namespace ShownText;
 
 namespace {
@@ -24,7 +28,7 @@ protected:
     void SetUp() override
     {
         EditorFixture::SetUp();
-        dlg = std::make_unique<TMemory>();
+        dlg = std::make_unique<TMemory>(Host());
     }
     void TearDown() override
     {
@@ -97,7 +101,8 @@ TEST_F(MemoryEditor, EveryControlIsWrittenIntoItsField)
     Click(dlg->Button2);
 
     EXPECT_EQ(Stored(5), "005,00145500000,3,1,1,1,0,,13,,01,,1,,,,,AB.C");
-    EXPECT_EQ(Main().Modified(), 1);
+    EXPECT_EQ(Host().Modified(), 1);
+    EXPECT_EQ(Host().refreshes, 1); // the lists show the stored record
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_TRUE(TakeMessages().isEmpty());
 
@@ -240,7 +245,7 @@ TEST_F(MemoryEditor, MalformedEntriesAreRefusedAndNothingIsStored)
     EXPECT_EQ(TakeMessages(), QStringList{InvalidFrequency});
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_EQ(Stored(1), before);
-    EXPECT_EQ(Main().Modified(), 1); // set by every attempt
+    EXPECT_EQ(Host().Modified(), 1); // set by every attempt
 
     Type(dlg->Edit1, "145");
     Type(dlg->Edit5, "abcdefgh");
@@ -535,21 +540,16 @@ protected:
     void SetUp() override
     {
         EditorFixture::SetUp();
-        Forms().Memory = memory = new TMemory;
-        Forms().VFO = vfo = new TVFO;
-        Forms().CALL = call = new TCALL;
-        Forms().DTMF = dtmf = new TDTMF;
+        main = std::make_unique<TMainForm>(&windows);
+        windows.memory = memory = new TMemory(*main);
+        windows.vfo = vfo = new TVFO(*main);
+        windows.call = call = new TCALL(*main);
+        windows.dtmf = dtmf = new TDTMF(*main);
     }
     void TearDown() override
     {
-        Forms().Memory = nullptr;
-        Forms().VFO = nullptr;
-        Forms().CALL = nullptr;
-        Forms().DTMF = nullptr;
-        delete memory;
-        delete vfo;
-        delete call;
-        delete dtmf;
+        windows.Clear();
+        main.reset();
         EditorFixture::TearDown();
     }
 
@@ -557,18 +557,20 @@ protected:
     // and leaves it with Escape.
     QString OpenWithEnter(int grid, int row, QDialog *editor, const std::function<QString()> &shown)
     {
-        Select(grid, row);
+        main->SelectRow(grid, row);
         QString seen = "not shown";
         QTimer::singleShot(0, editor, [&] {
             if (editor->isVisible())
                 seen = shown();
             QTest::keyClick(editor, Qt::Key_Escape);
         });
-        QTest::keyClick(Main().Grid(grid), Qt::Key_Return);
+        QTest::keyClick(main->Grid(grid), Qt::Key_Return);
         EXPECT_FALSE(editor->isVisible());
         return seen;
     }
 
+    TestWindows windows; // outlives the main window
+    std::unique_ptr<TMainForm> main;
     TMemory *memory = nullptr;
     TVFO *vfo = nullptr;
     TCALL *call = nullptr;
@@ -577,9 +579,9 @@ protected:
 
 TEST_F(EditorsFromLists, EnterInAListRunsItsEditorOnTheSelectedRow)
 {
-    Doc().SetMemoryRecord(20, "020,00145500000,0,0,0,0,0,,09,,09,,0,,,,,");
-    Doc().SetDtmfRecord(6, "06,321");
-    Main().RefreshGrids();
+    main->Document().SetMemoryRecord(20, "020,00145500000,0,0,0,0,0,,09,,09,,0,,,,,");
+    main->Document().SetDtmfRecord(6, "06,321");
+    main->RefreshGrids();
 
     EXPECT_EQ(OpenWithEnter(1, 20, memory, [&] { return memory->Edit1->text(); }), "145.500");
     EXPECT_EQ(OpenWithEnter(2, 1, vfo, [&] { return vfo->Edit1->text(); }), "118.000");

@@ -17,7 +17,7 @@ protected:
     void SetUp() override
     {
         EditorFixture::SetUp();
-        dlg = std::make_unique<TVFO>();
+        dlg = std::make_unique<TVFO>(Host());
     }
     void TearDown() override
     {
@@ -108,7 +108,7 @@ TEST_F(VfoEditor, EveryControlIsWrittenIntoItsField)
     Click(dlg->Button2);
     EXPECT_EQ(Stored(1), "2,00145520000,2,2,1,0,1,,09,,10,000600000,,,,,1,");
     EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(Main().Modified(), 1);
+    EXPECT_EQ(Host().Modified(), 1);
 
     // Bands without output power write an empty field 16.
     SetRadioType("0,1,00,1,1,1,1");

@@ -3,17 +3,17 @@
 #include "data/BandPlan.h"
 #include "data/ChannelDocument.h"
 #include "data/Settings.h"
-#include "radio/forms/ReadForm.h"
-#include "radio/forms/WriteForm.h"
 #include "support/Pty.h"
 #include "support/TestSettings.h"
-#include "ui/Forms.h"
+#include "support/TestWindows.h"
 #include "ui/editors/CALL.h"
 #include "ui/editors/DTMF.h"
 #include "ui/editors/Memory.h"
 #include "ui/editors/VFO.h"
 #include "ui/main/MainForm.h"
 #include "ui/seam/Dialogs.h"
+#include "ui/transfer/ReadForm.h"
+#include "ui/transfer/WriteForm.h"
 
 #include <gtest/gtest.h>
 
@@ -47,8 +47,7 @@ protected:
     void SetUp() override
     {
         ClearStoredSettings();
-        form = std::make_unique<TMainForm>();
-        Forms().MainForm = form.get();
+        form = std::make_unique<TMainForm>(&windows);
         Dialogs::SetMessageResponder([this](const Dialogs::MessageRequest &request) {
             messages.push_back(request);
             if (answers.empty())
@@ -66,14 +65,7 @@ protected:
     void TearDown() override
     {
         Dialogs::ResetResponders();
-        TForms &f = Forms();
-        delete f.ReadForm;
-        delete f.WriteForm;
-        delete f.Memory;
-        delete f.VFO;
-        delete f.CALL;
-        delete f.DTMF;
-        f = TForms();
+        windows.Clear();
         form.reset();
     }
 
@@ -109,6 +101,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
 
+    TestWindows windows; // outlives the main window
     std::unique_ptr<TMainForm> form;
     std::vector<Dialogs::MessageRequest> messages;
     std::vector<Dialogs::Answer> answers;
@@ -491,7 +484,7 @@ TEST_F(MainWindowTest, ComMenuProbesThePortAndKeepsTheConfiguredOneOnFailure)
     ASSERT_TRUE(pty.IsValid());
     ScopedCommDevice com1(1, pty.SlavePath());
     ScopedCommDevice com2(2, QStringLiteral("/nonexistent/vxl-tty"));
-    Forms().ReadForm = new TReadForm;
+    windows.read = new TReadForm(*form);
 
     // COM2 cannot be opened: message, item unchecked, port unchanged.
     form->Com21->trigger();
@@ -544,7 +537,7 @@ TEST_F(MainWindowTest, ReadChecksThePortAsksAboutChangesAndMarksTheDocumentChang
 {
     TestPty pty;
     ASSERT_TRUE(pty.IsValid());
-    Forms().ReadForm = new TReadForm;
+    windows.read = new TReadForm(*form);
     const QString before = Doc().Record(rkMemory, 1);
 
     // Unusable port: message, nothing else.
@@ -576,10 +569,10 @@ TEST_F(MainWindowTest, ReadChecksThePortAsksAboutChangesAndMarksTheDocumentChang
     int modifiedDuringRead = -1;
     bool readWindowShown = false;
     QTimer::singleShot(0, [&] {
-        readWindowShown = QApplication::activeModalWidget() == Forms().ReadForm;
+        readWindowShown = QApplication::activeModalWidget() == windows.read;
         titleDuringRead = form->Caption();
         modifiedDuringRead = form->Modified();
-        Forms().ReadForm->Button1->click();
+        windows.read->Button1->click();
     });
     form->Read1Click();
     EXPECT_TRUE(readWindowShown);
@@ -594,7 +587,7 @@ TEST_F(MainWindowTest, WriteChecksThePortAndAsksBeforeWriting)
 {
     TestPty pty;
     ASSERT_TRUE(pty.IsValid());
-    Forms().WriteForm = new TWriteForm;
+    windows.write = new TWriteForm(*form);
     {
         ScopedCommDevice bad(1, QStringLiteral("/nonexistent/vxl-tty"));
         form->Write1->trigger();
@@ -607,9 +600,9 @@ TEST_F(MainWindowTest, WriteChecksThePortAndAsksBeforeWriting)
     bool writeWindowShown = false;
     QTimer::singleShot(0, [&] {
         // Reached only if the window opened after a No.
-        writeWindowShown = QApplication::activeModalWidget() == Forms().WriteForm;
+        writeWindowShown = QApplication::activeModalWidget() == windows.write;
         if (writeWindowShown)
-            Forms().WriteForm->Button1->click();
+            windows.write->Button1->click();
     });
     answers = {Dialogs::Answer::No};
     form->SpeedButton8->click();
@@ -622,8 +615,8 @@ TEST_F(MainWindowTest, WriteChecksThePortAndAsksBeforeWriting)
 
     answers = {Dialogs::Answer::Yes};
     QTimer::singleShot(0, [&] {
-        writeWindowShown = QApplication::activeModalWidget() == Forms().WriteForm;
-        Forms().WriteForm->Button1->click();
+        writeWindowShown = QApplication::activeModalWidget() == windows.write;
+        windows.write->Button1->click();
     });
     form->SetModified(0);
     form->Write1Click();
@@ -635,11 +628,10 @@ TEST_F(MainWindowTest, WriteChecksThePortAndAsksBeforeWriting)
 TEST_F(MainWindowTest, DoubleClickAndEnterOpenTheEditorOfTheList)
 {
     ShowForm();
-    TForms &f = Forms();
-    f.Memory = new TMemory;
-    f.VFO = new TVFO;
-    f.CALL = new TCALL;
-    f.DTMF = new TDTMF;
+    windows.memory = new TMemory(*form);
+    windows.vfo = new TVFO(*form);
+    windows.call = new TCALL(*form);
+    windows.dtmf = new TDTMF(*form);
 
     auto opened = [&](const std::function<void()> &action) {
         QString name;

@@ -1,7 +1,6 @@
 // "&Print...": the missing-printer message, the print dialog, and a real
 // print into a PDF file whose text and line grid are read back.
 #include "data/ChannelDocument.h"
-#include "ui/Forms.h"
 #include "ui/main/MainForm.h"
 #include "ui/seam/Dialogs.h"
 
@@ -23,7 +22,6 @@ protected:
     void SetUp() override
     {
         form = std::make_unique<TMainForm>();
-        Forms().MainForm = form.get();
         Dialogs::SetMessageResponder([this](const Dialogs::MessageRequest &request) {
             messages.push_back(request);
             return Dialogs::Answer::Ok;
@@ -35,7 +33,6 @@ protected:
     void TearDown() override
     {
         Dialogs::ResetResponders();
-        Forms().MainForm = nullptr;
         form.reset();
     }
 

@@ -1,18 +1,26 @@
-// Start-up, the splash hand-over, the end of the program, the about box and
-// the help window.
-#include "app/AboutBox.h"
+// Start-up, the wiring of the windows, the splash hand-over, the end of the
+// program, the about box and the help window.
 #include "app/ApplicationShell.h"
-#include "app/HelpForm.h"
-#include "app/Welcome.h"
+#include "data/ChannelDocument.h"
+#include "support/Pty.h"
 #include "support/TestSettings.h"
-#include "ui/Forms.h"
+#include "ui/editors/CALL.h"
+#include "ui/editors/DTMF.h"
+#include "ui/editors/Memory.h"
+#include "ui/editors/VFO.h"
+#include "ui/info/AboutBox.h"
+#include "ui/info/HelpForm.h"
+#include "ui/info/Welcome.h"
 #include "ui/main/MainForm.h"
 #include "ui/seam/Dialogs.h"
+#include "ui/transfer/ReadForm.h"
+#include "ui/transfer/WriteForm.h"
 
 #include <gtest/gtest.h>
 
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -26,11 +34,10 @@
 
 namespace {
 
-bool AllFormsCleared()
+bool AllFormsCleared(const TApplicationShell &s)
 {
-    const TForms &f = Forms();
-    return !f.Welcome && !f.MainForm && !f.Memory && !f.VFO && !f.CALL && !f.DTMF && !f.ReadForm
-        && !f.WriteForm && !f.AboutBox;
+    return !s.Welcome() && !s.MainForm() && !s.Memory() && !s.VFO() && !s.CALL() && !s.DTMF()
+        && !s.ReadForm() && !s.WriteForm() && !s.AboutBox() && !s.HelpForm();
 }
 
 // Counts the times a window is shown.
@@ -66,13 +73,15 @@ TEST_F(ShellTest, WindowsAreCreatedOnceInOrderAndEachFindsTheEarlierOnes)
 {
     std::vector<QString> order;
     std::vector<int> registeredBefore;
+    std::vector<QPointer<QWidget>> created;
     {
         TApplicationShell shell;
         shell.SetCreationObserver([&](QWidget *window) {
             order.push_back(QString::fromLatin1(window->metaObject()->className()));
-            const TForms &f = Forms();
-            const void *windows[9] = {f.Welcome, f.MainForm, f.Memory, f.VFO, f.CALL,
-                                    f.DTMF, f.ReadForm, f.WriteForm, f.AboutBox};
+            created.emplace_back(window);
+            const TApplicationShell &s = shell;
+            const void *windows[9] = {s.Welcome(), s.MainForm(), s.Memory(), s.VFO(), s.CALL(),
+                                      s.DTMF(), s.ReadForm(), s.WriteForm(), s.AboutBox()};
             int count = 0;
             while (count < 9 && windows[count])
                 ++count;
@@ -85,22 +94,25 @@ TEST_F(ShellTest, WindowsAreCreatedOnceInOrderAndEachFindsTheEarlierOnes)
         const std::vector<QString> expected = {"TWelcome", "TMainForm", "TMemory", "TVFO", "TCALL",
                                                "TDTMF", "TReadForm", "TWriteForm", "TAboutBox"};
         EXPECT_EQ(order, expected);
-        // Each window is registered as soon as it exists.
+        // Each window is known to the shell as soon as it exists.
         EXPECT_EQ(registeredBefore, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
         // Every window but the splash is hidden until asked for.
-        EXPECT_FALSE(Forms().Welcome->isVisible());
-        EXPECT_FALSE(Forms().MainForm->isVisible());
+        EXPECT_FALSE(shell.Welcome()->isVisible());
+        EXPECT_FALSE(shell.MainForm()->isVisible());
         EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("VXL-R381"));
     }
-    EXPECT_TRUE(AllFormsCleared());
+    // The shell destroys every window it made.
+    ASSERT_EQ(created.size(), 9u);
+    for (const QPointer<QWidget> &window : created)
+        EXPECT_TRUE(window.isNull());
 }
 
 TEST_F(ShellTest, SplashHandsOverToTheMainWindowOnceAfterThreeSeconds)
 {
     TApplicationShell shell;
     shell.CreateForms();
-    TWelcome *splash = Forms().Welcome;
-    TMainForm *main = Forms().MainForm;
+    TWelcome *splash = shell.Welcome();
+    TMainForm *main = shell.MainForm();
 
     EXPECT_EQ(splash->windowTitle(), QStringLiteral("Welcome"));
     EXPECT_EQ(splash->size(), QSize(322, 139));
@@ -139,8 +151,8 @@ TEST_F(ShellTest, RunShowsSplashThenMainWindowAndEndsWhenTheMainWindowCloses)
     QTimer poll;
     poll.setInterval(5);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        TWelcome *splash = Forms().Welcome;
-        TMainForm *main = Forms().MainForm;
+        TWelcome *splash = shell.Welcome();
+        TMainForm *main = shell.MainForm();
         if (!splash || !main)
             return;
         if (splash->isVisible() && !main->isVisible())
@@ -153,9 +165,9 @@ TEST_F(ShellTest, RunShowsSplashThenMainWindowAndEndsWhenTheMainWindowCloses)
     });
     poll.start();
     // Safety net so that a broken hand-over fails instead of hanging.
-    QTimer::singleShot(60000, [] {
-        if (Forms().Welcome)
-            Forms().Welcome->close();
+    QTimer::singleShot(60000, [&] {
+        if (shell.Welcome())
+            shell.Welcome()->close();
     });
 
     EXPECT_EQ(shell.Run(), 0);
@@ -170,14 +182,14 @@ TEST_F(ShellTest, ClosingTheSplashEarlyEndsWithoutShowingTheMainWindow)
     TApplicationShell shell;
     ShowCounter counter;
     shell.SetCreationObserver([&](QWidget *window) {
-        if (window == Forms().MainForm)
+        if (window == shell.MainForm())
             window->installEventFilter(&counter);
     });
-    QTimer::singleShot(0, [] { Forms().Welcome->close(); });
+    QTimer::singleShot(0, [&] { shell.Welcome()->close(); });
 
     EXPECT_EQ(shell.Run(), 0);
     EXPECT_EQ(counter.shows, 0);
-    EXPECT_FALSE(Forms().Welcome->Timer1->isActive());
+    EXPECT_FALSE(shell.Welcome()->Timer1->isActive());
     EXPECT_TRUE(messages.empty());
 }
 
@@ -185,8 +197,8 @@ TEST_F(ShellTest, ClosingTheMainWindowAsksAboutChangesAndClosesTheSplash)
 {
     TApplicationShell shell;
     shell.CreateForms();
-    QSignalSpy closed(Forms().Welcome, &TWelcome::Closed);
-    TMainForm *main = Forms().MainForm;
+    QSignalSpy closed(shell.Welcome(), &TWelcome::Closed);
+    TMainForm *main = shell.MainForm();
     main->show();
     main->SetModified(1);
 
@@ -220,14 +232,54 @@ TEST_F(ShellTest, ExceptionDuringStartUpIsShownAndEndsWithFailure)
     EXPECT_EQ(messages[0].caption, QStringLiteral("VXL-R381"));
     EXPECT_EQ(messages[0].icon, Dialogs::Icon::Critical);
     EXPECT_EQ(messages[0].buttons, Dialogs::Buttons::Ok);
-    EXPECT_TRUE(AllFormsCleared());
+    EXPECT_TRUE(AllFormsCleared(shell));
+}
+
+TEST_F(ShellTest, EditorsWorkOnTheMainWindowsDocumentAndSelectedRow)
+{
+    TApplicationShell shell;
+    shell.CreateForms();
+    TMainForm *main = shell.MainForm();
+    main->Document().SetMemoryRecord(20, QStringLiteral("020,00145500000,0,0,0,0,0,,09,,09,,0,,,,,"));
+    main->RefreshGrids();
+    main->SelectRow(1, 20);
+
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (QApplication::activeModalWidget() == shell.Memory()) {
+            shown = shell.Memory()->Edit1->text();
+            QTest::keyClicks(shell.Memory()->Edit5, QStringLiteral("CLUB"));
+            shell.Memory()->Button2->click();
+        }
+    });
+    shell.EditRecord(1);
+    EXPECT_EQ(shown, QStringLiteral("145.500"));
+    // Stored into the main window's document, which counts as changed.
+    EXPECT_TRUE(main->Document().Record(rkMemory, 20).endsWith(QStringLiteral(",CLUB")));
+    EXPECT_EQ(main->Modified(), 1);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ShellTest, PortsAreProbedWithTheTransferWindowsSerialComponent)
+{
+    TestPty pty;
+    ASSERT_TRUE(pty.IsValid());
+    ScopedCommDevice com1(1, pty.SlavePath());
+    ScopedCommDevice com2(2, QStringLiteral("/nonexistent/vxl-tty"));
+    TApplicationShell shell;
+    EXPECT_FALSE(shell.PortValid(QStringLiteral("COM1"), false)); // no windows yet
+    shell.CreateForms();
+    for (bool writeWindow : {false, true}) {
+        EXPECT_TRUE(shell.PortValid(QStringLiteral("COM1"), writeWindow)) << writeWindow;
+        EXPECT_FALSE(shell.PortValid(QStringLiteral("COM2"), writeWindow)) << writeWindow;
+    }
 }
 
 TEST_F(ShellTest, AboutBoxIsTheSameWindowEachTimeAndClosesWithOkOrEnter)
 {
     TApplicationShell shell;
     shell.CreateForms();
-    TAboutBox *about = Forms().AboutBox;
+    TAboutBox *about = shell.AboutBox();
     EXPECT_EQ(about->windowTitle(), QStringLiteral("About VXL-R381"));
     EXPECT_EQ(about->Version->text(), QStringLiteral("Version 1.10"));
     EXPECT_TRUE(about->ProductName->text().contains(QStringLiteral("QV-R381")));
@@ -243,7 +295,7 @@ TEST_F(ShellTest, AboutBoxIsTheSameWindowEachTimeAndClosesWithOkOrEnter)
         shown.push_back(QApplication::activeModalWidget());
         QTest::mouseClick(about->OKButton, Qt::LeftButton);
     });
-    Forms().MainForm->About1Click();
+    shell.MainForm()->About1Click();
     EXPECT_EQ(about->result(), QDialog::Accepted);
 
     about->setResult(QDialog::Rejected);
@@ -251,7 +303,7 @@ TEST_F(ShellTest, AboutBoxIsTheSameWindowEachTimeAndClosesWithOkOrEnter)
         shown.push_back(QApplication::activeModalWidget());
         QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
     });
-    Forms().MainForm->About1Click();
+    shell.MainForm()->About1Click();
     EXPECT_EQ(about->result(), QDialog::Accepted);
     EXPECT_EQ(shown, (std::vector<QWidget *>{about, about}));
     EXPECT_FALSE(about->isVisible());
@@ -260,14 +312,16 @@ TEST_F(ShellTest, AboutBoxIsTheSameWindowEachTimeAndClosesWithOkOrEnter)
 // The manual must explain every message the program can show.
 TEST_F(ShellTest, HelpWindowShowsContentsAndTheManualCoversEveryTopicAndMessage)
 {
-    TMainForm main;
-    EXPECT_EQ(main.HelpForm(), nullptr);
-    main.Help2Click();
-    THelpForm *help = main.HelpForm();
+    TApplicationShell shell;
+    shell.CreateForms();
+    TMainForm *main = shell.MainForm();
+    EXPECT_EQ(shell.HelpForm(), nullptr);
+    main->Help2Click();
+    THelpForm *help = shell.HelpForm();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
-    main.Help2Click();
-    EXPECT_EQ(main.HelpForm(), help);
+    main->Help2Click();
+    EXPECT_EQ(shell.HelpForm(), help);
 
     const QStringList anchors = help->TopicAnchors();
     for (const char *topic : {"connect", "devices", "read", "edit", "files", "clipboard", "print",

@@ -4,15 +4,15 @@
 #include "data/DataFile.h"
 #include "radio/ReadTransfer.h"
 #include "radio/WriteTransfer.h"
-#include "radio/forms/ReadForm.h"
-#include "radio/forms/WriteForm.h"
 #include "support/Pty.h"
 #include "support/RadioImage.h"
 #include "support/SimFixture.h"
 #include "support/TestSettings.h"
-#include "ui/Forms.h"
+#include "support/TestWindows.h"
 #include "ui/main/MainForm.h"
 #include "ui/seam/Dialogs.h"
+#include "ui/transfer/ReadForm.h"
+#include "ui/transfer/WriteForm.h"
 
 #include <gtest/gtest.h>
 
@@ -51,10 +51,9 @@ protected:
     void SetUp() override
     {
         ClearStoredSettings();
-        main = std::make_unique<TMainForm>();
-        Forms().MainForm = main.get();
-        Forms().ReadForm = new TReadForm;
-        Forms().WriteForm = new TWriteForm;
+        main = std::make_unique<TMainForm>(&windows);
+        windows.read = new TReadForm(*main);
+        windows.write = new TWriteForm(*main);
         Dialogs::SetMessageResponder([this](const Dialogs::MessageRequest &request) {
             messages.push_back(request);
             if (request.buttons == Dialogs::Buttons::YesNo)
@@ -68,9 +67,7 @@ protected:
     void TearDown() override
     {
         Dialogs::ResetResponders();
-        delete Forms().ReadForm;
-        delete Forms().WriteForm;
-        Forms() = TForms();
+        windows.Clear();
         main.reset();
     }
 
@@ -93,9 +90,10 @@ protected:
         return texts;
     }
 
-    TReadForm *ReadForm() { return Forms().ReadForm; }
-    TWriteForm *WriteForm() { return Forms().WriteForm; }
+    TReadForm *ReadForm() { return windows.read; }
+    TWriteForm *WriteForm() { return windows.write; }
 
+    TestWindows windows; // outlives the main window
     std::unique_ptr<TMainForm> main;
     std::vector<Dialogs::MessageRequest> messages;
     Dialogs::Answer writeAnswer = Dialogs::Answer::Yes;

@@ -1,18 +1,18 @@
 #include "ApplicationShell.h"
 
-#include "AboutBox.h"
-#include "Artwork.h"
-#include "Welcome.h"
 #include "comm/HComm.h"
-#include "radio/forms/ReadForm.h"
-#include "radio/forms/WriteForm.h"
-#include "ui/Forms.h"
+#include "ui/Artwork.h"
 #include "ui/editors/CALL.h"
 #include "ui/editors/DTMF.h"
 #include "ui/editors/Memory.h"
 #include "ui/editors/VFO.h"
+#include "ui/info/AboutBox.h"
+#include "ui/info/HelpForm.h"
+#include "ui/info/Welcome.h"
 #include "ui/main/MainForm.h"
 #include "ui/seam/Dialogs.h"
+#include "ui/transfer/ReadForm.h"
+#include "ui/transfer/WriteForm.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -59,31 +59,87 @@ void TApplicationShell::SetApplicationIdentity()
 
 void TApplicationShell::CreateForms()
 {
-    TForms &forms = Forms();
     // Each window may rely on the ones created before it.
     auto made = [&](QWidget *window) {
         created_.append(window);
         if (observer_)
             observer_(window);
     };
-    made(forms.Welcome = new TWelcome);
+    made(welcome_ = new TWelcome);
     if (splashInterval_ >= 0)
-        forms.Welcome->Timer1->setInterval(splashInterval_);
-    made(forms.MainForm = new TMainForm);
-    forms.MainForm->SetCommandLine(arguments_);
-    made(forms.Memory = new TMemory);
-    made(forms.VFO = new TVFO);
-    made(forms.CALL = new TCALL);
-    made(forms.DTMF = new TDTMF);
-    made(forms.ReadForm = new TReadForm);
-    made(forms.WriteForm = new TWriteForm);
-    made(forms.AboutBox = new TAboutBox);
+        welcome_->Timer1->setInterval(splashInterval_);
+    made(main_ = new TMainForm(this));
+    main_->SetCommandLine(arguments_);
+    // The splash window hands over to the main window.
+    QObject::connect(welcome_, &TWelcome::HandOver, main_, &QWidget::show);
+    made(memory_ = new TMemory(*main_));
+    made(vfo_ = new TVFO(*main_));
+    made(call_ = new TCALL(*main_));
+    made(dtmf_ = new TDTMF(*main_));
+    made(read_ = new TReadForm(*main_));
+    made(write_ = new TWriteForm(*main_));
+    made(about_ = new TAboutBox);
 }
 
 void TApplicationShell::Start()
 {
-    if (Forms().Welcome)
-        Forms().Welcome->show();
+    if (welcome_)
+        welcome_->show();
+}
+
+void TApplicationShell::EditRecord(int list)
+{
+    QDialog *editor = nullptr;
+    switch (list) {
+    case 1: editor = memory_; break;
+    case 2: editor = vfo_; break;
+    case 3: editor = call_; break;
+    case 4: editor = dtmf_; break;
+    }
+    if (editor)
+        editor->exec();
+}
+
+bool TApplicationShell::PortValid(const QString &port, bool writeWindow)
+{
+    // Each transfer window's own serial component tries the port.
+    TTransferForm *window = writeWindow ? static_cast<TTransferForm *>(write_) : read_;
+    return window && window->HComm1 && window->HComm1->CheckCommportValid(port);
+}
+
+void TApplicationShell::RunRead()
+{
+    if (read_)
+        read_->exec();
+}
+
+void TApplicationShell::RunWrite()
+{
+    if (write_)
+        write_->exec();
+}
+
+void TApplicationShell::ShowAbout()
+{
+    if (about_)
+        about_->exec();
+}
+
+void TApplicationShell::ShowHelp()
+{
+    if (!main_)
+        return;
+    // A window of its own, destroyed with the main window.
+    if (!help_)
+        help_ = new THelpForm(main_);
+    help_->ShowContents();
+}
+
+void TApplicationShell::MainWindowClosed()
+{
+    // The splash window is the principal window: closing it ends the program.
+    if (welcome_)
+        welcome_->close();
 }
 
 int TApplicationShell::Run()
@@ -99,7 +155,7 @@ int TApplicationShell::Run()
         });
         CreateForms();
         QEventLoop loop;
-        QObject::connect(Forms().Welcome, &TWelcome::Closed, &loop, &QEventLoop::quit,
+        QObject::connect(welcome_, &TWelcome::Closed, &loop, &QEventLoop::quit,
                          Qt::QueuedConnection);
         Start();
         loop.exec();
@@ -116,18 +172,20 @@ int TApplicationShell::Run()
 
 void TApplicationShell::DestroyForms()
 {
-    TForms &forms = Forms();
     while (!created_.isEmpty()) {
         QWidget *window = created_.takeLast();
-        if (window == forms.Welcome) forms.Welcome = nullptr;
-        else if (window == forms.MainForm) forms.MainForm = nullptr;
-        else if (window == forms.Memory) forms.Memory = nullptr;
-        else if (window == forms.VFO) forms.VFO = nullptr;
-        else if (window == forms.CALL) forms.CALL = nullptr;
-        else if (window == forms.DTMF) forms.DTMF = nullptr;
-        else if (window == forms.ReadForm) forms.ReadForm = nullptr;
-        else if (window == forms.WriteForm) forms.WriteForm = nullptr;
-        else if (window == forms.AboutBox) forms.AboutBox = nullptr;
+        if (window == welcome_) welcome_ = nullptr;
+        else if (window == main_) {
+            main_ = nullptr;
+            help_ = nullptr; // the help window goes with it
+        }
+        else if (window == memory_) memory_ = nullptr;
+        else if (window == vfo_) vfo_ = nullptr;
+        else if (window == call_) call_ = nullptr;
+        else if (window == dtmf_) dtmf_ = nullptr;
+        else if (window == read_) read_ = nullptr;
+        else if (window == write_) write_ = nullptr;
+        else if (window == about_) about_ = nullptr;
         delete window;
     }
 }

@@ -1,13 +1,25 @@
 // Start-up and end of the editor: the application object's identity, the
-// nine windows created once in their fixed order, the splash hand-over and
-// the message loop.
+// windows created once in their fixed order and wired to each other, the
+// splash hand-over and the message loop.
 #pragma once
+
+#include "ui/main/MainWindowServices.h"
 
 #include <QApplication>
 #include <QStringList>
 #include <functional>
 
 class QWidget;
+class TAboutBox;
+class TCALL;
+class TDTMF;
+class THelpForm;
+class TMainForm;
+class TMemory;
+class TReadForm;
+class TVFO;
+class TWelcome;
+class TWriteForm;
 
 // The application object: an exception that escapes an event handler is
 // shown in the standard exception box and the program goes on.
@@ -17,14 +29,16 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 };
 
-class TApplicationShell {
+// Owns the windows. The main window reaches the others only through the
+// shell's TMainWindowServices; the editors and the transfer windows reach
+// the main window only as their TDocumentHost.
+class TApplicationShell : public TMainWindowServices {
 public:
-    // Called with each window right after it has been created and
-    // registered in Forms().
+    // Called with each window right after it has been created.
     using CreationObserver = std::function<void(QWidget *window)>;
 
     TApplicationShell();
-    ~TApplicationShell(); // destroys the windows it created
+    ~TApplicationShell() override; // destroys the windows it created
     TApplicationShell(const TApplicationShell &) = delete;
     TApplicationShell &operator=(const TApplicationShell &) = delete;
 
@@ -38,19 +52,52 @@ public:
     void SetSplashIntervalForTesting(int milliseconds) { splashInterval_ = milliseconds; }
 
     // Creates TWelcome, TMainForm, TMemory, TVFO, TCALL, TDTMF, TReadForm,
-    // TWriteForm and TAboutBox, in this order, each registered in Forms().
+    // TWriteForm and TAboutBox, in this order. The help window follows on
+    // first use.
     void CreateForms();
     // Shows the splash window; its timer later shows the main window.
     void Start();
     // The whole start-up and the message loop until the splash window
     // closes. Returns 0, or 1 after showing an exception that escaped.
     int Run();
-    // Destroys the windows in the reverse order and clears Forms().
+    // Destroys the windows in the reverse order; every accessor below
+    // gives null afterwards.
     void DestroyForms();
+
+    TWelcome *Welcome() const { return welcome_; }
+    TMainForm *MainForm() const { return main_; }
+    TMemory *Memory() const { return memory_; }
+    TVFO *VFO() const { return vfo_; }
+    TCALL *CALL() const { return call_; }
+    TDTMF *DTMF() const { return dtmf_; }
+    TReadForm *ReadForm() const { return read_; }
+    TWriteForm *WriteForm() const { return write_; }
+    TAboutBox *AboutBox() const { return about_; }
+    // The help window, once help has been asked for (else null).
+    THelpForm *HelpForm() const { return help_; }
+
+    // TMainWindowServices
+    void EditRecord(int list) override;
+    bool PortValid(const QString &port, bool writeWindow) override;
+    void RunRead() override;
+    void RunWrite() override;
+    void ShowAbout() override;
+    void ShowHelp() override;
+    void MainWindowClosed() override;
 
 private:
     QStringList arguments_;
     CreationObserver observer_;
     int splashInterval_ = -1;
     QList<QWidget *> created_;
+    TWelcome *welcome_ = nullptr;
+    TMainForm *main_ = nullptr;
+    TMemory *memory_ = nullptr;
+    TVFO *vfo_ = nullptr;
+    TCALL *call_ = nullptr;
+    TDTMF *dtmf_ = nullptr;
+    TReadForm *read_ = nullptr;
+    TWriteForm *write_ = nullptr;
+    TAboutBox *about_ = nullptr;
+    THelpForm *help_ = nullptr; // child of the main window
 };

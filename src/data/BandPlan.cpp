@@ -110,6 +110,16 @@ QString DefaultBandLimit(int band)
     return band >= 0 && band < kBandLimitSlots ? QLatin1String(kDefaultLimits[band]) : QString();
 }
 
+QList<int> VfoListBands(const TChannelDocument &doc)
+{
+    QList<int> bands;
+    for (int band = 0; band < kVfoSlots; ++band) {
+        if (BandPresent(doc, band))
+            bands.append(band);
+    }
+    return bands;
+}
+
 QString ToneText(int code)
 {
     return code >= 1 && code <= kToneCount ? QLatin1String(kTones[code - 1]) : QString();

@@ -1,6 +1,7 @@
 // Band plan, value tables and default records of the radio variants.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,8 @@ int BandOfCode(QChar code);
 QString BandLabel(const TChannelDocument &doc, int band);
 // Whether the radio type has the band (bands 1 and 3 always).
 bool BandPresent(const TChannelDocument &doc, int band);
+// Bands of the VFO list rows, top to bottom: every band the radio type has.
+QList<int> VfoListBands(const TChannelDocument &doc);
 // Default band limit record of a band ("00118,00135", ...).
 QString DefaultBandLimit(int band);
 

@@ -1,14 +1,13 @@
-// Fixture for the record editor tests: a main window with its document,
-// the message boxes answered from a queue and recorded, and helpers that
-// drive the controls as a user does. Header only: it needs the windows,
-// which only the test_ui_* programs link.
+// Fixture for the record editor tests: a stand-in document host in place
+// of the main window, the message boxes answered from a queue and
+// recorded, and helpers that drive the controls as a user does. Header
+// only: it needs the windows, which only the test_ui_* programs link.
 #pragma once
 
+#include "FakeDocumentHost.h"
 #include "TestSettings.h"
 #include "data/BandPlan.h"
 #include "data/ChannelDocument.h"
-#include "ui/Forms.h"
-#include "ui/main/MainForm.h"
 #include "ui/seam/Dialogs.h"
 
 #include <gtest/gtest.h>
@@ -29,8 +28,7 @@ protected:
     void SetUp() override
     {
         ClearStoredSettings();
-        main_ = std::make_unique<TMainForm>();
-        Forms().MainForm = main_.get();
+        host_.StartLikeTheMainWindow();
         Dialogs::SetMessageResponder([this](const Dialogs::MessageRequest &request) {
             messages.append(request);
             if (request.buttons == Dialogs::Buttons::Ok)
@@ -47,12 +45,11 @@ protected:
     {
         EXPECT_TRUE(answers.isEmpty()) << "questions that were never asked: " << answers.size();
         Dialogs::ResetResponders();
-        Forms().MainForm = nullptr;
-        main_.reset();
     }
 
-    TMainForm &Main() { return *main_; }
-    TChannelDocument &Doc() { return main_->Document(); }
+    // The host the editors are built on, and its document.
+    FakeDocumentHost &Host() { return host_; }
+    TChannelDocument &Doc() { return host_.Document(); }
 
     // A radio type with the default band limits of the bands it has.
     void SetRadioType(const QString &type)
@@ -60,11 +57,10 @@ protected:
         Doc().SetRadioType(type);
         for (int band = 0; band < 5; ++band)
             Doc().SetBandLimit(band, BandPresent(Doc(), band) ? DefaultBandLimit(band) : QString());
-        main_->RebuildVfoRows();
-        main_->RefreshGrids();
+        host_.RebuildVfoRows();
     }
 
-    void Select(int grid, int row) { main_->SelectRow(grid, row); }
+    void Select(int list, int row) { host_.SelectRow(list, row); }
 
     // Answers for the coming questions, in order.
     void Answer(std::initializer_list<Dialogs::Answer> list)
@@ -116,7 +112,7 @@ protected:
     QList<Dialogs::Answer> answers;
 
 private:
-    std::unique_ptr<TMainForm> main_;
+    FakeDocumentHost host_;
 };
 
 // Message texts as the user sees them.

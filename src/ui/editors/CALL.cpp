@@ -2,8 +2,8 @@
 
 #include "data/BandPlan.h"
 #include "data/ChannelDocument.h"
+#include "data/DocumentHost.h"
 #include "data/FrequencyRules.h"
-#include "ui/main/MainForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-TCALL::TCALL(QWidget *parent) : TSplitChannelEditor(parent, QStringLiteral("CALL Channel"), 410, 259)
+TCALL::TCALL(TDocumentHost &host, QWidget *parent)
+    : TSplitChannelEditor(host, parent, QStringLiteral("CALL Channel"), 410, 259)
 {
     setObjectName(QStringLiteral("CALL"));
 

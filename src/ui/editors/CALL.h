@@ -7,7 +7,7 @@
 class TCALL : public TSplitChannelEditor {
     Q_OBJECT
 public:
-    explicit TCALL(QWidget *parent = nullptr);
+    explicit TCALL(TDocumentHost &host, QWidget *parent = nullptr);
 
     int CurrentIndex() const { return index_; }
 

@@ -1,7 +1,7 @@
 #include "DTMF.h"
 
 #include "data/ChannelDocument.h"
-#include "ui/main/MainForm.h"
+#include "data/DocumentHost.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -14,7 +14,8 @@ constexpr int kMemories = 10;
 constexpr int kCodeLength = 16;
 } // namespace
 
-TDTMF::TDTMF(QWidget *parent) : TEditorDialog(parent, QStringLiteral("DTMF Memory"), 185, 115)
+TDTMF::TDTMF(TDocumentHost &host, QWidget *parent)
+    : TEditorDialog(host, parent, QStringLiteral("DTMF Memory"), 185, 115)
 {
     setObjectName(QStringLiteral("DTMF"));
     QFont dialogFont(QStringLiteral("Times New Roman"));

@@ -12,7 +12,7 @@ class QLineEdit;
 class TDTMF : public TEditorDialog {
     Q_OBJECT
 public:
-    explicit TDTMF(QWidget *parent = nullptr);
+    explicit TDTMF(TDocumentHost &host, QWidget *parent = nullptr);
 
     int CurrentMemory() const { return memory_; }
 

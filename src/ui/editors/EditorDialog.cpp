@@ -1,7 +1,7 @@
 #include "EditorDialog.h"
 
-#include "ui/Forms.h"
-#include "ui/main/MainForm.h"
+#include "data/ChannelDocument.h"
+#include "data/DocumentHost.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -82,9 +82,11 @@ QValidator::State TCharFilterValidator::validate(QString &input, int &) const
 // ---------------------------------------------------------------------------
 // TEditorDialog
 
-TEditorDialog::TEditorDialog(QWidget *parent, const QString &caption, int clientWidth, int clientHeight)
+TEditorDialog::TEditorDialog(TDocumentHost &host, QWidget *parent, const QString &caption, int clientWidth,
+                             int clientHeight)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                          | Qt::WindowTitleHint)
+                          | Qt::WindowTitleHint),
+      host_(&host)
 {
     setWindowTitle(caption);
     setFixedSize(clientWidth, clientHeight);
@@ -125,11 +127,6 @@ void TEditorDialog::SetCharFilter(QLineEdit *edit, CharFilter filter, const char
 {
     edit->setValidator(new TCharFilterValidator(filter, edit));
     filters_.append(FieldFilter{edit, std::move(filter), invalidMessage});
-}
-
-TMainForm *TEditorDialog::Main() const
-{
-    return Forms().MainForm;
 }
 
 TChannelDocument &TEditorDialog::Doc() const
@@ -308,13 +305,11 @@ void TEditorDialog::showEvent(QShowEvent *event)
             const QRect area = screen->availableGeometry();
             move(area.center() - rect().center());
         }
-        if (Main()) {
-            FormShow();
-            // The field that gets the focus shows its text selected, so
-            // that typing replaces it.
-            if (auto *edit = qobject_cast<QLineEdit *>(focusWidget()))
-                edit->selectAll();
-        }
+        FormShow();
+        // The field that gets the focus shows its text selected, so that
+        // typing replaces it.
+        if (auto *edit = qobject_cast<QLineEdit *>(focusWidget()))
+            edit->selectAll();
     }
     QDialog::showEvent(event);
 }

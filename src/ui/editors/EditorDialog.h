@@ -18,7 +18,7 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 class TChannelDocument;
-class TMainForm;
+class TDocumentHost;
 
 // Message texts of the editors.
 namespace EditorText {
@@ -65,7 +65,8 @@ public:
     void Button1Click();
 
 protected:
-    TEditorDialog(QWidget *parent, const QString &caption, int clientWidth, int clientHeight);
+    TEditorDialog(TDocumentHost &host, QWidget *parent, const QString &caption, int clientWidth,
+                  int clientHeight);
 
     // Stores the controls into the document; false keeps the dialog open.
     virtual bool Commit() = 0;
@@ -92,8 +93,8 @@ protected:
     void SetControlOrder(const QList<QWidget *> &order);
     void SetCharFilter(QLineEdit *edit, CharFilter filter, const char *invalidMessage = nullptr);
 
-    // The main window and its document.
-    TMainForm *Main() const;
+    // The main window (the host of the document) and its document.
+    TDocumentHost *Main() const { return host_; }
     TChannelDocument &Doc() const;
     QString RadioTypeField(int field) const;
     // Sets the main window's Modified flag.
@@ -122,6 +123,7 @@ private:
     bool HandleKeyDown(QKeyEvent *event);
     void CloseDialog(int result);
 
+    TDocumentHost *host_;
     bool contentsChanged_ = false;
     bool closing_ = false;
     struct FieldFilter {

@@ -33,8 +33,9 @@ constexpr int kToneListSize = 38;
 // ---------------------------------------------------------------------------
 // TFrequencyEditor
 
-TFrequencyEditor::TFrequencyEditor(QWidget *parent, const QString &caption, int clientWidth, int clientHeight)
-    : TEditorDialog(parent, caption, clientWidth, clientHeight)
+TFrequencyEditor::TFrequencyEditor(TDocumentHost &host, QWidget *parent, const QString &caption,
+                                   int clientWidth, int clientHeight)
+    : TEditorDialog(host, parent, caption, clientWidth, clientHeight)
 {
     QFont dialogFont = font();
     dialogFont.setPixelSize(11);
@@ -243,9 +244,9 @@ QString TFrequencyEditor::RecordMiddle(const QString &rxRecord, int stepPosition
 // ---------------------------------------------------------------------------
 // TSplitChannelEditor
 
-TSplitChannelEditor::TSplitChannelEditor(QWidget *parent, const QString &caption, int clientWidth,
+TSplitChannelEditor::TSplitChannelEditor(TDocumentHost &host, QWidget *parent, const QString &caption, int clientWidth,
                                          int clientHeight)
-    : TFrequencyEditor(parent, caption, clientWidth, clientHeight)
+    : TFrequencyEditor(host, parent, caption, clientWidth, clientHeight)
 {
     Label5 = makeControl<QLabel>(GroupBox1, "Label5", QStringLiteral("Tx Frequency"));
     Edit3 = makeControl<QLineEdit>(GroupBox1, "Edit3");

@@ -37,7 +37,8 @@ public:
     QComboBox *ComboBox2 = nullptr; // tone list
 
 protected:
-    TFrequencyEditor(QWidget *parent, const QString &caption, int clientWidth, int clientHeight);
+    TFrequencyEditor(TDocumentHost &host, QWidget *parent, const QString &caption, int clientWidth,
+                     int clientHeight);
 
     // Places the Tone/CTCSS group (same inner layout in every editor).
     void PlaceToneGroup(int x, int y);
@@ -82,7 +83,8 @@ public:
     QRadioButton *RadioButton4 = nullptr; // "Split Channel"
 
 protected:
-    TSplitChannelEditor(QWidget *parent, const QString &caption, int clientWidth, int clientHeight);
+    TSplitChannelEditor(TDocumentHost &host, QWidget *parent, const QString &caption, int clientWidth,
+                        int clientHeight);
 
     // Places the transmit row, Reverse and the shift buttons in the
     // "Frequency" group (same in the memory and CALL editors).

@@ -3,8 +3,8 @@
 #include "UpDown.h"
 #include "data/BandPlan.h"
 #include "data/ChannelDocument.h"
+#include "data/DocumentHost.h"
 #include "data/FrequencyRules.h"
-#include "ui/main/MainForm.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -31,7 +31,8 @@ QString fieldLabel(int slot)
 }
 } // namespace
 
-TMemory::TMemory(QWidget *parent) : TSplitChannelEditor(parent, QStringLiteral("Memory Channel"), 410, 258)
+TMemory::TMemory(TDocumentHost &host, QWidget *parent)
+    : TSplitChannelEditor(host, parent, QStringLiteral("Memory Channel"), 410, 258)
 {
     setObjectName(QStringLiteral("Memory"));
 

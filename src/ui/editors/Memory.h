@@ -9,7 +9,7 @@ class TUpDown;
 class TMemory : public TSplitChannelEditor {
     Q_OBJECT
 public:
-    explicit TMemory(QWidget *parent = nullptr);
+    explicit TMemory(TDocumentHost &host, QWidget *parent = nullptr);
 
     int CurrentSlot() const;
 

@@ -2,8 +2,8 @@
 
 #include "data/BandPlan.h"
 #include "data/ChannelDocument.h"
+#include "data/DocumentHost.h"
 #include "data/FrequencyRules.h"
-#include "ui/main/MainForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,7 +19,8 @@ constexpr int kBandCount = 5;
 bool hasPower(int band) { return band == 1 || band == 3; }
 } // namespace
 
-TVFO::TVFO(QWidget *parent) : TFrequencyEditor(parent, QStringLiteral("VFO"), 410, 259)
+TVFO::TVFO(TDocumentHost &host, QWidget *parent)
+    : TFrequencyEditor(host, parent, QStringLiteral("VFO"), 410, 259)
 {
     setObjectName(QStringLiteral("VFO"));
 

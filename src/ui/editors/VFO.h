@@ -7,7 +7,7 @@
 class TVFO : public TFrequencyEditor {
     Q_OBJECT
 public:
-    explicit TVFO(QWidget *parent = nullptr);
+    explicit TVFO(TDocumentHost &host, QWidget *parent = nullptr);
 
     int CurrentBand() const { return band_; }
 

@@ -2,10 +2,9 @@
 // data file named on the command line and closing the window.
 #include "MainForm.h"
 
-#include "app/Welcome.h"
+#include "MainWindowServices.h"
 #include "data/DataFile.h"
 #include "data/Settings.h"
-#include "ui/Forms.h"
 #include "ui/seam/Dialogs.h"
 
 #include <QCloseEvent>
@@ -200,6 +199,6 @@ void TMainForm::closeEvent(QCloseEvent *event)
     }
     event->accept();
     // The splash window is the principal window: closing it ends the program.
-    if (Forms().Welcome)
-        Forms().Welcome->close();
+    if (services_)
+        services_->MainWindowClosed();
 }

@@ -2,22 +2,13 @@
 // editors, the COM port menu, the radio commands, help and about.
 #include "MainForm.h"
 
-#include "app/Artwork.h"
-#include "app/HelpForm.h"
-#include "comm/HComm.h"
+#include "MainWindowServices.h"
 #include "data/BandPlan.h"
 #include "data/DataFile.h"
 #include "data/FrequencyRules.h"
 #include "data/Settings.h"
-#include "radio/forms/ReadForm.h"
-#include "radio/forms/WriteForm.h"
-#include "ui/Forms.h"
-#include "ui/editors/CALL.h"
-#include "ui/editors/DTMF.h"
-#include "ui/editors/Memory.h"
-#include "ui/editors/VFO.h"
+#include "ui/Artwork.h"
 #include "ui/seam/Dialogs.h"
-#include "app/AboutBox.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -94,7 +85,8 @@ protected:
 
 } // namespace
 
-TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
+TMainForm::TMainForm(TMainWindowServices *services, QWidget *parent)
+    : QMainWindow(parent), services_(services)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -472,11 +464,7 @@ void TMainForm::SetCell(QTableWidget *grid, int row, int column, const QString &
 
 void TMainForm::RebuildVfoRows()
 {
-    vfoBands_.clear();
-    for (int band = 0; band < kVfoSlots; ++band) {
-        if (band == 1 || band == 3 || BandPresent(document_, band))
-            vfoBands_.append(band);
-    }
+    vfoBands_ = VfoListBands(document_);
     const int previous = StringGrid2->currentRow();
     {
         const QSignalBlocker blocker(StringGrid2);
@@ -635,16 +623,9 @@ void TMainForm::GridRowChanged(int grid)
 
 void TMainForm::OpenEditor(int grid)
 {
-    QDialog *editor = nullptr;
-    switch (grid) {
-    case 1: editor = Forms().Memory; break;
-    case 2: editor = Forms().VFO; break;
-    case 3: editor = Forms().CALL; break;
-    case 4: editor = Forms().DTMF; break;
-    }
     // The editor stores its record, sets Modified and refreshes the lists.
-    if (editor)
-        editor->exec();
+    if (services_)
+        services_->EditRecord(grid);
 }
 
 void TMainForm::GridRightButton(int grid, int pointerY, bool onHeader, const QPoint &globalPos)
@@ -743,43 +724,28 @@ void TMainForm::UpdateTitle()
 
 bool TMainForm::CheckPort(const QString &port, bool writeWindow) const
 {
-    THComm *comm = nullptr;
-    if (writeWindow) {
-        if (Forms().WriteForm)
-            comm = Forms().WriteForm->HComm1;
-    } else if (Forms().ReadForm) {
-        comm = Forms().ReadForm->HComm1;
-    }
-    return comm && comm->CheckCommportValid(port);
+    return services_ && services_->PortValid(port, writeWindow);
 }
 
-void TMainForm::Com11Click()
+void TMainForm::ChoosePort(const QString &port)
 {
-    if (CheckPort(QStringLiteral("COM1"), false)) {
-        Com11->setChecked(true);
-        Com21->setChecked(false);
-        commPort_ = QStringLiteral("COM1");
+    QAction *chosen = port == QLatin1String("COM2") ? Com21 : Com11;
+    QAction *other = chosen == Com11 ? Com21 : Com11;
+    if (CheckPort(port, false)) {
+        chosen->setChecked(true);
+        other->setChecked(false);
+        commPort_ = port;
         SaveCommPort(commPort_);
     } else {
-        Dialogs::Message(this, QStringLiteral("COM1 is invalid.\nPlease check comport status."),
+        Dialogs::Message(this, port + QStringLiteral(" is invalid.\nPlease check comport status."),
                          Dialogs::Icon::Warning, Dialogs::Buttons::Ok);
-        Com11->setChecked(false);
+        chosen->setChecked(false);
     }
 }
 
-void TMainForm::Com21Click()
-{
-    if (CheckPort(QStringLiteral("COM2"), false)) {
-        Com21->setChecked(true);
-        Com11->setChecked(false);
-        commPort_ = QStringLiteral("COM2");
-        SaveCommPort(commPort_);
-    } else {
-        Dialogs::Message(this, QStringLiteral("COM2 is invalid.\nPlease check comport status."),
-                         Dialogs::Icon::Warning, Dialogs::Buttons::Ok);
-        Com21->setChecked(false);
-    }
-}
+void TMainForm::Com11Click() { ChoosePort(QStringLiteral("COM1")); }
+
+void TMainForm::Com21Click() { ChoosePort(QStringLiteral("COM2")); }
 
 void TMainForm::Read1Click()
 {
@@ -797,8 +763,8 @@ void TMainForm::Read1Click()
     UpdateTitle();
 
     // The read window resets and fills the document and redraws the lists.
-    if (Forms().ReadForm)
-        Forms().ReadForm->exec();
+    if (services_)
+        services_->RunRead();
 
     // Whatever the outcome, the document no longer matches any file.
     modified_ = 1;
@@ -815,23 +781,22 @@ void TMainForm::Write1Click()
                          Dialogs::Icon::Question, Dialogs::Buttons::YesNo)
         != Dialogs::Answer::Yes)
         return;
-    if (Forms().WriteForm)
-        Forms().WriteForm->exec();
+    if (services_)
+        services_->RunWrite();
 }
 
 // ---------------------------------------------------------------- help
 
 void TMainForm::Help2Click()
 {
-    if (!helpForm_)
-        helpForm_ = new THelpForm(this);
-    helpForm_->ShowContents();
+    if (services_)
+        services_->ShowHelp();
 }
 
 void TMainForm::About1Click()
 {
-    if (Forms().AboutBox)
-        Forms().AboutBox->exec();
+    if (services_)
+        services_->ShowAbout();
 }
 
 // ---------------------------------------------------------------- showing

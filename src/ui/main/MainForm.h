@@ -3,13 +3,13 @@
 #pragma once
 
 #include "data/ChannelDocument.h"
+#include "data/DocumentHost.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
 class QAction;
 class QGroupBox;
-class THelpForm;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -17,35 +17,38 @@ class QPoint;
 class QStatusBar;
 class QTableWidget;
 class QToolButton;
+class TMainWindowServices;
 
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public TDocumentHost {
     Q_OBJECT
 public:
-    explicit TMainForm(QWidget *parent = nullptr);
+    // services opens the editors, the read and write windows, the about
+    // box and help; without it (null) those commands do nothing.
+    explicit TMainForm(TMainWindowServices *services = nullptr, QWidget *parent = nullptr);
     ~TMainForm() override;
 
     // The document and its state.
-    TChannelDocument &Document() { return document_; }
+    TChannelDocument &Document() override { return document_; }
     const TChannelDocument &Document() const { return document_; }
     int Modified() const { return modified_; }
-    void SetModified(int value) { modified_ = value; }
+    void SetModified(int value) override { modified_ = value; }
     int ActiveGrid() const { return activeGrid_; }
     QString FileName() const { return fileName_; }
     QString Comment() const;       // text of Edit2
     void SetComment(const QString &text);
-    QString CommPort() const { return commPort_; } // "COM1" / "COM2"
+    QString CommPort() const override { return commPort_; } // "COM1" / "COM2"
     int CommPortNumber() const { return commPort_ == QLatin1String("COM2") ? 2 : 1; }
     QString Caption() const { return windowTitle(); }
 
     // Lists: StringGrid1..StringGrid4 by number 1..4.
     QTableWidget *Grid(int number) const;
-    int SelectedRow(int grid) const;          // current row (1-based data rows)
+    int SelectedRow(int grid) const override; // current row (1-based data rows)
     void SelectRow(int grid, int row);
     // Band index of a VFO list row (from its label), -1 when none.
-    int VfoBandOfRow(int row) const;
+    int VfoBandOfRow(int row) const override;
 
-    void RefreshGrids();
-    void RebuildVfoRows();
+    void RefreshGrids() override;
+    void RebuildVfoRows() override;
     void UpdateStatusBar();
     void UpdateEditCommands();
 
@@ -66,8 +69,6 @@ public:
     QString Folder() const { return folder_; }
     // Height of one list row (the header row has the same height).
     int GridRowHeight(int grid) const;
-    // The help window, once "&Help Topics" has been chosen (else null).
-    THelpForm *HelpForm() const { return helpForm_; }
 
 public slots:
     void New1Click();
@@ -106,6 +107,9 @@ private:
     void SetCell(QTableWidget *grid, int row, int column, const QString &text);
     void ClearDataCells();
     bool CheckPort(const QString &port, bool writeWindow) const;
+    // "COM1" or "COM2" from the port menu: taken (checked and stored) when
+    // the port is usable, else refused with a message.
+    void ChoosePort(const QString &port);
     void LoadFile(const QString &path, const QByteArray &content);
     void UpdateTitle();
     void OpenEditor(int grid);
@@ -128,7 +132,7 @@ private:
     bool ready_ = false;           // construction finished
     QList<int> vfoBands_;          // band index of each VFO data row
     int rowHeight_[5] = {0, 0, 0, 0, 0};
-    THelpForm *helpForm_ = nullptr;
+    TMainWindowServices *services_ = nullptr;
 
 public:
     // Controls, by their control names (also their objectNames).

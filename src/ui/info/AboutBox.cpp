@@ -1,6 +1,6 @@
 #include "AboutBox.h"
 
-#include "Artwork.h"
+#include "ui/Artwork.h"
 
 #include <QFrame>
 #include <QGuiApplication>

@@ -5,7 +5,7 @@
 #include "data/ChannelDocument.h"
 #include "data/DataFile.h"
 #include "data/Settings.h"
-#include "ui/main/listing/Listing.h"
+#include "listing/Listing.h"
 
 #include <QFile>
 #include <QFileInfo>

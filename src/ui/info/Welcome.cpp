@@ -1,8 +1,6 @@
 #include "Welcome.h"
 
-#include "Artwork.h"
-#include "ui/Forms.h"
-#include "ui/main/MainForm.h"
+#include "ui/Artwork.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -84,8 +82,7 @@ void TWelcome::Timer1Timer()
 {
     Timer1->stop();
     hide(); // stays alive, hidden, as the principal window
-    if (Forms().MainForm)
-        Forms().MainForm->show();
+    emit HandOver();
 }
 
 void TWelcome::closeEvent(QCloseEvent *event)

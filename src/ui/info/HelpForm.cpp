@@ -1,6 +1,6 @@
 #include "HelpForm.h"
 
-#include "Artwork.h"
+#include "ui/Artwork.h"
 
 #include <QFile>
 #include <QHBoxLayout>

@@ -3,7 +3,7 @@
 
 #include "radio/ReadTransfer.h"
 
-TReadForm::TReadForm(QWidget *parent) : TTransferForm(parent)
+TReadForm::TReadForm(TDocumentHost &host, QWidget *parent) : TTransferForm(host, parent)
 {
     setObjectName(QStringLiteral("ReadForm"));
     read_ = new TReadTransfer(*this);

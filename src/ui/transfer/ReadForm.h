@@ -1,5 +1,5 @@
 // TReadForm: the modal window that reads the whole radio into the
-// document. HComm1 is also used by the main window to probe ports.
+// document. HComm1 also probes ports for the main window.
 #pragma once
 
 #include "TransferForm.h"
@@ -9,7 +9,7 @@ class TReadTransfer;
 class TReadForm : public TTransferForm {
     Q_OBJECT
 public:
-    explicit TReadForm(QWidget *parent = nullptr);
+    explicit TReadForm(TDocumentHost &host, QWidget *parent = nullptr);
     ~TReadForm() override;
 
     TReadTransfer *ReadTransfer() const { return read_; }

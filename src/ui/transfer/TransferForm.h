@@ -13,6 +13,7 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class TDocumentHost;
 
 class TTransferForm : public QDialog, public TTransferHost {
     Q_OBJECT
@@ -28,8 +29,7 @@ public:
     // How the last transfer ended (Cancelled until one has ended).
     TTransferOutcome LastOutcome() const { return outcome_; }
 
-    // The document to use instead of the main window's (nullptr: the main
-    // window's again).
+    // The document to use instead of the host's (nullptr: the host's again).
     void UseDocument(TChannelDocument *doc) { doc_ = doc; }
 
     // TTransferHost
@@ -42,12 +42,12 @@ public:
     void TransferFinished(TTransferOutcome outcome) override;
 
 public slots:
-    // Starts a transfer on the main window's port.
+    // Starts a transfer on the host's port.
     void FormShow();
     void Button1Click();
 
 protected:
-    explicit TTransferForm(QWidget *parent);
+    TTransferForm(TDocumentHost &host, QWidget *parent);
     // Builds the controls around engine (owned by the window).
     void Setup(TTransferEngine *engine, const QString &caption, const QString &label);
 
@@ -57,8 +57,8 @@ protected:
     void reject() override {}
 
 private:
+    TDocumentHost &host_;
     TTransferEngine *engine_ = nullptr;
     TChannelDocument *doc_ = nullptr;
-    TChannelDocument spare_; // used only when there is no main window
     TTransferOutcome outcome_ = TTransferOutcome::Cancelled;
 };

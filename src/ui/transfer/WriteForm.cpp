@@ -3,7 +3,7 @@
 
 #include "radio/WriteTransfer.h"
 
-TWriteForm::TWriteForm(QWidget *parent) : TTransferForm(parent)
+TWriteForm::TWriteForm(TDocumentHost &host, QWidget *parent) : TTransferForm(host, parent)
 {
     setObjectName(QStringLiteral("WriteForm"));
     write_ = new TWriteTransfer(*this);

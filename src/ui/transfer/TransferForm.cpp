@@ -1,8 +1,7 @@
 // Common frame of the two transfer windows.
 #include "TransferForm.h"
 
-#include "ui/Forms.h"
-#include "ui/main/MainForm.h"
+#include "data/DocumentHost.h"
 #include "ui/seam/Dialogs.h"
 
 #include <QCloseEvent>
@@ -12,9 +11,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-TTransferForm::TTransferForm(QWidget *parent)
+TTransferForm::TTransferForm(TDocumentHost &host, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::MSWindowsFixedSizeDialogHint)
+                          | Qt::MSWindowsFixedSizeDialogHint),
+      host_(host)
 {
     setModal(true);
     setFont(QFont(QStringLiteral("Times New Roman")));
@@ -55,11 +55,7 @@ void TTransferForm::Setup(TTransferEngine *engine, const QString &caption, const
 
 TChannelDocument &TTransferForm::TransferDocument()
 {
-    if (doc_)
-        return *doc_;
-    if (Forms().MainForm)
-        return Forms().MainForm->Document();
-    return spare_;
+    return doc_ ? *doc_ : host_.Document();
 }
 
 void TTransferForm::showEvent(QShowEvent *event)
@@ -78,8 +74,8 @@ void TTransferForm::FormShow()
         return;
     outcome_ = TTransferOutcome::Cancelled;
     setEnabled(true);
-    const QString port = Forms().MainForm ? Forms().MainForm->CommPort() : QString();
-    // The window's port is COM2 when the main window says so, else COM1.
+    const QString port = host_.CommPort();
+    // The window's port is COM2 when the host says so, else COM1.
     engine_->Start(port == QLatin1String("COM2") ? QStringLiteral("COM2")
                                                  : QStringLiteral("COM1"));
 }
@@ -118,10 +114,8 @@ void TTransferForm::TransferEnable(bool enabled)
 
 void TTransferForm::TransferRefresh()
 {
-    if (TMainForm *main = Forms().MainForm) {
-        main->RebuildVfoRows();
-        main->RefreshGrids();
-    }
+    host_.RebuildVfoRows();
+    host_.RefreshGrids();
 }
 
 void TTransferForm::TransferFinished(TTransferOutcome outcome)

@@ -1,5 +1,5 @@
 // TWriteForm: the modal window that writes the whole document into the
-// radio. HComm1 is also used by the main window to probe the port.
+// radio. HComm1 also probes the port for the main window.
 #pragma once
 
 #include "TransferForm.h"
@@ -9,7 +9,7 @@ class TWriteTransfer;
 class TWriteForm : public TTransferForm {
     Q_OBJECT
 public:
-    explicit TWriteForm(QWidget *parent = nullptr);
+    explicit TWriteForm(TDocumentHost &host, QWidget *parent = nullptr);
     ~TWriteForm() override;
 
     TWriteTransfer *WriteTransfer() const { return write_; }

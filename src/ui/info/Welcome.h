@@ -22,6 +22,8 @@ public slots:
     void Timer1Timer();
 
 signals:
+    // The splash time is over and the window hidden: the main window shows.
+    void HandOver();
     // The window has been closed: the program ends.
     void Closed();
 

@@ -1,0 +1,30 @@
+// TDocumentHost: what the record editors and the transfer windows need from
+// the window that owns the document (the main window): the document, the
+// selected list rows, the port, the Modified flag and the redrawing of the
+// lists. No widgets, so the windows that use it can be built and tested
+// with a stand-in host.
+#pragma once
+
+#include <QString>
+
+class TChannelDocument;
+
+class TDocumentHost {
+public:
+    virtual ~TDocumentHost() = default;
+
+    // The one document.
+    virtual TChannelDocument &Document() = 0;
+    // Current data row (1-based) of list 1..4 (memory, VFO, CALL, DTMF).
+    virtual int SelectedRow(int list) const = 0;
+    // Band index of a VFO list row, -1 when the row has none.
+    virtual int VfoBandOfRow(int row) const = 0;
+    // The port the transfers use: "COM1" or "COM2".
+    virtual QString CommPort() const = 0;
+    // The unsaved-changes flag (0 or 1).
+    virtual void SetModified(int value) = 0;
+    // The lists show the document again.
+    virtual void RefreshGrids() = 0;
+    // The VFO list's rows follow the document's radio type again.
+    virtual void RebuildVfoRows() = 0;
+};

@@ -1,7 +1,0 @@
-#include "Forms.h"
-
-TForms &Forms()
-{
-    static TForms forms;
-    return forms;
-}

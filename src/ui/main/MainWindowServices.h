@@ -1,0 +1,28 @@
+// TMainWindowServices: the other windows the main window opens. Whoever
+// creates the main window (the application shell) supplies them, so the
+// main window needs none of their headers.
+#pragma once
+
+#include <QString>
+
+class TMainWindowServices {
+public:
+    virtual ~TMainWindowServices() = default;
+
+    // Runs the editor of list 1..4 (memory, VFO, CALL, DTMF) on the list's
+    // selected row; the editor stores its record, sets Modified and
+    // refreshes the lists.
+    virtual void EditRecord(int list) = 0;
+    // Whether the read (or write) window's serial component can open the
+    // port ("COM1", "COM2").
+    virtual bool PortValid(const QString &port, bool writeWindow) = 0;
+    // Runs the read window, which resets and fills the document.
+    virtual void RunRead() = 0;
+    // Runs the write window.
+    virtual void RunWrite() = 0;
+    virtual void ShowAbout() = 0;
+    // Shows the help window at its table of contents.
+    virtual void ShowHelp() = 0;
+    // The main window has closed: the program ends.
+    virtual void MainWindowClosed() = 0;
+};
