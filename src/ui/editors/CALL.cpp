@@ -77,6 +77,10 @@ void TCALL::LoadCall(int index)
 
 bool TCALL::CommitCall()
 {
+    // Intended order, not an oversight: the main window's Modified flag
+    // goes up as soon as a store is attempted (OK, or Yes to a question),
+    // before any check, so an attempt the checks refuse still leaves the
+    // document marked as changed. Do not move it below the checks.
     MarkDocumentModified();
     QString rx, tx;
     if (!NormalizeBoth(rx, tx))

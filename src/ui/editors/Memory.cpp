@@ -146,6 +146,10 @@ void TMemory::LoadChannel(int slot)
 
 bool TMemory::CommitChannel()
 {
+    // Intended order, not an oversight: the main window's Modified flag
+    // goes up as soon as a store is attempted (OK, or Yes to a question),
+    // before any check, so an attempt the checks refuse still leaves the
+    // document marked as changed. Do not move it below the checks.
     MarkDocumentModified();
     const int slot = CurrentSlot();
     QString rx, tx;

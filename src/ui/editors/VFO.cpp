@@ -140,6 +140,10 @@ void TVFO::LoadVfo(int band)
 
 bool TVFO::CommitVfo()
 {
+    // Intended order, not an oversight: the main window's Modified flag
+    // goes up as soon as a store is attempted (OK, or Yes to a question),
+    // before any check, so an attempt the checks refuse still leaves the
+    // document marked as changed. Do not move it below the checks.
     MarkDocumentModified();
     QString frequency = Edit1->text();
     if (!NormalizeFrequencyText(frequency)) {
