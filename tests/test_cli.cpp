@@ -259,3 +259,22 @@ TEST_F(CliTest, WriteGetsPastTheWakeUpAnswerAtLineSpeed)
     ASSERT_EQ(sim.Stop(), 0);
     EXPECT_EQ(sim.CommandLog(), ExpectedWriteCommands(Load(in)));
 }
+
+TEST_F(CliTest, WriteRefusesContentThatIsNoDataFile)
+{
+    StartSim(nullptr);
+    QByteArray noise;
+    for (int i = 0; i < 300; ++i)
+        noise += char((i * 73 + 11) % 256);
+    for (const QByteArray &content : {QByteArray(), noise, QByteArray("COMMENT\r\n\r\nmemory\r\n")}) {
+        const QString in = Path("bad.381");
+        QFile file(in);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+        file.close();
+        const CliResult refused = Run({"write", "--yes", "--port", sim.DevicePath(), in});
+        EXPECT_EQ(refused.exitCode, 1);
+        EXPECT_TRUE(refused.err.startsWith("File Open error.\n" + in + ": not a .381 file")) << refused.err.toStdString();
+    }
+    EXPECT_TRUE(sim.CommandLog().isEmpty()) << "nothing may reach the radio";
+}

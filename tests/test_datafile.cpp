@@ -73,7 +73,8 @@ TEST(DataFileWrite, ShortRecordsAreLeftOutButEmptyDtmfCodesKept)
     doc.SetVfoRecord(2, QStringLiteral("5,123"));
     doc.SetDtmfRecord(5, QStringLiteral("05,"));
     doc.SetDtmfRecord(6, QStringLiteral("0"));
-    const QByteArray expected = "COMMENT\r\n\r\nMEMORY\r\n006\t1\r\nCALL\r\nVFO\r\n5\t123\r\n"
+    // An empty slot 1 is written as its bare label.
+    const QByteArray expected = "COMMENT\r\n\r\nMEMORY\r\n001\r\n006\t1\r\nCALL\r\nVFO\r\n5\t123\r\n"
                                 "DTMF\r\n05\t\r\n";
     EXPECT_EQ(WriteDataFile(doc, QString()), expected);
 }
@@ -162,12 +163,54 @@ TEST(DataFileRead, SlotsComeFromTheFirstField)
     EXPECT_EQ(doc.Record(rkVfo, 1), "2,00144000000,0,0,0,0,0,,09,,09,000600000,,,,,0,");
 }
 
-TEST(DataFileRead, UnknownLabelsGoToTheFirstLabelledSlot)
+TEST(DataFileRead, LinesWithoutASlotLabelDisturbNoSlot)
 {
-    const TChannelDocument doc = Load(File("MEMORY\r\nZZ\tA\r\n"));
-    EXPECT_EQ(doc.Record(rkMemory, 181), "ZZ,A");
-    const TChannelDocument lower = Load(File("MEMORY\r\npr\tA\r\n"));
-    EXPECT_EQ(lower.Record(rkMemory, 181), "pr,A");
+    TChannelDocument doc;
+    doc.SetMemoryRecord(181, QStringLiteral("L1,00145000000"));
+    const TChannelDocument before = doc;
+    for (const char *line : {"ZZ\tA", "pr\tA", " ", "memory", "\t00145000000"}) {
+        TChannelDocument loaded = before;
+        QString comment;
+        ReadDataFile(File(QByteArray("MEMORY\r\n") + line + "\r\n"), loaded, &comment);
+        for (int slot = 1; slot <= kMemorySlots; ++slot)
+            EXPECT_EQ(loaded.Record(rkMemory, slot), before.Record(rkMemory, slot)) << line << " slot " << slot;
+    }
+}
+
+TEST(DataFileRoundTrip, EmptiedSlotOneStaysEmpty)
+{
+    TChannelDocument doc;
+    doc.SetRadioType(QLatin1String(kDefaultRadioType));
+    doc.ResetDocument();
+    ASSERT_FALSE(doc.Record(rkMemory, 1).isEmpty());
+    doc.ClearMemoryRecord(1);
+    doc.SetMemoryRecord(2, QStringLiteral("002,00145500000,5,0,0,0,0,,09,,09,,0,,,,,"));
+    const QByteArray file = WriteDataFile(doc, QString());
+    EXPECT_TRUE(file.contains("MEMORY\r\n001\r\n002\t"));
+    // Loaded the way the editor loads a file: reset first, then read.
+    TChannelDocument loaded;
+    loaded.SetRadioType(QLatin1String(kDefaultRadioType));
+    loaded.ResetDocument();
+    QString comment;
+    ReadDataFile(file, loaded, &comment);
+    EXPECT_TRUE(loaded.Record(rkMemory, 1).isEmpty());
+    EXPECT_EQ(loaded.Record(rkMemory, 2), doc.Record(rkMemory, 2));
+    // A file without any line for slot 1 still loads the default channel.
+    TChannelDocument old;
+    old.SetRadioType(QLatin1String(kDefaultRadioType));
+    old.ResetDocument();
+    ReadDataFile("COMMENT\r\n\r\nMEMORY\r\n002\tA\r\n", old, &comment);
+    EXPECT_FALSE(old.Record(rkMemory, 1).isEmpty());
+}
+
+TEST(DataFileRead, TellsWhetherTheContentIsADataFile)
+{
+    TChannelDocument doc;
+    QString comment;
+    EXPECT_TRUE(ReadDataFile("COMMENT\r\n\r\nMEMORY\r\n", doc, &comment));
+    EXPECT_FALSE(ReadDataFile(QByteArray(), doc, &comment));
+    EXPECT_FALSE(ReadDataFile("COMMENT\r\nx\r\nmemory\r\nCALL\r\n", doc, &comment));
+    EXPECT_FALSE(ReadDataFile(QByteArray(300, '\x9c'), doc, &comment));
 }
 
 TEST(DataFileRead, LineEndsOfEveryKind)
@@ -208,6 +251,10 @@ TEST(DataFileRead, HeaderAndCommentLines)
         EXPECT_EQ(comment, "");
         EXPECT_EQ(AllRecords(doc), AllRecords(fresh));
     }
+    // A NUL byte in the comment line is dropped, the rest of it kept.
+    doc = Load(QByteArray("COMMENT\r\nmy\0 radio\0\r\nMEMORY\r\n", 26), &comment);
+    EXPECT_EQ(comment, "my radio");
+
     // No comment wanted: still reads the records.
     doc = Load(File("MEMORY\r\n009\tQ\r\n"), nullptr);
     EXPECT_EQ(doc.Record(rkMemory, 9), "009,Q");
@@ -217,12 +264,12 @@ TEST(DataFileRead, SectionLinesAreExact)
 {
     const TChannelDocument doc =
         Load(File("MEMORY\r\n004\tA\r\nvfo\r\n005\tB\r\n MEMORY\r\nDTMF \r\n006\tC\r\n"));
-    // The lower-case and padded lines are records of the memory section
-    // (slot 181 for a label of neither form; "DTMF " too, as it came later).
+    // The lower-case and padded lines are lines of the memory section that
+    // name no slot: they are ignored.
     EXPECT_EQ(doc.Record(rkMemory, 4), "004,A");
     EXPECT_EQ(doc.Record(rkMemory, 5), "005,B");
     EXPECT_EQ(doc.Record(rkMemory, 6), "006,C");
-    EXPECT_EQ(doc.Record(rkMemory, 181), "DTMF ");
+    EXPECT_TRUE(doc.Record(rkMemory, 181).isEmpty());
     EXPECT_TRUE(doc.Record(rkVfo, 4).isEmpty());
 }
 

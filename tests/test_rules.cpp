@@ -260,6 +260,16 @@ TEST(RulesFormat, FrequencyAndOffsetDisplay)
     EXPECT_EQ(FormatOffset(QString()), "0.00");
 }
 
+TEST(RulesFrequency, DecimalCommaIsTheDecimalPoint)
+{
+    // "145,5" must not become 1455 (and then the top of the UHF band).
+    QString text = QStringLiteral("145,5");
+    ASSERT_TRUE(NormalizeFrequencyText(text));
+    EXPECT_EQ(text, "145500000");
+    text = QStringLiteral("145,5.1");
+    EXPECT_FALSE(NormalizeFrequencyText(text));
+}
+
 TEST(RulesOffset, NormalizesToFiftyKilohertzSteps)
 {
     EXPECT_EQ(NormalizedOffset("0.6"), "00600000");
@@ -285,7 +295,9 @@ TEST(RulesOffset, NormalizesToFiftyKilohertzSteps)
     EXPECT_EQ(NormalizedOffset("."), "00000000");
     EXPECT_EQ(NormalizedOffset("99999999999999999999"), "29950000");
     EXPECT_EQ(NormalizedOffset("1.2.3"), "FAIL");
-    EXPECT_EQ(NormalizedOffset("1,5"), "FAIL");
+    // A decimal comma is the decimal point.
+    EXPECT_EQ(NormalizedOffset("1,5"), "01500000");
+    EXPECT_EQ(NormalizedOffset("1,5.5"), "FAIL");
 }
 
 TEST(RulesName, MemoryNameRule)

@@ -207,9 +207,8 @@ TEST_F(TransferTest, ReadOfSparseRadioKeepsDefaultsWhereTheRadioIsEmpty)
     ASSERT_TRUE(WaitForEnd(host));
     ASSERT_EQ(host.finishes.value(0), TTransferOutcome::Completed);
 
-    // Slot 1 keeps its default record, other empty slots are empty.
-    EXPECT_EQ(host.doc.Record(rkMemory, 1), defaults.Record(rkMemory, 1));
-    EXPECT_FALSE(host.doc.Record(rkMemory, 1).isEmpty());
+    // Empty slots are empty, slot 1 too: the radio has no channel there.
+    EXPECT_TRUE(host.doc.Record(rkMemory, 1).isEmpty());
     EXPECT_TRUE(host.doc.Record(rkMemory, 50).isEmpty());
     EXPECT_TRUE(host.doc.Record(rkMemory, 193).isEmpty());
     // The name reply of seven blanks leaves the record ending in its comma.
@@ -476,6 +475,34 @@ TEST_F(TransferTest, SilentRadioTimesOut)
     EXPECT_FALSE(write.HComm1.GetPortStatus());
 }
 
+TEST_F(TransferTest, ReadGivesTheDefaultsOfTheRadioRead)
+{
+    // The program last saw a radio with the air band; this one has none,
+    // but the 300 MHz and 800 MHz bands.
+    const QString type = QStringLiteral("0,3,05,0,0,1,2");
+    const QString limits = QStringLiteral("00136,00173,00300,00399,00410,00469,00800,00999");
+    ASSERT_TRUE(sim.Start({"--type", type, "--limits", limits}));
+    ScopedCommDevice com(1, sim.DevicePath());
+    RecordingHost host;
+    host.doc.SetRadioType(QLatin1String(kDefaultRadioType)); // with the 118 MHz band
+    host.doc.ResetDocument();
+    ASSERT_FALSE(host.doc.Record(rkVfo, 0).isEmpty());
+    TReadTransfer read(host);
+    ASSERT_TRUE(read.Start(QStringLiteral("COM1")));
+    ASSERT_TRUE(WaitForEnd(host));
+    ASSERT_EQ(host.finishes.value(0), TTransferOutcome::Completed);
+
+    TChannelDocument expected;
+    expected.SetRadioType(type);
+    expected.ParseBandLimits(limits);
+    expected.ResetDocument();
+    EXPECT_EQ(host.doc.RadioType(), type);
+    EXPECT_TRUE(host.doc.Record(rkVfo, 0).isEmpty()) << "no 118 MHz band on this radio";
+    for (int band : {2, 4})
+        EXPECT_EQ(host.doc.Record(rkVfo, band), expected.Record(rkVfo, band)) << band;
+    EXPECT_TRUE(host.doc.Record(rkMemory, 1).isEmpty());
+}
+
 TEST_F(TransferTest, WrongRadioIsRefusedBeforeAnyDataCommand)
 {
     StartSim(nullptr, {QStringLiteral("--id"), QStringLiteral("ID QV-R380")});
@@ -497,9 +524,10 @@ TEST_F(TransferTest, WrongRadioIsRefusedBeforeAnyDataCommand)
         EXPECT_FALSE(engine->HComm1.GetPortStatus());
         EXPECT_EQ(sim.CommandLog().mid(before), (QStringList{QString(), "AI 0", "ID"}));
         if (reading) {
-            // Reset by the answer to "AI 0" and redrawn.
+            // Redrawn, but not reset: the document is reset only once the
+            // radio has told its type and band limits.
             EXPECT_EQ(host.refreshes, 1);
-            EXPECT_TRUE(host.doc.Record(rkMemory, 2).isEmpty());
+            EXPECT_EQ(host.doc.Record(rkMemory, 2), PopulatedMemoryRecord(2));
         }
     }
 }

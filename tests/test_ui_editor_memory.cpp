@@ -269,7 +269,8 @@ TEST_F(MemoryEditor, KeyFiltersOfTheTextFields)
     Open(1);
     Type(dlg->Edit5, "ab-c/ d.1");
     EXPECT_EQ(dlg->Edit5->text(), "ABC D.1");
-    Type(dlg->Edit1, "14a5,.5x");
+    // A decimal comma types the decimal point.
+    Type(dlg->Edit1, "14a5,5x");
     EXPECT_EQ(dlg->Edit1->text(), "145.5");
     // Pasted text obeys the same filters.
     dlg->Edit5->selectAll();

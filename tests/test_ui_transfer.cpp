@@ -209,16 +209,23 @@ TEST_F(TransferWindowTest, FailedReadsShowTheirMessageAndStillRedrawTheLists)
         EXPECT_FALSE(ReadForm()->isVisible());
         EXPECT_FALSE(ReadForm()->HComm1->GetPortStatus());
         EXPECT_EQ(main->Modified(), 1);
-        // The document was reset by the answer to "AI 0"; the list shows
-        // that, not the old slot 120.
-        EXPECT_TRUE(main->Document().Record(rkMemory, 120).isEmpty());
         auto cell = [&](int row, int col) {
             QTableWidgetItem *item = main->StringGrid1->item(row, col);
             return item ? item->text() : QString();
         };
-        for (int col = 1; col < main->StringGrid1->columnCount(); ++col)
-            EXPECT_EQ(cell(120, col).replace(QLatin1String("120"), QLatin1String("121")), cell(121, col))
-                << col; // both empty slots now, apart from their labels
+        if (c.options.first() == QLatin1String("--id")) {
+            // Refused before the radio told its type: the document is not
+            // reset, and the list still shows slot 120.
+            EXPECT_EQ(main->Document().Record(rkMemory, 120), PopulatedMemoryRecord(120));
+            EXPECT_FALSE(cell(120, 1).isEmpty());
+        } else {
+            // The document was reset once the radio told its type and
+            // limits; the list shows that, not the old slot 120.
+            EXPECT_TRUE(main->Document().Record(rkMemory, 120).isEmpty());
+            for (int col = 1; col < main->StringGrid1->columnCount(); ++col)
+                EXPECT_EQ(cell(120, col).replace(QLatin1String("120"), QLatin1String("121")), cell(121, col))
+                    << col; // both empty slots now, apart from their labels
+        }
         // Only a finish stores the radio.
         EXPECT_FALSE(QSettings(QStringLiteral("HALVORD"), QStringLiteral("VXL-R381"))
                          .value(QStringLiteral("Type")).toString() == QLatin1String(kAllBandsType));

@@ -277,7 +277,13 @@ int CliWrite(const QStringList &args)
     const TLoadedSettings settings = LoadSettings(doc);
     doc.ResetDocument();
     QString comment;
-    ReadDataFile(content, doc, &comment);
+    // Content without a MEMORY section (an empty file, random bytes) would
+    // send the default document and clear the radio's memory: refuse it.
+    if (!ReadDataFile(content, doc, &comment)) {
+        PrintError(QLatin1String(kFileOpenError) + QLatin1Char('\n') + options.file
+                   + QStringLiteral(": not a .381 file (no MEMORY section); nothing was sent."));
+        return kCliFailed;
+    }
 
     if (!options.yes && !ConfirmWrite())
         return kCliFailed;

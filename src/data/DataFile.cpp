@@ -13,6 +13,9 @@ namespace {
 
 const char kCrLf[] = "\r\n";
 
+// Memory, CALL and VFO records this long or shorter hold no channel.
+constexpr int kEmptyRecordLength = 4;
+
 // Section a record line belongs to.
 enum class Section { None, Memory, Call, Vfo, Dtmf };
 
@@ -71,8 +74,8 @@ int MemorySlotOfField(const QByteArray &field)
         if (field == labels[i])
             return 181 + i;
     }
-    // A label of neither form lands on the first labelled slot.
-    return 181;
+    // A label of neither form names no slot: the line is not a record.
+    return 0;
 }
 
 int VfoBandOfCode(char code)
@@ -101,7 +104,13 @@ void StoreRecordLine(TChannelDocument &doc, Section section, QByteArray line)
     switch (section) {
     case Section::Memory: {
         const int slot = MemorySlotOfField(first);
-        if (slot >= 1 && slot <= kMemorySlots)
+        if (slot < 1 || slot > kMemorySlots)
+            break;
+        // A bare label, without any field, marks an empty slot (the writer
+        // marks an emptied slot 1 so).
+        if (comma < 0)
+            doc.ClearMemoryRecord(slot);
+        else
             doc.SetMemoryRecord(slot, record);
         break;
     }
@@ -152,21 +161,26 @@ QByteArray WriteDataFile(const TChannelDocument &doc, const QString &comment)
     out += kCrLf;
     for (int slot = 1; slot <= kMemorySlots; ++slot) {
         const QString record = doc.Record(rkMemory, slot);
-        if (record.size() > 4)
+        if (record.size() > kEmptyRecordLength)
             AppendRecordLine(out, record);
+        else if (slot == 1)
+            // A file without a line for slot 1 loads the default channel
+            // 001; the bare label keeps an emptied slot 1 empty. Readers
+            // that predate it store "001", itself an empty record.
+            AppendRecordLine(out, MemorySlotLabel(1));
     }
     out += "CALL";
     out += kCrLf;
     for (int i = 0; i < kCallSlots; ++i) {
         const QString record = doc.Record(rkCall, i);
-        if (record.size() > 4)
+        if (record.size() > kEmptyRecordLength)
             AppendRecordLine(out, record);
     }
     out += "VFO";
     out += kCrLf;
     for (int band = 0; band < kVfoSlots; ++band) {
         const QString record = doc.Record(rkVfo, band);
-        if (record.size() > 4)
+        if (record.size() > kEmptyRecordLength)
             AppendRecordLine(out, record);
     }
     out += "DTMF";
@@ -179,10 +193,11 @@ QByteArray WriteDataFile(const TChannelDocument &doc, const QString &comment)
     return out;
 }
 
-void ReadDataFile(const QByteArray &content, TChannelDocument &doc, QString *comment)
+bool ReadDataFile(const QByteArray &content, TChannelDocument &doc, QString *comment)
 {
     if (comment)
         comment->clear();
+    bool memorySection = false;
 
     Section section = Section::None;
     int lineNumber = 0;
@@ -204,22 +219,30 @@ void ReadDataFile(const QByteArray &content, TChannelDocument &doc, QString *com
 
         if (lineNumber == 1)
             continue; // header line, whatever it holds
-        if (line.contains('\0'))
-            continue;
         if (lineNumber == 2) {
-            if (comment)
-                *comment = QString::fromLatin1(line.left(kCommentCapacity));
+            // A NUL byte cannot stand in the comment box; the rest of the
+            // comment can.
+            if (comment) {
+                QByteArray text = line;
+                text.replace('\0', QByteArray());
+                *comment = QString::fromLatin1(text.left(kCommentCapacity));
+            }
             continue;
         }
-
-        if (SectionOfLine(line, section))
+        if (line.contains('\0'))
             continue;
+
+        if (SectionOfLine(line, section)) {
+            memorySection = memorySection || section == Section::Memory;
+            continue;
+        }
         if (line.isEmpty() || section == Section::None)
             continue;
         if (line.size() > LineCapacity(section))
             continue;
         StoreRecordLine(doc, section, line);
     }
+    return memorySection;
 }
 
 bool SaveFileAtomically(const QString &path, const QByteArray &content)

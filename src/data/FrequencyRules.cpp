@@ -17,6 +17,13 @@ bool IsAsciiDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
+// A decimal comma (typed, or pasted from a program that writes one) means
+// the decimal point; dropping it would move the point.
+void DecimalCommaToPoint(QString &text)
+{
+    text.replace(QLatin1Char(','), kDot);
+}
+
 // True when the text holds only digits and at most one '.'.
 bool IsNumberText(const QString &text)
 {
@@ -99,6 +106,7 @@ QChar CharAt(const QString &text, int i)
 
 bool NormalizeFrequencyText(QString &text)
 {
+    DecimalCommaToPoint(text);
     if (!IsNumberText(text))
         return false;
 
@@ -225,6 +233,7 @@ QString FormatFrequency(const QString &record)
 
 bool NormalizeOffsetText(QString &text)
 {
+    DecimalCommaToPoint(text);
     if (!IsNumberText(text))
         return false;
 

@@ -43,7 +43,6 @@ void TReadTransfer::HandleReply(const QByteArray &line)
         break;
     case tsAI:
         if (reply == QLatin1String("AI 0")) {
-            doc_->ResetDocument();
             SendStep(tsID);
         } else {
             // Perhaps the answer to the empty line: keep waiting.
@@ -62,11 +61,17 @@ void TReadTransfer::HandleReply(const QByteArray &line)
         break;
     case tsFL:
         doc_->ParseBandLimits(reply);
+        // The document is reset only now, under the type and limits of the
+        // radio being read: defaults of the type read last time (a band
+        // this radio lacks) must not survive into it.
+        doc_->ResetDocument();
         slot_ = 1;
         SendStep(tsMemory);
         break;
     case tsMemory:
         if (!MemoryReplyHasData(reply)) {
+            // An empty slot stays empty, also slot 1 with its default.
+            doc_->ClearMemoryRecord(slot_);
             NextMemorySlot();
         } else {
             main_ = reply;

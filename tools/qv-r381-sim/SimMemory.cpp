@@ -169,8 +169,9 @@ void ParseImage(const std::string &text, Memory &memory)
                     if (first == kNamedSlots[i])
                         slot = kNumberedSlots + 1 + i;
             }
+            // A bare label marks an empty slot.
             if (slot >= 1 && slot <= kMemorySlots)
-                memory.memory[slot] = line;
+                memory.memory[slot] = line.find(',') == std::string::npos ? std::string() : line;
             break;
         }
         case Call:

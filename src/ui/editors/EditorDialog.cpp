@@ -31,6 +31,9 @@ QChar asciiUpper(QChar c)
 
 QChar Frequency(QChar c)
 {
+    // A decimal comma, as typed on many keyboards, is the decimal point.
+    if (c == QLatin1Char(','))
+        return QLatin1Char('.');
     return (isAsciiDigit(c) || c == QLatin1Char('.')) ? c : QChar();
 }
 

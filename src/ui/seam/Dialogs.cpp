@@ -1,6 +1,8 @@
 #include "Dialogs.h"
 
+#include <QCloseEvent>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -13,6 +15,36 @@ MessageResponder g_message;
 FileResponder g_file;
 PrintResponder g_print;
 PrinterPresence g_printers;
+
+// A message box whose Escape key and close box can be switched off. A
+// Yes/No question has no Cancel: Escape must not count as No, or two
+// presses of Escape could drop an unsaved change without a word.
+class TQuestionBox : public QMessageBox {
+public:
+    TQuestionBox(QMessageBox::Icon icon, const QString &caption, const QString &text, QWidget *parent)
+        : QMessageBox(icon, caption, text, QMessageBox::NoButton, parent)
+    {
+    }
+    bool escapeCloses = true;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (!escapeCloses && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent *event) override
+    {
+        if (!escapeCloses && !clickedButton()) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+};
 
 QMessageBox::Icon toQt(Icon icon)
 {
@@ -32,7 +64,8 @@ Answer Message(QWidget *parent, const QString &text, const QString &caption, Ico
     if (g_message)
         return g_message(MessageRequest{text, caption, icon, buttons});
 
-    QMessageBox box(toQt(icon), caption, text, QMessageBox::NoButton, parent);
+    TQuestionBox box(toQt(icon), caption, text, parent);
+    box.escapeCloses = buttons != Buttons::YesNo;
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -54,8 +87,9 @@ Answer Message(QWidget *parent, const QString &text, const QString &caption, Ico
     case QMessageBox::Ok: return Answer::Ok;
     default: break;
     }
-    // Closing the box with Escape or its close box.
-    return buttons == Buttons::YesNo ? Answer::No : buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    // Closing the box with Escape or its close box (a Yes/No question
+    // cannot be closed so: it has no Cancel).
+    return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
 }
 
 Answer Message(QWidget *parent, const QString &text, Icon icon, Buttons buttons)
@@ -72,8 +106,8 @@ QString FileDialog(QWidget *parent, const FileRequest &request)
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // The open dialog accepts a typed name of a missing file: the open then fails.
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (request.save)
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // A save dialog asks before it replaces an existing file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.save);
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
