@@ -88,7 +88,7 @@ protected:
 
     static QString Stored(const char *key)
     {
-        QSettings settings(QStringLiteral("HALVORD"), QStringLiteral("VXL-R381"));
+        QSettings settings(QString::fromLatin1(kSettingsOrganisation), QString::fromLatin1(kSettingsApplication));
         settings.sync();
         return settings.value(QLatin1String(key)).toString();
     }

@@ -1,5 +1,6 @@
 // The serial component against pseudo-terminal pairs: the test plays the
 // far end on the master side.
+#include "data/Settings.h"
 #include "comm/HComm.h"
 #include "comm/LineSpeed.h"
 #include "comm/LineState.h"
@@ -125,7 +126,7 @@ TEST(CommDevicePathTest, EnvironmentThenSettingsThenDefaultDevice)
     EXPECT_EQ(CommDevicePath("COM4"), "/dev/ttyS3");
     {
         // Reading the mapping never creates the stored value.
-        QSettings settings(QStringLiteral("HALVORD"), QStringLiteral("VXL-R381"));
+        QSettings settings(QString::fromLatin1(kSettingsOrganisation), QString::fromLatin1(kSettingsApplication));
         EXPECT_FALSE(settings.contains("Com1Device"));
         EXPECT_FALSE(settings.contains("Com4Device"));
         settings.setValue("Com2Device", "/dev/ttyUSB1");

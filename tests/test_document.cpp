@@ -206,3 +206,50 @@ TEST(DocumentLabels, SlotsAndLabelsMapBothWays)
     for (const char *label : {"000", "181", "1", "l1", ""})
         EXPECT_EQ(MemorySlotOfLabel(QLatin1String(label)), 0) << label;
 }
+
+TEST(RecordBuilder, JoinsNamedFieldsIntoTheStoredLayout)
+{
+    // Unset fields stay empty; the text always holds fields 0..17.
+    EXPECT_EQ(TRecordBuilder().Set(cfLabel, "001").Set(cfReceiveFrequency, "00145000000").Set(cfName, "AB").Text(),
+              "001,00145000000,,,,,,,,,,,,,,,,AB");
+    EXPECT_EQ(TRecordBuilder().Set(cfBandCode, "2").Set(cfPower, "1").Text(), "2,,,,,,,,,,,,,,,,1,");
+    EXPECT_EQ(TRecordBuilder().Set(dfNumber, "03").Set(dfCode, "1*#").Text(dfCode), "03,1*#");
+    EXPECT_EQ(TRecordBuilder().Text(dfCode), ",");
+    // Fields outside 0..17 are ignored; a later Set replaces an earlier one.
+    EXPECT_EQ(TRecordBuilder().Set(-1, "x").Set(18, "y").Set(cfStep, "1").Set(cfStep, "2").Text(cfStep), ",,2");
+}
+
+TEST(RecordBuilder, RunsAreCopiedAsTheyStand)
+{
+    const QString main = QStringLiteral("001,00145000000,5,0,0,0,0,,09,,09,,0");
+    TRecordBuilder record;
+    record.SetRun(cfLabel, cfLockOut, main).SetRun(cfTransmitFrequency, cfTransmitStep, "00145600000,5").Set(cfName, "N");
+    EXPECT_EQ(record.Text(), main + ",,00145600000,5,,N");
+    // A reply with fewer or more fields than the run keeps the fields after it.
+    EXPECT_EQ(TRecordBuilder().SetRun(cfBandCode, cfOffset, "2,1").Set(cfPower, "0").Text(), "2,1,,,,,0,");
+    EXPECT_EQ(TRecordBuilder().SetRun(cfBandCode, cfOffset, "").Text(), ",,,,,,");
+    EXPECT_EQ(TRecordBuilder().SetRun(cfReceiveFrequency, cfStep, "a,b,c").Text(cfShift), ",a,b,c,");
+    // A field set inside a run is dropped by the run set after it.
+    EXPECT_EQ(TRecordBuilder().Set(cfStep, "9").SetRun(cfReceiveFrequency, cfShift, "1").Text(cfReverse), ",1,");
+}
+
+TEST(RecordBuilder, FieldsOfARecordTextMatchTheDocument)
+{
+    TChannelDocument doc;
+    doc.SetVfoRecord(1, kVfo1);
+    for (int field = -1; field <= 19; ++field)
+        EXPECT_EQ(RecordTextField(kVfo1, field), doc.GetRecordField(rkVfo, 1, field)) << field;
+    EXPECT_EQ(RecordTextField(kVfo1, cfOffset), "000600000");
+    EXPECT_EQ(RecordTextField(QString(), cfLabel), "");
+}
+
+TEST(RecordBuilder, SlotRangesAgreeWithTheLabels)
+{
+    EXPECT_EQ(MemorySlotLabel(kLastNumberedSlot), "180");
+    EXPECT_EQ(MemorySlotLabel(kFirstLuSlot), "L1");
+    EXPECT_EQ(MemorySlotLabel(kLastLuSlot), "U6");
+    EXPECT_EQ(MemorySlotLabel(kPrSlot), "PR");
+    EXPECT_EQ(kMemorySlots, kPrSlot);
+    EXPECT_TRUE(IsNamedSlot(1) && IsNamedSlot(180) && IsNamedSlot(193));
+    EXPECT_FALSE(IsNamedSlot(181) || IsNamedSlot(192) || IsNamedSlot(0) || IsNamedSlot(194));
+}

@@ -1,5 +1,6 @@
 // The document listing: page layout, record line format, the plain text
 // form and the command-line tool's "list" command.
+#include "data/Settings.h"
 #include "data/ChannelDocument.h"
 #include "listing/Listing.h"
 #include "support/TestSettings.h"
@@ -303,7 +304,7 @@ CliResult RunCli(const QStringList &args)
 void StoreRadioType(const QString &type)
 {
     ClearStoredSettings();
-    QSettings settings(QStringLiteral("HALVORD"), QStringLiteral("VXL-R381"));
+    QSettings settings(QString::fromLatin1(kSettingsOrganisation), QString::fromLatin1(kSettingsApplication));
     settings.setValue(QStringLiteral("Type"), type);
     settings.sync();
 }

@@ -1,5 +1,6 @@
 // The read and write transfer engines with the real serial component
 // against the radio simulator on a pseudo-terminal.
+#include "data/Settings.h"
 #include "data/ChannelDocument.h"
 #include "data/DataFile.h"
 #include "radio/ReadTransfer.h"
@@ -78,7 +79,7 @@ public:
 
 QString StoredType()
 {
-    return QSettings(QStringLiteral("HALVORD"), QStringLiteral("VXL-R381")).value(QStringLiteral("Type")).toString();
+    return QSettings(QString::fromLatin1(kSettingsOrganisation), QString::fromLatin1(kSettingsApplication)).value(QStringLiteral("Type")).toString();
 }
 
 // One simulator and one engine of each kind, the simulator reached as COM1.

@@ -1,5 +1,6 @@
 // New, Open, Save, Save As, the unsaved-changes question, the data file
 // named on the command line, and what a failed write leaves behind.
+#include "data/Settings.h"
 #include "data/ChannelDocument.h"
 #include "data/DataFile.h"
 #include "support/TestSettings.h"
@@ -155,7 +156,7 @@ TEST_F(DocumentsTest, TitleAndModifiedFollowNewOpenSaveSaveAsAndCommentEdits)
     // The folder is remembered for both dialogs and the next start.
     const QString folder = QDir(dir.path()).absolutePath() + QLatin1Char('/');
     EXPECT_EQ(form->Folder(), folder);
-    EXPECT_EQ(QSettings(QStringLiteral("HALVORD"), QStringLiteral("VXL-R381")).value("Path").toString(), folder);
+    EXPECT_EQ(QSettings(QString::fromLatin1(kSettingsOrganisation), QString::fromLatin1(kSettingsApplication)).value("Path").toString(), folder);
 
     // Save of a named document writes it again without a dialog.
     QTest::keyClicks(form->Edit2, QStringLiteral(" 2"));

@@ -1,5 +1,6 @@
 // The Read and Write windows, shown by the main window's commands, against
 // the radio simulator.
+#include "data/Settings.h"
 #include "data/ChannelDocument.h"
 #include "data/DataFile.h"
 #include "radio/ReadTransfer.h"
@@ -161,7 +162,7 @@ TEST_F(TransferWindowTest, ReadFillsTheDocumentRedrawsTheListsAndStoresTheRadio)
     EXPECT_TRUE(nameShown);
     EXPECT_EQ(main->Caption(), "VXL-R381 [Radio]");
     EXPECT_EQ(main->Modified(), 1);
-    QSettings settings(QStringLiteral("HALVORD"), QStringLiteral("VXL-R381"));
+    QSettings settings(QString::fromLatin1(kSettingsOrganisation), QString::fromLatin1(kSettingsApplication));
     EXPECT_EQ(settings.value(QStringLiteral("Type")).toString(), kAllBandsType);
     EXPECT_EQ(settings.value(QStringLiteral("Limit4")).toString(), "00800,00999");
     EXPECT_FALSE(ReadForm()->HComm1->GetPortStatus());
@@ -227,7 +228,7 @@ TEST_F(TransferWindowTest, FailedReadsShowTheirMessageAndStillRedrawTheLists)
                     << col; // both empty slots now, apart from their labels
         }
         // Only a finish stores the radio.
-        EXPECT_FALSE(QSettings(QStringLiteral("HALVORD"), QStringLiteral("VXL-R381"))
+        EXPECT_FALSE(QSettings(QString::fromLatin1(kSettingsOrganisation), QString::fromLatin1(kSettingsApplication))
                          .value(QStringLiteral("Type")).toString() == QLatin1String(kAllBandsType));
     }
 }

@@ -1,3 +1,4 @@
+#include "data/Settings.h"
 #include "ApplicationShell.h"
 
 #include "comm/HComm.h"
@@ -48,8 +49,8 @@ TApplicationShell::~TApplicationShell() { DestroyForms(); }
 
 void TApplicationShell::SetApplicationIdentity()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("HALVORD"));
-    QCoreApplication::setApplicationName(QStringLiteral("VXL-R381"));
+    QCoreApplication::setOrganizationName(QLatin1String(kSettingsOrganisation));
+    QCoreApplication::setApplicationName(QLatin1String(kSettingsApplication));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.10"));
     QApplication::setWindowIcon(ProgramIcon());
     // The splash window, not the last visible window, decides when the

@@ -2,6 +2,7 @@
 // backups and scripts. It shares the editor's settings.
 #include "CliList.h"
 #include "CliTransfer.h"
+#include "data/Settings.h"
 
 #include <QCoreApplication>
 
@@ -10,8 +11,8 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("HALVORD"));
-    QCoreApplication::setApplicationName(QStringLiteral("VXL-R381"));
+    QCoreApplication::setOrganizationName(QLatin1String(kSettingsOrganisation));
+    QCoreApplication::setApplicationName(QLatin1String(kSettingsApplication));
 
     const QStringList args = app.arguments().mid(1);
     const QString command = args.isEmpty() ? QString() : args.first();

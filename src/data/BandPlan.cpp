@@ -77,7 +77,7 @@ QString BandLabel(const TChannelDocument &doc, int band)
     case 2:
         return QStringLiteral("300MHz");
     case 3:
-        return TypeField(doc, 1) == QLatin1String("2") ? QStringLiteral("440MHz")
+        return TypeField(doc, tfVariant) == QLatin1String("2") ? QStringLiteral("440MHz")
                                                        : QStringLiteral("430MHz");
     case 4:
         return QStringLiteral("800MHz");
@@ -90,14 +90,14 @@ bool BandPresent(const TChannelDocument &doc, int band)
 {
     switch (band) {
     case 0:
-        return TypeField(doc, 4) == QLatin1String("1");
+        return TypeField(doc, tfHas118) == QLatin1String("1");
     case 1:
     case 3:
         return true;
     case 2:
-        return TypeField(doc, 5) == QLatin1String("1");
+        return TypeField(doc, tfHas300) == QLatin1String("1");
     case 4: {
-        const QString option = TypeField(doc, 6);
+        const QString option = TypeField(doc, tfOption800);
         return option == QLatin1String("1") || option == QLatin1String("2");
     }
     default:
@@ -172,8 +172,8 @@ QString PowerText(int code)
 
 void ApplyDefaultRecords(TChannelDocument &doc)
 {
-    const QString v = TypeField(doc, 1);
-    const QString s = TypeField(doc, 2);
+    const QString v = TypeField(doc, tfVariant);
+    const QString s = TypeField(doc, tfSubVariant);
 
     // VHF: memory channel 1, VFO band 1, CALL channel 0.
     if (v == QLatin1String("0")) {
@@ -209,14 +209,14 @@ void ApplyDefaultRecords(TChannelDocument &doc)
     }
 
     // Optional bands, whatever the variant.
-    if (TypeField(doc, 4) == QLatin1String("1"))
+    if (TypeField(doc, tfHas118) == QLatin1String("1"))
         doc.SetVfoRecord(0, QStringLiteral("1,00118000000,3,0,0,0,0,,09,,09,000600000,,,,,,"));
-    if (TypeField(doc, 5) == QLatin1String("1")) {
+    if (TypeField(doc, tfHas300) == QLatin1String("1")) {
         doc.SetVfoRecord(2, v == QLatin1String("3")
                                 ? QStringLiteral("5,00340000000,3,0,0,0,0,,09,,09,001600000,,,,,,")
                                 : QStringLiteral("5,00340000000,3,0,0,0,0,,09,,09,005000000,,,,,,"));
     }
-    const QString option800 = TypeField(doc, 6);
+    const QString option800 = TypeField(doc, tfOption800);
     if (option800 == QLatin1String("1")) {
         doc.SetVfoRecord(4, v == QLatin1String("3")
                                 ? QStringLiteral("8,00870000000,3,0,0,0,0,,09,,09,001600000,,,,,,")
@@ -228,30 +228,30 @@ void ApplyDefaultRecords(TChannelDocument &doc)
 
 QString DefaultVhfFrequency(const TChannelDocument &doc)
 {
-    return TypeField(doc, 1) == QLatin1String("0") ? QStringLiteral("145.000")
+    return TypeField(doc, tfVariant) == QLatin1String("0") ? QStringLiteral("145.000")
                                                    : QStringLiteral("144.000");
 }
 
 QString DefaultUhfFrequency(const TChannelDocument &doc)
 {
-    const QString v = TypeField(doc, 1);
+    const QString v = TypeField(doc, tfVariant);
     if (v == QLatin1String("0"))
         return QStringLiteral("433.000");
     if (v == QLatin1String("2"))
         return QStringLiteral("440.000");
-    return TypeField(doc, 2) == QLatin1String("05") ? QStringLiteral("432.000")
+    return TypeField(doc, tfSubVariant) == QLatin1String("05") ? QStringLiteral("432.000")
                                                     : QStringLiteral("430.000");
 }
 
 QString Default800Frequency(const TChannelDocument &doc)
 {
-    return TypeField(doc, 6) == QLatin1String("2") ? QStringLiteral("860.000")
+    return TypeField(doc, tfOption800) == QLatin1String("2") ? QStringLiteral("860.000")
                                                    : QStringLiteral("870.000");
 }
 
 int DefaultVhfStep(const TChannelDocument &doc)
 {
-    const QString v = TypeField(doc, 1);
+    const QString v = TypeField(doc, tfVariant);
     if (v == QLatin1String("0"))
         return 5;
     if (v == QLatin1String("2"))
@@ -261,5 +261,5 @@ int DefaultVhfStep(const TChannelDocument &doc)
 
 int DefaultUhfStep(const TChannelDocument &doc)
 {
-    return TypeField(doc, 1) == QLatin1String("0") ? 5 : 6;
+    return TypeField(doc, tfVariant) == QLatin1String("0") ? 5 : 6;
 }

@@ -10,7 +10,8 @@ namespace {
 // Labels of memory slots 181..193, in slot order.
 const char *const kUpperLabels[] = {"L1", "U1", "L2", "U2", "L3", "U3", "L4",
                                     "U4", "L5", "U5", "L6", "U6", "PR"};
-constexpr int kFirstLabelledSlot = 181;
+constexpr int kFirstLabelledSlot = kFirstLuSlot;
+static_assert(sizeof kUpperLabels / sizeof kUpperLabels[0] == kLastMemorySlot - kFirstLabelledSlot + 1);
 
 bool IsAsciiDigit(QChar c)
 {
@@ -128,21 +129,7 @@ void TChannelDocument::SetRecord(int kind, int index, const QString &text)
 QString TChannelDocument::GetRecordField(int kind, int index, int field) const
 {
     const QString *text = slot(kind, index);
-    if (!text || field < 0 || text->isEmpty())
-        return QString();
-    if (field > kLastField)
-        field = kLastField;
-
-    // Walk to the start of the wanted field without splitting the whole text.
-    int start = 0;
-    for (int i = 0; i < field; ++i) {
-        const int comma = text->indexOf(QLatin1Char(','), start);
-        if (comma < 0)
-            return QString();
-        start = comma + 1;
-    }
-    const int end = text->indexOf(QLatin1Char(','), start);
-    return end < 0 ? text->mid(start) : text->mid(start, end - start);
+    return text ? RecordTextField(*text, field) : QString();
 }
 
 void TChannelDocument::SetMemoryRecord(int slotNumber, const QString &text)

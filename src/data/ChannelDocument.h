@@ -1,6 +1,8 @@
 // The document: every channel-like item of one radio held as record text.
 #pragma once
 
+#include "RecordFields.h"
+
 #include <QString>
 #include <array>
 
@@ -16,7 +18,7 @@ enum RecordKind {
 };
 
 // Slot counts and capacities (characters).
-constexpr int kMemorySlots = 193;      // slots 1..193 (index 0 unused)
+constexpr int kMemorySlots = kLastMemorySlot; // slots 1..193 (index 0 unused)
 constexpr int kVfoSlots = 5;           // band index 0..4
 constexpr int kCallSlots = 2;          // 0 VHF, 1 UHF
 constexpr int kDtmfSlots = 10;         // 0..9
@@ -26,7 +28,7 @@ constexpr int kDtmfCapacity = 19;      // DTMF records
 constexpr int kRadioTypeCapacity = 19; // radio type string
 constexpr int kBandLimitCapacity = 14; // band limit records
 constexpr int kClipboardCapacity = 100;// clipboard staging buffer
-constexpr int kLastField = 17;         // fields are numbered 0..17
+constexpr int kLastField = cfLastChannelField; // fields are numbered 0..17
 
 // Default radio type string of a radio never read.
 inline const char *const kDefaultRadioType = "0,2,00,1,1,,";

@@ -68,14 +68,9 @@ int MemorySlotOfField(const QByteArray &field)
 {
     if (!field.isEmpty() && IsDigit(field.at(0)))
         return LeadingNumber(field);
-    static const char *const labels[] = {"L1", "U1", "L2", "U2", "L3", "U3", "L4",
-                                         "U4", "L5", "U5", "L6", "U6", "PR"};
-    for (int i = 0; i < 13; ++i) {
-        if (field == labels[i])
-            return 181 + i;
-    }
+    const int slot = MemorySlotOfLabel(QString::fromLatin1(field));
     // A label of neither form names no slot: the line is not a record.
-    return 0;
+    return slot >= kFirstLuSlot ? slot : 0;
 }
 
 int VfoBandOfCode(char code)

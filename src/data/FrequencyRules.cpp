@@ -69,7 +69,7 @@ QString TypeField(const TChannelDocument &doc, int field)
 
 bool Has800Option(const TChannelDocument &doc)
 {
-    const QString option = TypeField(doc, 6);
+    const QString option = TypeField(doc, tfOption800);
     return option == QLatin1String("1") || option == QLatin1String("2");
 }
 
@@ -146,7 +146,7 @@ int BandOfFrequency(const TChannelDocument &doc, const QString &text)
     const QChar third = CharAt(text, 2);
 
     if (first == QLatin1Char('0') || first == QLatin1Char('1')) {
-        if (TypeField(doc, 4) != QLatin1String("1"))
+        if (TypeField(doc, tfHas118) != QLatin1String("1"))
             return 1;
         if (second < QLatin1Char('3'))
             return 0;
@@ -157,7 +157,7 @@ int BandOfFrequency(const TChannelDocument &doc, const QString &text)
     if (first == QLatin1Char('2'))
         return 1;
     if (first == QLatin1Char('3'))
-        return TypeField(doc, 5) == QLatin1String("1") ? 2 : 3;
+        return TypeField(doc, tfHas300) == QLatin1String("1") ? 2 : 3;
     if (first >= QLatin1Char('4') && first <= QLatin1Char('7'))
         return 3;
     if (first == QLatin1Char('8') || first == QLatin1Char('9'))
@@ -188,7 +188,7 @@ bool ClampAndRoundFrequency(const TChannelDocument &doc, QString &freq, int band
             break;
         }
         // The cellular telephone bands are not receivable on this variant.
-        if (TypeField(doc, 6) == QLatin1String("2")) {
+        if (TypeField(doc, tfOption800) == QLatin1String("2")) {
             if (mhz >= 824 && mhz <= 848)
                 freq = QStringLiteral("823000000");
             else if (mhz >= 866 && mhz <= 893)

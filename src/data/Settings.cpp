@@ -18,12 +18,12 @@ constexpr int kMaxPathLength = 260;
 
 QString Organisation()
 {
-    return QStringLiteral("HALVORD");
+    return QLatin1String(kSettingsOrganisation);
 }
 
 QString Application()
 {
-    return QStringLiteral("VXL-R381");
+    return QLatin1String(kSettingsApplication);
 }
 
 // A value as text. A hand-edited store can hold a list where a text is

@@ -5,6 +5,11 @@
 
 class TChannelDocument;
 
+// Organisation and application name of the settings store; the programs
+// also give them to QCoreApplication.
+inline const char *const kSettingsOrganisation = "HALVORD";
+inline const char *const kSettingsApplication = "VXL-R381";
+
 struct TLoadedSettings {
     QString path;     // folder for the file dialogs
     QString commPort; // "COM1" / "COM2" (as stored)

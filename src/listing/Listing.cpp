@@ -110,13 +110,13 @@ QString ListingRecordLine(const TChannelDocument &doc, int kind, int index)
     auto field = [&](int n) { return Field(doc, kind, index, n); };
 
     if (kind == rkDtmf)
-        return field(0) + QLatin1Char(' ') + field(1);
+        return field(dfNumber) + QLatin1Char(' ') + field(dfCode);
 
     QString line = RecordLabel(doc, kind, index);
-    line += QLatin1Char(' ') + FormatFrequency(field(1)) + QLatin1String("MHz");
-    line += QLatin1Char(' ') + StepOf(field(2));
+    line += QLatin1Char(' ') + FormatFrequency(field(cfReceiveFrequency)) + QLatin1String("MHz");
+    line += QLatin1Char(' ') + StepOf(field(cfStep));
 
-    const QString shift = field(3);
+    const QString shift = field(cfShift);
     if (shift == QLatin1String("1"))
         line += QLatin1String(" +");
     else if (shift == QLatin1String("2"))
@@ -124,29 +124,29 @@ QString ListingRecordLine(const TChannelDocument &doc, int kind, int index)
     else if (shift == QLatin1String("3"))
         line += QLatin1String(" -7.6");
 
-    if (field(4) == QLatin1String("1"))
+    if (field(cfReverse) == QLatin1String("1"))
         line += QLatin1String(" R");
-    if (field(5) == QLatin1String("1"))
-        line += QLatin1String(" T:") + ToneOf(field(8));
-    if (field(6) == QLatin1String("1"))
-        line += QLatin1String(" CT:") + ToneOf(field(10));
+    if (field(cfToneOn) == QLatin1String("1"))
+        line += QLatin1String(" T:") + ToneOf(field(cfToneCode));
+    if (field(cfCtcssOn) == QLatin1String("1"))
+        line += QLatin1String(" CT:") + ToneOf(field(cfCtcssCode));
 
-    const QString offset = field(11);
+    const QString offset = field(cfOffset);
     if (offset.size() > 1)
         line += QLatin1String(" Offset:") + FormatOffset(offset) + QLatin1String("MHz");
-    const QString transmit = field(14);
+    const QString transmit = field(cfTransmitFrequency);
     if (transmit.size() > 1)
         line += QLatin1String(" TX:") + FormatFrequency(transmit) + QLatin1String("MHz");
-    const QString name = field(17);
+    const QString name = field(cfName);
     if (!name.isEmpty())
         line += QLatin1String(" Name:") + name;
 
     static const char *const kPower[] = {" RF:High", " RF:Mid", " RF:Low", " RF:EL"};
-    const QString power = field(16);
+    const QString power = field(cfPower);
     if (power.size() == 1 && power.at(0) >= QLatin1Char('0') && power.at(0) <= QLatin1Char('3'))
         line += QLatin1String(kPower[power.at(0).unicode() - '0']);
 
-    if (field(12) == QLatin1String("1"))
+    if (field(cfLockOut) == QLatin1String("1"))
         line += QLatin1String(" *");
     return line;
 }

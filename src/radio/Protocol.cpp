@@ -2,13 +2,13 @@
 // and write commands.
 #include "Protocol.h"
 
+#include "data/BandPlan.h"
 #include "data/ChannelDocument.h"
+#include "data/RecordFields.h"
 
 namespace Protocol {
 
 namespace {
-
-const char *const kBandCodes[] = {"1", "2", "5", "6", "8"};
 
 // Each listed field of a record, each preceded by a comma.
 QString Fields(const TChannelDocument &doc, int kind, int index, int first, int last)
@@ -67,14 +67,7 @@ QString LuLabel(int slot)
 {
     if (slot < kFirstLuSlot || slot > kLastLuSlot)
         return QString();
-    return QLatin1String(slot % 2 ? "L" : "U") + QString::number((slot - 179) / 2);
-}
-
-QString BandCode(int band)
-{
-    if (band < 0 || band > 4)
-        return QString();
-    return QLatin1String(kBandCodes[band]);
+    return QLatin1String(slot % 2 ? "L" : "U") + QString::number((slot - kFirstLuSlot) / 2 + 1);
 }
 
 QString ReadCommand(TTransferStep step, int slot, int subIndex)
@@ -199,45 +192,47 @@ QString DtmfToRadio(const QString &code)
 
 QString MemoryRecord(const QString &main, const QString &split, const QString &name)
 {
-    QString record = main;
-    record += split.isEmpty() ? QStringLiteral(",,,") : QStringLiteral(",,") + split;
-    record += QStringLiteral(",,");
+    TRecordBuilder record;
+    record.SetRun(cfLabel, cfLockOut, main);
+    if (!split.isEmpty())
+        record.SetRun(cfTransmitFrequency, cfTransmitStep, split);
     if (!IsBlankName(name))
-        record += name;
-    return record.left(kRecordCapacity);
+        record.Set(cfName, name);
+    return record.Text().left(kRecordCapacity);
 }
 
 QString LuRecord(const QString &main)
 {
-    return (main + QStringLiteral(",,,,,")).left(kRecordCapacity);
+    return TRecordBuilder().SetRun(cfLabel, cfLockOut, main).Text().left(kRecordCapacity);
 }
 
 QString PrRecord(const QString &main, const QString &name)
 {
-    QString record = main + QStringLiteral(",,,,,");
+    TRecordBuilder record;
+    record.SetRun(cfLabel, cfLockOut, main);
     if (!IsBlankName(name))
-        record += name;
-    return record.left(kRecordCapacity);
+        record.Set(cfName, name);
+    return record.Text().left(kRecordCapacity);
 }
 
 QString CallRecord(int index, const QString &callMain, const QString &callSplit)
 {
-    QString record = QLatin1String(index == 0 ? "0," : "1,") + callMain;
-    if (callSplit.isEmpty())
-        record += QStringLiteral(",,,,,,");
-    else
-        record += QStringLiteral(",,,") + callSplit + QStringLiteral(",,");
-    return record.left(kRecordCapacity);
+    TRecordBuilder record;
+    record.Set(cfCallNumber, QLatin1String(index == 0 ? "0" : "1"));
+    record.SetRun(cfReceiveFrequency, cfOffset, callMain);
+    if (!callSplit.isEmpty())
+        record.SetRun(cfTransmitFrequency, cfTransmitStep, callSplit);
+    return record.Text().left(kRecordCapacity);
 }
 
 QString VfoRecord(const QString &vfo)
 {
-    return (vfo + QStringLiteral(",,,,,,")).left(kRecordCapacity);
+    return TRecordBuilder().SetRun(cfBandCode, cfOffset, vfo).Text().left(kRecordCapacity);
 }
 
 QString VfoPowerRecord(const QString &vfo, const QString &power)
 {
-    return (vfo + QStringLiteral(",,,,,") + power + QLatin1Char(',')).left(kRecordCapacity);
+    return TRecordBuilder().SetRun(cfBandCode, cfOffset, vfo).Set(cfPower, power).Text().left(kRecordCapacity);
 }
 
 bool MemoryReplyHasData(const QString &main) { return main.size() >= 5; }
@@ -266,51 +261,51 @@ TWriteCommand WriteCommand(TTransferStep step, const TChannelDocument &doc, int 
     case tsMemory:
     case tsMemoryLU:
     case tsMemoryPR:
-        if (doc.GetRecordField(rkMemory, slot, 1).isEmpty())
+        if (doc.GetRecordField(rkMemory, slot, cfReceiveFrequency).isEmpty())
             return Due(tsClearSlot, SlotClearCommand(slot));
         return Due(step, QStringLiteral("MW 0,0,") + SlotAddress(step, slot)
-                             + Fields(doc, rkMemory, slot, 1, 12));
+                             + Fields(doc, rkMemory, slot, cfReceiveFrequency, cfLockOut));
     case tsClearSlot:
         return Due(step, SlotClearCommand(slot));
     case tsMemorySplit:
-        if (doc.GetRecordField(rkMemory, slot, 14).isEmpty())
+        if (doc.GetRecordField(rkMemory, slot, cfTransmitFrequency).isEmpty())
             return NotDue(step);
         return Due(step, QStringLiteral("MW 0,1,") + SlotNumberText(slot)
-                             + Fields(doc, rkMemory, slot, 14, 15));
+                             + Fields(doc, rkMemory, slot, cfTransmitFrequency, cfTransmitStep));
     case tsMemoryName:
         return Due(step, QStringLiteral("MNA 0,") + SlotNumberText(slot) + QLatin1Char(',')
-                             + doc.GetRecordField(rkMemory, slot, 17));
+                             + doc.GetRecordField(rkMemory, slot, cfName));
     case tsNamePR: {
-        const QString name = doc.GetRecordField(rkMemory, kPrSlot, 17);
+        const QString name = doc.GetRecordField(rkMemory, kPrSlot, cfName);
         if (name.isEmpty())
             return NotDue(step);
         return Due(step, QStringLiteral("MNA 0,PR,") + name);
     }
     case tsCall:
-        if (doc.GetRecordField(rkCall, subIndex, 1).isEmpty())
+        if (doc.GetRecordField(rkCall, subIndex, cfReceiveFrequency).isEmpty())
             return NotDue(step);
-        return Due(step, QStringLiteral("CW ") + doc.GetRecordField(rkCall, subIndex, 0)
-                             + QStringLiteral(",0") + Fields(doc, rkCall, subIndex, 1, 11));
+        return Due(step, QStringLiteral("CW ") + doc.GetRecordField(rkCall, subIndex, cfCallNumber)
+                             + QStringLiteral(",0") + Fields(doc, rkCall, subIndex, cfReceiveFrequency, cfOffset));
     case tsCallSplit:
-        if (doc.GetRecordField(rkCall, subIndex, 14).isEmpty())
+        if (doc.GetRecordField(rkCall, subIndex, cfTransmitFrequency).isEmpty())
             return NotDue(step);
-        return Due(step, QStringLiteral("CW ") + doc.GetRecordField(rkCall, subIndex, 0)
-                             + QStringLiteral(",1") + Fields(doc, rkCall, subIndex, 14, 15));
+        return Due(step, QStringLiteral("CW ") + doc.GetRecordField(rkCall, subIndex, cfCallNumber)
+                             + QStringLiteral(",1") + Fields(doc, rkCall, subIndex, cfTransmitFrequency, cfTransmitStep));
     case tsVfo:
-        if (doc.GetRecordField(rkVfo, subIndex, 1).isEmpty())
+        if (doc.GetRecordField(rkVfo, subIndex, cfReceiveFrequency).isEmpty())
             return NotDue(step);
-        return Due(step, QStringLiteral("VW ") + doc.GetRecordField(rkVfo, subIndex, 0)
-                             + Fields(doc, rkVfo, subIndex, 1, 11));
+        return Due(step, QStringLiteral("VW ") + doc.GetRecordField(rkVfo, subIndex, cfBandCode)
+                             + Fields(doc, rkVfo, subIndex, cfReceiveFrequency, cfOffset));
     case tsVfoPower:
         if (subIndex != 1 && subIndex != 3)
             return NotDue(step);
         return Due(step, QLatin1String(subIndex == 1 ? "PC 0," : "PC 1,")
-                             + doc.GetRecordField(rkVfo, subIndex, 16));
+                             + doc.GetRecordField(rkVfo, subIndex, cfPower));
     case tsDtmf: {
-        const QString code = doc.GetRecordField(rkDtmf, slot, 1);
+        const QString code = doc.GetRecordField(rkDtmf, slot, dfCode);
         if (code.isEmpty())
             return Due(step, DtmfClearCommand(slot));
-        return Due(step, QStringLiteral("DM ") + doc.GetRecordField(rkDtmf, slot, 0)
+        return Due(step, QStringLiteral("DM ") + doc.GetRecordField(rkDtmf, slot, dfNumber)
                              + QLatin1Char(',') + DtmfToRadio(code));
     }
     case tsPS0:

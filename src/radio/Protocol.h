@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "data/RecordFields.h"
+
 class TChannelDocument;
 
 // One step of a transfer; each stands for one command.
@@ -47,17 +49,10 @@ constexpr int kCancelDelay = 300;    // Timer3
 inline const char *const kReadIdReply = "QV-R381";     // after dropping "ID "
 inline const char *const kWriteIdReply = "ID QV-R381"; // whole line
 
-constexpr int kFirstLuSlot = 181;
-constexpr int kLastLuSlot = 192;
-constexpr int kPrSlot = 193;
-constexpr int kLastNumberedSlot = 180;
-
 // "001".."180" for slots 1..180.
 QString SlotNumberText(int slot);
 // "L1", "U1", … "U6" for slots 181..192.
 QString LuLabel(int slot);
-// Band code "1", "2", "5", "6", "8" of VFO band index 0..4 (empty otherwise).
-QString BandCode(int band);
 
 // Command of a read step. slot: memory slot 1..193 or DTMF number 0..9;
 // subIndex: CALL record 0..1 or VFO band index 0..4. tsWake gives the empty

@@ -1,5 +1,7 @@
 // Test entry: a headless application whose settings live in a temporary
 // folder, never in the user's own configuration.
+#include "data/Settings.h"
+
 #include <gtest/gtest.h>
 #include <gmock/gmock.h>
 
@@ -22,8 +24,8 @@ int main(int argc, char **argv)
     setenv("XDG_CONFIG_HOME", configDir.path().toLocal8Bit().constData(), 1);
 
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("HALVORD"));
-    QCoreApplication::setApplicationName(QStringLiteral("VXL-R381"));
+    QCoreApplication::setOrganizationName(QLatin1String(kSettingsOrganisation));
+    QCoreApplication::setApplicationName(QLatin1String(kSettingsApplication));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configDir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configDir.path());
 

@@ -1,6 +1,8 @@
 // Helpers for tests that touch the settings store.
 #pragma once
 
+#include "data/Settings.h"
+
 #include <QSettings>
 #include <QString>
 #include <QVariant>
@@ -8,7 +10,7 @@
 // Removes every stored value, as on a fresh system.
 inline void ClearStoredSettings()
 {
-    QSettings settings(QStringLiteral("HALVORD"), QStringLiteral("VXL-R381"));
+    QSettings settings(QString::fromLatin1(kSettingsOrganisation), QString::fromLatin1(kSettingsApplication));
     settings.clear();
     settings.sync();
 }
@@ -16,26 +18,26 @@ inline void ClearStoredSettings()
 // Stores one value directly, as an earlier run (or the user) would have.
 inline void SetStoredValue(const QString &key, const QVariant &value)
 {
-    QSettings settings(QStringLiteral("HALVORD"), QStringLiteral("VXL-R381"));
+    QSettings settings(QString::fromLatin1(kSettingsOrganisation), QString::fromLatin1(kSettingsApplication));
     settings.setValue(key, value);
     settings.sync();
 }
 
 inline bool HasStoredValue(const QString &key)
 {
-    const QSettings settings(QStringLiteral("HALVORD"), QStringLiteral("VXL-R381"));
+    const QSettings settings(QString::fromLatin1(kSettingsOrganisation), QString::fromLatin1(kSettingsApplication));
     return settings.contains(key);
 }
 
 inline QString StoredValue(const QString &key)
 {
-    const QSettings settings(QStringLiteral("HALVORD"), QStringLiteral("VXL-R381"));
+    const QSettings settings(QString::fromLatin1(kSettingsOrganisation), QString::fromLatin1(kSettingsApplication));
     return settings.value(key).toString();
 }
 
 // File that holds the stored values.
 inline QString StoredSettingsFile()
 {
-    const QSettings settings(QStringLiteral("HALVORD"), QStringLiteral("VXL-R381"));
+    const QSettings settings(QString::fromLatin1(kSettingsOrganisation), QString::fromLatin1(kSettingsApplication));
     return settings.fileName();
 }

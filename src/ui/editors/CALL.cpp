@@ -53,9 +53,9 @@ int TCALL::ClampBand(const QString &rxNormalized) const
     const int band = BandOfFrequency(Doc(), rxNormalized);
     if (index_ == 0)
         return band == 0 ? 0 : 1;
-    if (band == 2 && RadioTypeField(5) == QLatin1String("1"))
+    if (band == 2 && RadioTypeField(tfHas300) == QLatin1String("1"))
         return 2;
-    if (band == 4 && RadioTypeField(6) == QLatin1String("1"))
+    if (band == 4 && RadioTypeField(tfOption800) == QLatin1String("1"))
         return 4;
     return 3;
 }
@@ -64,10 +64,10 @@ void TCALL::LoadCall(int index)
 {
     index_ = qBound(0, index, 1);
     const TChannelDocument &doc = Doc();
-    const QString rx = doc.GetRecordField(rkCall, index_, 1);
+    const QString rx = doc.GetRecordField(rkCall, index_, cfReceiveFrequency);
     const QString rxDisplay = rx.isEmpty() ? BandDefaultFrequency(doc, HomeBand(index_)) : FormatFrequency(rx);
     Edit1->setText(rxDisplay);
-    LoadStep(doc.GetRecordField(rkCall, index_, 2), BandDefaultStep(doc, HomeBand(index_)));
+    LoadStep(doc.GetRecordField(rkCall, index_, cfStep), BandDefaultStep(doc, HomeBand(index_)));
     LoadShiftAndSplit(rkCall, index_, rxDisplay);
     ShowMinus76(index_ == 1);
     LoadTones(rkCall, index_);
@@ -91,9 +91,11 @@ bool TCALL::CommitCall()
     const QString rxRecord = ClampToRecord(rx, band, step, adjusted);
     ComboBox3->setCurrentIndex(step);
 
-    const QString record = QString::number(index_) + QLatin1Char(',') + RecordMiddle(rxRecord, step)
-        + QStringLiteral(",,,,") + SplitTail(tx, band, step, adjusted);
-    Doc().SetCallRecord(index_, record);
+    TRecordBuilder record;
+    record.Set(cfCallNumber, QString::number(index_));
+    SetRecordMiddle(record, rxRecord, step);
+    SetSplitFields(record, tx, band, step, adjusted);
+    Doc().SetCallRecord(index_, record.Text());
     RefreshMainGrids();
     LoadCall(index_);
     if (adjusted)

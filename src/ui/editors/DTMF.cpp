@@ -63,14 +63,17 @@ void TDTMF::FormShow()
 
 void TDTMF::LoadDtmf()
 {
-    Edit1->setText(Doc().GetRecordField(rkDtmf, memory_, 1));
+    Edit1->setText(Doc().GetRecordField(rkDtmf, memory_, dfCode));
     ClearChanged();
 }
 
 bool TDTMF::StoreDtmf()
 {
     MarkDocumentModified();
-    Doc().SetDtmfRecord(memory_, QLatin1Char('0') + QString::number(memory_) + QLatin1Char(',') + Edit1->text());
+    Doc().SetDtmfRecord(memory_, TRecordBuilder()
+                                     .Set(dfNumber, QLatin1Char('0') + QString::number(memory_))
+                                     .Set(dfCode, Edit1->text())
+                                     .Text(dfCode));
     RefreshMainGrids();
     ClearChanged();
     return true;

@@ -183,8 +183,8 @@ bool TFrequencyEditor::SelectShift(const QString &code)
 void TFrequencyEditor::LoadTones(int kind, int index)
 {
     const TChannelDocument &doc = Doc();
-    CheckBox1->setChecked(doc.GetRecordField(kind, index, 5) == QLatin1String("1"));
-    CheckBox2->setChecked(doc.GetRecordField(kind, index, 6) == QLatin1String("1"));
+    CheckBox1->setChecked(doc.GetRecordField(kind, index, cfToneOn) == QLatin1String("1"));
+    CheckBox2->setChecked(doc.GetRecordField(kind, index, cfCtcssOn) == QLatin1String("1"));
     for (auto [list, field] : {std::pair{ComboBox1, 8}, std::pair{ComboBox2, 10}}) {
         int position = ToneListPosOfCode(doc.GetRecordField(kind, index, field));
         // A code outside the table shows as the default tone.
@@ -196,7 +196,7 @@ void TFrequencyEditor::LoadTones(int kind, int index)
 
 bool TFrequencyEditor::Minus76Offered() const
 {
-    return RadioTypeField(1) == QLatin1String("3") && RadioTypeField(2) != QLatin1String("05");
+    return RadioTypeField(tfVariant) == QLatin1String("3") && RadioTypeField(tfSubVariant) != QLatin1String("05");
 }
 
 void TFrequencyEditor::ShowMinus76(bool enabled)
@@ -232,13 +232,17 @@ QString TFrequencyEditor::ShiftCode() const
     return QStringLiteral("0");
 }
 
-QString TFrequencyEditor::RecordMiddle(const QString &rxRecord, int stepPosition) const
+void TFrequencyEditor::SetRecordMiddle(TRecordBuilder &record, const QString &rxRecord, int stepPosition) const
 {
     auto flag = [](const QCheckBox *box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); };
-    return rxRecord + QLatin1Char(',') + StepCodeOfListPos(stepPosition) + QLatin1Char(',') + ShiftCode()
-        + QLatin1Char(',') + flag(CheckBox4) + QLatin1Char(',') + flag(CheckBox1) + QLatin1Char(',')
-        + flag(CheckBox2) + QStringLiteral(",,") + ToneCodeOfListPos(qMax(0, ComboBox1->currentIndex()))
-        + QStringLiteral(",,") + ToneCodeOfListPos(qMax(0, ComboBox2->currentIndex()));
+    record.Set(cfReceiveFrequency, rxRecord)
+        .Set(cfStep, StepCodeOfListPos(stepPosition))
+        .Set(cfShift, ShiftCode())
+        .Set(cfReverse, flag(CheckBox4))
+        .Set(cfToneOn, flag(CheckBox1))
+        .Set(cfCtcssOn, flag(CheckBox2))
+        .Set(cfToneCode, ToneCodeOfListPos(qMax(0, ComboBox1->currentIndex())))
+        .Set(cfCtcssCode, ToneCodeOfListPos(qMax(0, ComboBox2->currentIndex())));
 }
 
 // ---------------------------------------------------------------------------
@@ -291,8 +295,8 @@ void TSplitChannelEditor::RadioButton4Click()
 void TSplitChannelEditor::LoadShiftAndSplit(int kind, int index, const QString &rxDisplay)
 {
     const TChannelDocument &doc = Doc();
-    const QString transmit = doc.GetRecordField(kind, index, 14);
-    if (SelectShift(doc.GetRecordField(kind, index, 3))) {
+    const QString transmit = doc.GetRecordField(kind, index, cfTransmitFrequency);
+    if (SelectShift(doc.GetRecordField(kind, index, cfShift))) {
         Edit3->setText(rxDisplay);
     } else if (!transmit.isEmpty()) {
         RadioButton4->setChecked(true);
@@ -308,7 +312,7 @@ void TSplitChannelEditor::LoadShiftAndSplit(int kind, int index, const QString &
         CheckBox4->setChecked(false);
         CheckBox4->setEnabled(false);
     } else {
-        CheckBox4->setChecked(doc.GetRecordField(kind, index, 4) == QLatin1String("1"));
+        CheckBox4->setChecked(doc.GetRecordField(kind, index, cfReverse) == QLatin1String("1"));
     }
     // Whatever the record held, the enable states follow the split choice.
     const bool split = RadioButton4->isChecked();
@@ -328,14 +332,14 @@ bool TSplitChannelEditor::NormalizeBoth(QString &rx, QString &tx)
     return false;
 }
 
-QString TSplitChannelEditor::SplitTail(const QString &txNormalized, int band, int stepPosition,
-                                       bool &adjusted) const
+void TSplitChannelEditor::SetSplitFields(TRecordBuilder &record, const QString &txNormalized, int band,
+                                         int stepPosition, bool &adjusted) const
 {
     if (!RadioButton4->isChecked())
-        return QStringLiteral(",,,");
+        return;
     int position = stepPosition;
-    const QString txRecord = ClampToRecord(txNormalized, band, position, adjusted);
-    return txRecord + QLatin1Char(',') + StepCodeOfListPos(stepPosition) + QStringLiteral(",,");
+    record.Set(cfTransmitFrequency, ClampToRecord(txNormalized, band, position, adjusted))
+        .Set(cfTransmitStep, StepCodeOfListPos(stepPosition));
 }
 
 bool TSplitChannelEditor::EnterKey(QLineEdit *edit)

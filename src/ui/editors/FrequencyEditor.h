@@ -7,6 +7,8 @@
 
 #include "EditorDialog.h"
 
+#include "data/RecordFields.h"
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -69,8 +71,9 @@ protected:
     // Clamps and rounds a normalized frequency into the band at the step
     // position (which may be forced) and returns its 11-digit record form.
     QString ClampToRecord(const QString &normalized, int band, int &stepPosition, bool &adjusted) const;
-    // Fields 1 to 10 of a record: "00<rx>,<step>,<shift>,<rev>,<tone>,<ctcss>,,<tone code>,,<ctcss code>".
-    QString RecordMiddle(const QString &rxRecord, int stepPosition) const;
+    // Fields 1 to 10 of a record: receive frequency, step, shift, Reverse,
+    // tone and CTCSS flags and codes (fields 7 and 9 stay empty).
+    void SetRecordMiddle(TRecordBuilder &record, const QString &rxRecord, int stepPosition) const;
     QString ShiftCode() const;
 };
 
@@ -99,8 +102,10 @@ protected:
     void LoadShiftAndSplit(int kind, int index, const QString &rxDisplay);
     // Normalizes Edit1 and Edit3 (both, always); false after the message.
     bool NormalizeBoth(QString &rx, QString &tx);
-    // Fields 14 to 16: the split frequency and its step, or empty.
-    QString SplitTail(const QString &txNormalized, int band, int stepPosition, bool &adjusted) const;
+    // Fields 14 and 15: the split frequency and its step; left empty when
+    // Split Channel is not chosen.
+    void SetSplitFields(TRecordBuilder &record, const QString &txNormalized, int band, int stepPosition,
+                        bool &adjusted) const;
 
     // The band the receive frequency is clamped into.
     virtual int ClampBand(const QString &rxNormalized) const = 0;

@@ -17,11 +17,9 @@
 #include <QRadioButton>
 
 namespace {
-constexpr int kFirstSlot = 1;
-constexpr int kLastNumberedSlot = 180;
-constexpr int kFirstPairSlot = 181;
-constexpr int kPrSlot = 193;
-constexpr int kLastSlot = 193;
+constexpr int kFirstSlot = kFirstMemorySlot;
+constexpr int kFirstPairSlot = kFirstLuSlot;
+constexpr int kLastSlot = kLastMemorySlot;
 
 // Text of the channel-number field: the number without leading zeros, or
 // the special label.
@@ -115,16 +113,16 @@ void TMemory::LoadChannel(int slot)
     const TChannelDocument &doc = Doc();
     Edit6->setText(fieldLabel(slot));
 
-    const QString rx = doc.GetRecordField(rkMemory, slot, 1);
+    const QString rx = doc.GetRecordField(rkMemory, slot, cfReceiveFrequency);
     const QString rxDisplay = rx.isEmpty() ? BandDefaultFrequency(doc, 1) : FormatFrequency(rx);
     Edit1->setText(rxDisplay);
-    LoadStep(doc.GetRecordField(rkMemory, slot, 2), BandDefaultStep(doc, 1));
+    LoadStep(doc.GetRecordField(rkMemory, slot, cfStep), BandDefaultStep(doc, 1));
     LoadShiftAndSplit(rkMemory, slot, rxDisplay);
     RadioButton4->setEnabled(slot <= kLastNumberedSlot);
     const QString tx = Edit3->text();
     ShowMinus76(!tx.isEmpty() && tx.at(0) > QLatin1Char('2'));
     LoadTones(rkMemory, slot);
-    CheckBox3->setChecked(doc.GetRecordField(rkMemory, slot, 12) == QLatin1String("1"));
+    CheckBox3->setChecked(doc.GetRecordField(rkMemory, slot, cfLockOut) == QLatin1String("1"));
 
     // Names belong to slots 1..180 and PR; lock-out to 1..180 only.
     const bool named = slot <= kLastNumberedSlot || slot == kPrSlot;
@@ -138,7 +136,7 @@ void TMemory::LoadChannel(int slot)
     Label11->setEnabled(named);
     Edit5->setEnabled(named);
     SetFieldColour(Edit5, named);
-    Edit5->setText(named ? doc.GetRecordField(rkMemory, slot, 17) : QString());
+    Edit5->setText(named ? doc.GetRecordField(rkMemory, slot, cfName) : QString());
     CheckBox3->setEnabled(slot <= kLastNumberedSlot);
 
     ClearChanged();
@@ -167,10 +165,13 @@ bool TMemory::CommitChannel()
     const QString rxRecord = ClampToRecord(rx, band, step, adjusted);
     ComboBox3->setCurrentIndex(step);
 
-    const QString record = MemorySlotLabel(slot) + QLatin1Char(',') + RecordMiddle(rxRecord, step)
-        + QStringLiteral(",,") + (CheckBox3->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))
-        + QStringLiteral(",,") + SplitTail(tx, band, step, adjusted) + name;
-    Doc().SetMemoryRecord(slot, record);
+    TRecordBuilder record;
+    record.Set(cfLabel, MemorySlotLabel(slot));
+    SetRecordMiddle(record, rxRecord, step);
+    record.Set(cfLockOut, CheckBox3->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    SetSplitFields(record, tx, band, step, adjusted);
+    record.Set(cfName, name);
+    Doc().SetMemoryRecord(slot, record.Text());
     RefreshMainGrids();
     ClearChanged();
     if (adjusted)

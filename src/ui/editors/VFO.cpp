@@ -110,16 +110,16 @@ void TVFO::LoadVfo(int band)
     band = qBound(0, band, kBandCount - 1);
     band_ = band;
     const TChannelDocument &doc = Doc();
-    const QString frequency = doc.GetRecordField(rkVfo, band, 1);
+    const QString frequency = doc.GetRecordField(rkVfo, band, cfReceiveFrequency);
     Edit1->setText(frequency.isEmpty() ? BandDefaultFrequency(doc, band) : FormatFrequency(frequency));
-    LoadStep(doc.GetRecordField(rkVfo, band, 2), BandDefaultStep(doc, band));
-    if (!SelectShift(doc.GetRecordField(rkVfo, band, 3)))
+    LoadStep(doc.GetRecordField(rkVfo, band, cfStep), BandDefaultStep(doc, band));
+    if (!SelectShift(doc.GetRecordField(rkVfo, band, cfShift)))
         RadioButton1->setChecked(true);
     ShowMinus76(band >= 2);
-    CheckBox4->setChecked(doc.GetRecordField(rkVfo, band, 4) == QLatin1String("1"));
+    CheckBox4->setChecked(doc.GetRecordField(rkVfo, band, cfReverse) == QLatin1String("1"));
     LoadTones(rkVfo, band);
 
-    const QString offset = doc.GetRecordField(rkVfo, band, 11);
+    const QString offset = doc.GetRecordField(rkVfo, band, cfOffset);
     Edit2->setText(offset.isEmpty() ? BandDefaultOffset(band) : FormatOffset(offset));
 
     const bool power = hasPower(band);
@@ -129,7 +129,7 @@ void TVFO::LoadVfo(int band)
     int level = 0;
     if (power) {
         bool ok = false;
-        level = doc.GetRecordField(rkVfo, band, 16).toInt(&ok);
+        level = doc.GetRecordField(rkVfo, band, cfPower).toInt(&ok);
         if (!ok || level < 0 || level > 2)
             level = 0;
     }
@@ -163,9 +163,11 @@ bool TVFO::CommitVfo()
     ComboBox3->setCurrentIndex(step);
 
     const QString power = hasPower(band) ? QString::number(qMax(0, ComboBox4->currentIndex())) : QString();
-    const QString record = BandCode(band) + QLatin1Char(',') + RecordMiddle(record11, step) + QLatin1Char(',')
-        + QLatin1Char('0') + offset + QStringLiteral(",,,,,") + power + QLatin1Char(',');
-    Doc().SetVfoRecord(band, record);
+    TRecordBuilder record;
+    record.Set(cfBandCode, BandCode(band));
+    SetRecordMiddle(record, record11, step);
+    record.Set(cfOffset, QLatin1Char('0') + offset).Set(cfPower, power);
+    Doc().SetVfoRecord(band, record.Text());
     RefreshMainGrids();
     LoadVfo(band);
     if (adjusted)

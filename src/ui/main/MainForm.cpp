@@ -497,27 +497,27 @@ void TMainForm::RefreshGrids()
             SetCell(StringGrid1, slot, 3, QString());
             continue;
         }
-        const bool lockedOut = slot <= 180 && document_.GetRecordField(rkMemory, slot, 12) == QLatin1String("1");
+        const bool lockedOut = IsNumberedSlot(slot) && document_.GetRecordField(rkMemory, slot, cfLockOut) == QLatin1String("1");
         SetCell(StringGrid1, slot, 0, lockedOut ? QStringLiteral("*") : QString());
-        SetCell(StringGrid1, slot, 2, FormatFrequency(document_.GetRecordField(rkMemory, slot, 1)));
-        SetCell(StringGrid1, slot, 3, document_.GetRecordField(rkMemory, slot, 17));
+        SetCell(StringGrid1, slot, 2, FormatFrequency(document_.GetRecordField(rkMemory, slot, cfReceiveFrequency)));
+        SetCell(StringGrid1, slot, 3, document_.GetRecordField(rkMemory, slot, cfName));
     }
 
     // VFO list: each band's row shows that band's own frequency.
     for (int i = 0; i < vfoBands_.size(); ++i) {
-        const QString freq = document_.GetRecordField(rkVfo, vfoBands_[i], 1);
+        const QString freq = document_.GetRecordField(rkVfo, vfoBands_[i], cfReceiveFrequency);
         SetCell(StringGrid2, i + 1, 2, HasValue(freq) ? FormatFrequency(freq) : QString());
     }
 
     // CALL list.
     for (int i = 0; i < kCallSlots; ++i) {
-        const QString freq = document_.GetRecordField(rkCall, i, 1);
+        const QString freq = document_.GetRecordField(rkCall, i, cfReceiveFrequency);
         SetCell(StringGrid3, i + 1, 2, HasValue(freq) ? FormatFrequency(freq) : QString());
     }
 
     // DTMF list.
     for (int i = 0; i < kDtmfSlots; ++i)
-        SetCell(StringGrid4, i + 1, 2, document_.GetRecordField(rkDtmf, i, 1));
+        SetCell(StringGrid4, i + 1, 2, document_.GetRecordField(rkDtmf, i, dfCode));
 
     UpdateStatusBar();
 }
@@ -556,13 +556,13 @@ void TMainForm::UpdateStatusBar()
     const int kind = activeGrid_;
     auto field = [&](int n) { return document_.GetRecordField(kind, index, n); };
 
-    const QString shift = field(3);
+    const QString shift = field(cfShift);
     QString panel0;
     if (kind == rkVfo) {
-        if (shift != QLatin1String("0") && shift != QLatin1String("3") && HasValue(field(11)))
-            panel0 = QStringLiteral("Offset : ") + FormatOffset(field(11)) + QStringLiteral("MHz");
-    } else if (HasValue(field(14))) {
-        panel0 = QStringLiteral("Tx Frequency : ") + FormatFrequency(field(14)) + QStringLiteral("MHz");
+        if (shift != QLatin1String("0") && shift != QLatin1String("3") && HasValue(field(cfOffset)))
+            panel0 = QStringLiteral("Offset : ") + FormatOffset(field(cfOffset)) + QStringLiteral("MHz");
+    } else if (HasValue(field(cfTransmitFrequency))) {
+        panel0 = QStringLiteral("Tx Frequency : ") + FormatFrequency(field(cfTransmitFrequency)) + QStringLiteral("MHz");
     }
 
     QString panel1;
@@ -572,16 +572,16 @@ void TMainForm::UpdateStatusBar()
         panel1 = QStringLiteral("-");
     else if (shift == QLatin1String("3"))
         panel1 = QStringLiteral("-7.6");
-    else if (HasValue(field(14)))
+    else if (HasValue(field(cfTransmitFrequency)))
         panel1 = QStringLiteral("+-");
-    if (panel1 != QLatin1String("+-") && field(4) == QLatin1String("1"))
+    if (panel1 != QLatin1String("+-") && field(cfReverse) == QLatin1String("1"))
         panel1 += QStringLiteral(" R");
 
     QString panel2;
-    if (field(6) == QLatin1String("1"))
-        panel2 = QStringLiteral("CT : ") + ToneTextOfCode(field(10));
-    else if (field(5) == QLatin1String("1"))
-        panel2 = QStringLiteral("T : ") + ToneTextOfCode(field(8));
+    if (field(cfCtcssOn) == QLatin1String("1"))
+        panel2 = QStringLiteral("CT : ") + ToneTextOfCode(field(cfCtcssCode));
+    else if (field(cfToneOn) == QLatin1String("1"))
+        panel2 = QStringLiteral("T : ") + ToneTextOfCode(field(cfToneCode));
 
     StatusPanel[0]->setText(panel0);
     StatusPanel[1]->setText(panel1);
