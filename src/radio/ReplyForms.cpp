@@ -47,8 +47,9 @@ bool ShortAlphanumeric(const QString &text)
     return true;
 }
 
-// Fields 1..6 of a channel reply from position `first` on: the receive
-// frequency, then step, shift, reverse, tone and CTCSS as single digits.
+// Fields 1..11 of a channel reply from position `first` on: the receive
+// frequency, then step, shift, reverse, tone and CTCSS as single digits,
+// the tone codes and the offset.
 QString ChannelFieldsProblem(const QStringList &f, int first)
 {
     if (!AllDigits(f.at(first), kFrequencyDigits))
@@ -56,10 +57,16 @@ QString ChannelFieldsProblem(const QStringList &f, int first)
     for (int i = first + 1; i <= first + 5; ++i)
         if (!OneDigit(f.at(i)))
             return QStringLiteral("has no one-digit code in field %1").arg(i - first + 1);
-    // Tone and CTCSS codes (fields 8 and 10), two digits when given.
+    // Fields 7 and 9 are empty; tone and CTCSS codes (fields 8 and 10) two
+    // digits when given; field 11 empty or a 9-digit offset.
+    for (int i : {first + 6, first + 8})
+        if (!f.at(i).isEmpty())
+            return QStringLiteral("has text in field %1").arg(i - first + 1);
     for (int i : {first + 7, first + 9})
         if (!f.at(i).isEmpty() && !AllDigits(f.at(i), 2))
             return QStringLiteral("has no two-digit tone code in field %1").arg(i - first + 1);
+    if (!f.at(first + 10).isEmpty() && !AllDigits(f.at(first + 10), 9))
+        return QStringLiteral("has no 9-digit offset in field 11");
     return QString();
 }
 
