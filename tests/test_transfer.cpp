@@ -585,6 +585,7 @@ TEST_F(TransferTest, GarbageAndOverlongRepliesNeverOverflowARecord)
     for (const QString &fault : faults) {
         for (bool reading : {true, false}) {
             SCOPED_TRACE(fault.toStdString() + (reading ? " read" : " write"));
+            ClearStoredSettings();
             // From the 6th command on (the first data command) every reply
             // is random text or 300 characters long.
             SimFixture faulty;
@@ -602,9 +603,6 @@ TEST_F(TransferTest, GarbageAndOverlongRepliesNeverOverflowARecord)
             ASSERT_TRUE(engine->Start(QStringLiteral("COM1")));
             ASSERT_TRUE(WaitForEnd(host));
             EXPECT_TRUE(host.commErrors.isEmpty());
-            // The write does not look at such replies at all; the read
-            // stores what it got, cut to the slots.
-            EXPECT_EQ(host.finishes.value(0), TTransferOutcome::Completed);
             for (int slot = 1; slot <= 193; ++slot)
                 EXPECT_LE(host.doc.Record(rkMemory, slot).size(), kRecordCapacity);
             for (int i = 0; i < 5; ++i)
@@ -613,9 +611,72 @@ TEST_F(TransferTest, GarbageAndOverlongRepliesNeverOverflowARecord)
                 EXPECT_LE(host.doc.Record(rkDtmf, n).size(), kDtmfCapacity);
             EXPECT_LE(host.doc.RadioType().size(), kRadioTypeCapacity);
             if (reading) {
-                EXPECT_EQ(host.progress, TReadTransfer::kProgressMax);
+                // A read never reports success for such replies: the first
+                // one ends it, named in the message, and nothing is stored.
+                EXPECT_EQ(host.finishes, QList<TTransferOutcome>{TTransferOutcome::BadReply});
+                ASSERT_EQ(host.messages.size(), 1);
+                EXPECT_TRUE(host.messages.first().startsWith(
+                    QStringLiteral("Invalid reply from the radio.\nThe reply to \"MR 0,0,001\" ")))
+                    << host.messages.first().toStdString();
+                EXPECT_EQ(host.refreshes, 1);
+                EXPECT_FALSE(HasStoredValue(QStringLiteral("Type")));
+                EXPECT_FALSE(engine->HComm1.GetPortStatus());
+                EXPECT_LT(host.progress, TReadTransfer::kProgressMax);
+            } else {
+                // The write does not look at data replies at all.
+                EXPECT_EQ(host.finishes.value(0), TTransferOutcome::Completed);
             }
         }
+    }
+}
+
+TEST_F(TransferTest, CutRadioTypeOrGarbageAfterIdFailsTheReadAndStoresNothing)
+{
+    // The radio of an earlier read, remembered in the settings.
+    SetStoredValue(QStringLiteral("Type"), QLatin1String(kAllBandsType));
+    struct Case {
+        QStringList options;
+        const char *command;
+    };
+    const QList<Case> cases{
+        {{QStringLiteral("--type"), QStringLiteral("0,2")}, "TYD"},
+        {{QStringLiteral("--type"), QStringLiteral("0,2"), QStringLiteral("--throttle")}, "TYD"},
+        {{QStringLiteral("--garbage-after"), QStringLiteral("4")}, "TYD"},
+        {{QStringLiteral("--garbage-after"), QStringLiteral("4"), QStringLiteral("--throttle")}, "TYD"},
+        {{QStringLiteral("--limits"), QStringLiteral("00136,001")}, "FL"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.options.join(' ').toStdString());
+        // Replies paced byte by byte (--throttle) and in whole bursts.
+        SimFixture faulty;
+        ASSERT_TRUE(faulty.Start(c.options)) << faulty.ErrorString().toStdString();
+        ScopedCommDevice com(1, faulty.DevicePath());
+        RecordingHost host;
+        host.doc.SetRadioType(QLatin1String(kAllBandsType));
+        host.doc.ParseBandLimits(QLatin1String(kAllBandsLimits));
+        host.doc.SetMemoryRecord(50, QStringLiteral("050,00145000000,5,0,0,0,0,,09,,09,,0,,,,,"));
+        TReadTransfer read(host);
+        ASSERT_TRUE(read.Start(QStringLiteral("COM1")));
+        ASSERT_TRUE(WaitForEnd(host));
+        EXPECT_EQ(host.finishes, QList<TTransferOutcome>{TTransferOutcome::BadReply});
+        ASSERT_EQ(host.messages.size(), 1);
+        EXPECT_TRUE(host.messages.first().startsWith(
+            QStringLiteral("Invalid reply from the radio.\nThe reply to \"%1\" ").arg(QLatin1String(c.command))))
+            << host.messages.first().toStdString();
+        // The radio type and band limits stay those of the earlier radio,
+        // in the document and in the settings; the document was reset when
+        // "AI 0" was answered, as for a time-out.
+        if (QLatin1String(c.command) == QLatin1String("TYD")) {
+            EXPECT_EQ(host.doc.RadioType(), QLatin1String(kAllBandsType));
+        }
+        EXPECT_EQ(host.doc.Record(rkBandLimit, 4), QStringLiteral("00800,00999"));
+        EXPECT_EQ(StoredType(), QLatin1String(kAllBandsType));
+        EXPECT_TRUE(host.doc.Record(rkMemory, 50).isEmpty());
+        EXPECT_EQ(host.refreshes, 1);
+        EXPECT_EQ(read.TransferState(), TTransferEngine::State::Idle);
+        // No command follows the bad reply.
+        faulty.Stop();
+        EXPECT_EQ(faulty.CommandLog().last(), QLatin1String(c.command));
     }
 }
 

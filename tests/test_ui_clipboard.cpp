@@ -213,10 +213,13 @@ TEST_F(ClipboardTest, ForeignOrMalformedClipboardDataKeepsTheLastRecord)
     EXPECT_EQ(Doc().ClipboardBuffer(), kSplitChannel);
     OfferBytes(QByteArray("010\t00145000000\t0\r\n\t0\t0"));
     EXPECT_EQ(Doc().ClipboardBuffer(), kSplitChannel);
-    // Exactly 100 characters fit; a payload without its NUL is read too.
-    const QByteArray full = "011\t00145000000\t0" + QByteArray(83, '\t');
-    OfferBytes(full);
-    EXPECT_EQ(Doc().ClipboardBuffer(), QString::fromLatin1(full).replace(QLatin1Char('\t'), QLatin1Char(',')));
+    // A record this program could never have copied (100 characters, more
+    // fields than a record has) is ignored as well.
+    OfferBytes("011\t00145000000\t0" + QByteArray(83, '\t'));
+    EXPECT_EQ(Doc().ClipboardBuffer(), kSplitChannel);
+    // A payload without its NUL is read too.
+    OfferBytes("011\t00145000000\t0\t0\t0\t0\t0\t\t09\t\t09\t\t0\t\t\t\t\t");
+    EXPECT_EQ(Doc().ClipboardBuffer(), QStringLiteral("011,00145000000,0,0,0,0,0,,09,,09,,0,,,,,"));
 }
 
 TEST_F(ClipboardTest, PasteIntoOrdinaryAndNamedMemoryRows)
@@ -232,7 +235,11 @@ TEST_F(ClipboardTest, PasteIntoOrdinaryAndNamedMemoryRows)
     EXPECT_EQ(PasteInto(1, 192), QStringLiteral("U6,00145000000,0,0,1,1,0,,09,,12,,0,,,,,"));
     // "PR" keeps a valid name only.
     EXPECT_EQ(PasteInto(1, 193), QStringLiteral("PR,00145000000,0,0,1,1,0,,09,,12,,0,,,,,AB.C"));
+    // A name that breaks the name rule makes the whole record one this
+    // program never copies: it is not taken from the clipboard.
     Offer(QStringLiteral("011,00145000000,0,0,0,0,0,,09,,09,,,,,,,abc"));
+    EXPECT_EQ(Doc().ClipboardBuffer(), kSplitChannel);
+    Offer(QStringLiteral("011,00145000000,0,0,0,0,0,,09,,09,,,,,,,"));
     EXPECT_EQ(PasteInto(1, 193), QStringLiteral("PR,00145000000,0,0,0,0,0,,09,,09,,0,,,,,"));
     EXPECT_EQ(PasteInto(1, 30), QStringLiteral("030,00145000000,0,0,0,0,0,,09,,09,,0,,,,,"));
 
@@ -359,14 +366,12 @@ TEST_F(ClipboardTest, PasteIntoDtmfRows)
     Activate(4, 2);
     EXPECT_FALSE(PasteEnabled());
 
-    // A 16-character code fills the slot; one more would overflow it.
+    // A 16-character code fills the slot; one more is no DTMF record and
+    // is not taken from the clipboard.
     Offer(QStringLiteral("09,0123456789ABCD*#"));
     EXPECT_EQ(PasteInto(4, 10), QStringLiteral("09,0123456789ABCD*#"));
     Offer(QStringLiteral("0,0123456789ABCD*#1"));
-    Activate(4, 10);
-    EXPECT_FALSE(PasteEnabled());
-    form->Paste1Click();
-    EXPECT_EQ(Doc().Record(rkDtmf, 9), QStringLiteral("09,0123456789ABCD*#"));
+    EXPECT_EQ(Doc().ClipboardBuffer(), QStringLiteral("09,0123456789ABCD*#"));
 }
 
 TEST_F(ClipboardTest, RecordsOutsideTheBandLimitsCannotBePasted)
@@ -401,13 +406,13 @@ TEST_F(ClipboardTest, RecordsOutsideTheBandLimitsCannotBePasted)
 
 TEST_F(ClipboardTest, RebuiltRecordsNeverOverflowASlot)
 {
-    // A long reverse field: as a memory record the text fits a slot, but
-    // the VFO default offset would make it longer than a slot holds.
+    // A long reverse field would make a VFO record longer than a slot holds;
+    // no record of this program has one, so it never reaches the buffer.
     const QString record = QStringLiteral("050,00145000000,0,0,") + QString(57, QLatin1Char('1'))
                            + QStringLiteral(",0,0,,09,,09,,0,,,,,");
     ASSERT_EQ(record.size(), 97);
     Offer(record);
-    ASSERT_EQ(Doc().ClipboardBuffer(), record);
+    EXPECT_TRUE(Doc().ClipboardBuffer().isEmpty());
     Activate(2, VfoRowOfBand(1));
     EXPECT_FALSE(PasteEnabled());
     const QString vfoBefore = Doc().Record(rkVfo, 1);
@@ -415,8 +420,13 @@ TEST_F(ClipboardTest, RebuiltRecordsNeverOverflowASlot)
     EXPECT_EQ(Doc().Record(rkVfo, 1), vfoBefore);
     EXPECT_EQ(form->Modified(), 0);
 
-    EXPECT_EQ(PasteInto(1, 50), record);
-    EXPECT_EQ(PasteInto(3, 1).size(), 94);
+    // The longest record the check admits fits every target.
+    const QString longest = QStringLiteral("050,00145000000,0,0,1,1,0,,09,,12,000600000,1,,00145600000,0,3,A.B.C.D");
+    Offer(longest);
+    ASSERT_EQ(Doc().ClipboardBuffer(), longest);
+    EXPECT_LE(PasteInto(1, 50).size(), kRecordCapacity);
+    EXPECT_LE(PasteInto(2, VfoRowOfBand(1)).size(), kRecordCapacity);
+    EXPECT_LE(PasteInto(3, 1).size(), kRecordCapacity);
 }
 
 TEST_F(ClipboardTest, CutAndDeleteInMemoryAndDtmfLists)

@@ -237,7 +237,9 @@ TEST_F(DocumentsTest, OpenFailuresChangeNothing)
         paths = {path};
         form->Open1Click();
         ASSERT_EQ(messages.size(), 2u) << path.toStdString();
-        EXPECT_EQ(messages[1].text, kFileError);
+        // The message first, the path and the reason on the line below.
+        EXPECT_TRUE(messages[1].text.startsWith(kFileError + QLatin1Char('\n') + path + QStringLiteral(": ")))
+            << messages[1].text.toStdString();
         EXPECT_EQ(messages[1].caption, QStringLiteral("VXL-R381"));
         EXPECT_EQ(messages[1].icon, Dialogs::Icon::Critical);
         EXPECT_EQ(messages[1].buttons, Dialogs::Buttons::Ok);
@@ -479,7 +481,8 @@ TEST_F(DocumentsTest, CommandLineFileThatCannotBeOpenedLeavesTheFreshDocument)
         messages.clear();
         main.show();
         ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].text, kFileError);
+        EXPECT_TRUE(messages[0].text.startsWith(kFileError + QLatin1Char('\n') + argument + QStringLiteral(": ")))
+            << messages[0].text.toStdString();
         EXPECT_EQ(main.Caption(), Title("Untitled"));
         EXPECT_EQ(main.Modified(), 0);
         EXPECT_EQ(main.Comment(), QString());

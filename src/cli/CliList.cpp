@@ -4,10 +4,11 @@
 
 #include "data/ChannelDocument.h"
 #include "data/DataFile.h"
+#include "data/InputFile.h"
 #include "data/Settings.h"
 #include "listing/Listing.h"
+#include "CliOutput.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -16,7 +17,7 @@ namespace {
 
 void PrintError(const QString &text)
 {
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    WriteFileDerivedText(stderr, text + QLatin1Char('\n'));
 }
 
 } // namespace
@@ -28,20 +29,19 @@ int CliList(const QStringList &args)
         return 2;
     }
 
-    // The same checks as opening a file in the program: a ".381" file that
-    // can be read.
+    // The same checks as opening a file in the program: a ".381" name and a
+    // regular file of a sane size.
     const QString path = args.first();
-    QFile file(path);
-    if (QFileInfo(path).suffix().compare(QLatin1String("381"), Qt::CaseInsensitive) != 0
-        || !file.open(QIODevice::ReadOnly)) {
-        PrintError(QStringLiteral("File Open error."));
+    if (QFileInfo(path).suffix().compare(QLatin1String("381"), Qt::CaseInsensitive) != 0) {
+        PrintError(FileOpenErrorText(path, QStringLiteral("the name does not end in \".381\"")));
         return 1;
     }
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        PrintError(QStringLiteral("File Open error."));
+    const TInputFile input = ReadInputFile(path);
+    if (!input.ok) {
+        PrintError(FileOpenErrorText(path, input.reason));
         return 1;
     }
+    const QByteArray &content = input.content;
 
     TChannelDocument doc;
     LoadSettings(doc);
@@ -49,13 +49,14 @@ int CliList(const QStringList &args)
     QString comment;
     ReadDataFile(content, doc, &comment);
 
-    QByteArray out;
+    QString out;
     for (const QString &line : ListingText(doc, comment)) {
-        out += line.toLocal8Bit();
-        out += '\n';
+        out += line;
+        out += QLatin1Char('\n');
     }
-    if (std::fwrite(out.constData(), 1, size_t(out.size()), stdout) != size_t(out.size())
-        || std::fflush(stdout) != 0) {
+    // The comment and the records come from the file: on a terminal their
+    // control characters are shown, not obeyed.
+    if (!WriteFileDerivedText(stdout, out) || std::fflush(stdout) != 0) {
         PrintError(QStringLiteral("Write error."));
         return 1;
     }

@@ -6,7 +6,9 @@
 
 #include "data/ChannelDocument.h"
 #include "data/DataFile.h"
+#include "data/InputFile.h"
 #include "data/Settings.h"
+#include "CliOutput.h"
 #include "radio/ReadTransfer.h"
 #include "radio/WriteTransfer.h"
 
@@ -26,7 +28,9 @@ const char *const kWriteQuestion = "Do you want to write the data to the radio?"
 
 void PrintError(const QString &text)
 {
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    // Messages may carry text from the radio or a path: on a terminal their
+    // control characters are shown, not obeyed.
+    WriteFileDerivedText(stderr, text + QLatin1Char('\n'));
     std::fflush(stderr);
 }
 
@@ -228,10 +232,16 @@ int CliRead(const QStringList &args)
     }
     // Refuse a file that could not be written before talking to the radio.
     const QFileInfo target(options.file);
-    if (!HasDataFileSuffix(options.file) || target.isDir()
-        || !QFileInfo(target.absolutePath()).isWritable()
-        || (target.exists() && !target.isWritable())) {
-        PrintError(QLatin1String(kFileOpenError));
+    QString refusal;
+    if (!HasDataFileSuffix(options.file))
+        refusal = QStringLiteral("the name does not end in \".381\"");
+    else if (target.exists() && !target.isFile())
+        refusal = QStringLiteral("%1, not a regular file").arg(FileKindText(options.file));
+    else if (!QFileInfo(target.absolutePath()).isWritable()
+             || (target.exists() && !target.isWritable()))
+        refusal = QStringLiteral("not writable");
+    if (!refusal.isEmpty()) {
+        PrintError(FileOpenErrorText(options.file, refusal));
         return kCliFailed;
     }
 
@@ -260,17 +270,16 @@ int CliWrite(const QStringList &args)
         PrintError(CliTransferUsage());
         return kCliUsage;
     }
-    QFile file(options.file);
-    if (!HasDataFileSuffix(options.file) || !file.open(QIODevice::ReadOnly)) {
-        PrintError(QLatin1String(kFileOpenError));
+    if (!HasDataFileSuffix(options.file)) {
+        PrintError(FileOpenErrorText(options.file, QStringLiteral("the name does not end in \".381\"")));
         return kCliFailed;
     }
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        PrintError(QLatin1String(kFileOpenError));
+    const TInputFile input = ReadInputFile(options.file);
+    if (!input.ok) {
+        PrintError(FileOpenErrorText(options.file, input.reason));
         return kCliFailed;
     }
-    file.close();
+    const QByteArray &content = input.content;
 
     // The file is loaded as the editor opens it, under the stored radio type.
     TChannelDocument doc;

@@ -6,8 +6,14 @@
 
 #include "ChannelDocument.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -250,9 +256,31 @@ bool SaveFileAtomically(const QString &path, const QByteArray &content)
 
     // Unbuffered, so that a short write (a full disk, a size limit) shows
     // here instead of passing unnoticed when the buffer is flushed.
+#ifdef Q_OS_UNIX
+    // The replaced file's permission bits (and, for the superuser, its
+    // owner) carry over to the new file; links are followed as QSaveFile
+    // follows them.
+    struct stat old;
+    const bool replacing = ::stat(QFile::encodeName(path).constData(), &old) == 0;
+#endif
+
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
+#ifdef Q_OS_UNIX
+    if (replacing && file.handle() >= 0) {
+        if (::geteuid() == 0 && ::fchown(file.handle(), old.st_uid, old.st_gid) != 0) {
+            file.cancelWriting();
+            file.commit();
+            return false;
+        }
+        if (::fchmod(file.handle(), old.st_mode & 07777) != 0) {
+            file.cancelWriting();
+            file.commit();
+            return false;
+        }
+    }
+#endif
     qint64 done = 0;
     while (done < content.size()) {
         const qint64 written = file.write(content.constData() + done, content.size() - done);

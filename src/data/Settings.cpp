@@ -1,16 +1,26 @@
 // Per-user settings store. Every operation opens the store afresh, so
 // nothing is cached between calls; a store that cannot be read gives empty
 // values (and so the defaults), one that cannot be written is left as it is.
+// A value is written only when it differs from the stored one, so a run
+// that changes nothing leaves the settings file untouched.
 #include "Settings.h"
 
 #include "BandPlan.h"
 #include "ChannelDocument.h"
+#include "InputFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 #include <QVariant>
+
+#include <cstdio>
+#include <memory>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -26,11 +36,78 @@ QString Application()
     return QLatin1String(kSettingsApplication);
 }
 
+// Folder that holds the per-user settings of every organisation: the
+// location of a store nobody uses, two levels up. Asking for it does not
+// read our own files.
+QString UserSettingsFolder()
+{
+    const QSettings probe(QStringLiteral("VXL-R381-settings-location"), QStringLiteral("probe"));
+    return QFileInfo(QFileInfo(probe.fileName()).absolutePath()).absolutePath();
+}
+
+// Why a settings file may not be opened, or empty when it may. A missing
+// file is fine (it is created when a value is stored); a link to a regular
+// file is followed and that file read and updated; anything else (a FIFO,
+// a device, a directory, a link to nothing) is never opened: reading could
+// block or never end, and replacing it would destroy what the link points
+// to.
+QString SettingsFileRefusal(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(path);
+    struct stat link;
+    if (::lstat(name.constData(), &link) != 0)
+        return QString();
+    struct stat target;
+    if (::stat(name.constData(), &target) != 0)
+        return QStringLiteral("a link to a missing file");
+    if (S_ISREG(target.st_mode))
+        return QString();
+    return QStringLiteral("%1, not a regular file").arg(FileKindText(path));
+#else
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile())
+        return QString();
+    return QStringLiteral("not a regular file");
+#endif
+}
+
+// The store, or nullptr when one of the files it would read is unusable:
+// the program then runs on its in-memory values. The reason goes to
+// standard error once per run.
+std::unique_ptr<QSettings> OpenStore()
+{
+    const QString folder = UserSettingsFolder();
+    const QString files[] = {
+        folder + QLatin1Char('/') + Organisation() + QLatin1Char('/') + Application()
+            + QStringLiteral(".conf"),
+        folder + QLatin1Char('/') + Organisation() + QStringLiteral(".conf"),
+    };
+    for (const QString &file : files) {
+        const QString refusal = SettingsFileRefusal(file);
+        if (refusal.isEmpty())
+            continue;
+        static bool told = false;
+        if (!told) {
+            told = true;
+            std::fprintf(stderr,
+                         "VXL-R381: settings file %s is %s; settings are neither read nor "
+                         "stored in this run.\n",
+                         QFile::encodeName(file).constData(), refusal.toLocal8Bit().constData());
+            std::fflush(stderr);
+        }
+        return nullptr;
+    }
+    return std::make_unique<QSettings>(Organisation(), Application());
+}
+
 // A value as text. A hand-edited store can hold a list where a text is
 // expected (a value with commas written without quotes); join it back.
-QString ReadText(const QSettings &store, const QString &key)
+QString ReadText(const QSettings *store, const QString &key)
 {
-    const QVariant value = store.value(key);
+    if (!store)
+        return QString();
+    const QVariant value = store->value(key);
     if (!value.isValid())
         return QString();
     if (value.typeId() == QMetaType::QStringList)
@@ -38,9 +115,21 @@ QString ReadText(const QSettings &store, const QString &key)
     return value.toString();
 }
 
-void WriteText(QSettings &store, const QString &key, const QString &text)
+// Stores a value unless the store already holds that very text.
+void WriteText(QSettings *store, const QString &key, const QString &text)
 {
-    store.setValue(key, text);
+    if (!store)
+        return;
+    if (store->contains(key) && ReadText(store, key) == text
+        && store->value(key).typeId() == QMetaType::QString)
+        return;
+    store->setValue(key, text);
+}
+
+void Sync(QSettings *store)
+{
+    if (store)
+        store->sync();
 }
 
 QString LimitKey(int band)
@@ -66,25 +155,25 @@ QString WorkingFolder()
 
 TLoadedSettings LoadSettings(TChannelDocument &doc)
 {
-    QSettings store(Organisation(), Application());
+    const std::unique_ptr<QSettings> store = OpenStore();
     TLoadedSettings loaded;
 
-    loaded.path = ReadText(store, QStringLiteral("Path"));
+    loaded.path = ReadText(store.get(), QStringLiteral("Path"));
     if (loaded.path.isEmpty()) {
         loaded.path = WorkingFolder();
-        WriteText(store, QStringLiteral("Path"), loaded.path);
+        WriteText(store.get(), QStringLiteral("Path"), loaded.path);
     }
 
-    loaded.commPort = ReadText(store, QStringLiteral("CommPort"));
+    loaded.commPort = ReadText(store.get(), QStringLiteral("CommPort"));
     if (loaded.commPort.isEmpty()) {
         loaded.commPort = QStringLiteral("COM1");
-        WriteText(store, QStringLiteral("CommPort"), loaded.commPort);
+        WriteText(store.get(), QStringLiteral("CommPort"), loaded.commPort);
     }
 
-    QString type = ReadText(store, QStringLiteral("Type"));
+    QString type = ReadText(store.get(), QStringLiteral("Type"));
     if (type.isEmpty()) {
         type = QLatin1String(kDefaultRadioType);
-        WriteText(store, QStringLiteral("Type"), type);
+        WriteText(store.get(), QStringLiteral("Type"), type);
     }
     // The document cuts an overlong type to its slot.
     doc.SetRadioType(type);
@@ -92,15 +181,15 @@ TLoadedSettings LoadSettings(TChannelDocument &doc)
     for (int band = 0; band < kBandLimitSlots; ++band) {
         QString limit;
         if (BandPresent(doc, band)) {
-            limit = ReadText(store, LimitKey(band)).left(kBandLimitCapacity);
+            limit = ReadText(store.get(), LimitKey(band)).left(kBandLimitCapacity);
             if (limit.isEmpty())
                 limit = DefaultBandLimit(band);
         }
-        WriteText(store, LimitKey(band), limit);
+        WriteText(store.get(), LimitKey(band), limit);
         doc.SetBandLimit(band, limit);
     }
 
-    store.sync();
+    Sync(store.get());
     return loaded;
 }
 
@@ -112,36 +201,36 @@ QString RememberFolder(const QString &filePath)
     if (!folder.endsWith(QDir::separator()))
         folder.append(QDir::separator());
 
-    QSettings store(Organisation(), Application());
-    WriteText(store, QStringLiteral("Path"), folder);
-    store.sync();
+    const std::unique_ptr<QSettings> store = OpenStore();
+    WriteText(store.get(), QStringLiteral("Path"), folder);
+    Sync(store.get());
     return folder;
 }
 
 void SaveCommPort(const QString &port)
 {
-    QSettings store(Organisation(), Application());
-    WriteText(store, QStringLiteral("CommPort"), port);
-    store.sync();
+    const std::unique_ptr<QSettings> store = OpenStore();
+    WriteText(store.get(), QStringLiteral("CommPort"), port);
+    Sync(store.get());
 }
 
 void SaveRadioSettings(const TChannelDocument &doc)
 {
-    QSettings store(Organisation(), Application());
-    WriteText(store, QStringLiteral("Type"), doc.RadioType());
+    const std::unique_ptr<QSettings> store = OpenStore();
+    WriteText(store.get(), QStringLiteral("Type"), doc.RadioType());
     for (int band = 0; band < kBandLimitSlots; ++band)
-        WriteText(store, LimitKey(band), doc.Record(rkBandLimit, band));
-    store.sync();
+        WriteText(store.get(), LimitKey(band), doc.Record(rkBandLimit, band));
+    Sync(store.get());
 }
 
 QString StoredCommDevice(int portNumber)
 {
-    const QSettings store(Organisation(), Application());
-    return ReadText(store, QStringLiteral("Com%1Device").arg(portNumber));
+    const std::unique_ptr<QSettings> store = OpenStore();
+    return ReadText(store.get(), QStringLiteral("Com%1Device").arg(portNumber));
 }
 
 QString StoredCommPort()
 {
-    const QSettings store(Organisation(), Application());
-    return ReadText(store, QStringLiteral("CommPort"));
+    const std::unique_ptr<QSettings> store = OpenStore();
+    return ReadText(store.get(), QStringLiteral("CommPort"));
 }

@@ -1,6 +1,8 @@
 // Reads the whole memory of the radio into the document.
 #include "ReadTransfer.h"
 
+#include "ReplyForms.h"
+
 #include "data/ChannelDocument.h"
 #include "data/Settings.h"
 
@@ -36,6 +38,12 @@ void TReadTransfer::NextMemorySlot()
 
 void TReadTransfer::HandleReply(const QByteArray &line)
 {
+    // Garbage never reaches the document or the settings store.
+    const QString problem = ReadReplyProblem(step_, line, slot_, sub_);
+    if (!problem.isEmpty()) {
+        BadReply(problem);
+        return;
+    }
     const QString reply = CutReply(line, ReplyDropCount(step_), kReadReplyCapacity);
     switch (step_) {
     case tsWake:
@@ -176,6 +184,18 @@ void TReadTransfer::Finish(TTransferOutcome outcome)
     host_.TransferRefresh();
     SaveRadioSettings(*doc_);
     host_.TransferFinished(outcome);
+}
+
+void TReadTransfer::BadReply(const QString &problem)
+{
+    const QString command = ReadCommand(step_, slot_, sub_);
+    StopAll();
+    host_.TransferMessage(QStringLiteral("Invalid reply from the radio.\nThe reply to \"%1\" %2.")
+                              .arg(command, problem));
+    // The document holds what was stored up to here (reset once "AI 0" was
+    // answered); the lists show it, the radio settings are not stored.
+    host_.TransferRefresh();
+    host_.TransferFinished(TTransferOutcome::BadReply);
 }
 
 void TReadTransfer::FinishCancelled()

@@ -29,6 +29,9 @@ private:
     // Normal end or end after Cancel: port closed, lists redrawn, radio
     // settings stored, window closed.
     void Finish(TTransferOutcome outcome);
+    // A reply without the form of its command: the read ends as failed, as
+    // after a time-out, with a message naming the command.
+    void BadReply(const QString &problem);
 
     QString main_;  // main part of the record under assembly
     QString split_; // its split part

@@ -24,7 +24,8 @@ enum class TTransferOutcome {
     Completed, // every command answered
     Cancelled, // Cancel (also Cancel of a transfer that never started)
     TimedOut,  // no reply within the time-out
-    WrongRadio // the identification did not match
+    WrongRadio, // the identification did not match
+    BadReply    // a read reply did not have the form of its command
 };
 
 // What an engine needs from its surroundings (a transfer window or the

@@ -4,6 +4,7 @@
 
 #include "MainWindowServices.h"
 #include "data/DataFile.h"
+#include "data/InputFile.h"
 #include "data/Settings.h"
 #include "ui/seam/Dialogs.h"
 
@@ -36,19 +37,11 @@ QString WithDefaultExtension(const QString &path)
     return path;
 }
 
-// Whole content of a data file; false when it cannot be read. Only plain
-// files are read: a device or a pipe given a ".381" name could block or
-// never end.
-bool ReadWholeFile(const QString &path, QByteArray *content)
+// "File Open error." with the path and the reason on the line below.
+void FileOpenError(QWidget *parent, const QString &path, const QString &reason)
 {
-    const QFileInfo info(path);
-    if (!info.exists() || !info.isFile())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    *content = file.readAll();
-    return file.error() == QFileDevice::NoError;
+    Dialogs::Message(parent, FileOpenErrorText(path, reason), Dialogs::Icon::Critical,
+                     Dialogs::Buttons::Ok);
 }
 
 } // namespace
@@ -97,12 +90,18 @@ void TMainForm::LoadFile(const QString &path, const QByteArray &content)
 
 bool TMainForm::OpenFile(const QString &path)
 {
-    QByteArray content;
-    if (!HasDataFileExtension(path) || !ReadWholeFile(path, &content)) {
-        FileOpenError(this);
+    if (!HasDataFileExtension(path)) {
+        FileOpenError(this, path, QStringLiteral("the name does not end in \".381\""));
         return false;
     }
-    LoadFile(path, content);
+    // Only plain files of a sane size are read: a device or a pipe given a
+    // ".381" name could block or never end.
+    const TInputFile input = ReadInputFile(path);
+    if (!input.ok) {
+        FileOpenError(this, path, input.reason);
+        return false;
+    }
+    LoadFile(path, input.content);
     return true;
 }
 

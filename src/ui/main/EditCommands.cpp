@@ -9,6 +9,7 @@
 #include "MainForm.h"
 
 #include "data/ChannelDocument.h"
+#include "data/ClipboardRecordCheck.h"
 #include "data/PasteRules.h"
 #include "ui/seam/Dialogs.h"
 
@@ -99,11 +100,11 @@ void TMainForm::PutOnClipboard(const QString &recordText)
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-void TMainForm::UpdateEditCommands()
+void TMainForm::ReadClipboardRecord()
 {
     // Take the clipboard's record into the staging buffer. Without data of
-    // our format, or with data we never write, the buffer keeps the last
-    // record read, which stays pasteable.
+    // our format, or with data this program could never have copied, the
+    // buffer keeps the last record read, which stays pasteable.
     if (const QMimeData *data = QGuiApplication::clipboard()->mimeData()) {
         QByteArray bytes;
         bool found = false;
@@ -120,12 +121,22 @@ void TMainForm::UpdateEditCommands()
         QString text;
         if (found && DecodePayload(bytes, &text)) {
             text.replace(QLatin1Char('\t'), QLatin1Char(','));
-            document_.SetClipboardBuffer(text);
+            if (IsValidClipboardRecord(document_, text))
+                document_.SetClipboardBuffer(text);
         }
     }
+}
 
+void TMainForm::UpdateEditCommands()
+{
+    // The clipboard itself is not asked here: this runs on every row change,
+    // and a clipboard owner that does not answer would stall each of them.
+    // The staging buffer follows the clipboard through ReadClipboardRecord.
     const int grid = ActiveGrid();
-    const bool pasteable = !PastedRecordForRow(*this, grid, SelectedRow(grid)).isEmpty();
+    // The record is checked again: a read from the radio may have changed
+    // the band limits since it was taken.
+    const bool pasteable = IsValidClipboardRecord(document_, document_.ClipboardBuffer())
+                           && !PastedRecordForRow(*this, grid, SelectedRow(grid)).isEmpty();
     const bool channelList = grid == rkVfo || grid == rkCall;
     SetEnabled(Paste1, pasteable);
     SetEnabled(channelList ? Paste3 : Paste2, pasteable);
@@ -196,6 +207,8 @@ void TMainForm::Paste1Click()
     const int row = SelectedRow(grid);
     // The same rule that enables the command: a record that does not fit
     // the row is never stored.
+    if (!IsValidClipboardRecord(document_, document_.ClipboardBuffer()))
+        return;
     const QString record = PastedRecordForRow(*this, grid, row);
     if (record.isEmpty())
         return;

@@ -11,6 +11,7 @@
 #include "ui/seam/Dialogs.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -124,12 +125,21 @@ TMainForm::TMainForm(TMainWindowServices *services, QWidget *parent)
     setStatusBar(StatusBar1);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    // The clipboard may change while another program is active.
+    // The staging buffer follows the clipboard: read when it changes and
+    // when the program becomes active (it may have changed meanwhile), so
+    // that moving between rows never waits for the clipboard's owner.
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
-                if (state == Qt::ApplicationActive)
+                if (state == Qt::ApplicationActive) {
+                    ReadClipboardRecord();
                     UpdateEditCommands();
+                }
             });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this]() {
+        ReadClipboardRecord();
+        if (ready_)
+            UpdateEditCommands();
+    });
 
     // Stored folder, COM port, radio type and band limits.
     const TLoadedSettings settings = LoadSettings(document_);
@@ -145,6 +155,7 @@ TMainForm::TMainForm(TMainWindowServices *services, QWidget *parent)
         SelectRow(g, 1);
     RefreshGrids();
 
+    ReadClipboardRecord();
     ready_ = true;
     SetActiveGrid(1);
     modified_ = 0;

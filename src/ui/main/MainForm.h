@@ -51,6 +51,10 @@ public:
     void RebuildVfoRows() override;
     void UpdateStatusBar();
     void UpdateEditCommands();
+    // Takes a valid record from the clipboard into the staging buffer. Run
+    // when the clipboard changes and when the program becomes active, never
+    // on a row change.
+    void ReadClipboardRecord();
 
     // Data file named on the command line, opened at the first showing.
     void SetCommandLine(const QStringList &arguments) { commandLine_ = arguments; }

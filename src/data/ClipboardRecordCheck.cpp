@@ -1,0 +1,162 @@
+// The rules are those of a record the editors build and a data file holds.
+#include "ClipboardRecordCheck.h"
+
+#include "BandPlan.h"
+#include "ChannelDocument.h"
+#include "FrequencyRules.h"
+
+#include <QStringList>
+
+namespace {
+
+constexpr int kRecordFields = kLastField + 1; // 18
+constexpr int kFrequencyDigits = 11;
+constexpr int kOffsetDigits = 9;
+constexpr int kMaxDtmfCode = 16;
+
+bool IsDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+bool AllDigits(const QString &text, int length)
+{
+    if (text.size() != length)
+        return false;
+    for (QChar c : text)
+        if (!IsDigit(c))
+            return false;
+    return true;
+}
+
+// One character from first..last.
+bool OneOf(const QString &text, char first, char last)
+{
+    return text.size() == 1 && text.at(0) >= QLatin1Char(first) && text.at(0) <= QLatin1Char(last);
+}
+
+bool IsToneCode(const QString &text)
+{
+    if (text.isEmpty())
+        return true; // read as code 9
+    if (!AllDigits(text, 2))
+        return false;
+    const int code = text.toInt();
+    return code >= 1 && code <= 39;
+}
+
+bool IsFieldZero(const QString &text)
+{
+    if (MemorySlotOfLabel(text) != 0)
+        return true;
+    if (text == QLatin1String("0") || text == QLatin1String("1"))
+        return true; // CALL number (or the 118 MHz band code)
+    return text.size() == 1 && BandOfCode(text.at(0)) >= 0;
+}
+
+// Problem of a record frequency, empty when it is 11 digits below 1 GHz in
+// a band the radio has, inside that band's limits.
+QString FrequencyProblem(const TChannelDocument &doc, const QString &frequency)
+{
+    if (!AllDigits(frequency, kFrequencyDigits))
+        return QStringLiteral("not 11 digits");
+    if (!frequency.startsWith(QLatin1String("00")))
+        return QStringLiteral("not below 1 GHz");
+    const QString mhzText = frequency.mid(2, 3);
+    const int band = BandOfFrequency(doc, mhzText);
+    if (band < 0 || band >= kBandLimitSlots || !BandPresent(doc, band)
+        || doc.Record(rkBandLimit, band).isEmpty())
+        return QStringLiteral("in no band of the radio");
+    const int mhz = mhzText.toInt();
+    const int lower = doc.GetRecordField(rkBandLimit, band, 0).toInt();
+    const int upper = doc.GetRecordField(rkBandLimit, band, 1).toInt();
+    if (mhz < lower || mhz > upper)
+        return QStringLiteral("outside the band limits %1..%2 MHz").arg(lower).arg(upper);
+    return QString();
+}
+
+QString DtmfProblem(const QString &text)
+{
+    const QStringList fields = text.split(QLatin1Char(','));
+    if (fields.size() != 2)
+        return QStringLiteral("a DTMF record has two fields");
+    if (!AllDigits(fields.at(0), 2) || fields.at(0).at(0) != QLatin1Char('0'))
+        return QStringLiteral("DTMF number is not 00..09");
+    const QString &code = fields.at(1);
+    if (code.size() > kMaxDtmfCode)
+        return QStringLiteral("DTMF code longer than 16 characters");
+    for (QChar c : code) {
+        const bool allowed = IsDigit(c) || (c >= QLatin1Char('A') && c <= QLatin1Char('D'))
+                             || c == QLatin1Char('*') || c == QLatin1Char('#');
+        if (!allowed)
+            return QStringLiteral("DTMF code character '%1' not allowed").arg(c);
+    }
+    return QString();
+}
+
+QString ChannelProblem(const TChannelDocument &doc, const QString &text)
+{
+    if (text.size() > kRecordCapacity)
+        return QStringLiteral("longer than 99 characters");
+    const QStringList f = text.split(QLatin1Char(','));
+    if (f.size() != kRecordFields)
+        return QStringLiteral("%1 fields instead of 18").arg(f.size());
+    if (!IsFieldZero(f.at(0)))
+        return QStringLiteral("field 0 is no slot label, CALL number or band code");
+    QString problem = FrequencyProblem(doc, f.at(1));
+    if (!problem.isEmpty())
+        return QStringLiteral("receive frequency ") + problem;
+    if (!OneOf(f.at(2), '0', '9'))
+        return QStringLiteral("step code is not 0..9");
+    if (!OneOf(f.at(3), '0', '3'))
+        return QStringLiteral("shift is not 0..3");
+    for (int field : {4, 5, 6})
+        if (!OneOf(f.at(field), '0', '1'))
+            return QStringLiteral("field %1 is not 0 or 1").arg(field);
+    for (int field : {7, 9, 13})
+        if (!f.at(field).isEmpty())
+            return QStringLiteral("field %1 is not empty").arg(field);
+    for (int field : {8, 10})
+        if (!IsToneCode(f.at(field)))
+            return QStringLiteral("field %1 is no tone code 01..39").arg(field);
+    if (!f.at(11).isEmpty() && !AllDigits(f.at(11), kOffsetDigits))
+        return QStringLiteral("offset is not 9 digits");
+    if (!f.at(12).isEmpty() && !OneOf(f.at(12), '0', '1'))
+        return QStringLiteral("lock-out is not 0 or 1");
+    if (!f.at(14).isEmpty()) {
+        problem = FrequencyProblem(doc, f.at(14));
+        if (!problem.isEmpty())
+            return QStringLiteral("transmit frequency ") + problem;
+        if (!OneOf(f.at(15), '0', '9'))
+            return QStringLiteral("split step code is not 0..9");
+    } else if (!f.at(15).isEmpty()) {
+        return QStringLiteral("split step code without a transmit frequency");
+    }
+    if (!f.at(16).isEmpty() && !OneOf(f.at(16), '0', '3'))
+        return QStringLiteral("output power is not 0..3");
+    if (!f.at(17).isEmpty() && !IsValidMemoryName(f.at(17)))
+        return QStringLiteral("name breaks the name rule");
+    return QString();
+}
+
+} // namespace
+
+QString ClipboardRecordProblem(const TChannelDocument &doc, const QString &text)
+{
+    if (text.isEmpty())
+        return QString();
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u > 0x7e)
+            return QStringLiteral("character U+%1 outside printable ASCII")
+                .arg(unsigned(u), 4, 16, QLatin1Char('0'));
+    }
+    if (text.size() < kClipboardChannelMinLength)
+        return DtmfProblem(text);
+    return ChannelProblem(doc, text);
+}
+
+bool IsValidClipboardRecord(const TChannelDocument &doc, const QString &text)
+{
+    return ClipboardRecordProblem(doc, text).isEmpty();
+}
