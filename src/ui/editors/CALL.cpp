@@ -94,7 +94,7 @@ bool TCALL::CommitCall()
     const QString record = QString::number(index_) + QLatin1Char(',') + RecordMiddle(rxRecord, step)
         + QStringLiteral(",,,,") + SplitTail(tx, band, step, adjusted);
     Doc().SetCallRecord(index_, record);
-    RefreshMainGrids();
+    RefreshMainGrids(index_ == 0 ? QStringLiteral("Edit CALL VHF") : QStringLiteral("Edit CALL UHF"));
     LoadCall(index_);
     if (adjusted)
         Inform(EditorText::kRounded);

@@ -71,7 +71,7 @@ bool TDTMF::StoreDtmf()
 {
     MarkDocumentModified();
     Doc().SetDtmfRecord(memory_, QLatin1Char('0') + QString::number(memory_) + QLatin1Char(',') + Edit1->text());
-    RefreshMainGrids();
+    RefreshMainGrids(QStringLiteral("Edit DTMF %1").arg(memory_, 2, 10, QLatin1Char('0')));
     ClearChanged();
     return true;
 }

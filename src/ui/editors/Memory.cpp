@@ -171,7 +171,7 @@ bool TMemory::CommitChannel()
         + QStringLiteral(",,") + (CheckBox3->isChecked() ? QStringLiteral("1") : QStringLiteral("0"))
         + QStringLiteral(",,") + SplitTail(tx, band, step, adjusted) + name;
     Doc().SetMemoryRecord(slot, record);
-    RefreshMainGrids();
+    RefreshMainGrids(QStringLiteral("Edit ") + MemorySlotLabel(slot));
     ClearChanged();
     if (adjusted)
         Inform(EditorText::kRounded);

@@ -166,7 +166,7 @@ bool TVFO::CommitVfo()
     const QString record = BandCode(band) + QLatin1Char(',') + RecordMiddle(record11, step) + QLatin1Char(',')
         + QLatin1Char('0') + offset + QStringLiteral(",,,,,") + power + QLatin1Char(',');
     Doc().SetVfoRecord(band, record);
-    RefreshMainGrids();
+    RefreshMainGrids(QStringLiteral("Edit VFO ") + BandLabel(Doc(), band));
     LoadVfo(band);
     if (adjusted)
         Inform(EditorText::kRounded);

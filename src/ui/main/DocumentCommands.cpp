@@ -2,6 +2,8 @@
 // data file named on the command line and closing the window.
 #include "MainForm.h"
 
+#include "DocumentHistory.h"
+
 #include "MainWindowServices.h"
 #include "data/DataFile.h"
 #include "data/Settings.h"
@@ -79,6 +81,7 @@ void TMainForm::NewDocument()
     SetComment(QString());
     RefreshGrids();
     modified_ = 0;
+    history_->Reset();
 }
 
 void TMainForm::LoadFile(const QString &path, const QByteArray &content)
@@ -93,6 +96,7 @@ void TMainForm::LoadFile(const QString &path, const QByteArray &content)
     RefreshGrids();
     folder_ = RememberFolder(path);
     modified_ = 0;
+    history_->Reset();
 }
 
 bool TMainForm::OpenFile(const QString &path)
@@ -130,6 +134,7 @@ bool TMainForm::SaveDocument()
             return false;
         }
         modified_ = 0;
+        history_->MarkSaved();
         folder_ = RememberFolder(fileName_);
         return true;
     }
@@ -157,6 +162,7 @@ bool TMainForm::SaveDocumentAs()
     radioTitle_ = false;
     UpdateTitle();
     modified_ = 0;
+    history_->MarkSaved();
     folder_ = RememberFolder(path);
     return true;
 }
