@@ -27,4 +27,8 @@ public:
     virtual void RefreshGrids() = 0;
     // The VFO list's rows follow the document's radio type again.
     virtual void RebuildVfoRows() = 0;
+    // Every change of the document is one step that Undo takes back: after
+    // changing the document, name the step ("Edit 005", "Paste 012"). A
+    // call that changed nothing records nothing.
+    virtual void RecordChange(const QString &name) = 0;
 };

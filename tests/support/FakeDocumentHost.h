@@ -11,6 +11,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class FakeDocumentHost : public TDocumentHost {
 public:
@@ -41,6 +42,7 @@ public:
     QString CommPort() const override { return commPort; }
     void SetModified(int value) override { modified = value; }
     void RefreshGrids() override { ++refreshes; }
+    void RecordChange(const QString &name) override { changes << name; }
     void RebuildVfoRows() override
     {
         vfoBands = VfoListBands(document);
@@ -62,4 +64,5 @@ public:
     int rebuilds = 0;
     int selectedRows[4] = {1, 1, 1, 1};
     QList<int> vfoBands;
+    QStringList changes; // names of the recorded steps
 };

@@ -96,7 +96,7 @@ bool TCALL::CommitCall()
     SetRecordMiddle(record, rxRecord, step);
     SetSplitFields(record, tx, band, step, adjusted);
     Doc().SetCallRecord(index_, record.Text());
-    RefreshMainGrids();
+    RefreshMainGrids(index_ == 0 ? QStringLiteral("Edit CALL VHF") : QStringLiteral("Edit CALL UHF"));
     LoadCall(index_);
     if (adjusted)
         Inform(EditorText::kRounded);

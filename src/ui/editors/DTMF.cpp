@@ -74,7 +74,7 @@ bool TDTMF::StoreDtmf()
                                      .Set(dfNumber, QLatin1Char('0') + QString::number(memory_))
                                      .Set(dfCode, Edit1->text())
                                      .Text(dfCode));
-    RefreshMainGrids();
+    RefreshMainGrids(QStringLiteral("Edit DTMF %1").arg(memory_, 2, 10, QLatin1Char('0')));
     ClearChanged();
     return true;
 }

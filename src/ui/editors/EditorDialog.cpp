@@ -147,9 +147,10 @@ void TEditorDialog::MarkDocumentModified() const
     Main()->SetModified(1);
 }
 
-void TEditorDialog::RefreshMainGrids() const
+void TEditorDialog::RefreshMainGrids(const QString &change) const
 {
     Main()->RefreshGrids();
+    Main()->RecordChange(change);
 }
 
 bool TEditorDialog::AskToChange()

@@ -99,7 +99,9 @@ protected:
     QString RadioTypeField(int field) const;
     // Sets the main window's Modified flag.
     void MarkDocumentModified() const;
-    void RefreshMainGrids() const;
+    // Redraws the main window's lists and records the change as one
+    // undoable step of that name.
+    void RefreshMainGrids(const QString &change) const;
 
     bool AskToChange(); // the question before a move; true on Yes
     void Inform(const char *text);

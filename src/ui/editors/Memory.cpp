@@ -172,7 +172,7 @@ bool TMemory::CommitChannel()
     SetSplitFields(record, tx, band, step, adjusted);
     record.Set(cfName, name);
     Doc().SetMemoryRecord(slot, record.Text());
-    RefreshMainGrids();
+    RefreshMainGrids(QStringLiteral("Edit ") + MemorySlotLabel(slot));
     ClearChanged();
     if (adjusted)
         Inform(EditorText::kRounded);

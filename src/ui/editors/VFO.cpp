@@ -168,7 +168,7 @@ bool TVFO::CommitVfo()
     SetRecordMiddle(record, record11, step);
     record.Set(cfOffset, QLatin1Char('0') + offset).Set(cfPower, power);
     Doc().SetVfoRecord(band, record.Text());
-    RefreshMainGrids();
+    RefreshMainGrids(QStringLiteral("Edit VFO ") + BandLabel(Doc(), band));
     LoadVfo(band);
     if (adjusted)
         Inform(EditorText::kRounded);

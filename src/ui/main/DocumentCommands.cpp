@@ -2,6 +2,8 @@
 // data file named on the command line and closing the window.
 #include "MainForm.h"
 
+#include "DocumentHistory.h"
+
 #include "MainWindowServices.h"
 #include "data/DataFile.h"
 #include "data/InputFile.h"
@@ -72,6 +74,7 @@ void TMainForm::NewDocument()
     SetComment(QString());
     RefreshGrids();
     modified_ = 0;
+    history_->Reset();
 }
 
 void TMainForm::LoadFile(const QString &path, const QByteArray &content)
@@ -86,6 +89,7 @@ void TMainForm::LoadFile(const QString &path, const QByteArray &content)
     RefreshGrids();
     folder_ = RememberFolder(path);
     modified_ = 0;
+    history_->Reset();
 }
 
 bool TMainForm::OpenFile(const QString &path)
@@ -129,6 +133,7 @@ bool TMainForm::SaveDocument()
             return false;
         }
         modified_ = 0;
+        history_->MarkSaved();
         folder_ = RememberFolder(fileName_);
         return true;
     }
@@ -156,6 +161,7 @@ bool TMainForm::SaveDocumentAs()
     radioTitle_ = false;
     UpdateTitle();
     modified_ = 0;
+    history_->MarkSaved();
     folder_ = RememberFolder(path);
     return true;
 }

@@ -188,17 +188,23 @@ void TMainForm::Cut1Click()
 {
     const int grid = ActiveGrid();
     const QString text = SlotTextOfRow(grid, SelectedRow(grid));
+    const QString label = RowLabel(grid, SelectedRow(grid));
     if (!ClearCurrentSlot())
         return;
     PutOnClipboard(text);
     UpdateEditCommands();
     RefreshGrids();
+    RecordChange(QStringLiteral("Cut ") + label);
 }
 
 void TMainForm::Delete1Click()
 {
-    if (ClearCurrentSlot())
-        RefreshGrids();
+    const int grid = ActiveGrid();
+    const QString label = RowLabel(grid, SelectedRow(grid));
+    if (!ClearCurrentSlot())
+        return;
+    RefreshGrids();
+    RecordChange(QStringLiteral("Delete ") + label);
 }
 
 void TMainForm::Paste1Click()
@@ -230,4 +236,20 @@ void TMainForm::Paste1Click()
     }
     // The staging buffer stays, so the same record can be pasted again.
     RefreshGrids();
+    RecordChange(QStringLiteral("Paste ") + RowLabel(grid, row));
+}
+
+QString TMainForm::RowLabel(int grid, int row) const
+{
+    switch (grid) {
+    case rkMemory:
+        return MemorySlotLabel(row);
+    case rkVfo:
+        return QStringLiteral("VFO ") + BandLabel(document_, VfoBandOfRow(row));
+    case rkCall:
+        return row == 1 ? QStringLiteral("CALL VHF") : QStringLiteral("CALL UHF");
+    case rkDtmf:
+        return QStringLiteral("DTMF %1").arg(row - 1, 2, 10, QLatin1Char('0'));
+    }
+    return QString();
 }

@@ -2,6 +2,7 @@
 // editors, the COM port menu, the radio commands, help and about.
 #include "MainForm.h"
 
+#include "DocumentHistory.h"
 #include "MainWindowServices.h"
 #include "data/BandPlan.h"
 #include "data/DataFile.h"
@@ -25,11 +26,15 @@
 #include <QContextMenuEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QToolButton>
 
 namespace {
+
+// Steps of typing in the comment box merge into one.
+constexpr int kCommentMergeKey = 1;
 
 constexpr int kClientWidth = 487;
 constexpr int kClientHeight = 358;
@@ -99,6 +104,11 @@ TMainForm::TMainForm(TMainWindowServices *services, QWidget *parent)
     // Product name, file name "Untitled" and the title built from them.
     UpdateTitle();
 
+    history_ = new TDocumentHistory([this] { return TDocumentState{document_, Comment()}; },
+                                    [this](const TDocumentState &state) { RestoreState(state); }, this);
+    // Undoing back to the saved state clears Modified; any other step sets it.
+    connect(history_, &TDocumentHistory::StateRestored, this, [this](bool clean) { modified_ = clean ? 0 : 1; });
+
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("ClientArea"));
     central->setFixedSize(kClientWidth, kClientHeight - kStatusHeight);
@@ -159,6 +169,7 @@ TMainForm::TMainForm(TMainWindowServices *services, QWidget *parent)
     ready_ = true;
     SetActiveGrid(1);
     modified_ = 0;
+    history_->Reset();
 }
 
 TMainForm::~TMainForm() = default;
@@ -209,6 +220,17 @@ void TMainForm::BuildMenus()
     Copy1 = makeAction(Edit1, "Copy1", tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), &TMainForm::Copy1Click);
     Paste1 = makeAction(Edit1, "Paste1", tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), &TMainForm::Paste1Click);
     Delete1 = makeAction(Edit1, "Delete1", tr("&Delete"), QKeySequence(Qt::CTRL | Qt::Key_Delete), &TMainForm::Delete1Click);
+    Edit1->addSeparator();
+    // Named after the step they take back or do again ("Undo Delete 005");
+    // enabled only while there is one.
+    UndoAction = history_->Stack().createUndoAction(this, tr("&Undo"));
+    UndoAction->setObjectName(QStringLiteral("UndoAction"));
+    UndoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    RedoAction = history_->Stack().createRedoAction(this, tr("&Redo"));
+    RedoAction->setObjectName(QStringLiteral("RedoAction"));
+    RedoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    Edit1->addAction(UndoAction);
+    Edit1->addAction(RedoAction);
 
     Help1 = bar->addMenu(tr("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
@@ -342,6 +364,10 @@ void TMainForm::BuildGroups(QWidget *central)
     // Every change of the comment, the program's own included, marks the
     // document as changed; New and Open clear the flag when they finish.
     connect(Edit2, &QLineEdit::textChanged, this, [this](const QString &) { SetModified(1); });
+    // What the user types is one undoable step until something else
+    // changes.
+    connect(Edit2, &QLineEdit::textEdited, this,
+            [this](const QString &) { history_->Record(QStringLiteral("Edit Comment"), kCommentMergeKey); });
 }
 
 void TMainForm::SetupGrid(QTableWidget *grid, int visibleRows, const QStringList &headers,
@@ -777,8 +803,11 @@ void TMainForm::Read1Click()
     if (services_)
         services_->RunRead();
 
-    // Whatever the outcome, the document no longer matches any file.
+    // Whatever the outcome, the document no longer matches any file. A
+    // read, complete or not, is one step: Undo gives back the document as
+    // it was before.
     modified_ = 1;
+    RecordChange(QStringLiteral("Read from Radio"));
 }
 
 void TMainForm::Write1Click()
@@ -824,4 +853,29 @@ void TMainForm::showEvent(QShowEvent *event)
         move(frame.topLeft());
     }
     OpenCommandLineFile();
+}
+
+// ---------------------------------------------------------------- undo
+
+void TMainForm::RecordChange(const QString &name)
+{
+    history_->Record(name);
+}
+
+void TMainForm::RestoreState(const TDocumentState &state)
+{
+    // The clipboard staging buffer is no part of a step.
+    const QString staged = document_.ClipboardBuffer();
+    const QString type = document_.RadioType();
+    document_ = state.document;
+    document_.SetClipboardBuffer(staged);
+    {
+        const QSignalBlocker quiet(Edit2);
+        SetComment(state.comment);
+    }
+    // An undone read may bring back another radio type and its VFO rows.
+    if (document_.RadioType() != type)
+        RebuildVfoRows();
+    RefreshGrids();
+    UpdateEditCommands();
 }

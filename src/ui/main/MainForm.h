@@ -17,6 +17,8 @@ class QPoint;
 class QStatusBar;
 class QTableWidget;
 class QToolButton;
+class TDocumentHistory;
+struct TDocumentState;
 class TMainWindowServices;
 
 class TMainForm : public QMainWindow, public TDocumentHost {
@@ -49,6 +51,9 @@ public:
 
     void RefreshGrids() override;
     void RebuildVfoRows() override;
+    void RecordChange(const QString &name) override;
+    // Undo and redo of document changes.
+    TDocumentHistory &History() { return *history_; }
     void UpdateStatusBar();
     void UpdateEditCommands();
     // Takes a valid record from the clipboard into the staging buffer. Run
@@ -121,6 +126,8 @@ private:
     // Edit command helpers (clipboard).
     void PutOnClipboard(const QString &recordText);
     QString SlotTextOfRow(int grid, int row) const;
+    // What names a row in an undo step: "005", "L1", "VFO 144MHz", "DTMF 03".
+    QString RowLabel(int grid, int row) const;
     bool ClearCurrentSlot();
 
     TChannelDocument document_;
@@ -137,6 +144,8 @@ private:
     QList<int> vfoBands_;          // band index of each VFO data row
     int rowHeight_[5] = {0, 0, 0, 0, 0};
     TMainWindowServices *services_ = nullptr;
+    TDocumentHistory *history_ = nullptr;
+    void RestoreState(const TDocumentState &state);
 
 public:
     // Controls, by their control names (also their objectNames).
@@ -156,6 +165,7 @@ public:
             *Print1 = nullptr, *Exit1 = nullptr;
     QAction *Read1 = nullptr, *Write1 = nullptr, *Com11 = nullptr, *Com21 = nullptr;
     QAction *Cut1 = nullptr, *Copy1 = nullptr, *Paste1 = nullptr, *Delete1 = nullptr;
+    QAction *UndoAction = nullptr, *RedoAction = nullptr; // "Undo <step>", "Redo <step>"
     QAction *Help2 = nullptr, *About1 = nullptr;
     // Menus of the menu bar: "&File", "&Radio", "&Edit", "&Help".
     QMenu *File1 = nullptr, *Radio1 = nullptr, *Edit1 = nullptr, *Help1 = nullptr;
