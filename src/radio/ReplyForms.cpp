@@ -1,6 +1,8 @@
 // Shapes of the read replies, as the radio sends them.
 #include "ReplyForms.h"
 
+#include "data/BandPlan.h"
+
 #include <QStringList>
 
 namespace Protocol {
