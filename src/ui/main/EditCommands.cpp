@@ -8,6 +8,7 @@
 // untrusted input.
 #include "MainForm.h"
 
+#include "data/BandPlan.h"
 #include "data/ChannelDocument.h"
 #include "data/ClipboardRecordCheck.h"
 #include "data/PasteRules.h"
