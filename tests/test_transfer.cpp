@@ -664,14 +664,12 @@ TEST_F(TransferTest, CutRadioTypeOrGarbageAfterIdFailsTheReadAndStoresNothing)
             QStringLiteral("Invalid reply from the radio.\nThe reply to \"%1\" ").arg(QLatin1String(c.command))))
             << host.messages.first().toStdString();
         // The radio type and band limits stay those of the earlier radio,
-        // in the document and in the settings; the document was reset when
-        // "AI 0" was answered, as for a time-out.
-        if (QLatin1String(c.command) == QLatin1String("TYD")) {
-            EXPECT_EQ(host.doc.RadioType(), QLatin1String(kAllBandsType));
-        }
+        // in the document and in the settings; the document is untouched,
+        // as it is reset only once type and limits have both come.
+        EXPECT_EQ(host.doc.RadioType(), QLatin1String(kAllBandsType));
         EXPECT_EQ(host.doc.Record(rkBandLimit, 4), QStringLiteral("00800,00999"));
         EXPECT_EQ(StoredType(), QLatin1String(kAllBandsType));
-        EXPECT_TRUE(host.doc.Record(rkMemory, 50).isEmpty());
+        EXPECT_FALSE(host.doc.Record(rkMemory, 50).isEmpty());
         EXPECT_EQ(host.refreshes, 1);
         EXPECT_EQ(read.TransferState(), TTransferEngine::State::Idle);
         // No command follows the bad reply.

@@ -146,11 +146,24 @@ TEST_F(MainWindowTest, LayoutMenusToolBarAndStatusBar)
             list << (a->isSeparator() ? QStringLiteral("-") : a->text());
         return list;
     };
-    EXPECT_EQ(texts(form->File1), QStringList({"&New", "&Open...", "&Save", "Save &As...", "-",
-                                               "&Print...", "-", "E&xit"}));
-    EXPECT_EQ(texts(form->Radio1), QStringList({"&Read", "&Write", "-", "Com&1", "Com&2"}));
-    EXPECT_EQ(texts(form->Edit1), QStringList({"Cu&t", "&Copy", "&Paste", "&Delete"}));
-    EXPECT_EQ(texts(form->Help1), QStringList({"&Help Topics", "-", "&About..."}));
+    // The program's own items keep their order; later additions stand
+    // between or after them.
+    auto own = [](const QStringList &all, const QStringList &wanted) {
+        QStringList kept;
+        for (const QString &text : all)
+            if (text != QLatin1String("-") && wanted.contains(text))
+                kept << text;
+        return kept;
+    };
+    const QStringList file{"&New", "&Open...", "&Save", "Save &As...", "&Print...", "E&xit"};
+    EXPECT_EQ(own(texts(form->File1), file), file);
+    EXPECT_EQ(texts(form->File1).last(), "E&xit");
+    const QStringList radio{"&Read", "&Write", "Com&1", "Com&2"};
+    EXPECT_EQ(own(texts(form->Radio1), radio), radio);
+    EXPECT_EQ(texts(form->Edit1).mid(0, 4), QStringList({"Cu&t", "&Copy", "&Paste", "&Delete"}));
+    const QStringList help{"&Help Topics", "&About..."};
+    EXPECT_EQ(own(texts(form->Help1), help), help);
+    EXPECT_EQ(texts(form->Help1).last(), "&About...");
     EXPECT_EQ(form->PopupMenu1->actions(), QList<QAction *>({form->Cut2, form->Copy2, form->Paste2, form->Delete2}));
     EXPECT_EQ(form->PopupMenu2->actions(), QList<QAction *>({form->Copy3, form->Paste3}));
 

@@ -64,10 +64,13 @@ void TReadTransfer::HandleReply(const QByteArray &line)
             WrongRadio();
         break;
     case tsTYD:
-        doc_->SetRadioType(reply);
+        // Kept aside until the band limits have come too, so a read that
+        // fails here leaves the document's type and limits together.
+        radioType_ = reply;
         SendStep(tsFL);
         break;
     case tsFL:
+        doc_->SetRadioType(radioType_);
         doc_->ParseBandLimits(reply);
         // The document is reset only now, under the type and limits of the
         // radio being read: defaults of the type read last time (a band

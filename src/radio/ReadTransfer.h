@@ -35,4 +35,5 @@ private:
 
     QString main_;  // main part of the record under assembly
     QString split_; // its split part
+    QString radioType_; // the "TYD" reply, stored with the band limits
 };
