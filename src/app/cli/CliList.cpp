@@ -2,46 +2,44 @@
 // and prints the document listing without page headers.
 #include "CliList.h"
 
+#include "CliCommon.h"
+
 #include "data/ChannelDocument.h"
 #include "data/DataFile.h"
 #include "data/Settings.h"
 #include "ui/main/listing/Listing.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QCommandLineParser>
 
 #include <cstdio>
 
-namespace {
-
-void PrintError(const QString &text)
+const TCliCommandSpec &CliListSpec()
 {
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    static const TCliCommandSpec spec{
+        QStringLiteral("list"),
+        QStringLiteral("vxl-r381-cli list IN.381"),
+        QStringLiteral("Prints the listing of a data file (as printed, without page headers) under\n"
+                       "the stored radio type. '-' reads standard input.\n"
+                       "Exit codes: 0 done, 1 the file could not be read, 2 wrong arguments."),
+        {QStringLiteral("IN.381")},
+        0,
+        QString(),
+    };
+    return spec;
 }
-
-} // namespace
 
 int CliList(const QStringList &args)
 {
-    if (args.size() != 1) {
-        PrintError(QStringLiteral("usage: vxl-r381-cli list IN.381"));
-        return 2;
-    }
+    QCommandLineParser parser;
+    const int parsed = CliParseCommand(parser, CliListSpec(), args);
+    if (parsed >= 0)
+        return parsed;
 
     // The same checks as opening a file in the program: a ".381" file that
     // can be read.
-    const QString path = args.first();
-    QFile file(path);
-    if (QFileInfo(path).suffix().compare(QLatin1String("381"), Qt::CaseInsensitive) != 0
-        || !file.open(QIODevice::ReadOnly)) {
-        PrintError(QStringLiteral("File Open error."));
+    QByteArray content;
+    if (!CliReadInput(parser.positionalArguments().first(), true, &content))
         return 1;
-    }
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        PrintError(QStringLiteral("File Open error."));
-        return 1;
-    }
 
     TChannelDocument doc;
     LoadSettings(doc);
@@ -56,7 +54,7 @@ int CliList(const QStringList &args)
     }
     if (std::fwrite(out.constData(), 1, size_t(out.size()), stdout) != size_t(out.size())
         || std::fflush(stdout) != 0) {
-        PrintError(QStringLiteral("Write error."));
+        CliPrintError(QStringLiteral("Write error."));
         return 1;
     }
     return 0;
