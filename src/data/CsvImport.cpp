@@ -438,7 +438,9 @@ TCsvImportPlan PlanCsvImport(const QByteArray &csv, const TChannelDocument &doc)
     if (!columns.Has("Frequency"))
         missing << QStringLiteral("Frequency");
     if (!missing.isEmpty()) {
-        plan.error = QStringLiteral("no %1 column in the first row").arg(missing.join(QStringLiteral(" and ")));
+        plan.error = QStringLiteral("no %1 %2 in the first row")
+                         .arg(missing.join(QStringLiteral(" and ")),
+                              missing.size() > 1 ? QStringLiteral("columns") : QStringLiteral("column"));
         return plan;
     }
     plan.ok = true;
