@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the dependencies, builds everything and runs every test:
 # the whole suite, the serial and transfer tests again under
-# ThreadSanitizer, and a short fuzzing run of the data file reader.
+# ThreadSanitizer, and short fuzzing runs of the data file reader and the
+# CSV import.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -16,8 +17,10 @@ cmake -S . -B build-tsan -G Ninja -DVXL_SANITIZE=thread -DVXL_BUILD_BENCH=OFF \
 cmake --build build-tsan -j "$jobs"
 (cd build-tsan && ctest --output-on-failure -j "$jobs")
 
-# A bounded fuzzing run of the data file reader (ASan + UBSan).
-scripts/fuzz.sh 60
+# Bounded fuzzing runs of the data file reader and the CSV import (ASan +
+# UBSan).
+scripts/fuzz.sh 60 datafile
+scripts/fuzz.sh 30 csv
 
 # The whole suite last, so its summary closes the output.
 (cd build && ctest --output-on-failure -j "$jobs")
