@@ -25,7 +25,8 @@ void Fail(const char *what, int slot)
     std::abort();
 }
 
-// The first byte chooses the radio type, so every band rule is reached.
+// The first byte's low bits choose the radio type, so every band rule is
+// reached.
 TChannelDocument Document(uint8_t choice)
 {
     static const char *const kTypes[] = {kDefaultRadioType, "0,3,00,1,1,1,1", "0,3,05,1,0,0,2", "0,0,00,1,0,1,1"};
@@ -46,7 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const TChannelDocument doc = Document(data[0]);
     const QByteArray csv(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
 
-    const TCsvImportPlan plan = PlanCsvImport(csv, doc);
+    // The rest of the first byte chooses whether rows may come without a
+    // Location column, placed from a first slot as pasted text is.
+    const int firstSlot = (data[0] >> 2) * 4; // 0 (Location required) .. 252 (beyond PR)
+    const TCsvImportPlan plan = PlanCsvImport(csv, doc, firstSlot);
     if (!plan.ok && !plan.rows.isEmpty())
         Fail("rows planned for an unreadable file", 0);
     QSet<int> storedSlots;

@@ -52,13 +52,6 @@ TChannelDocument EmptyMemory(const QString &type = QLatin1String(kDefaultRadioTy
     return doc;
 }
 
-QString Record(const TMemoryChannelEntry &entry, const TChannelDocument &doc, int slot)
-{
-    const TMemoryRecordResult result = BuildMemoryRecord(doc, slot, entry);
-    EXPECT_EQ(result.error, TMemoryRecordResult::None);
-    return result.record;
-}
-
 const TCsvRowResult *RowAtLine(const TCsvImportPlan &plan, int line)
 {
     for (const TCsvRowResult &row : plan.rows) {
@@ -412,6 +405,28 @@ TEST(CsvImport, RefusesFilesWithoutTheKeyColumnsAndNeverStoresMoreThanTheSlots)
     EXPECT_EQ(target.GetRecordField(rkMemory, 193, 1), QStringLiteral("00145500000"));
 }
 
+TEST(CsvImport, PlacesRowsWithoutLocationFromAFirstSlot)
+{
+    // Text pasted at a selected row: no Location column, rows from slot 179
+    // on, across the numbered channels into L1; a Location column wins.
+    const TChannelDocument doc = MakeDocument();
+    const QByteArray pasted = "Name,Frequency\nA,145.5\nB,145.6\nC,145.7\n";
+    TCsvImportPlan plan = PlanCsvImport(pasted, doc, 179);
+    ASSERT_TRUE(plan.ok);
+    ASSERT_EQ(plan.rows.size(), 3);
+    EXPECT_EQ(plan.rows.at(0).slot, 179);
+    EXPECT_EQ(plan.rows.at(1).slot, 180);
+    EXPECT_EQ(plan.rows.at(2).slot, 181);
+    EXPECT_EQ(plan.rows.at(2).status, TCsvRowStatus::Adjusted); // L1 takes no name
+    plan = PlanCsvImport("Frequency\n145.5\n145.6\n", doc, 193);
+    EXPECT_EQ(plan.rows.at(0).status, TCsvRowStatus::Applied);
+    EXPECT_EQ(plan.rows.at(1).status, TCsvRowStatus::Refused);
+    EXPECT_EQ(plan.rows.at(1).notes, QStringList({"no memory slot after PR"}));
+    plan = PlanCsvImport("Location,Frequency\n7,145.5\n", doc, 100);
+    EXPECT_EQ(plan.rows.at(0).slot, 7);
+    EXPECT_FALSE(PlanCsvImport(pasted, doc, 194).ok);
+}
+
 TEST(CsvImport, SurvivesArbitraryBytes)
 {
     const TChannelDocument doc = MakeDocument();
@@ -426,8 +441,9 @@ TEST(CsvImport, SurvivesArbitraryBytes)
         TChannelDocument target = doc;
         EXPECT_LE(ApplyCsvImport(plan, target), kMemorySlots);
         for (const TCsvRowResult &row : plan.rows) {
-            if (row.status != TCsvRowStatus::Refused)
+            if (row.status != TCsvRowStatus::Refused) {
                 EXPECT_TRUE(IsValidMemoryName(row.record.section(',', 17))) << row.record.toStdString();
+            }
         }
     }
 }

@@ -173,7 +173,12 @@ QString FitName(const QString &text)
 
 class TRowPlanner {
 public:
-    TRowPlanner(const TChannelDocument &doc, const TColumns &columns) : doc_(doc), columns_(columns) {}
+    // nextSlot: where rows go when the text has no Location column (0: the
+    // column is required).
+    TRowPlanner(const TChannelDocument &doc, const TColumns &columns, int nextSlot)
+        : doc_(doc), columns_(columns), nextSlot_(columns.Has("Location") ? 0 : nextSlot)
+    {
+    }
 
     void Plan(const QStringList &row, TCsvRowResult &result)
     {
@@ -197,6 +202,12 @@ private:
 
     bool Location(const QStringList &row)
     {
+        if (nextSlot_ > 0) {
+            if (nextSlot_ > kMemorySlots)
+                return Refuse(QStringLiteral("no memory slot after PR"));
+            result_->slot = nextSlot_++;
+            return true;
+        }
         const QString text = Get(row, "Location");
         if (text.isEmpty())
             return Refuse(QStringLiteral("no Location"));
@@ -413,6 +424,7 @@ private:
     const TColumns &columns_;
     TCsvRowResult *result_ = nullptr;
     QHash<int, int> seen_; // slot -> line of the row that took it
+    int nextSlot_ = 0;
 };
 
 } // namespace
@@ -425,7 +437,7 @@ int TCsvImportPlan::Count(TCsvRowStatus status) const
     return count;
 }
 
-TCsvImportPlan PlanCsvImport(const QByteArray &csv, const TChannelDocument &doc)
+TCsvImportPlan PlanCsvImport(const QByteArray &csv, const TChannelDocument &doc, int firstSlot)
 {
     TCsvImportPlan plan;
     TCsvTable table;
@@ -433,7 +445,8 @@ TCsvImportPlan PlanCsvImport(const QByteArray &csv, const TChannelDocument &doc)
         return plan;
     const TColumns columns(table.header);
     QStringList missing;
-    if (!columns.Has("Location"))
+    const bool placed = firstSlot >= 1 && firstSlot <= kMemorySlots;
+    if (!columns.Has("Location") && !placed)
         missing << QStringLiteral("Location");
     if (!columns.Has("Frequency"))
         missing << QStringLiteral("Frequency");
@@ -445,7 +458,7 @@ TCsvImportPlan PlanCsvImport(const QByteArray &csv, const TChannelDocument &doc)
     }
     plan.ok = true;
     plan.truncated = table.truncated;
-    TRowPlanner planner(doc, columns);
+    TRowPlanner planner(doc, columns, placed ? firstSlot : 0);
     for (int i = 0; i < table.rows.size(); ++i) {
         TCsvRowResult result;
         result.line = table.rowLines.at(i);

@@ -38,8 +38,11 @@ struct TCsvImportPlan {
 
 // Reads CSV text (',' or ';', quotes, byte order mark, any line end, any
 // column order; Location and Frequency columns required) and plans every
-// row under the document's radio type, band limits and VFO offsets.
-TCsvImportPlan PlanCsvImport(const QByteArray &csv, const TChannelDocument &doc);
+// row under the document's radio type, band limits and VFO offsets. With a
+// first slot (1..193), text without a Location column is taken too and its
+// rows go to that slot and the ones after it, as text pasted from a
+// spreadsheet at the selected row.
+TCsvImportPlan PlanCsvImport(const QByteArray &csv, const TChannelDocument &doc, int firstSlot = 0);
 
 // Stores the record of every applied or adjusted row; slots that no row
 // names keep their content. Returns the number of slots written.
