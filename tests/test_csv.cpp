@@ -69,6 +69,53 @@ std::string Notes(const TCsvRowResult *row)
 } // namespace
 
 // ---------------------------------------------------------------------------
+// The memory editor's commit as a core function: the records the editor
+// writes for the same control values.
+
+TEST(MemoryRecord, BuildsWhatTheMemoryEditorWrites)
+{
+    const TChannelDocument doc = MakeDocument();
+    TMemoryChannelEntry entry;
+    entry.rxText = QStringLiteral("145.5");
+    entry.stepPosition = 3;
+    entry.shift = QLatin1Char('1');
+    entry.reverse = true;
+    entry.tone = true;
+    entry.tonePosition = 11; // 100.0 Hz
+    entry.ctcssPosition = 0; // 67.0 Hz
+    entry.lockOut = true;
+    entry.name = QStringLiteral("AB.C");
+    TMemoryRecordResult result = BuildMemoryRecord(doc, 5, entry);
+    EXPECT_EQ(result.record, QStringLiteral("005,00145500000,3,1,1,1,0,,13,,01,,1,,,,,AB.C"));
+    EXPECT_FALSE(result.adjusted);
+
+    // With the air band a split transmit frequency is clamped into the
+    // receive frequency's band and rounded to its step; Reverse is dropped.
+    TMemoryChannelEntry split;
+    split.rxText = QStringLiteral("130.000");
+    split.txText = QStringLiteral("145.000");
+    split.stepPosition = 3;
+    split.reverse = true;
+    result = BuildMemoryRecord(doc, 3, split);
+    EXPECT_EQ(result.record, QStringLiteral("003,00130000000,3,0,0,0,0,,09,,09,,0,,00135987500,3,,"));
+    EXPECT_TRUE(result.adjusted);
+
+    TMemoryChannelEntry rounded;
+    rounded.rxText = QStringLiteral("145.0037");
+    result = BuildMemoryRecord(doc, 193, rounded);
+    EXPECT_EQ(result.record, QStringLiteral("PR,00145000000,0,0,0,0,0,,09,,09,,0,,,,,"));
+    EXPECT_TRUE(result.adjusted);
+
+    TMemoryChannelEntry bad;
+    bad.rxText = QStringLiteral("1.2.3");
+    EXPECT_EQ(BuildMemoryRecord(doc, 1, bad).error, TMemoryRecordResult::InvalidFrequency);
+    bad.rxText = QStringLiteral("145");
+    bad.name = QStringLiteral("ABCDEFGH");
+    EXPECT_EQ(BuildMemoryRecord(doc, 1, bad).error, TMemoryRecordResult::InvalidName);
+    EXPECT_TRUE(BuildMemoryRecord(doc, 1, bad).record.isEmpty());
+}
+
+// ---------------------------------------------------------------------------
 // Reader
 
 TEST(CsvReader, ReadsQuotedFieldsSeparatorsAndLineEnds)
