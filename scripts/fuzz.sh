@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Fuzzes the data file reader, the clipboard record check and the radio
-# reply checks, each for a bounded time (AddressSanitizer and
+# Fuzzes the data file reader, the clipboard record check, the radio reply
+# checks and the CSV import, each for a bounded time (AddressSanitizer and
 # UndefinedBehaviorSanitizer, libFuzzer from clang-14).
 #   scripts/fuzz.sh [seconds] [target ...]
-# seconds: per target, default 60; targets: datafile, clipboard, replies
-# (default all three). Builds into build-fuzz/, seeds from the target's
+# seconds: per target, default 60; targets: datafile, clipboard, replies,
+# csv (default all four). Builds into build-fuzz/, seeds from the target's
 # corpus folder under fuzz/ (never written to) and exits non-zero when an
 # input crashes, hangs or breaks a check; the offending input is left in
 # build-fuzz/artifacts/.
@@ -15,7 +15,7 @@ seconds="${1:-60}"
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(datafile clipboard replies)
+    targets=(datafile clipboard replies csv)
 fi
 build=build-fuzz
 
@@ -30,6 +30,7 @@ for target in "${targets[@]}"; do
         datafile) seeds=fuzz/corpus; max_len=8192 ;;
         clipboard) seeds=fuzz/corpus_clipboard; max_len=256 ;;
         replies) seeds=fuzz/corpus_replies; max_len=512 ;;
+        csv) seeds=fuzz/corpus_csv; max_len=65536 ;;
         *) echo "fuzz: unknown target $target" >&2; exit 2 ;;
     esac
     mkdir -p "$build/corpus-$target" "$build/artifacts"

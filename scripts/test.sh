@@ -2,7 +2,7 @@
 # Installs the dependencies, builds everything and runs every test:
 # the whole suite, the serial and transfer tests again under
 # ThreadSanitizer, and short fuzzing runs of the data file reader, the
-# clipboard record check and the radio reply checks.
+# clipboard record check, the radio reply checks and the CSV import.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -17,8 +17,8 @@ cmake -S . -B build-tsan -G Ninja -DVXL_SANITIZE=thread -DVXL_BUILD_BENCH=OFF \
 cmake --build build-tsan -j "$jobs"
 (cd build-tsan && ctest --output-on-failure -j "$jobs")
 
-# Bounded fuzzing runs (ASan + UBSan): 40 s for each of the three targets.
-scripts/fuzz.sh 40
+# Bounded fuzzing runs (ASan + UBSan): 30 s for each of the four targets.
+scripts/fuzz.sh 30
 
 # The whole suite last, so its summary closes the output.
 (cd build && ctest --output-on-failure -j "$jobs")

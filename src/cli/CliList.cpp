@@ -2,6 +2,8 @@
 // and prints the document listing without page headers.
 #include "CliList.h"
 
+#include "CliCommon.h"
+
 #include "data/ChannelDocument.h"
 #include "data/DataFile.h"
 #include "data/InputFile.h"
@@ -9,39 +11,37 @@
 #include "listing/Listing.h"
 #include "CliOutput.h"
 
-#include <QFileInfo>
+#include <QCommandLineParser>
 
 #include <cstdio>
 
-namespace {
-
-void PrintError(const QString &text)
+const TCliCommandSpec &CliListSpec()
 {
-    WriteFileDerivedText(stderr, text + QLatin1Char('\n'));
+    static const TCliCommandSpec spec{
+        QStringLiteral("list"),
+        QStringLiteral("vxl-r381-cli list IN.381"),
+        QStringLiteral("Prints the listing of a data file (as printed, without page headers) under\n"
+                       "the stored radio type. '-' reads standard input.\n"
+                       "Exit codes: 0 done, 1 the file could not be read, 2 wrong arguments."),
+        {QStringLiteral("IN.381")},
+        0,
+        QString(),
+    };
+    return spec;
 }
-
-} // namespace
 
 int CliList(const QStringList &args)
 {
-    if (args.size() != 1) {
-        PrintError(QStringLiteral("usage: vxl-r381-cli list IN.381"));
-        return 2;
-    }
+    QCommandLineParser parser;
+    const int parsed = CliParseCommand(parser, CliListSpec(), args);
+    if (parsed >= 0)
+        return parsed;
 
-    // The same checks as opening a file in the program: a ".381" name and a
-    // regular file of a sane size.
-    const QString path = args.first();
-    if (QFileInfo(path).suffix().compare(QLatin1String("381"), Qt::CaseInsensitive) != 0) {
-        PrintError(FileOpenErrorText(path, QStringLiteral("the name does not end in \".381\"")));
+    // The same checks as opening a file in the program: a ".381" file that
+    // can be read.
+    QByteArray content;
+    if (!CliReadInput(parser.positionalArguments().first(), true, &content))
         return 1;
-    }
-    const TInputFile input = ReadInputFile(path);
-    if (!input.ok) {
-        PrintError(FileOpenErrorText(path, input.reason));
-        return 1;
-    }
-    const QByteArray &content = input.content;
 
     TChannelDocument doc;
     LoadSettings(doc);
@@ -57,7 +57,7 @@ int CliList(const QStringList &args)
     // The comment and the records come from the file: on a terminal their
     // control characters are shown, not obeyed.
     if (!WriteFileDerivedText(stdout, out) || std::fflush(stdout) != 0) {
-        PrintError(QStringLiteral("Write error."));
+        CliPrintError(QStringLiteral("Write error."));
         return 1;
     }
     return 0;

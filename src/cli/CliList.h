@@ -3,5 +3,8 @@
 
 #include <QStringList>
 
+struct TCliCommandSpec;
+
 // args: the arguments after "list". Returns the exit code.
 int CliList(const QStringList &args);
+const TCliCommandSpec &CliListSpec();

@@ -4,6 +4,8 @@
 // transfer ends the event loop.
 #include "CliTransfer.h"
 
+#include "CliCommon.h"
+
 #include "data/ChannelDocument.h"
 #include "data/DataFile.h"
 #include "data/InputFile.h"
@@ -12,6 +14,7 @@
 #include "radio/ReadTransfer.h"
 #include "radio/WriteTransfer.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -23,7 +26,6 @@
 
 namespace {
 
-const char *const kFileOpenError = "File Open error.";
 const char *const kWriteQuestion = "Do you want to write the data to the radio?";
 
 void PrintError(const QString &text)
@@ -137,44 +139,32 @@ bool IsPortName(const QString &name)
         || upper == QLatin1String("COM3") || upper == QLatin1String("COM4");
 }
 
-// Parses [--port NAME] [--yes] FILE (also "--port=NAME"); false on a usage
-// error.
-bool ParseOptions(const QStringList &rawArgs, bool allowYes, TCliOptions *options)
+// Parses [--port NAME] [--yes] FILE (also "--port=NAME"). Returns -1 to
+// run, else the exit code (0 after --help, 2 on wrong arguments).
+int ParseOptions(const TCliCommandSpec &spec, const QStringList &args, bool allowYes, TCliOptions *options)
 {
-    QStringList args;
-    for (const QString &arg : rawArgs) {
-        if (arg.startsWith(QLatin1String("--port=")))
-            args << QStringLiteral("--port") << arg.mid(7);
-        else
-            args << arg;
-    }
-    bool optionsEnded = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        if (!optionsEnded && arg == QLatin1String("--port")) {
-            if (i + 1 >= args.size() || args.at(i + 1).isEmpty())
-                return false;
-            const QString name = args.at(++i);
-            if (IsPortName(name)) {
-                options->port = name.toUpper();
-                options->device.clear();
-            } else {
-                options->device = name;
-                options->port.clear();
-            }
-        } else if (!optionsEnded && allowYes && arg == QLatin1String("--yes")) {
-            options->yes = true;
-        } else if (!optionsEnded && arg == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (!optionsEnded && arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return false;
+    QCommandLineParser parser;
+    const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption yes(QStringLiteral("yes"));
+    parser.addOption(port);
+    if (allowYes)
+        parser.addOption(yes);
+    const int parsed = CliParseCommand(parser, spec, args);
+    if (parsed >= 0)
+        return parsed;
+    if (parser.isSet(port)) {
+        const QString name = parser.value(port);
+        if (name.isEmpty())
+            return CliUsageError(spec, QStringLiteral("empty value for --port"));
+        if (IsPortName(name)) {
+            options->port = name.toUpper();
         } else {
-            if (!options->file.isEmpty())
-                return false;
-            options->file = arg;
+            options->device = name;
         }
     }
-    return !options->file.isEmpty();
+    options->yes = allowYes && parser.isSet(yes);
+    options->file = parser.positionalArguments().first();
+    return -1;
 }
 
 // The port name the engine opens. A device path is reached through the
@@ -214,34 +204,57 @@ bool ConfirmWrite()
 
 } // namespace
 
-QString CliTransferUsage()
+const TCliCommandSpec &CliReadSpec()
 {
-    return QStringLiteral(
-        "usage: vxl-r381-cli read [--port NAME] OUT.381\n"
-        "       vxl-r381-cli write [--port NAME] [--yes] IN.381\n"
-        "NAME is COM1..COM4 or a device path; without --port the stored port is used.\n"
-        "Exit codes: 0 done, 1 failed or not confirmed, 2 wrong arguments.");
+    static const TCliCommandSpec spec{
+        QStringLiteral("read"),
+        QStringLiteral("vxl-r381-cli read [--port NAME] OUT.381"),
+        QStringLiteral("Reads the whole memory of the radio into a data file, as the editor's Read.\n"
+                       "NAME is COM1..COM4 or a device path; without --port the stored port is used.\n"
+                       "Exit codes: 0 done, 1 failed, 2 wrong arguments."),
+        {QStringLiteral("OUT.381")},
+        0,
+        QStringLiteral("  --port NAME      the serial port (COM1..COM4 or a device path)\n"),
+    };
+    return spec;
+}
+
+const TCliCommandSpec &CliWriteSpec()
+{
+    static const TCliCommandSpec spec{
+        QStringLiteral("write"),
+        QStringLiteral("vxl-r381-cli write [--port NAME] [--yes] IN.381"),
+        QStringLiteral("Writes a data file into the radio, as the editor's Write, after asking on\n"
+                       "the terminal. NAME is COM1..COM4 or a device path; without --port the\n"
+                       "stored port is used.\n"
+                       "Exit codes: 0 done, 1 failed or not confirmed, 2 wrong arguments."),
+        {QStringLiteral("IN.381")},
+        0,
+        QStringLiteral("  --port NAME      the serial port (COM1..COM4 or a device path)\n"
+                       "  --yes            write without asking\n"),
+    };
+    return spec;
 }
 
 int CliRead(const QStringList &args)
 {
     TCliOptions options;
-    if (!ParseOptions(args, false, &options)) {
-        PrintError(CliTransferUsage());
-        return kCliUsage;
-    }
+    const int parsed = ParseOptions(CliReadSpec(), args, false, &options);
+    if (parsed >= 0)
+        return parsed;
     // Refuse a file that could not be written before talking to the radio.
     const QFileInfo target(options.file);
-    QString refusal;
-    if (!HasDataFileSuffix(options.file))
-        refusal = QStringLiteral("the name does not end in \".381\"");
-    else if (target.exists() && !target.isFile())
-        refusal = QStringLiteral("%1, not a regular file").arg(FileKindText(options.file));
-    else if (!QFileInfo(target.absolutePath()).isWritable()
-             || (target.exists() && !target.isWritable()))
-        refusal = QStringLiteral("not writable");
-    if (!refusal.isEmpty()) {
-        PrintError(FileOpenErrorText(options.file, refusal));
+    QString reason;
+    if (target.isDir())
+        reason = QStringLiteral("is a directory");
+    else if (!HasDataFileSuffix(options.file))
+        reason = QStringLiteral("not a .381 file");
+    else if (!QFileInfo(target.absolutePath()).exists())
+        reason = QStringLiteral("No such file or directory");
+    else if (!QFileInfo(target.absolutePath()).isWritable() || (target.exists() && !target.isWritable()))
+        reason = QStringLiteral("Permission denied");
+    if (!reason.isEmpty()) {
+        CliFileError(options.file, reason);
         return kCliFailed;
     }
 
@@ -256,30 +269,23 @@ int CliRead(const QStringList &args)
 
     // Only a complete read reaches the file, and it replaces any old file
     // in one step.
-    if (!SaveFileAtomically(options.file, WriteDataFile(doc, QString()))) {
-        PrintError(QLatin1String(kFileOpenError));
+    if (!CliWriteOutput(options.file, true, WriteDataFile(doc, QString())))
         return kCliFailed;
-    }
     return kCliOk;
 }
 
 int CliWrite(const QStringList &args)
 {
     TCliOptions options;
-    if (!ParseOptions(args, true, &options)) {
-        PrintError(CliTransferUsage());
-        return kCliUsage;
-    }
-    if (!HasDataFileSuffix(options.file)) {
-        PrintError(FileOpenErrorText(options.file, QStringLiteral("the name does not end in \".381\"")));
+    const int parsed = ParseOptions(CliWriteSpec(), args, true, &options);
+    if (parsed >= 0)
+        return parsed;
+    // Standard input answers the question, so the file cannot come from it.
+    if (options.file == QLatin1String("-"))
+        return CliUsageError(CliWriteSpec(), QStringLiteral("IN.381 cannot be standard input"));
+    QByteArray content;
+    if (!CliReadInput(options.file, true, &content))
         return kCliFailed;
-    }
-    const TInputFile input = ReadInputFile(options.file);
-    if (!input.ok) {
-        PrintError(FileOpenErrorText(options.file, input.reason));
-        return kCliFailed;
-    }
-    const QByteArray &content = input.content;
 
     // The file is loaded as the editor opens it, under the stored radio type.
     TChannelDocument doc;
@@ -289,8 +295,7 @@ int CliWrite(const QStringList &args)
     // Content without a MEMORY section (an empty file, random bytes) would
     // send the default document and clear the radio's memory: refuse it.
     if (!ReadDataFile(content, doc, &comment)) {
-        PrintError(QLatin1String(kFileOpenError) + QLatin1Char('\n') + options.file
-                   + QStringLiteral(": not a .381 file (no MEMORY section); nothing was sent."));
+        CliFileError(options.file, QStringLiteral("not a .381 file (no MEMORY section); nothing was sent."));
         return kCliFailed;
     }
 

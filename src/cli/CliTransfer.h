@@ -13,5 +13,6 @@ constexpr int kCliUsage = 2;   // wrong arguments
 int CliRead(const QStringList &args);
 int CliWrite(const QStringList &args);
 
-// Usage text of both commands.
-QString CliTransferUsage();
+struct TCliCommandSpec;
+const TCliCommandSpec &CliReadSpec();
+const TCliCommandSpec &CliWriteSpec();

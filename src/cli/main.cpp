@@ -1,12 +1,55 @@
-// vxl-r381-cli: the editor's data file listing and radio transfers for
-// backups and scripts. It shares the editor's settings.
+// vxl-r381-cli: the editor's data file listing, radio transfers, CSV
+// interchange and comparison for backups and scripts. It shares the
+// editor's settings.
+//
+// Conventions: "--help" (also after a command) prints the usage on standard
+// output and exits 0; "--version" prints the version; a wrong option or a
+// missing argument is named on standard error with exit code 2.
+#include "CliCommon.h"
+#include "CliCsv.h"
+#include "CliDiff.h"
 #include "CliList.h"
 #include "CliTransfer.h"
 #include "data/Settings.h"
+#include "data/ProgramVersion.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include <cstdio>
+namespace {
+
+struct TCommand {
+    const TCliCommandSpec &(*spec)();
+    int (*run)(const QStringList &args);
+};
+
+const TCommand kCommands[] = {
+    {CliListSpec, CliList},     {CliReadSpec, CliRead},     {CliWriteSpec, CliWrite},
+    {CliExportSpec, CliExport}, {CliImportSpec, CliImport}, {CliDiffSpec, CliDiff},
+};
+
+QString GeneralUsage()
+{
+    QString text = QStringLiteral("usage: vxl-r381-cli COMMAND [ARGUMENTS]\n       vxl-r381-cli --help | --version\n\nCommands:\n");
+    for (const TCommand &command : kCommands)
+        text += QStringLiteral("  ") + command.spec().usage + QLatin1Char('\n');
+    text += QStringLiteral(
+        "\n'vxl-r381-cli COMMAND --help' describes a command. Data files are read and\n"
+        "written under the radio type stored by the editor.\n\n"
+        "Options:\n"
+        "  -h, --help       show this help and exit\n"
+        "  -v, --version    show the version and exit\n");
+    return text;
+}
+
+int GeneralUsageError(const QString &error)
+{
+    CliPrintError(QStringLiteral("vxl-r381-cli: %1\n%2\nTry 'vxl-r381-cli --help'.")
+                      .arg(error, GeneralUsage().section(QLatin1Char('\n'), 0, 1)));
+    return 2;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -14,16 +57,32 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QLatin1String(kSettingsOrganisation));
     QCoreApplication::setApplicationName(QLatin1String(kSettingsApplication));
 
-    const QStringList args = app.arguments().mid(1);
-    const QString command = args.isEmpty() ? QString() : args.first();
-    if (command == QLatin1String("list"))
-        return CliList(args.mid(1));
-    if (command == QLatin1String("read"))
-        return CliRead(args.mid(1));
-    if (command == QLatin1String("write"))
-        return CliWrite(args.mid(1));
+    // Options before the command belong to the tool; everything from the
+    // command on belongs to the command.
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOption(help);
+    parser.addOption(version);
+    if (!parser.parse(app.arguments()))
+        return GeneralUsageError(CliPrintable(parser.errorText()));
+    if (parser.isSet(help)) {
+        CliPrintOut(GeneralUsage());
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        CliPrintOut(QStringLiteral("vxl-r381-cli %1\n").arg(QLatin1String(kProgramVersion)));
+        return 0;
+    }
 
-    std::fprintf(stderr, "usage: vxl-r381-cli list IN.381\n%s\n",
-                 CliTransferUsage().toLocal8Bit().constData());
-    return kCliUsage;
+    const QStringList args = parser.positionalArguments();
+    if (args.isEmpty())
+        return GeneralUsageError(QStringLiteral("missing command"));
+    for (const TCommand &command : kCommands) {
+        if (command.spec().name == args.first())
+            return command.run(args.mid(1));
+    }
+    return GeneralUsageError(QStringLiteral("unknown command '%1'").arg(CliPrintable(args.first())));
 }

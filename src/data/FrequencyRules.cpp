@@ -220,6 +220,11 @@ bool ClampAndRoundFrequency(const TChannelDocument &doc, QString &freq, int band
     return adjusted;
 }
 
+void BandLimitsMHz(const TChannelDocument &doc, int band, int &lower, int &upper)
+{
+    BandLimits(doc, band, lower, upper);
+}
+
 QString FormatFrequency(const QString &record)
 {
     QString digits = record.left(11);

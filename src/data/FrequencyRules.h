@@ -16,6 +16,8 @@ int BandOfFrequency(const TChannelDocument &doc, const QString &text);
 // band). The text becomes the value in Hz without leading zeros. Returns
 // true when the frequency was moved.
 bool ClampAndRoundFrequency(const TChannelDocument &doc, QString &freq, int band, int &stepPos);
+// Lower and upper whole MHz that ClampAndRoundFrequency holds a band to.
+void BandLimitsMHz(const TChannelDocument &doc, int band, int &lower, int &upper);
 // 11-digit record frequency -> display text ("00145000000" -> "145.000").
 QString FormatFrequency(const QString &record);
 // Offset field text -> 8-digit Hz text. False on two or more '.'.

@@ -1,0 +1,200 @@
+// Argument parsing, files and messages shared by the commands.
+#include "CliCommon.h"
+
+#include "CliOutput.h"
+#include "data/InputFile.h"
+
+#include "data/DataFile.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+const QString kStdio = QStringLiteral("-");
+
+bool WriteAll(std::FILE *stream, const QByteArray &bytes)
+{
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size())
+        && std::fflush(stream) == 0;
+}
+
+// Why an output file cannot be written, as far as can be told.
+QString OutputFailureReason(const QString &path)
+{
+    const QFileInfo target(path);
+    if (target.isDir())
+        return QStringLiteral("is a directory");
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.exists())
+        return QStringLiteral("No such file or directory");
+    if (!folder.isWritable() || (target.exists() && !target.isWritable()))
+        return QStringLiteral("Permission denied");
+    if (target.exists() && !target.isFile())
+        return QStringLiteral("not a regular file");
+    return QStringLiteral("could not be written");
+}
+
+} // namespace
+
+void CliPrintError(const QString &text)
+{
+    // Messages may quote file and radio text: on a terminal its control
+    // characters are shown, not obeyed.
+    WriteFileDerivedText(stderr, text + QLatin1Char('\n'));
+}
+
+bool CliPrintOut(const QString &text)
+{
+    return WriteAll(stdout, text.toLocal8Bit());
+}
+
+QString CliPrintable(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        const ushort u = c.unicode();
+        if (u < 0x20 || u == 0x7f || (u >= 0x80 && u < 0xa0))
+            out += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
+void CliFileError(const QString &path, const QString &reason)
+{
+    CliPrintError(QLatin1String(kCliFileOpenError) + QLatin1Char('\n') + CliPrintable(path) + QStringLiteral(": ")
+                  + reason);
+}
+
+QString CliCommandHelp(const TCliCommandSpec &spec)
+{
+    QString text = QStringLiteral("usage: ") + spec.usage + QStringLiteral("\n\n") + spec.description
+        + QLatin1Char('\n');
+    text += QStringLiteral("\nOptions:\n");
+    if (!spec.optionsHelp.isEmpty())
+        text += spec.optionsHelp;
+    text += QStringLiteral("  -h, --help       show this help and exit\n");
+    return text;
+}
+
+int CliUsageError(const TCliCommandSpec &spec, const QString &error)
+{
+    CliPrintError(QStringLiteral("vxl-r381-cli %1: %2\nusage: %3\nTry 'vxl-r381-cli %1 --help'.")
+                      .arg(spec.name, CliPrintable(error), spec.usage));
+    return 2;
+}
+
+int CliParseCommand(QCommandLineParser &parser, const TCliCommandSpec &spec, const QStringList &args)
+{
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOption(help);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(QStringList{QStringLiteral("vxl-r381-cli")} + args))
+        return CliUsageError(spec, parser.errorText());
+    if (parser.isSet(help)) {
+        CliPrintOut(CliCommandHelp(spec));
+        return 0;
+    }
+    const QStringList positional = parser.positionalArguments();
+    const int required = int(spec.arguments.size()) - spec.optionalArguments;
+    if (positional.size() < required)
+        return CliUsageError(spec, QStringLiteral("missing argument %1").arg(spec.arguments.at(positional.size())));
+    if (positional.size() > spec.arguments.size())
+        return CliUsageError(spec, QStringLiteral("unexpected argument '%1'").arg(positional.at(spec.arguments.size())));
+    for (int i = 0; i < positional.size(); ++i) {
+        if (positional.at(i).isEmpty())
+            return CliUsageError(spec, QStringLiteral("empty argument %1").arg(spec.arguments.at(i)));
+    }
+    return -1;
+}
+
+bool CliHasDataFileSuffix(const QString &path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("381"), Qt::CaseInsensitive) == 0;
+}
+
+bool CliReadInput(const QString &path, bool needsDataFileSuffix, QByteArray *content)
+{
+    content->clear();
+    if (path == kStdio) {
+        char buffer[65536];
+        for (;;) {
+            const size_t n = std::fread(buffer, 1, sizeof buffer, stdin);
+            if (n > 0)
+                content->append(buffer, qsizetype(n));
+            if (content->size() > kCliInputMaxBytes) {
+                CliFileError(QStringLiteral("standard input"), QStringLiteral("larger than 16 MiB"));
+                return false;
+            }
+            if (n < sizeof buffer)
+                break;
+        }
+        if (std::ferror(stdin)) {
+            CliFileError(QStringLiteral("standard input"), QStringLiteral("could not be read"));
+            return false;
+        }
+        return true;
+    }
+
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        CliFileError(path, QStringLiteral("No such file or directory"));
+        return false;
+    }
+    if (info.isDir()) {
+        CliFileError(path, QStringLiteral("is a directory"));
+        return false;
+    }
+    if (needsDataFileSuffix && !CliHasDataFileSuffix(path)) {
+        CliFileError(path, QStringLiteral("not a .381 file"));
+        return false;
+    }
+    if (!info.isFile()) {
+        CliFileError(path, QStringLiteral("not a regular file"));
+        return false;
+    }
+    if (info.size() > kCliInputMaxBytes) {
+        CliFileError(path, QStringLiteral("larger than 16 MiB"));
+        return false;
+    }
+    // The same gate as the editor's Open (a file swapped for a FIFO or a
+    // device since the checks above is still refused).
+    TInputFile input = ReadInputFile(path, kCliInputMaxBytes);
+    if (!input.ok) {
+        CliFileError(path, input.reason);
+        return false;
+    }
+    *content = std::move(input.content);
+    return true;
+}
+
+bool CliWriteOutput(const QString &path, bool needsDataFileSuffix, const QByteArray &content)
+{
+    if (path == kStdio) {
+        if (!WriteAll(stdout, content)) {
+            CliFileError(QStringLiteral("standard output"), QStringLiteral("could not be written"));
+            return false;
+        }
+        return true;
+    }
+    if (QFileInfo(path).isDir()) {
+        CliFileError(path, QStringLiteral("is a directory"));
+        return false;
+    }
+    if (needsDataFileSuffix && !CliHasDataFileSuffix(path)) {
+        CliFileError(path, QStringLiteral("not a .381 file"));
+        return false;
+    }
+    if (!SaveFileAtomically(path, content)) {
+        CliFileError(path, OutputFailureReason(path));
+        return false;
+    }
+    return true;
+}

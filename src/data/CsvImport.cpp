@@ -1,0 +1,516 @@
+// CSV import planning: each row becomes a memory editor entry and goes
+// through BuildMemoryRecord, after the checks only a file needs (location,
+// band of this radio, tone modes and values the radio lacks).
+#include "CsvImport.h"
+
+#include "BandPlan.h"
+#include "ChannelDocument.h"
+#include "CsvExport.h"
+#include "CsvFormat.h"
+#include "FrequencyRules.h"
+#include "MemoryChannel.h"
+
+#include <QHash>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kLastNumberedSlot = 180;
+constexpr int kPrSlot = 193;
+constexpr qint64 kMinus76Hz = 7600000;
+
+// Column positions of the header, by lower-case name (-1 when absent).
+class TColumns {
+public:
+    explicit TColumns(const QStringList &header)
+    {
+        for (int i = 0; i < header.size(); ++i) {
+            const QString name = header.at(i).trimmed().toLower();
+            if (!name.isEmpty() && !index_.contains(name))
+                index_.insert(name, i);
+        }
+    }
+    bool Has(const char *name) const { return index_.contains(QString::fromLatin1(name).toLower()); }
+    QString Get(const QStringList &row, const char *name) const { return Raw(row, name).trimmed(); }
+    // Untrimmed, for names, where spaces count.
+    QString Raw(const QStringList &row, const char *name) const
+    {
+        const int i = index_.value(QString::fromLatin1(name).toLower(), -1);
+        return i >= 0 && i < row.size() ? row.at(i) : QString();
+    }
+
+private:
+    QHash<QString, int> index_;
+};
+
+// A decimal number with '.' or ',' as the decimal mark (spreadsheets of
+// many countries write a comma); the text with '.' or empty when it is not
+// such a number.
+QString DecimalText(QString text)
+{
+    text = text.trimmed();
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    int dots = 0;
+    int digits = 0;
+    for (QChar c : text) {
+        if (c == QLatin1Char('.'))
+            ++dots;
+        else if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            ++digits;
+        else
+            return QString();
+    }
+    return dots <= 1 && digits > 0 ? text : QString();
+}
+
+// Hz of a normalized or record frequency text.
+qint64 HertzOf(const QString &digits)
+{
+    bool ok = false;
+    const qint64 value = digits.toLongLong(&ok);
+    return ok ? value : -1;
+}
+
+QString Mhz(qint64 hertz)
+{
+    return FormatFrequency(QStringLiteral("%1").arg(hertz, 11, 10, QLatin1Char('0'))) + QStringLiteral(" MHz");
+}
+
+QString Quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// Hz of a MHz text (up to six decimals); -1 when it is not a number.
+qint64 HertzOfMhzText(const QString &text)
+{
+    const QString number = DecimalText(text);
+    if (number.isEmpty())
+        return -1;
+    const int dot = number.indexOf(QLatin1Char('.'));
+    const QString whole = dot < 0 ? number : number.left(dot);
+    QString fraction = dot < 0 ? QString() : number.mid(dot + 1);
+    if (whole.size() > 6)
+        return -1;
+    fraction = fraction.left(6).leftJustified(6, QLatin1Char('0'));
+    return (whole.isEmpty() ? 0 : whole.toLongLong()) * 1000000 + fraction.toLongLong();
+}
+
+// Tone table code 1..39 of a frequency in Hz; 0 when none is that close.
+int ToneCodeOfHz(double hertz)
+{
+    for (int code = 1; code <= 39; ++code) {
+        QString text = ToneText(code);
+        text.chop(2);
+        if (std::fabs(text.toDouble() - hertz) < 0.05)
+            return code;
+    }
+    return 0;
+}
+
+// Editor step list position of a step size in Hz; -1 when not offered.
+int StepPositionOfHz(qint64 hertz)
+{
+    for (int pos = 0; pos < 8; ++pos) {
+        if (StepSizeHz(pos) == hertz)
+            return pos;
+    }
+    return -1;
+}
+
+QString StepName(int pos)
+{
+    return EditorStepTexts().value(pos).replace(QStringLiteral("kHz"), QStringLiteral(" kHz"));
+}
+
+// The step for a frequency when the file names none or one the editors do
+// not offer: the editor's default step when the frequency lies on it,
+// else the largest offered step it lies on, else the default.
+int ChooseStep(const TChannelDocument &doc, qint64 hertz)
+{
+    const int fallback = BandDefaultStep(doc, 1);
+    if (StepSizeHz(fallback) > 0 && hertz % StepSizeHz(fallback) == 0)
+        return fallback;
+    int best = -1;
+    for (int pos = 0; pos < 8; ++pos) {
+        const int size = StepSizeHz(pos);
+        if (hertz % size == 0 && (best < 0 || size > StepSizeHz(best)))
+            best = pos;
+    }
+    return best >= 0 ? best : fallback;
+}
+
+// Makes a name valid as the editor's name field does with what is typed
+// (upper case; only 0-9, A-Z, '.' and space) and then cuts what the name
+// rule does not allow: leading dots, double dots, more than seven
+// characters besides the dots.
+QString FitName(const QString &text)
+{
+    QString name;
+    int letters = 0;
+    for (QChar c : text.toUpper()) {
+        const bool dot = c == QLatin1Char('.');
+        const bool allowed = dot || c == QLatin1Char(' ') || (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+        if (!allowed)
+            continue;
+        if (dot) {
+            if (name.isEmpty() || name.endsWith(QLatin1Char('.')) || letters >= 7)
+                continue;
+            name.append(c);
+        } else {
+            if (letters >= 7)
+                break;
+            name.append(c);
+            ++letters;
+        }
+    }
+    if (letters == 7 && name.endsWith(QLatin1Char('.')))
+        name.chop(1);
+    return name;
+}
+
+class TRowPlanner {
+public:
+    // nextSlot: where rows go when the text has no Location column (0: the
+    // column is required).
+    TRowPlanner(const TChannelDocument &doc, const TColumns &columns, int nextSlot)
+        : doc_(doc), columns_(columns), nextSlot_(columns.Has("Location") ? 0 : nextSlot)
+    {
+    }
+
+    void Plan(const QStringList &row, TCsvRowResult &result)
+    {
+        result_ = &result;
+        if (!Location(row) || !Build(row)) {
+            result.status = TCsvRowStatus::Refused;
+            result.record.clear();
+        } else {
+            result.status = result.notes.isEmpty() ? TCsvRowStatus::Applied : TCsvRowStatus::Adjusted;
+        }
+    }
+
+private:
+    QString Get(const QStringList &row, const char *name) const { return columns_.Get(row, name); }
+    void Note(const QString &text) { result_->notes.append(text); }
+    bool Refuse(const QString &text)
+    {
+        result_->notes = {text};
+        return false;
+    }
+
+    bool Location(const QStringList &row)
+    {
+        if (nextSlot_ > 0) {
+            if (nextSlot_ > kMemorySlots)
+                return Refuse(QStringLiteral("no memory slot after PR"));
+            result_->slot = nextSlot_++;
+            return true;
+        }
+        const QString text = Get(row, "Location");
+        if (text.isEmpty())
+            return Refuse(QStringLiteral("no Location"));
+        int slot = 0;
+        bool number = false;
+        const int value = text.toInt(&number);
+        if (number) {
+            if (value < 1 || value > kMemorySlots)
+                return Refuse(QStringLiteral("Location %1 is out of range (1..193, L1..U6, PR)").arg(text));
+            slot = value;
+        } else {
+            slot = MemorySlotOfLabel(text.toUpper());
+            if (slot <= kLastNumberedSlot)
+                return Refuse(QStringLiteral("Location %1 is not a number or a label L1..U6, PR").arg(Quoted(text)));
+        }
+        if (seen_.contains(slot)) {
+            return Refuse(QStringLiteral("duplicate Location %1 (already on line %2)")
+                              .arg(MemorySlotLabel(slot))
+                              .arg(seen_.value(slot)));
+        }
+        seen_.insert(slot, result_->line);
+        result_->slot = slot;
+        return true;
+    }
+
+    // Tone mode and the tone list positions; false when refused.
+    bool Tones(const QStringList &row, TMemoryChannelEntry &entry)
+    {
+        const QString mode = Get(row, "Tone");
+        if (mode.compare(QLatin1String("Tone"), Qt::CaseInsensitive) == 0)
+            entry.tone = true;
+        else if (mode.compare(QLatin1String("TSQL"), Qt::CaseInsensitive) == 0)
+            entry.ctcss = true;
+        else if (mode.compare(QLatin1String("DTCS"), Qt::CaseInsensitive) == 0
+                 || mode.compare(QLatin1String("DTCS-R"), Qt::CaseInsensitive) == 0)
+            return Refuse(QStringLiteral("Tone %1: this radio has no DTCS").arg(mode));
+        else if (mode.compare(QLatin1String("Cross"), Qt::CaseInsensitive) == 0)
+            return Refuse(QStringLiteral("Tone Cross (%1): this radio has no cross tone modes")
+                              .arg(Get(row, "CrossMode")));
+        else if (mode.compare(QLatin1String("TSQL-R"), Qt::CaseInsensitive) == 0)
+            return Refuse(QStringLiteral("Tone TSQL-R: this radio has no reverse tone squelch"));
+        else if (!mode.isEmpty())
+            return Refuse(QStringLiteral("Tone %1 is not a tone mode").arg(Quoted(mode)));
+
+        return TonePosition(row, "rToneFreq", entry.tone, entry.tonePosition)
+            && TonePosition(row, "cToneFreq", entry.ctcss, entry.ctcssPosition);
+    }
+
+    bool TonePosition(const QStringList &row, const char *column, bool used, int &position)
+    {
+        const QString text = Get(row, column);
+        position = 7; // 88.5 Hz, the editors' choice for an empty code
+        if (text.isEmpty())
+            return true;
+        const QString number = DecimalText(text);
+        if (number.isEmpty())
+            return Refuse(QStringLiteral("%1 %2 is not a number").arg(QLatin1String(column), Quoted(text)));
+        const int code = ToneCodeOfHz(number.toDouble());
+        if (code == 0) {
+            if (used)
+                return Refuse(QStringLiteral("%1 %2 Hz is not a tone of this radio").arg(QLatin1String(column), text));
+            Note(QStringLiteral("%1 %2 Hz (not used) is not a tone of this radio: 88.5 Hz").arg(QLatin1String(column), text));
+            return true;
+        }
+        position = ToneListPosOfCode(QStringLiteral("%1").arg(code, 2, 10, QLatin1Char('0')));
+        if (code == 2)
+            Note(QStringLiteral("%1 69.4 Hz is not in the editors' tone list: 71.9 Hz").arg(QLatin1String(column)));
+        return true;
+    }
+
+    bool Build(const QStringList &row)
+    {
+        const int slot = result_->slot;
+        TMemoryChannelEntry entry;
+
+        // Receive frequency: a number in a band of this radio.
+        const QString freqText = Get(row, "Frequency");
+        const qint64 rxHz = HertzOfMhzText(freqText);
+        if (rxHz < 0)
+            return Refuse(QStringLiteral("Frequency %1 is not a number").arg(Quoted(freqText)));
+        entry.rxText = CsvMegahertz(rxHz);
+        QString normalized = entry.rxText;
+        NormalizeFrequencyText(normalized);
+        const int band = BandOfFrequency(doc_, normalized);
+        if (!InBand(rxHz, band))
+            return Refuse(QStringLiteral("Frequency %1 MHz is not in a band of this radio").arg(freqText));
+
+        // Step.
+        const QString stepText = Get(row, "TStep");
+        int requestedStep = -1;
+        if (!stepText.isEmpty()) {
+            const QString number = DecimalText(stepText);
+            if (number.isEmpty())
+                return Refuse(QStringLiteral("TStep %1 is not a number").arg(Quoted(stepText)));
+            requestedStep = StepPositionOfHz(qRound64(number.toDouble() * 1000.0));
+            if (requestedStep < 0) {
+                entry.stepPosition = ChooseStep(doc_, rxHz);
+                Note(QStringLiteral("TStep %1 kHz is not offered: %2").arg(stepText, StepName(entry.stepPosition)));
+            } else {
+                entry.stepPosition = requestedStep;
+            }
+        } else {
+            entry.stepPosition = ChooseStep(doc_, rxHz);
+        }
+
+        // Shift, split and offset.
+        const QString duplex = Get(row, "Duplex");
+        const QString offsetText = Get(row, "Offset");
+        if (duplex.compare(QLatin1String("split"), Qt::CaseInsensitive) == 0) {
+            if (slot > kLastNumberedSlot)
+                return Refuse(QStringLiteral("%1 cannot be a split channel").arg(MemorySlotLabel(slot)));
+            const qint64 txHz = HertzOfMhzText(offsetText);
+            if (txHz < 0)
+                return Refuse(QStringLiteral("Offset %1 is not a number").arg(Quoted(offsetText)));
+            if (!InBand(txHz, band))
+                return Refuse(QStringLiteral("split transmit frequency %1 MHz is not in the band of %2 MHz")
+                                  .arg(offsetText, freqText));
+            entry.txText = CsvMegahertz(txHz);
+        } else if (duplex == QLatin1String("+") || duplex == QLatin1String("-")) {
+            const qint64 vfoOffset = MemoryShiftOffsetHz(doc_, band);
+            qint64 offset = vfoOffset;
+            if (!offsetText.isEmpty()) {
+                offset = HertzOfMhzText(offsetText);
+                if (offset < 0)
+                    return Refuse(QStringLiteral("Offset %1 is not a number").arg(Quoted(offsetText)));
+            }
+            entry.shift = duplex == QLatin1String("+") ? QLatin1Char('1') : QLatin1Char('2');
+            if (duplex == QLatin1String("-") && offset == kMinus76Hz && offset != vfoOffset
+                && Minus76ShiftOffered(doc_) && normalized.at(0) > QLatin1Char('2')) {
+                entry.shift = QLatin1Char('3');
+            } else if (offset != vfoOffset) {
+                Note(QStringLiteral("Offset %1 MHz: a memory channel shifts by the VFO offset of its band, %2 MHz")
+                         .arg(offsetText, CsvMegahertz(vfoOffset)));
+            }
+        } else if (duplex.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0) {
+            return Refuse(QStringLiteral("Duplex off: this radio cannot inhibit transmitting"));
+        } else if (!duplex.isEmpty()) {
+            return Refuse(QStringLiteral("Duplex %1 is not a shift").arg(Quoted(duplex)));
+        }
+
+        if (!Tones(row, entry))
+            return false;
+
+        // Mode: the radio has one mode per band.
+        const QString mode = Get(row, "Mode");
+        if (!mode.isEmpty() && mode.compare(QLatin1String("FM"), Qt::CaseInsensitive) != 0) {
+            if (mode.compare(QLatin1String("NFM"), Qt::CaseInsensitive) == 0
+                || mode.compare(QLatin1String("AM"), Qt::CaseInsensitive) == 0)
+                Note(QStringLiteral("Mode %1: the radio chooses the mode by band").arg(mode));
+            else
+                return Refuse(QStringLiteral("Mode %1 is not available on this radio").arg(Quoted(mode)));
+        }
+
+        // Lock-out.
+        const QString skip = Get(row, "Skip");
+        if (skip.compare(QLatin1String("S"), Qt::CaseInsensitive) == 0) {
+            if (slot <= kLastNumberedSlot)
+                entry.lockOut = true;
+            else
+                Note(QStringLiteral("Skip S: %1 has no lock-out").arg(MemorySlotLabel(slot)));
+        } else if (skip.compare(QLatin1String("P"), Qt::CaseInsensitive) == 0) {
+            Note(QStringLiteral("Skip P: this radio has no priority scan marks"));
+        } else if (!skip.isEmpty()) {
+            return Refuse(QStringLiteral("Skip %1 is not S or P").arg(Quoted(skip)));
+        }
+
+        // Name.
+        const QString name = columns_.Raw(row, "Name");
+        if (!name.isEmpty()) {
+            if (slot > kLastNumberedSlot && slot != kPrSlot) {
+                Note(QStringLiteral("Name %1: %2 has no name").arg(Quoted(name), MemorySlotLabel(slot)));
+            } else {
+                entry.name = FitName(name);
+                if (entry.name != name)
+                    Note(QStringLiteral("Name %1 -> %2").arg(Quoted(name), Quoted(entry.name)));
+            }
+        }
+
+        const TMemoryRecordResult built = BuildMemoryRecord(doc_, slot, entry);
+        if (built.error != TMemoryRecordResult::None)
+            return Refuse(QStringLiteral("the channel cannot be built"));
+        if (requestedStep >= 0 && built.stepPosition != requestedStep) {
+            Note(QStringLiteral("TStep %1 -> %2 on the 800 MHz band")
+                     .arg(StepName(requestedStep), StepName(built.stepPosition)));
+        }
+        if (HertzOf(built.rxRecord) != rxHz)
+            Note(QStringLiteral("Frequency %1 -> %2 (rounded to the step)").arg(Mhz(rxHz), Mhz(HertzOf(built.rxRecord))));
+        if (!entry.txText.isEmpty()) {
+            const qint64 txHz = HertzOfMhzText(entry.txText);
+            if (HertzOf(built.txRecord) != txHz)
+                Note(QStringLiteral("split transmit frequency %1 -> %2 (rounded to the step)")
+                         .arg(Mhz(txHz), Mhz(HertzOf(built.txRecord))));
+        }
+        result_->record = built.record;
+        return true;
+    }
+
+    // Whether a frequency lies in the band's limits and, on the 800 MHz
+    // band of a radio that excludes them, outside the cellular ranges.
+    bool InBand(qint64 hertz, int band) const
+    {
+        int lower = 0;
+        int upper = 0;
+        BandLimitsMHz(doc_, band, lower, upper);
+        const qint64 mhz = hertz / 1000000;
+        if (mhz < lower || mhz > upper)
+            return false;
+        if (band == 4 && doc_.GetRecordField(rkRadioType, 0, 6) == QLatin1String("2"))
+            return !((mhz >= 824 && mhz <= 848) || (mhz >= 866 && mhz <= 893));
+        return true;
+    }
+
+    const TChannelDocument &doc_;
+    const TColumns &columns_;
+    TCsvRowResult *result_ = nullptr;
+    QHash<int, int> seen_; // slot -> line of the row that took it
+    int nextSlot_ = 0;
+};
+
+} // namespace
+
+int TCsvImportPlan::Count(TCsvRowStatus status) const
+{
+    int count = 0;
+    for (const TCsvRowResult &row : rows)
+        count += row.status == status ? 1 : 0;
+    return count;
+}
+
+TCsvImportPlan PlanCsvImport(const QByteArray &csv, const TChannelDocument &doc, int firstSlot)
+{
+    TCsvImportPlan plan;
+    TCsvTable table;
+    if (!ReadCsv(csv, &table, &plan.error))
+        return plan;
+    const TColumns columns(table.header);
+    QStringList missing;
+    const bool placed = firstSlot >= 1 && firstSlot <= kMemorySlots;
+    if (!columns.Has("Location") && !placed)
+        missing << QStringLiteral("Location");
+    if (!columns.Has("Frequency"))
+        missing << QStringLiteral("Frequency");
+    if (!missing.isEmpty()) {
+        plan.error = QStringLiteral("no %1 %2 in the first row")
+                         .arg(missing.join(QStringLiteral(" and ")),
+                              missing.size() > 1 ? QStringLiteral("columns") : QStringLiteral("column"));
+        return plan;
+    }
+    plan.ok = true;
+    plan.truncated = table.truncated;
+    TRowPlanner planner(doc, columns, placed ? firstSlot : 0);
+    for (int i = 0; i < table.rows.size(); ++i) {
+        TCsvRowResult result;
+        result.line = table.rowLines.at(i);
+        planner.Plan(table.rows.at(i), result);
+        plan.rows.append(result);
+    }
+    return plan;
+}
+
+int ApplyCsvImport(const TCsvImportPlan &plan, TChannelDocument &doc)
+{
+    int written = 0;
+    if (!plan.ok)
+        return 0;
+    for (const TCsvRowResult &row : plan.rows) {
+        if (row.status == TCsvRowStatus::Refused || row.slot < 1 || row.slot > kMemorySlots)
+            continue;
+        doc.SetMemoryRecord(row.slot, row.record);
+        ++written;
+    }
+    return written;
+}
+
+QStringList CsvImportReport(const TCsvImportPlan &plan)
+{
+    QStringList lines;
+    if (!plan.ok) {
+        lines << plan.error;
+        return lines;
+    }
+    for (const TCsvRowResult &row : plan.rows) {
+        QString line = QStringLiteral("line %1").arg(row.line);
+        if (row.slot > 0)
+            line += QStringLiteral(", ") + MemorySlotLabel(row.slot);
+        switch (row.status) {
+        case TCsvRowStatus::Applied:
+            line += QStringLiteral(": applied");
+            break;
+        case TCsvRowStatus::Adjusted:
+            line += QStringLiteral(": adjusted: ") + row.notes.join(QStringLiteral("; "));
+            break;
+        case TCsvRowStatus::Refused:
+            line += QStringLiteral(": refused: ") + row.notes.join(QStringLiteral("; "));
+            break;
+        }
+        lines << line;
+    }
+    if (plan.truncated)
+        lines << QStringLiteral("rows after the first %1 were not read").arg(kCsvMaxRows);
+    lines << QStringLiteral("%1 applied, %2 adjusted, %3 refused")
+                 .arg(plan.Count(TCsvRowStatus::Applied))
+                 .arg(plan.Count(TCsvRowStatus::Adjusted))
+                 .arg(plan.Count(TCsvRowStatus::Refused));
+    return lines;
+}
