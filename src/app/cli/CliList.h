@@ -1,7 +1,12 @@
-// "vxl-r381-cli list IN.381": the listing body as text on standard output.
+// "vxl-r381-cli list IN.381": the listing body as text on standard output;
+// "vxl-r381-cli list --pdf OUT.pdf IN.381": the printed pages as a PDF file.
 #pragma once
 
 #include <QStringList>
 
 // args: the arguments after "list". Returns the exit code.
 int CliList(const QStringList &args);
+// Whether the arguments ask for a PDF file (which needs a GUI application
+// object for fonts and painting).
+bool CliListWantsPdf(const QStringList &args);
+QString CliListUsage();

@@ -72,7 +72,7 @@ QString FileDialog(QWidget *parent, const FileRequest &request)
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // The open dialog accepts a typed name of a missing file: the open then fails.
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (request.save)
+    if (request.save && !request.confirmOverwrite)
         dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.fileName.isEmpty())
@@ -88,6 +88,8 @@ bool PrintDialog(QWidget *parent, QPrinter *printer)
     if (g_print)
         return g_print(printer);
     QPrintDialog dialog(printer, parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize
+                      | QAbstractPrintDialog::PrintCollateCopies);
     return dialog.exec() == QDialog::Accepted;
 }
 
