@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs the dependencies, builds everything and runs every test:
-# the whole suite, the serial and transfer tests again under
+# the whole suite (with the install and .deb package checks), the serial and transfer tests again under
 # ThreadSanitizer, and a short fuzzing run of the data file reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 jobs=$(nproc)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVXL_BUILD_TESTS=ON -DVXL_BUILD_BENCH=ON
 cmake --build build -j "$jobs"
 
 # Serial component and radio transfers under ThreadSanitizer.
