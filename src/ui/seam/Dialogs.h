@@ -42,7 +42,9 @@ QString FileDialog(QWidget *parent, const FileRequest &request);
 
 // Shows the print dialog for the printer; true when the user confirmed.
 // It offers what the listing honours: printer, paper, copies, collation
-// and page order, not a page range, a selection or the current page.
+// and page order; no selection or current page, and no page range that the
+// program would have to apply (Qt then offers CUPS's own page range, which
+// the print system applies).
 bool PrintDialog(QWidget *parent, QPrinter *printer);
 // Whether the system lists any printer at all.
 bool HasPrinter();
