@@ -7,6 +7,12 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh package
 build=build-package
 
+# Debian's compiler and linker flags, with every hardening feature. CMake
+# reads them when it first configures the build folder, so start afresh.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+eval "$(dpkg-buildflags --export=sh)"
+export CXXFLAGS="$CPPFLAGS $CXXFLAGS"
+rm -rf "$build"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
       -DVXL_BUILD_TESTS=OFF -DVXL_BUILD_BENCH=OFF
 cmake --build "$build"
