@@ -5,8 +5,8 @@
 # when the editor ends.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+scripts/install-deps.sh run
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVXL_BUILD_TESTS=OFF -DVXL_BUILD_BENCH=OFF
 cmake --build build --target vxl-r381 vxl-r381-cli qv-r381-sim
 
 link="$(mktemp -u /tmp/vxl-r381-demo-radio.XXXXXX)"

@@ -1,8 +1,28 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing VXL-R381 needs (Debian 12).
+# Installs the Debian 12 packages that VXL-R381 needs:
+#   scripts/install-deps.sh run       building and running the programs
+#   scripts/install-deps.sh package   ... and building the .deb (scripts/package.sh)
+#   scripts/install-deps.sh test      ... and building and running every test
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          fonts-liberation clang-14 libclang-rt-14-dev poppler-utils xauth xvfb)
+what="${1:-run}"
+
+# Building and running: compiler, CMake, Qt (with the X11 platform plugin),
+# a font, and scdoc for the manual pages.
+run=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation scdoc)
+# Packaging: library dependencies (dpkg-shlibdeps) and the package check.
+package=(dpkg-dev file lintian)
+# Testing: GoogleTest, a virtual display, the fuzzer's compiler, PDF readers,
+# and the desktop-file, AppStream, MIME, XML and manual page checkers.
+test=(libgtest-dev libgmock-dev xauth xvfb clang-14 libclang-rt-14-dev poppler-utils
+      desktop-file-utils appstream shared-mime-info libxml2-utils man-db)
+
+case "$what" in
+  run) packages=("${run[@]}") ;;
+  package) packages=("${run[@]}" "${package[@]}") ;;
+  test) packages=("${run[@]}" "${package[@]}" "${test[@]}") ;;
+  *) echo "usage: $0 [run|package|test]" >&2; exit 2 ;;
+esac
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs the dependencies, builds everything and runs every test:
-# the whole suite, the serial and transfer tests again under
-# ThreadSanitizer, and short fuzzing runs of the data file reader, the
-# clipboard record check, the radio reply checks and the CSV import.
+# the whole suite (with the install and .deb package checks), the serial
+# and transfer tests again under ThreadSanitizer, and short fuzzing runs of
+# the data file reader, the clipboard record check, the radio reply checks
+# and the CSV import.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 jobs=$(nproc)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVXL_BUILD_TESTS=ON -DVXL_BUILD_BENCH=ON
 cmake --build build -j "$jobs"
 
 # Serial component and radio transfers under ThreadSanitizer.

@@ -1,7 +1,8 @@
 // The document listing: page layout, record line format, the plain text
-// form and the command-line tool's "list" command.
-#include "data/Settings.h"
+// form and the command-line tool's "list" command (text and PDF).
 #include "data/ChannelDocument.h"
+#include "data/DataFile.h"
+#include "data/Settings.h"
 #include "listing/Listing.h"
 #include "support/TestSettings.h"
 
@@ -11,7 +12,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QSet>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace {
@@ -285,9 +289,17 @@ struct CliResult {
     QByteArray err;
 };
 
-CliResult RunCli(const QStringList &args)
+// Runs the tool; `withoutDisplay` takes away every display and platform
+// setting, as on a server or in a plain terminal session.
+CliResult RunCli(const QStringList &args, bool withoutDisplay = false)
 {
     QProcess process;
+    if (withoutDisplay) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(name));
+        process.setProcessEnvironment(environment);
+    }
     process.start(QStringLiteral(VXL_CLI_PATH), args);
     CliResult result;
     if (!process.waitForFinished(60000)) {
@@ -375,8 +387,130 @@ TEST(CliList, RefusesWhatItCannotOpen)
         EXPECT_TRUE(result.out.isEmpty());
         EXPECT_TRUE(result.err.contains("File Open error.")) << result.err.constData();
     }
-    const CliResult usage = RunCli({QStringLiteral("list")});
-    EXPECT_EQ(usage.exitCode, 2);
-    EXPECT_TRUE(usage.out.isEmpty());
+    for (const QStringList &args : {QStringList{QStringLiteral("list")},
+                                    QStringList{QStringLiteral("list"), QStringLiteral("--pdf")},
+                                    QStringList{QStringLiteral("list"), QStringLiteral("--pdf"), wrongExtension},
+                                    QStringList{QStringLiteral("list"), QStringLiteral("a.381"), QStringLiteral("b.381")},
+                                    QStringList{QStringLiteral("list"), QStringLiteral("--bogus"), QStringLiteral("a.381")}}) {
+        const CliResult usage = RunCli(args);
+        EXPECT_EQ(usage.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(usage.out.isEmpty());
+        EXPECT_TRUE(usage.err.contains("usage: vxl-r381-cli list [--pdf OUT.pdf] IN.381")) << usage.err.constData();
+    }
+
+    // A PDF that cannot be written: the message names the file, nothing is left.
+    const QString good = WriteFile(dir, QStringLiteral("net.381"), "COMMENT\r\n\r\n");
+    const QString blocked = dir.filePath(QStringLiteral("missing-folder/out.pdf"));
+    const CliResult unwritable = RunCli({QStringLiteral("list"), QStringLiteral("--pdf"), blocked, good}, true);
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_TRUE(unwritable.err.contains("The listing could not be exported.\n")) << unwritable.err.constData();
+    EXPECT_TRUE(unwritable.err.contains(QDir::toNativeSeparators(blocked).toLocal8Bit()));
+    EXPECT_FALSE(QFileInfo::exists(blocked));
+}
+
+namespace {
+
+// Runs a poppler tool; an empty result when it is missing or fails.
+QString Poppler(const QString &tool, const QStringList &args)
+{
+    const QString program = QStandardPaths::findExecutable(tool);
+    if (program.isEmpty())
+        return QString();
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The printed lines of each PDF page, as pdftotext reads them (ligatures
+// of the typeface spelt out, blank lines dropped).
+QList<QStringList> PdfPageLines(const QString &pdfPath)
+{
+    QString text = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdfPath, QStringLiteral("-")});
+    text.replace(QChar(0xFB00), QStringLiteral("ff")).replace(QChar(0xFB01), QStringLiteral("fi"))
+        .replace(QChar(0xFB02), QStringLiteral("fl")).replace(QChar(0xFB03), QStringLiteral("ffi"))
+        .replace(QChar(0xFB04), QStringLiteral("ffl"));
+    QList<QStringList> pages;
+    const QStringList chunks = text.split(QLatin1Char('\f'));
+    for (const QString &chunk : chunks) {
+        QStringList lines;
+        for (const QString &line : chunk.split(QLatin1Char('\n')))
+            if (!line.trimmed().isEmpty())
+                lines.append(line.trimmed());
+        if (!lines.isEmpty())
+            pages.append(lines);
+    }
+    return pages;
+}
+
+} // namespace
+
+TEST(CliList, PdfHoldsThePrintedPagesOfAFullDocumentWithoutDisplayOrPrinter)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    StoreRadioType(QStringLiteral("0,2,00,1,1,,"));
+
+    // Every memory slot, VFO, CALL channel and DTMF memory holds data, with
+    // tones, shifts, offsets, split frequencies, names and lock-outs.
+    TChannelDocument doc;
+    doc.SetRadioType(QStringLiteral("0,2,00,1,1,,"));
+    doc.ResetDocument();
+    for (int slot = 1; slot <= kMemorySlots; ++slot) {
+        const bool uhf = slot % 3 == 0;
+        doc.SetMemoryRecord(slot, MemorySlotLabel(slot) + QLatin1Char(',')
+                                      + (uhf ? QStringLiteral("00438") : QStringLiteral("00145"))
+                                      + QString::number(slot % 100).rightJustified(3, QLatin1Char('0'))
+                                      + QStringLiteral("000")
+                                      + QStringLiteral(",%1,%2,0,%3,%4,,%5,,%6,%7,%8,,,,%9,CH%10")
+                                            .arg(uhf ? 6 : 3).arg(slot % 3).arg(slot % 2).arg((slot / 2) % 2)
+                                            .arg(slot % 39 + 1, 2, 10, QLatin1Char('0'))
+                                            .arg((slot + 7) % 39 + 1, 2, 10, QLatin1Char('0'))
+                                            .arg(slot % 4 == 0 ? QStringLiteral("005000000") : QString())
+                                            .arg(slot % 5 == 0 ? 1 : 0).arg(slot % 4).arg(slot));
+    }
+    for (int d = 0; d < 10; ++d)
+        doc.SetDtmfRecord(d, QStringLiteral("%1,%2#%3").arg(d, 2, 10, QLatin1Char('0')).arg(d * 111).arg(d));
+    const QString comment = QStringLiteral("Full club memory");
+    const QString path = WriteFile(dir, QStringLiteral("full club.381"), WriteDataFile(doc, comment));
+    const QString pdfPath = dir.filePath(QStringLiteral("full club.pdf"));
+
+    const CliResult result = RunCli({QStringLiteral("list"), QStringLiteral("--pdf"), pdfPath, path}, true);
+    ASSERT_EQ(result.exitCode, 0) << result.err.constData();
+    EXPECT_TRUE(result.out.isEmpty());
+    ASSERT_TRUE(QFileInfo::exists(pdfPath));
+
+    // The expected pages: the listing the editor prints for this file.
+    TChannelDocument loaded;
+    LoadSettings(loaded);
+    loaded.ResetDocument();
+    QString loadedComment;
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    ReadDataFile(file.readAll(), loaded, &loadedComment);
+    const QString caption = QStringLiteral("VXL-R381 [%1]").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    const QList<TListingLine> lines = BuildListing(loaded, loadedComment, caption);
+    QList<QStringList> expected(PageCount(lines));
+    for (const TListingLine &line : lines)
+        expected[line.page].append(line.text.trimmed());
+    ASSERT_GE(expected.size(), 4);
+
+    const QString info = Poppler(QStringLiteral("pdfinfo"), {pdfPath});
+    if (info.isEmpty())
+        GTEST_SKIP() << "poppler's pdfinfo and pdftotext are needed to read the PDF back";
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+VXL-R381\\s*\\n")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\s*\\n").arg(expected.size()))))
+        << info.toStdString();
+
+    const QList<QStringList> pages = PdfPageLines(pdfPath);
+    ASSERT_EQ(pages.size(), expected.size());
+    for (int p = 0; p < pages.size(); ++p)
+        EXPECT_EQ(pages.at(p), expected.at(p)) << "page " << p + 1;
+    // A few lines spelt out, so the comparison above is not vacuous.
+    EXPECT_EQ(pages.at(0).first(), caption);
+    EXPECT_TRUE(pages.at(0).contains(QStringLiteral("Full club memory")));
+    EXPECT_TRUE(pages.last().contains(QStringLiteral("09 999#9")));
+    ClearStoredSettings();
 }
 #endif

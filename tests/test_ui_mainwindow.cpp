@@ -24,6 +24,8 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -128,7 +130,7 @@ TEST_F(MainWindowTest, LayoutMenusToolBarAndStatusBar)
     };
     for (const auto &[action, shortcut] : shortcuts)
         EXPECT_EQ(action->shortcut(), shortcut) << action->objectName().toStdString();
-    const QString names[] = {"New1", "Open1", "Save1", "SaveAs1", "Print1", "Exit1", "Read1", "Write1",
+    const QString names[] = {"New1", "Open1", "Save1", "SaveAs1", "Print1", "ExportPdf1", "Exit1", "Read1", "Write1",
                              "Com11", "Com21", "Cut1", "Copy1", "Paste1", "Delete1", "Help2", "About1",
                              "Cut2", "Copy2", "Paste2", "Delete2", "Copy3", "Paste3"};
     for (const QString &name : names)
@@ -155,7 +157,7 @@ TEST_F(MainWindowTest, LayoutMenusToolBarAndStatusBar)
                 kept << text;
         return kept;
     };
-    const QStringList file{"&New", "&Open...", "&Save", "Save &As...", "&Print...", "E&xit"};
+    const QStringList file{"&New", "&Open...", "&Save", "Save &As...", "&Print...", "Export &Listing as PDF...", "E&xit"};
     EXPECT_EQ(own(texts(form->File1), file), file);
     EXPECT_EQ(texts(form->File1).last(), "E&xit");
     const QStringList radio{"&Read", "&Write", "Com&1", "Com&2"};
@@ -172,20 +174,33 @@ TEST_F(MainWindowTest, LayoutMenusToolBarAndStatusBar)
         const char *name;
         const char *hint;
         int x;
+        const char *picture;
     };
     const Button buttons[] = {
-        {form->SpeedButton4, "SpeedButton4", "New", 4},    {form->SpeedButton5, "SpeedButton5", "Open", 29},
-        {form->SpeedButton6, "SpeedButton6", "Save", 54},  {form->SpeedButton9, "SpeedButton9", "Print", 92},
-        {form->SpeedButton7, "SpeedButton7", "Read", 132}, {form->SpeedButton8, "SpeedButton8", "Write", 157},
-        {form->SpeedButton2, "SpeedButton2", "Cut", 196},  {form->SpeedButton1, "SpeedButton1", "Copy", 221},
-        {form->SpeedButton3, "SpeedButton3", "Paste", 246},
+        {form->SpeedButton4, "SpeedButton4", "New", 4, "new"},      {form->SpeedButton5, "SpeedButton5", "Open", 29, "open"},
+        {form->SpeedButton6, "SpeedButton6", "Save", 54, "save"},   {form->SpeedButton9, "SpeedButton9", "Print", 92, "print"},
+        {form->SpeedButton7, "SpeedButton7", "Read", 132, "read"},  {form->SpeedButton8, "SpeedButton8", "Write", 157, "write"},
+        {form->SpeedButton2, "SpeedButton2", "Cut", 196, "cut"},    {form->SpeedButton1, "SpeedButton1", "Copy", 221, "copy"},
+        {form->SpeedButton3, "SpeedButton3", "Paste", 246, "paste"},
     };
     for (const Button &b : buttons) {
         ASSERT_NE(b.button, nullptr) << b.name;
         EXPECT_EQ(b.button->objectName(), QLatin1String(b.name));
         EXPECT_EQ(b.button->toolTip(), QLatin1String(b.hint));
         EXPECT_EQ(b.button->geometry(), QRect(b.x, 2, 25, 25)) << b.name;
-        EXPECT_FALSE(b.button->icon().isNull()) << b.name;
+        // The picture is the icon file shipped with the program (data/icons/tools).
+        const QImage shipped(QStringLiteral(":/icons/tools/%1.png").arg(QLatin1String(b.picture)));
+        ASSERT_FALSE(shipped.isNull()) << b.picture;
+        EXPECT_EQ(b.button->icon().pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  shipped.convertToFormat(QImage::Format_ARGB32_Premultiplied)) << b.name;
+    }
+    // The window icon is the installed program icon, in every hicolor size.
+    const QIcon windowIcon = form->windowIcon();
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QImage shipped(QStringLiteral(":/icons/program/%1.png").arg(size));
+        ASSERT_EQ(shipped.size(), QSize(size, size));
+        EXPECT_EQ(windowIcon.pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  shipped.convertToFormat(QImage::Format_ARGB32_Premultiplied)) << size;
     }
 
     EXPECT_EQ(form->GroupBox1->title(), QStringLiteral("Memory Channel"));

@@ -1,12 +1,17 @@
 // "&Print...": the missing-printer message, the print dialog, and a real
 // print into a PDF file whose text and line grid are read back.
+// "Export Listing as PDF...": the same pages without a printer.
 #include "data/ChannelDocument.h"
+#include "print/ListingPages.h"
 #include "ui/main/MainForm.h"
 #include "ui/seam/Dialogs.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QProcess>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -59,6 +64,35 @@ protected:
         if (!process.waitForFinished(60000) || process.exitCode() != 0)
             return QString();
         return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+    // The printed lines of each PDF page as pdftotext reads them (blank
+    // lines dropped, the typeface's ligatures spelt out).
+    QList<QStringList> PageLines(const QString &path)
+    {
+        QString text = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        text.replace(QChar(0xFB00), QStringLiteral("ff")).replace(QChar(0xFB01), QStringLiteral("fi"))
+            .replace(QChar(0xFB02), QStringLiteral("fl"));
+        QList<QStringList> pages;
+        for (const QString &chunk : text.split(QLatin1Char('\f'))) {
+            QStringList lines;
+            for (const QString &line : chunk.split(QLatin1Char('\n')))
+                if (!line.trimmed().isEmpty())
+                    lines.append(line.trimmed());
+            if (!lines.isEmpty())
+                pages.append(lines);
+        }
+        return pages;
+    }
+
+    void FillDocument()
+    {
+        TChannelDocument &doc = form->Document();
+        for (int slot = 1; slot <= kMemorySlots; ++slot)
+            doc.SetMemoryRecord(slot, MemorySlotLabel(slot)
+                                          + QStringLiteral(",00145000000,0,0,0,1,0,,09,,09,,0,,,,,"));
+        doc.SetDtmfRecord(4, QStringLiteral("04,#123"));
+        form->SetComment(QStringLiteral("Contest"));
     }
 
     std::unique_ptr<TMainForm> form;
@@ -194,4 +228,106 @@ TEST_F(PrintingTest, LinesSitOnAGridOfSixtyPerPage)
     EXPECT_LT(fontHeight, pitch * 1.2);
     EXPECT_NEAR(firstWord.value(QStringLiteral("001")).first, firstWord.value(QStringLiteral("[Memory")).first, 0.5);
     EXPECT_NEAR(firstWord.value(QStringLiteral("[VFO]")).first, firstWord.value(QStringLiteral("[Memory")).first, 0.5);
+}
+
+TEST(ListingPageOrder, CopiesCollationAndReverseOrder)
+{
+    EXPECT_EQ(ListingPageSequence(3, 1, true, false), (QList<int>{0, 1, 2}));
+    EXPECT_EQ(ListingPageSequence(3, 1, false, true), (QList<int>{2, 1, 0}));
+    EXPECT_EQ(ListingPageSequence(3, 2, true, false), (QList<int>{0, 1, 2, 0, 1, 2}));
+    EXPECT_EQ(ListingPageSequence(3, 2, false, false), (QList<int>{0, 0, 1, 1, 2, 2}));
+    EXPECT_EQ(ListingPageSequence(2, 2, true, true), (QList<int>{1, 0, 1, 0}));
+    EXPECT_EQ(ListingPageSequence(2, 0, true, false), (QList<int>{0, 1}));
+    EXPECT_TRUE(ListingPageSequence(0, 3, true, false).isEmpty());
+}
+
+TEST_F(PrintingTest, ExportWritesThePrintedPagesWithoutAPrinter)
+{
+    ASSERT_TRUE(form->ExportPdf1);
+    const QList<QAction *> items = form->File1->actions();
+    ASSERT_TRUE(items.contains(form->ExportPdf1));
+    EXPECT_EQ(items.indexOf(form->ExportPdf1), items.indexOf(form->Print1) + 1);
+    EXPECT_EQ(form->ExportPdf1->text().remove(QLatin1Char('&')), QStringLiteral("Export Listing as PDF..."));
+
+    FillDocument();
+    const int modified = form->Modified();
+    Dialogs::SetPrinterPresence([] { return false; });
+    const QString exportPath = dir.filePath(QStringLiteral("export.pdf"));
+    std::vector<Dialogs::FileRequest> requests;
+    Dialogs::SetFileResponder([&](const Dialogs::FileRequest &request) {
+        requests.push_back(request);
+        return exportPath;
+    });
+    Dialogs::SetPrintResponder([this](QPrinter *) { ++dialogs; return false; });
+    form->ExportPdf1->trigger();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_EQ(form->Modified(), modified);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_TRUE(requests[0].save);
+    EXPECT_TRUE(requests[0].confirmOverwrite);
+    EXPECT_EQ(requests[0].fileName, QStringLiteral("Untitled.pdf"));
+    EXPECT_EQ(requests[0].defaultSuffix, QStringLiteral("pdf"));
+    ASSERT_TRUE(QFile::exists(exportPath));
+
+    // The same document printed into a PDF file through the printer.
+    Dialogs::SetPrinterPresence([] { return true; });
+    PrintToPdf();
+    ASSERT_TRUE(QFile::exists(pdfPath));
+
+    const QString info = Poppler(QStringLiteral("pdfinfo"), {exportPath});
+    if (info.isEmpty())
+        GTEST_SKIP() << "poppler's pdftotext and pdfinfo are needed to read the PDF back";
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+VXL-R381\\s*\\n"))));
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+4\\s*\\n")))) << info.toStdString();
+    const QList<QStringList> exported = PageLines(exportPath);
+    const QList<QStringList> printed = PageLines(pdfPath);
+    ASSERT_EQ(exported.size(), 4);
+    EXPECT_EQ(exported, printed);
+    EXPECT_EQ(exported.at(0).first(), form->Caption());
+    EXPECT_EQ(exported.at(0).at(1), QStringLiteral("[Comment]"));
+    EXPECT_EQ(exported.at(3).last(), QStringLiteral("04 #123"));
+}
+
+TEST_F(PrintingTest, ExportCancelledOrUnwritableLeavesNoFile)
+{
+    Dialogs::SetFileResponder([](const Dialogs::FileRequest &) { return QString(); });
+    form->ExportPdf1Click();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+
+    const QString blocked = dir.filePath(QStringLiteral("no-such-folder/listing.pdf"));
+    Dialogs::SetFileResponder([&](const Dialogs::FileRequest &) { return blocked; });
+    form->ExportPdf1Click();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith(QStringLiteral("The listing could not be exported.\n")));
+    EXPECT_TRUE(messages[0].text.contains(QDir::toNativeSeparators(blocked)));
+    EXPECT_EQ(messages[0].caption, QStringLiteral("VXL-R381"));
+    EXPECT_FALSE(QFile::exists(blocked));
+}
+
+TEST_F(PrintingTest, PrintIntoAFileHonoursCopiesAndReverseOrder)
+{
+    FillDocument();
+    Dialogs::SetPrintResponder([this](QPrinter *printer) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdfPath);
+        printer->setPageOrder(QPrinter::LastPageFirst);
+        printer->setCopyCount(2);
+        printer->setCollateCopies(true);
+        return true;
+    });
+    form->Print1Click();
+    EXPECT_TRUE(messages.empty());
+    ASSERT_TRUE(QFile::exists(pdfPath));
+    const QList<QStringList> pages = PageLines(pdfPath);
+    if (pages.isEmpty())
+        GTEST_SKIP() << "poppler's pdftotext is needed to read the PDF back";
+
+    // A PDF file makes no copies itself: two collated sets, last page first.
+    ASSERT_EQ(pages.size(), 8);
+    for (int set = 0; set < 2; ++set) {
+        EXPECT_TRUE(pages.at(set * 4).contains(QStringLiteral("[VFO]"))) << set;
+        EXPECT_TRUE(pages.at(set * 4 + 3).contains(QStringLiteral("[Comment]"))) << set;
+    }
 }

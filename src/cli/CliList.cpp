@@ -1,5 +1,6 @@
-// "vxl-r381-cli list IN.381": loads a data file under the stored radio type
-// and prints the document listing without page headers.
+// "vxl-r381-cli list [--pdf OUT.pdf] IN.381": loads a data file under the
+// stored radio type and prints the document listing without page headers,
+// or writes the printed pages into a PDF file.
 #include "CliList.h"
 
 #include "CliCommon.h"
@@ -9,7 +10,11 @@
 #include "data/InputFile.h"
 #include "data/Settings.h"
 #include "listing/Listing.h"
+#include "print/ListingPages.h"
 #include "CliOutput.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QCommandLineParser>
 
@@ -19,13 +24,14 @@ const TCliCommandSpec &CliListSpec()
 {
     static const TCliCommandSpec spec{
         QStringLiteral("list"),
-        QStringLiteral("vxl-r381-cli list IN.381"),
+        QStringLiteral("vxl-r381-cli list [--pdf OUT.pdf] IN.381"),
         QStringLiteral("Prints the listing of a data file (as printed, without page headers) under\n"
-                       "the stored radio type. '-' reads standard input.\n"
-                       "Exit codes: 0 done, 1 the file could not be read, 2 wrong arguments."),
+                       "the stored radio type. '-' reads standard input. With --pdf the printed\n"
+                       "pages are written into OUT.pdf instead; no printer or display is needed.\n"
+                       "Exit codes: 0 done, 1 the file could not be read or written, 2 wrong arguments."),
         {QStringLiteral("IN.381")},
         0,
-        QString(),
+        QStringLiteral("  --pdf OUT.pdf    write the printed pages into a PDF file"),
     };
     return spec;
 }
@@ -33,14 +39,17 @@ const TCliCommandSpec &CliListSpec()
 int CliList(const QStringList &args)
 {
     QCommandLineParser parser;
+    const QCommandLineOption pdfOption(QStringLiteral("pdf"), QString(), QStringLiteral("OUT.pdf"));
+    parser.addOption(pdfOption);
     const int parsed = CliParseCommand(parser, CliListSpec(), args);
     if (parsed >= 0)
         return parsed;
+    const QString path = parser.positionalArguments().first();
 
     // The same checks as opening a file in the program: a ".381" file that
     // can be read.
     QByteArray content;
-    if (!CliReadInput(parser.positionalArguments().first(), true, &content))
+    if (!CliReadInput(path, true, &content))
         return 1;
 
     TChannelDocument doc;
@@ -48,6 +57,22 @@ int CliList(const QStringList &args)
     doc.ResetDocument();
     QString comment;
     ReadDataFile(content, doc, &comment);
+
+    if (parser.isSet(pdfOption)) {
+        const QString pdfPath = parser.value(pdfOption);
+        // Page headers carry the editor's caption for the opened file.
+        const QString shown = path == QLatin1String("-") ? QStringLiteral("Untitled")
+                                                         : QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+        const QString caption = QStringLiteral("VXL-R381 [%1]").arg(shown);
+        QByteArray bytes;
+        if (!ListingPdf(BuildListing(doc, comment, caption), &bytes)) {
+            CliPrintError(QStringLiteral("The listing could not be exported."));
+            return 1;
+        }
+        if (!CliWriteOutput(pdfPath, false, bytes))
+            return 1;
+        return 0;
+    }
 
     QString out;
     for (const QString &line : ListingText(doc, comment)) {
@@ -61,4 +86,15 @@ int CliList(const QStringList &args)
         return 1;
     }
     return 0;
+}
+
+bool CliListWantsPdf(const QStringList &args)
+{
+    for (const QString &arg : args) {
+        if (arg == QLatin1String("--"))
+            break;
+        if (arg == QLatin1String("--pdf") || arg.startsWith(QLatin1String("--pdf=")))
+            return true;
+    }
+    return false;
 }

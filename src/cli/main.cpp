@@ -15,6 +15,9 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <memory>
 
 namespace {
 
@@ -53,7 +56,19 @@ int GeneralUsageError(const QString &error)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Drawing PDF pages needs fonts, so "list --pdf" runs a GUI application
+    // object. It never shows a window: unless the user chose a platform, it
+    // uses the offscreen one and needs no display.
+    QStringList rawArgs;
+    for (int i = 1; i < argc; ++i)
+        rawArgs.append(QString::fromLocal8Bit(argv[i]));
+    const int listAt = rawArgs.indexOf(QStringLiteral("list"));
+    const bool pdf = listAt >= 0 && CliListWantsPdf(rawArgs.mid(listAt + 1));
+    if (pdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> application(pdf ? new QGuiApplication(argc, argv)
+                                                      : new QCoreApplication(argc, argv));
+    QCoreApplication &app = *application;
     QCoreApplication::setOrganizationName(QLatin1String(kSettingsOrganisation));
     QCoreApplication::setApplicationName(QLatin1String(kSettingsApplication));
 

@@ -201,6 +201,8 @@ void TMainForm::BuildMenus()
     SaveAs1 = makeAction(File1, "SaveAs1", tr("Save &As..."), QKeySequence(), &TMainForm::SaveAs1Click);
     File1->addSeparator();
     Print1 = makeAction(File1, "Print1", tr("&Print..."), QKeySequence(), &TMainForm::Print1Click);
+    ExportPdf1 = makeAction(File1, "ExportPdf1", tr("Export &Listing as PDF..."), QKeySequence(),
+                            &TMainForm::ExportPdf1Click);
     File1->addSeparator();
     Exit1 = makeAction(File1, "Exit1", tr("E&xit"), QKeySequence(), &TMainForm::Exit1Click);
 

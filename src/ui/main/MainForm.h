@@ -85,6 +85,8 @@ public slots:
     void Save1Click();
     void SaveAs1Click();
     void Print1Click();
+    // The printed pages into a PDF file chosen in a save dialog.
+    void ExportPdf1Click();
     void Exit1Click();
     void Read1Click();
     void Write1Click();
@@ -162,7 +164,7 @@ public:
     QLabel *StatusPanel[4] = {nullptr, nullptr, nullptr, nullptr};
 
     QAction *New1 = nullptr, *Open1 = nullptr, *Save1 = nullptr, *SaveAs1 = nullptr,
-            *Print1 = nullptr, *Exit1 = nullptr;
+            *Print1 = nullptr, *ExportPdf1 = nullptr, *Exit1 = nullptr;
     QAction *Read1 = nullptr, *Write1 = nullptr, *Com11 = nullptr, *Com21 = nullptr;
     QAction *Cut1 = nullptr, *Copy1 = nullptr, *Paste1 = nullptr, *Delete1 = nullptr;
     QAction *UndoAction = nullptr, *RedoAction = nullptr; // "Undo <step>", "Redo <step>"

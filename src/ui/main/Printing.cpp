@@ -1,20 +1,16 @@
 // "&Print...": draws the document listing on the printer, 60 lines a page.
+// "Export Listing as PDF...": the same pages into a PDF file, without a
+// printer.
 #include "MainForm.h"
 
+#include "data/DataFile.h"
 #include "listing/Listing.h"
+#include "print/ListingPages.h"
 #include "ui/seam/Dialogs.h"
 
-#include <QFont>
-#include <QFontMetrics>
-#include <QPainter>
+#include <QDir>
+#include <QFileInfo>
 #include <QPrinter>
-
-namespace {
-
-constexpr int kLeftEdge = 200;      // printer pixels
-constexpr int kFontGap = 5;         // font height is the line pitch less this
-
-} // namespace
 
 void TMainForm::Print1Click()
 {
@@ -30,30 +26,50 @@ void TMainForm::Print1Click()
 
     const QList<TListingLine> lines = BuildListing(document_, Comment(), Caption());
 
-    QPainter painter;
-    if (!painter.begin(&printer)) {
+    // The print system makes the copies where it can; otherwise (a PDF file
+    // chosen in the dialog, a system without CUPS) the pages are repeated
+    // here. The page order is always the program's to honour.
+    const bool systemCopies = printer.supportsMultipleCopies();
+    const QList<int> sequence = ListingPageSequence(
+        ListingPageCount(lines), systemCopies ? 1 : printer.copyCount(),
+        systemCopies || printer.collateCopies(), printer.pageOrder() == QPrinter::LastPageFirst);
+
+    switch (DrawListingPages(&printer, lines, sequence)) {
+    case TPagesResult::Done:
+        break;
+    case TPagesResult::OpenFailed:
         Dialogs::ShowException(this, QStringLiteral("The printer could not be opened."));
+        break;
+    case TPagesResult::PageFailed:
+        Dialogs::ShowException(this, QStringLiteral("The listing could not be printed."));
+        break;
+    }
+}
+
+void TMainForm::ExportPdf1Click()
+{
+    Dialogs::FileRequest request;
+    request.save = true;
+    request.confirmOverwrite = true;
+    request.caption = QStringLiteral("Export Listing as PDF");
+    request.folder = folder_;
+    const QString base = QFileInfo(fileName_).completeBaseName();
+    request.fileName = (base.isEmpty() ? QStringLiteral("Untitled") : base) + QStringLiteral(".pdf");
+    request.filter = QStringLiteral("PDF files (*.pdf);;All files (*)");
+    request.defaultSuffix = QStringLiteral("pdf");
+    const QString path = Dialogs::FileDialog(this, request);
+    if (path.isEmpty())
+        return;
+
+    QByteArray pdf;
+    if (!ListingPdf(BuildListing(document_, Comment(), Caption()), &pdf)) {
+        Dialogs::ShowException(this, QStringLiteral("The listing could not be exported."));
         return;
     }
-    const int pitch = printer.height() / kListingLinesPerPage;
-    QFont font = painter.font();
-    font.setPixelSize(qMax(1, pitch - kFontGap));
-    painter.setFont(font);
-    const int ascent = painter.fontMetrics().ascent();
-
-    int page = 0;
-    for (const TListingLine &line : lines) {
-        if (line.page != page) {
-            if (!printer.newPage()) {
-                painter.end();
-                Dialogs::ShowException(this, QStringLiteral("The listing could not be printed."));
-                return;
-            }
-            page = line.page;
-        }
-        // Each line has its top at line x pitch.
-        painter.drawText(kLeftEdge, line.line * pitch + ascent, line.text);
+    if (!SaveFileAtomically(path, pdf)) {
+        Dialogs::Message(this,
+                         QStringLiteral("The listing could not be exported.\n%1: the file could not be written.")
+                             .arg(QDir::toNativeSeparators(path)),
+                         Dialogs::Icon::Warning);
     }
-    if (!painter.end())
-        Dialogs::ShowException(this, QStringLiteral("The listing could not be printed."));
 }

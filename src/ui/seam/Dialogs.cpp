@@ -107,7 +107,7 @@ QString FileDialog(QWidget *parent, const FileRequest &request)
     // The open dialog accepts a typed name of a missing file: the open then fails.
     dialog.setFileMode(QFileDialog::AnyFile);
     // A save dialog asks before it replaces an existing file.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.save);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !(request.save && request.confirmOverwrite));
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
@@ -122,6 +122,8 @@ bool PrintDialog(QWidget *parent, QPrinter *printer)
     if (g_print)
         return g_print(printer);
     QPrintDialog dialog(printer, parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize
+                      | QAbstractPrintDialog::PrintCollateCopies);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -29,6 +29,7 @@ struct FileRequest {
     QString fileName;       // preset name
     QString filter;         // Qt filter text
     QString defaultSuffix;  // appended to a name typed without extension
+    bool confirmOverwrite = true; // a save dialog asks before replacing a file
 };
 
 // Shows a modal message box (or asks the installed responder).
@@ -40,6 +41,10 @@ Answer Message(QWidget *parent, const QString &text, Icon icon, Buttons buttons 
 QString FileDialog(QWidget *parent, const FileRequest &request);
 
 // Shows the print dialog for the printer; true when the user confirmed.
+// It offers what the listing honours: printer, paper, copies, collation
+// and page order; no selection or current page, and no page range that the
+// program would have to apply (Qt then offers CUPS's own page range, which
+// the print system applies).
 bool PrintDialog(QWidget *parent, QPrinter *printer);
 // Whether the system lists any printer at all.
 bool HasPrinter();
