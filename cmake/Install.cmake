@@ -73,6 +73,6 @@ if(GZIP_EXECUTABLE)
 endif()
 add_custom_target(vxl-docs ALL DEPENDS ${VXL_GENERATED_DOCS})
 
-install(FILES "${PROJECT_SOURCE_DIR}/src/app/help/manual.html"
+install(FILES "${PROJECT_SOURCE_DIR}/src/ui/info/help/manual.html"
               "${VXL_PACKAGING_DIR}/copyright"
         DESTINATION "${VXL_DOC_DIR}")

@@ -156,14 +156,6 @@ bool CliReadInput(const QString &path, bool needsDataFileSuffix, QByteArray *con
         CliFileError(path, QStringLiteral("not a .381 file"));
         return false;
     }
-    if (!info.isFile()) {
-        CliFileError(path, QStringLiteral("not a regular file"));
-        return false;
-    }
-    if (info.size() > kCliInputMaxBytes) {
-        CliFileError(path, QStringLiteral("larger than 16 MiB"));
-        return false;
-    }
     // The same gate as the editor's Open (a file swapped for a FIFO or a
     // device since the checks above is still refused).
     TInputFile input = ReadInputFile(path, kCliInputMaxBytes);

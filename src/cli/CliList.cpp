@@ -69,8 +69,13 @@ int CliList(const QStringList &args)
             CliPrintError(QStringLiteral("The listing could not be exported."));
             return 1;
         }
-        if (!CliWriteOutput(pdfPath, false, bytes))
+        if (pdfPath == QLatin1String("-"))
+            return CliWriteOutput(pdfPath, false, bytes) ? 0 : 1;
+        if (!SaveFileAtomically(pdfPath, bytes)) {
+            CliPrintError(QStringLiteral("The listing could not be exported.\n%1: the file could not be written.")
+                              .arg(QDir::toNativeSeparators(pdfPath)));
             return 1;
+        }
         return 0;
     }
 

@@ -104,7 +104,7 @@ for page in vxl-r381 vxl-r381-cli qv-r381-sim; do
 done
 
 # The manual is the one the program shows.
-cmp -s "$root/share/doc/vxl-r381/manual.html" "$source/src/app/help/manual.html" || problem "manual.html differs"
+cmp -s "$root/share/doc/vxl-r381/manual.html" "$source/src/ui/info/help/manual.html" || problem "manual.html differs"
 zcat "$root/share/doc/vxl-r381/changelog.Debian.gz" | head -1 | grep -q '^vxl-r381 (1.10-1) ' \
   || problem "changelog.Debian.gz does not start with version 1.10-1"
 
