@@ -418,7 +418,7 @@ TEST_F(HostileInputTest, CliListAndWriteRefuseSpecialFilesAtOnce)
     }
     const QString folder = Path(QStringLiteral("d.381"));
     ASSERT_TRUE(QDir().mkdir(folder));
-    cases.append({folder, QStringLiteral("a directory, not a regular file")});
+    cases.append({folder, QStringLiteral("is a directory")});
 
     for (const Case &c : cases) {
         for (const QStringList &args : {QStringList{QStringLiteral("list"), c.path},
