@@ -1,5 +1,7 @@
-#include "data/Settings.h"
 #include "ApplicationShell.h"
+
+#include "data/ProgramVersion.h"
+#include "data/Settings.h"
 
 #include "comm/HComm.h"
 #include "ui/Artwork.h"
@@ -51,7 +53,7 @@ void TApplicationShell::SetApplicationIdentity()
 {
     QCoreApplication::setOrganizationName(QLatin1String(kSettingsOrganisation));
     QCoreApplication::setApplicationName(QLatin1String(kSettingsApplication));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.10"));
+    QCoreApplication::setApplicationVersion(QLatin1String(kProgramVersion));
     QApplication::setWindowIcon(ProgramIcon());
     // The splash window, not the last visible window, decides when the
     // program ends: it is hidden while the main window is up.

@@ -1,5 +1,6 @@
 #include "AboutBox.h"
 
+#include "data/ProgramVersion.h"
 #include "ui/Artwork.h"
 
 #include <QFrame>
@@ -35,7 +36,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     ProductName->adjustSize();
     ProductName->move(72, 16);
 
-    Version = new QLabel(QStringLiteral("Version 1.10"), Panel1);
+    Version = new QLabel(QStringLiteral("Version ") + QLatin1String(kProgramVersion), Panel1);
     Version->setObjectName(QStringLiteral("Version"));
     Version->adjustSize();
     Version->move(72, 40);
