@@ -1,5 +1,6 @@
 // The command-line tool's read and write: exit codes, messages, settings
 // and the rule that a failed read leaves no file behind.
+#include "data/Backups.h"
 #include "data/ChannelDocument.h"
 #include "data/DataFile.h"
 #include "data/Settings.h"
@@ -277,4 +278,60 @@ TEST_F(CliTest, WriteRefusesContentThatIsNoDataFile)
         EXPECT_TRUE(refused.err.startsWith("File Open error.\n" + in + ": not a .381 file")) << refused.err.toStdString();
     }
     EXPECT_TRUE(sim.CommandLog().isEmpty()) << "nothing may reach the radio";
+}
+
+TEST_F(CliTest, ReadAndWriteKeepBackupsUnlessTurnedOff)
+{
+    QDir(BackupFolder()).removeRecursively();
+    const TChannelDocument radio = PopulatedDocument();
+    StartSim(&radio);
+    const CliResult read = Run({"read", "--port", sim.DevicePath(), Path("r.381")});
+    ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
+    QStringList backups = BackupFiles(BackupFolder());
+    ASSERT_EQ(backups.size(), 1);
+    EXPECT_TRUE(backups[0].endsWith("-read.381"));
+    QFile readBackup(backups[0]);
+    ASSERT_TRUE(readBackup.open(QIODevice::ReadOnly));
+    QFile readFile(Path("r.381"));
+    ASSERT_TRUE(readFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(readBackup.readAll(), readFile.readAll());
+
+    const CliResult quiet = Run({"read", "--no-backup", "--port", sim.DevicePath(), Path("q.381")});
+    ASSERT_EQ(quiet.exitCode, 0) << quiet.err.toStdString();
+    EXPECT_EQ(BackupFiles(BackupFolder()).size(), 1);
+
+    const CliResult written = Run({"write", "--yes", "--port", sim.DevicePath(), Path("r.381")});
+    ASSERT_EQ(written.exitCode, 0) << written.err.toStdString();
+    backups = BackupFiles(BackupFolder());
+    ASSERT_EQ(backups.size(), 2);
+    EXPECT_TRUE(backups[1].endsWith("-write.381"));
+    QString difference;
+    EXPECT_TRUE(SameChannels(Load(backups[1]), radio, &difference)) << difference.toStdString();
+    const CliResult quietWrite = Run({"write", "--yes", "--no-backup", "--port", sim.DevicePath(), Path("r.381")});
+    ASSERT_EQ(quietWrite.exitCode, 0) << quietWrite.err.toStdString();
+    EXPECT_EQ(BackupFiles(BackupFolder()).size(), 2);
+    EXPECT_TRUE(Run({"read", "--help"}).exitCode == 0);
+}
+
+TEST_F(CliTest, ABackupThatCannotBeWrittenIsReportedAndTheTransferGoesOn)
+{
+    // A file where the backups folder should be stops even the superuser.
+    QDir(BackupFolder()).removeRecursively();
+    QDir().mkpath(QFileInfo(BackupFolder()).absolutePath());
+    QFile blocker(BackupFolder());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    const TChannelDocument radio = PopulatedDocument();
+    StartSim(&radio);
+    const CliResult read = Run({"read", "--port", sim.DevicePath(), Path("r.381")});
+    EXPECT_EQ(read.exitCode, 0) << read.err.toStdString();
+    EXPECT_TRUE(read.err.contains("The backup could not be written.\n" + BackupFolder())) << read.err.toStdString();
+    QString difference;
+    EXPECT_TRUE(SameChannels(Load(Path("r.381")), radio, &difference)) << difference.toStdString();
+
+    const CliResult written = Run({"write", "--yes", "--port", sim.DevicePath(), Path("r.381")});
+    EXPECT_EQ(written.exitCode, 0) << written.err.toStdString();
+    EXPECT_TRUE(written.err.contains("The backup could not be written.")) << written.err.toStdString();
+    QFile::remove(BackupFolder());
 }

@@ -50,7 +50,7 @@ class ClosingServices : public TMainWindowServices {
 public:
     void EditRecord(int) override {}
     bool PortValid(const QString &, bool) override { return false; }
-    void RunRead() override {}
+    bool RunRead() override { return false; }
     void RunWrite() override {}
     void ShowAbout() override {}
     void ShowHelp() override {}

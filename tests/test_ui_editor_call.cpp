@@ -223,3 +223,12 @@ TEST_F(CallEditor, PageKeysSwitchChannelsAndOfferPendingChanges)
 }
 
 } // namespace
+
+TEST_F(CallEditor, StoredToneCodesTheListsCannotShowSurviveAnOk)
+{
+    Doc().SetCallRecord(0, "0,00145000000,0,0,0,0,1,,02,,02,,,,,,,");
+    Open(1);
+    Type(dlg->Edit1, "145.5");
+    Click(dlg->Button2);
+    EXPECT_EQ(Stored(0), "0,00145500000,0,0,0,0,1,,02,,02,,,,,,,");
+}

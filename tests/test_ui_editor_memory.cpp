@@ -157,9 +157,43 @@ TEST_F(MemoryEditor, ToneAndCtcssExcludeEachOther)
     EXPECT_TRUE(dlg->CheckBox2->isChecked());
     EXPECT_FALSE(dlg->CheckBox1->isChecked());
 
-    // Code "02" cannot be chosen; it goes back as "03".
+    // The lists were not touched: code "02", which the list cannot show,
+    // stays as stored.
     Click(dlg->Button2);
-    EXPECT_EQ(Stored(7), "007,00145000000,0,0,0,0,1,,03,,39,,0,,,,,");
+    EXPECT_EQ(Stored(7), "007,00145000000,0,0,0,0,1,,02,,39,,0,,,,,");
+}
+
+TEST_F(MemoryEditor, StoredToneCodesSurviveAnEditOfOtherFieldsButNotAChoiceInTheirList)
+{
+    // 69.4 Hz (code "02") has no entry in the lists, which show 71.9 Hz.
+    Doc().SetMemoryRecord(8, "008,00145000000,0,0,0,1,0,,02,,02,,0,,,,,RPT");
+    Open(8);
+    EXPECT_EQ(dlg->ComboBox1->currentText(), "71.9Hz");
+    Type(dlg->Edit5, "RPT2");
+    Click(dlg->RadioButton2);
+    Click(dlg->Button2);
+    EXPECT_EQ(Stored(8), "008,00145000000,0,1,0,1,0,,02,,02,,0,,,,,RPT2");
+
+    // Choosing an entry in one list writes that entry; the other list keeps
+    // its stored code.
+    Open(8);
+    Pick(dlg->ComboBox2, "100.0Hz");
+    Click(dlg->Button2);
+    EXPECT_EQ(Stored(8), "008,00145000000,0,1,0,1,0,,02,,13,,0,,,,,RPT2");
+
+    // Choosing away and back to the shown entry is a choice of that entry.
+    Open(8);
+    Pick(dlg->ComboBox1, "74.4Hz");
+    Pick(dlg->ComboBox1, "71.9Hz");
+    Click(dlg->Button2);
+    EXPECT_EQ(Stored(8), "008,00145000000,0,1,0,1,0,,03,,13,,0,,,,,RPT2");
+
+    // A code outside the table is not kept: the list's default goes back.
+    Doc().SetMemoryRecord(9, "009,00145000000,0,0,0,0,0,,77,,x,,0,,,,,");
+    Open(9);
+    Click(dlg->Button2);
+    EXPECT_EQ(Stored(9), "009,00145000000,0,0,0,0,0,,09,,09,,0,,,,,");
+    EXPECT_TRUE(TakeMessages().isEmpty());
 }
 
 TEST_F(MemoryEditor, PairSlotsTakeNoNameOrLockOutAndPrTakesOnlyAName)

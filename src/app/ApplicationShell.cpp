@@ -110,10 +110,9 @@ bool TApplicationShell::PortValid(const QString &port, bool writeWindow)
     return window && window->HComm1 && window->HComm1->CheckCommportValid(port);
 }
 
-void TApplicationShell::RunRead()
+bool TApplicationShell::RunRead()
 {
-    if (read_)
-        read_->exec();
+    return read_ && read_->exec() == QDialog::Accepted;
 }
 
 void TApplicationShell::RunWrite()

@@ -6,6 +6,7 @@
 
 #include "CliCommon.h"
 
+#include "data/Backups.h"
 #include "data/ChannelDocument.h"
 #include "data/DataFile.h"
 #include "data/InputFile.h"
@@ -129,6 +130,7 @@ struct TCliOptions {
     QString port;     // "COM1".."COM4" (empty: the stored port)
     QString device;   // a device path given instead of a port name
     bool yes = false;
+    bool backup = true; // off with --no-backup
     QString file;
 };
 
@@ -146,7 +148,9 @@ int ParseOptions(const TCliCommandSpec &spec, const QStringList &args, bool allo
     QCommandLineParser parser;
     const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption yes(QStringLiteral("yes"));
+    const QCommandLineOption noBackup(QStringLiteral("no-backup"));
     parser.addOption(port);
+    parser.addOption(noBackup);
     if (allowYes)
         parser.addOption(yes);
     const int parsed = CliParseCommand(parser, spec, args);
@@ -163,6 +167,7 @@ int ParseOptions(const TCliCommandSpec &spec, const QStringList &args, bool allo
         }
     }
     options->yes = allowYes && parser.isSet(yes);
+    options->backup = !parser.isSet(noBackup);
     options->file = parser.positionalArguments().first();
     return -1;
 }
@@ -183,6 +188,17 @@ QString PortForEngine(const TCliOptions &options, const TLoadedSettings &setting
 bool HasDataFileSuffix(const QString &path)
 {
     return QFileInfo(path).suffix().compare(QLatin1String("381"), Qt::CaseInsensitive) == 0;
+}
+
+// Keeps a backup unless --no-backup; a failure is reported on standard
+// error and does not stop the transfer.
+void KeepBackup(const TCliOptions &options, TBackupKind kind, const QByteArray &content)
+{
+    if (!options.backup)
+        return;
+    const TBackupResult result = WriteBackup(content, kind);
+    if (!result.ok)
+        PrintError(BackupFailureText(result));
 }
 
 // Asks the write question on the terminal; false unless the answer is yes.
@@ -208,13 +224,15 @@ const TCliCommandSpec &CliReadSpec()
 {
     static const TCliCommandSpec spec{
         QStringLiteral("read"),
-        QStringLiteral("vxl-r381-cli read [--port NAME] OUT.381"),
+        QStringLiteral("vxl-r381-cli read [--port NAME] [--no-backup] OUT.381"),
         QStringLiteral("Reads the whole memory of the radio into a data file, as the editor's Read.\n"
                        "NAME is COM1..COM4 or a device path; without --port the stored port is used.\n"
+                       "A complete read is also kept in the backups folder (the newest 50).\n"
                        "Exit codes: 0 done, 1 failed, 2 wrong arguments."),
         {QStringLiteral("OUT.381")},
         0,
-        QStringLiteral("  --port NAME      the serial port (COM1..COM4 or a device path)\n"),
+        QStringLiteral("  --port NAME      the serial port (COM1..COM4 or a device path)\n"
+                       "  --no-backup      keep no backup of what was read\n"),
     };
     return spec;
 }
@@ -223,15 +241,17 @@ const TCliCommandSpec &CliWriteSpec()
 {
     static const TCliCommandSpec spec{
         QStringLiteral("write"),
-        QStringLiteral("vxl-r381-cli write [--port NAME] [--yes] IN.381"),
+        QStringLiteral("vxl-r381-cli write [--port NAME] [--yes] [--no-backup] IN.381"),
         QStringLiteral("Writes a data file into the radio, as the editor's Write, after asking on\n"
                        "the terminal. NAME is COM1..COM4 or a device path; without --port the\n"
-                       "stored port is used.\n"
+                       "stored port is used. What is sent is first kept in the backups folder\n"
+                       "(the newest 50).\n"
                        "Exit codes: 0 done, 1 failed or not confirmed, 2 wrong arguments."),
         {QStringLiteral("IN.381")},
         0,
         QStringLiteral("  --port NAME      the serial port (COM1..COM4 or a device path)\n"
-                       "  --yes            write without asking\n"),
+                       "  --yes            write without asking\n"
+                       "  --no-backup      keep no backup of what is sent\n"),
     };
     return spec;
 }
@@ -268,8 +288,11 @@ int CliRead(const QStringList &args)
         return kCliFailed;
 
     // Only a complete read reaches the file, and it replaces any old file
-    // in one step.
-    if (!CliWriteOutput(options.file, true, WriteDataFile(doc, QString())))
+    // in one step. The backup comes first: it is kept even when the named
+    // file cannot be written after all.
+    const QByteArray image = WriteDataFile(doc, QString());
+    KeepBackup(options, TBackupKind::Read, image);
+    if (!CliWriteOutput(options.file, true, image))
         return kCliFailed;
     return kCliOk;
 }
@@ -302,6 +325,7 @@ int CliWrite(const QStringList &args)
     if (!options.yes && !ConfirmWrite())
         return kCliFailed;
 
+    KeepBackup(options, TBackupKind::Write, WriteDataFile(doc, comment));
     const QString port = PortForEngine(options, settings);
     TCliHost host(doc, QStringLiteral("Writing data to the Radio."));
     TWriteTransfer engine(host);

@@ -1,5 +1,5 @@
-// Test entry: a headless application whose settings live in a temporary
-// folder, never in the user's own configuration.
+// Test entry: a headless application whose settings and data (backups)
+// live in temporary folders, never in the user's own configuration.
 #include "data/Settings.h"
 
 #include <gtest/gtest.h>
@@ -18,10 +18,13 @@ int main(int argc, char **argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
     QTemporaryDir configDir;
-    if (!configDir.isValid())
+    QTemporaryDir dataDir;
+    if (!configDir.isValid() || !dataDir.isValid())
         return 2;
     // Child processes (the command-line tool) find their settings here too.
     setenv("XDG_CONFIG_HOME", configDir.path().toLocal8Bit().constData(), 1);
+    // The data folder (backups of radio transfers) is a temporary one too.
+    setenv("XDG_DATA_HOME", dataDir.path().toLocal8Bit().constData(), 1);
 
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QLatin1String(kSettingsOrganisation));

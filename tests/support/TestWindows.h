@@ -43,11 +43,7 @@ public:
         TTransferForm *window = writeWindow ? static_cast<TTransferForm *>(write) : read;
         return window && window->HComm1->CheckCommportValid(port);
     }
-    void RunRead() override
-    {
-        if (read)
-            read->exec();
-    }
+    bool RunRead() override { return read && read->exec() == QDialog::Accepted; }
     void RunWrite() override
     {
         if (write)

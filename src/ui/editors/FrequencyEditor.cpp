@@ -92,6 +92,8 @@ TFrequencyEditor::TFrequencyEditor(TDocumentHost &host, QWidget *parent, const Q
     connect(CheckBox4, &QCheckBox::toggled, this, [this] { SetChanged(); });
     for (QComboBox *list : {ComboBox1, ComboBox2, ComboBox3})
         connect(list, &QComboBox::activated, this, [this] { SetChanged(); });
+    connect(ComboBox1, &QComboBox::activated, this, [this] { toneChosen_[0] = true; });
+    connect(ComboBox2, &QComboBox::activated, this, [this] { toneChosen_[1] = true; });
 
     ComboBox1->setCurrentIndex(ToneListPosOfCode(QString()));
     ComboBox2->setCurrentIndex(ToneListPosOfCode(QString()));
@@ -185,8 +187,17 @@ void TFrequencyEditor::LoadTones(int kind, int index)
     const TChannelDocument &doc = Doc();
     CheckBox1->setChecked(doc.GetRecordField(kind, index, cfToneOn) == QLatin1String("1"));
     CheckBox2->setChecked(doc.GetRecordField(kind, index, cfCtcssOn) == QLatin1String("1"));
+    int which = 0;
     for (auto [list, field] : {std::pair{ComboBox1, 8}, std::pair{ComboBox2, 10}}) {
-        int position = ToneListPosOfCode(doc.GetRecordField(kind, index, field));
+        const QString code = doc.GetRecordField(kind, index, field);
+        // Only a code of the tone table is kept; anything else is replaced
+        // by the list's entry on OK.
+        const bool tableCode = code.size() == 2 && code.at(0).isDigit() && code.at(1).isDigit()
+                               && code.toInt() >= 1 && code.toInt() <= 39;
+        loadedToneCode_[which] = tableCode ? code : QString();
+        toneChosen_[which] = false;
+        ++which;
+        int position = ToneListPosOfCode(code);
         // A code outside the table shows as the default tone.
         if (position < 0 || position >= kToneListSize)
             position = ToneListPosOfCode(QString());
@@ -241,8 +252,12 @@ void TFrequencyEditor::SetRecordMiddle(TRecordBuilder &record, const QString &rx
         .Set(cfReverse, flag(CheckBox4))
         .Set(cfToneOn, flag(CheckBox1))
         .Set(cfCtcssOn, flag(CheckBox2))
-        .Set(cfToneCode, ToneCodeOfListPos(qMax(0, ComboBox1->currentIndex())))
-        .Set(cfCtcssCode, ToneCodeOfListPos(qMax(0, ComboBox2->currentIndex())));
+        .Set(cfToneCode, toneChosen_[0] || loadedToneCode_[0].isEmpty()
+                             ? ToneCodeOfListPos(qMax(0, ComboBox1->currentIndex()))
+                             : loadedToneCode_[0])
+        .Set(cfCtcssCode, toneChosen_[1] || loadedToneCode_[1].isEmpty()
+                              ? ToneCodeOfListPos(qMax(0, ComboBox2->currentIndex()))
+                              : loadedToneCode_[1]);
 }
 
 // ---------------------------------------------------------------------------

@@ -75,6 +75,13 @@ protected:
     // tone and CTCSS flags and codes (fields 7 and 9 stay empty).
     void SetRecordMiddle(TRecordBuilder &record, const QString &rxRecord, int stepPosition) const;
     QString ShiftCode() const;
+
+private:
+    // Tone and CTCSS codes as loaded, and whether the user has chosen an
+    // entry in their list since: a code the list cannot show ("02",
+    // 69.4 Hz) is written back unchanged unless the user chose another.
+    QString loadedToneCode_[2];
+    bool toneChosen_[2] = {false, false};
 };
 
 class TSplitChannelEditor : public TFrequencyEditor {

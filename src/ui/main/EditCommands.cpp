@@ -11,6 +11,8 @@
 #include "data/BandPlan.h"
 #include "data/ChannelDocument.h"
 #include "data/ClipboardRecordCheck.h"
+#include "data/CsvExport.h"
+#include "data/CsvImport.h"
 #include "data/PasteRules.h"
 #include "ui/seam/Dialogs.h"
 
@@ -46,6 +48,10 @@ bool DecodePayload(const QByteArray &bytes, QString *text)
     *text = QString::fromLatin1(body);
     return true;
 }
+
+// Plain text larger than this is not taken as CSV rows to paste: all 193
+// memory slots as CSV are about 30 KiB.
+constexpr qsizetype kClipboardTextLimit = 256 * 1024;
 
 void SetEnabled(QAction *action, bool enabled)
 {
@@ -85,7 +91,14 @@ QString TMainForm::SlotTextOfRow(int grid, int row) const
     return QString();
 }
 
-void TMainForm::PutOnClipboard(const QString &recordText)
+QByteArray TMainForm::MemoryRowCsv(int slot) const
+{
+    if (slot < 1 || slot > kMemorySlots || CsvRowOfSlot(document_, slot).isEmpty())
+        return QByteArray();
+    return ExportCsv(document_, {slot});
+}
+
+void TMainForm::PutOnClipboard(const QString &recordText, const QByteArray &csvText)
 {
     QString text = recordText;
     text.replace(QLatin1Char(','), QLatin1Char('\t'));
@@ -97,6 +110,10 @@ void TMainForm::PutOnClipboard(const QString &recordText)
 #ifdef Q_OS_WIN
     data->setData(QLatin1String(kWindowsRecordFormat), payload);
 #endif
+    // After the private format, the row as CSV text for spreadsheets, mail
+    // and other programs.
+    if (!csvText.isEmpty())
+        data->setText(QString::fromUtf8(csvText));
     // The clipboard owns the data from here on.
     QGuiApplication::clipboard()->setMimeData(data);
 }
@@ -125,7 +142,55 @@ void TMainForm::ReadClipboardRecord()
             if (IsValidClipboardRecord(document_, text))
                 document_.SetClipboardBuffer(text);
         }
+        // Without a record of ours, plain text may be CSV rows from a
+        // spreadsheet or another program: kept (bounded) when a row of it
+        // can be stored.
+        clipboardCsv_.clear();
+        csvPasteable_ = false;
+        if (!found && data->hasText()) {
+            const QString plain = data->text();
+            if (!plain.isEmpty() && plain.size() <= kClipboardTextLimit) {
+                const QByteArray csv = plain.toUtf8();
+                const TCsvImportPlan plan = PlanCsvImport(csv, document_, 1);
+                if (plan.ok && plan.StoredCount() > 0) {
+                    clipboardCsv_ = csv;
+                    csvPasteable_ = true;
+                }
+            }
+        }
     }
+}
+
+bool TMainForm::PasteCsvText(int slot)
+{
+    // Planned again: the radio type or the band limits may have changed
+    // since the text was taken.
+    const TCsvImportPlan plan = PlanCsvImport(clipboardCsv_, document_, slot);
+    if (!plan.ok || plan.StoredCount() == 0) {
+        Dialogs::Message(this,
+                         QStringLiteral("Nothing to paste.\n")
+                             + CsvImportReport(plan).mid(0, 20).join(QLatin1Char('\n')),
+                         Dialogs::Icon::Information);
+        return false;
+    }
+    SetModified(1);
+    ApplyCsvImport(plan, document_);
+    RefreshGrids();
+    int first = 0;
+    for (const TCsvRowResult &row : plan.rows)
+        if (row.status != TCsvRowStatus::Refused && (first == 0 || row.slot < first))
+            first = row.slot;
+    RecordChange(plan.StoredCount() == 1 ? QStringLiteral("Paste ") + MemorySlotLabel(first)
+                                         : QStringLiteral("Paste %1 rows").arg(plan.StoredCount()));
+    // Rows that were changed or left out are named, as an import names them.
+    if (plan.StoredCount() != plan.rows.size() || plan.Count(TCsvRowStatus::Adjusted) > 0) {
+        QStringList lines = CsvImportReport(plan);
+        if (lines.size() > 21)
+            lines = lines.mid(0, 20) << QStringLiteral("...") << lines.last();
+        Dialogs::Message(this, QStringLiteral("Some pasted rows were adjusted or refused.\n") + lines.join(QLatin1Char('\n')),
+                         Dialogs::Icon::Information);
+    }
+    return true;
 }
 
 void TMainForm::UpdateEditCommands()
@@ -136,8 +201,12 @@ void TMainForm::UpdateEditCommands()
     const int grid = ActiveGrid();
     // The record is checked again: a read from the radio may have changed
     // the band limits since it was taken.
-    const bool pasteable = IsValidClipboardRecord(document_, document_.ClipboardBuffer())
-                           && !PastedRecordForRow(*this, grid, SelectedRow(grid)).isEmpty();
+    // CSV text on the clipboard pastes into the memory list; otherwise the
+    // staged record under its rule.
+    const bool csvText = csvPasteable_ && grid == rkMemory;
+    const bool pasteable = csvText
+                           || (IsValidClipboardRecord(document_, document_.ClipboardBuffer())
+                               && !PastedRecordForRow(*this, grid, SelectedRow(grid)).isEmpty());
     const bool channelList = grid == rkVfo || grid == rkCall;
     SetEnabled(Paste1, pasteable);
     SetEnabled(channelList ? Paste3 : Paste2, pasteable);
@@ -155,7 +224,8 @@ void TMainForm::UpdateEditCommands()
 void TMainForm::Copy1Click()
 {
     const int grid = ActiveGrid();
-    PutOnClipboard(SlotTextOfRow(grid, SelectedRow(grid)));
+    const int row = SelectedRow(grid);
+    PutOnClipboard(SlotTextOfRow(grid, row), grid == rkMemory ? MemoryRowCsv(row) : QByteArray());
     UpdateEditCommands();
 }
 
@@ -190,9 +260,10 @@ void TMainForm::Cut1Click()
     const int grid = ActiveGrid();
     const QString text = SlotTextOfRow(grid, SelectedRow(grid));
     const QString label = RowLabel(grid, SelectedRow(grid));
+    const QByteArray csv = grid == rkMemory ? MemoryRowCsv(SelectedRow(grid)) : QByteArray();
     if (!ClearCurrentSlot())
         return;
-    PutOnClipboard(text);
+    PutOnClipboard(text, csv);
     UpdateEditCommands();
     RefreshGrids();
     RecordChange(QStringLiteral("Cut ") + label);
@@ -212,6 +283,10 @@ void TMainForm::Paste1Click()
 {
     const int grid = ActiveGrid();
     const int row = SelectedRow(grid);
+    if (grid == rkMemory && csvPasteable_) {
+        PasteCsvText(row);
+        return;
+    }
     // The same rule that enables the command: a record that does not fit
     // the row is never stored.
     if (!IsValidClipboardRecord(document_, document_.ClipboardBuffer()))

@@ -2,8 +2,10 @@
 // editors, the COM port menu, the radio commands, help and about.
 #include "MainForm.h"
 
+#include "CommentValidator.h"
 #include "DocumentHistory.h"
 #include "MainWindowServices.h"
+#include "data/Backups.h"
 #include "data/BandPlan.h"
 #include "data/DataFile.h"
 #include "data/FrequencyRules.h"
@@ -12,6 +14,7 @@
 #include "ui/seam/Dialogs.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -199,6 +202,10 @@ void TMainForm::BuildMenus()
     Open1 = makeAction(File1, "Open1", tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), &TMainForm::Open1Click);
     Save1 = makeAction(File1, "Save1", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &TMainForm::Save1Click);
     SaveAs1 = makeAction(File1, "SaveAs1", tr("Save &As..."), QKeySequence(), &TMainForm::SaveAs1Click);
+    OpenBackup1 = makeAction(File1, "OpenBackup1", tr("Open &Backup..."), QKeySequence(), &TMainForm::OpenBackup1Click);
+    File1->addSeparator();
+    ImportCsv1 = makeAction(File1, "ImportCsv1", tr("&Import CSV..."), QKeySequence(), &TMainForm::ImportCsv1Click);
+    ExportCsv1 = makeAction(File1, "ExportCsv1", tr("Export &CSV..."), QKeySequence(), &TMainForm::ExportCsv1Click);
     File1->addSeparator();
     Print1 = makeAction(File1, "Print1", tr("&Print..."), QKeySequence(), &TMainForm::Print1Click);
     ExportPdf1 = makeAction(File1, "ExportPdf1", tr("Export &Listing as PDF..."), QKeySequence(),
@@ -361,6 +368,9 @@ void TMainForm::BuildGroups(QWidget *central)
     Edit2 = new QLineEdit(central);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setMaxLength(kCommentCapacity);
+    commentValidator_ = new TCommentValidator(Edit2);
+    Edit2->setValidator(commentValidator_);
+    connect(commentValidator_, &TCommentValidator::Refused, this, [] { QApplication::beep(); });
     Edit2->setGeometry(64, 317, 418, 20);
     Label1->setBuddy(Edit2);
     // Every change of the comment, the program's own included, marks the
@@ -425,8 +435,11 @@ QString TMainForm::Comment() const { return Edit2 ? Edit2->text() : QString(); }
 
 void TMainForm::SetComment(const QString &text)
 {
-    if (Edit2)
+    if (Edit2) {
+        // The program's own text is never refused with a beep.
+        const QSignalBlocker quiet(commentValidator_);
         Edit2->setText(text);
+    }
 }
 
 QTableWidget *TMainForm::Grid(int number) const
@@ -802,14 +815,16 @@ void TMainForm::Read1Click()
     UpdateTitle();
 
     // The read window resets and fills the document and redraws the lists.
-    if (services_)
-        services_->RunRead();
+    const bool completed = services_ && services_->RunRead();
 
     // Whatever the outcome, the document no longer matches any file. A
     // read, complete or not, is one step: Undo gives back the document as
     // it was before.
     modified_ = 1;
     RecordChange(QStringLiteral("Read from Radio"));
+    // A complete read also goes to the backups folder, as the radio held it.
+    if (completed)
+        KeepBackup(TBackupKind::Read, WriteDataFile(document_, QString()));
 }
 
 void TMainForm::Write1Click()
@@ -823,8 +838,19 @@ void TMainForm::Write1Click()
                          Dialogs::Icon::Question, Dialogs::Buttons::YesNo)
         != Dialogs::Answer::Yes)
         return;
+    // What the radio is about to be overwritten with is kept first.
+    KeepBackup(TBackupKind::Write, WriteDataFile(document_, Comment()));
     if (services_)
         services_->RunWrite();
+}
+
+bool TMainForm::KeepBackup(TBackupKind kind, const QByteArray &content)
+{
+    // A backup that fails is reported; the transfer goes on regardless.
+    const TBackupResult result = WriteBackup(content, kind);
+    if (!result.ok)
+        Dialogs::Message(this, BackupFailureText(result), Dialogs::Icon::Warning, Dialogs::Buttons::Ok);
+    return result.ok;
 }
 
 // ---------------------------------------------------------------- help

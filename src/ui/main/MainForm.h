@@ -17,6 +17,8 @@ class QPoint;
 class QStatusBar;
 class QTableWidget;
 class QToolButton;
+enum class TBackupKind;
+class TCommentValidator;
 class TDocumentHistory;
 struct TDocumentState;
 class TMainWindowServices;
@@ -74,6 +76,9 @@ public:
     // Opens the data file named by the command-line arguments (joined with
     // single spaces); nothing when there are none.
     void OpenCommandLineFile();
+    // Plans a CSV file's rows, shows the report and on OK stores them as
+    // one undoable step "Import CSV". Returns whether rows were stored.
+    bool ImportCsvFile(const QString &path);
     // Folder the file dialogs start in.
     QString Folder() const { return folder_; }
     // Height of one list row (the header row has the same height).
@@ -87,6 +92,9 @@ public slots:
     void Print1Click();
     // The printed pages into a PDF file chosen in a save dialog.
     void ExportPdf1Click();
+    void OpenBackup1Click();
+    void ImportCsv1Click();
+    void ExportCsv1Click();
     void Exit1Click();
     void Read1Click();
     void Write1Click();
@@ -125,8 +133,17 @@ private:
     void UpdateTitle();
     void OpenEditor(int grid);
     bool WriteFileAtomically(const QString &path);
+    // Writes a backup into the backups folder; a notice when it fails.
+    bool KeepBackup(TBackupKind kind, const QByteArray &content);
     // Edit command helpers (clipboard).
-    void PutOnClipboard(const QString &recordText);
+    // The record under the private format and, for a memory row that holds
+    // a channel, the row as CSV text (header and row) as plain text.
+    void PutOnClipboard(const QString &recordText, const QByteArray &csvText = QByteArray());
+    // CSV text of a memory slot for the clipboard; empty for an empty slot.
+    QByteArray MemoryRowCsv(int slot) const;
+    // Pastes the clipboard's CSV text from memory slot `slot` on (or at the
+    // rows' own Location) as one step; false when nothing was stored.
+    bool PasteCsvText(int slot);
     QString SlotTextOfRow(int grid, int row) const;
     // What names a row in an undo step: "005", "L1", "VFO 144MHz", "DTMF 03".
     QString RowLabel(int grid, int row) const;
@@ -141,6 +158,10 @@ private:
     QString commPort_ = QStringLiteral("COM1");
     QString folder_;
     QStringList commandLine_;
+    // CSV text from the clipboard when it holds no record of our own, and
+    // whether any of its rows can be stored.
+    QByteArray clipboardCsv_;
+    bool csvPasteable_ = false;
     bool firstShow_ = true;
     bool ready_ = false;           // construction finished
     QList<int> vfoBands_;          // band index of each VFO data row
@@ -160,9 +181,11 @@ public:
     QGroupBox *GroupBox3 = nullptr; // "CALL Channel"
     QGroupBox *GroupBox4 = nullptr; // "DTMF Memory"
     QLineEdit *Edit2 = nullptr;     // comment
+    TCommentValidator *commentValidator_ = nullptr; // what Edit2 accepts
     QStatusBar *StatusBar1 = nullptr;
     QLabel *StatusPanel[4] = {nullptr, nullptr, nullptr, nullptr};
 
+    QAction *OpenBackup1 = nullptr, *ImportCsv1 = nullptr, *ExportCsv1 = nullptr;
     QAction *New1 = nullptr, *Open1 = nullptr, *Save1 = nullptr, *SaveAs1 = nullptr,
             *Print1 = nullptr, *ExportPdf1 = nullptr, *Exit1 = nullptr;
     QAction *Read1 = nullptr, *Write1 = nullptr, *Com11 = nullptr, *Com21 = nullptr;

@@ -16,8 +16,9 @@ public:
     // Whether the read (or write) window's serial component can open the
     // port ("COM1", "COM2").
     virtual bool PortValid(const QString &port, bool writeWindow) = 0;
-    // Runs the read window, which resets and fills the document.
-    virtual void RunRead() = 0;
+    // Runs the read window, which resets and fills the document; true when
+    // the whole radio was read.
+    virtual bool RunRead() = 0;
     // Runs the write window.
     virtual void RunWrite() = 0;
     virtual void ShowAbout() = 0;

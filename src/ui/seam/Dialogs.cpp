@@ -1,6 +1,10 @@
 #include "Dialogs.h"
 
 #include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QPrintDialog>
@@ -15,6 +19,7 @@ MessageResponder g_message;
 FileResponder g_file;
 PrintResponder g_print;
 PrinterPresence g_printers;
+ReportResponder g_report;
 
 // A message box whose Escape key and close box can be switched off. A
 // Yes/No question has no Cancel: Escape must not count as No, or two
@@ -117,6 +122,33 @@ QString FileDialog(QWidget *parent, const FileRequest &request)
     return files.isEmpty() ? QString() : files.first();
 }
 
+Answer Report(QWidget *parent, const ReportRequest &request)
+{
+    if (g_report)
+        return g_report(request);
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("ReportDialog"));
+    dialog.setWindowTitle(request.caption);
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *summary = new QLabel(request.summary, &dialog);
+    summary->setObjectName(QStringLiteral("ReportSummary"));
+    summary->setWordWrap(true);
+    layout->addWidget(summary);
+    auto *list = new QListWidget(&dialog);
+    list->setObjectName(QStringLiteral("ReportLines"));
+    // The lines come from a file: shown as plain text, one item each.
+    list->addItems(request.lines);
+    list->setMinimumSize(480, 240);
+    layout->addWidget(list);
+    auto *buttons = new QDialogButtonBox(request.canApply ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel
+                                                          : QDialogButtonBox::Close,
+                                         &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    return dialog.exec() == QDialog::Accepted && request.canApply ? Answer::Ok : Answer::Cancel;
+}
+
 bool PrintDialog(QWidget *parent, QPrinter *printer)
 {
     if (g_print)
@@ -143,12 +175,14 @@ void SetMessageResponder(MessageResponder responder) { g_message = std::move(res
 void SetFileResponder(FileResponder responder) { g_file = std::move(responder); }
 void SetPrintResponder(PrintResponder responder) { g_print = std::move(responder); }
 void SetPrinterPresence(PrinterPresence presence) { g_printers = std::move(presence); }
+void SetReportResponder(ReportResponder responder) { g_report = std::move(responder); }
 void ResetResponders()
 {
     g_message = nullptr;
     g_file = nullptr;
     g_print = nullptr;
     g_printers = nullptr;
+    g_report = nullptr;
 }
 
 } // namespace Dialogs

@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -40,6 +41,17 @@ Answer Message(QWidget *parent, const QString &text, Icon icon, Buttons buttons 
 // Returns the chosen path, or an empty string when cancelled.
 QString FileDialog(QWidget *parent, const FileRequest &request);
 
+// A report to confirm: a summary line, the report lines below it in a
+// scrolling list, and OK / Cancel (only Close when nothing can be applied).
+struct ReportRequest {
+    QString caption;
+    QString summary;
+    QStringList lines;
+    bool canApply = true;
+};
+// Ok when the user confirmed, Cancel otherwise.
+Answer Report(QWidget *parent, const ReportRequest &request);
+
 // Shows the print dialog for the printer; true when the user confirmed.
 // It offers what the listing honours: printer, paper, copies, collation
 // and page order; no selection or current page, and no page range that the
@@ -59,10 +71,12 @@ using MessageResponder = std::function<Answer(const MessageRequest &)>;
 using FileResponder = std::function<QString(const FileRequest &)>;
 using PrintResponder = std::function<bool(QPrinter *)>;
 using PrinterPresence = std::function<bool()>;
+using ReportResponder = std::function<Answer(const ReportRequest &)>;
 void SetMessageResponder(MessageResponder responder);
 void SetFileResponder(FileResponder responder);
 void SetPrintResponder(PrintResponder responder);
 void SetPrinterPresence(PrinterPresence presence);
+void SetReportResponder(ReportResponder responder);
 void ResetResponders();
 
 } // namespace Dialogs
