@@ -123,17 +123,17 @@ TEST_F(TransferWindowTest, WindowsCarryTheirControlsAndHaveNoCloseBox)
         EXPECT_EQ(form->size(), QSize(218, 104));
         EXPECT_FALSE(form->windowFlags() & Qt::WindowCloseButtonHint);
         ASSERT_NE(form->HComm1, nullptr);
-        EXPECT_EQ(form->HComm1, &form->Transfer()->HComm1);
-        EXPECT_EQ(form->HComm1->FlowControl(), XonXoff);
-        EXPECT_EQ(form->HComm1->EventType(), CharEvent);
+        EXPECT_EQ(form->HComm1, &form->Transfer()->Comm());
+        EXPECT_EQ(form->HComm1->FlowControl(), Comm::XonXoff);
+        EXPECT_EQ(form->HComm1->EventType(), Comm::CharEvent);
         EXPECT_EQ(form->HComm1->EventChar(), 13);
         EXPECT_EQ(form->HComm1->InBuffSize(), 1024u);
         EXPECT_EQ(form->HComm1->RxStartSize(), 256);
         EXPECT_EQ(form->HComm1->RxStopSize(), 768);
-        EXPECT_EQ(form->Transfer()->Timer1.interval(), 2000);
-        EXPECT_EQ(form->Transfer()->Timer3.interval(), 300);
+        EXPECT_EQ(form->Transfer()->ReplyTimer().interval(), 2000);
+        EXPECT_EQ(form->Transfer()->CancelTimer().interval(), 300);
     }
-    EXPECT_EQ(WriteForm()->WriteTransfer()->Timer2.interval(), 500);
+    EXPECT_EQ(WriteForm()->WriteTransfer()->PowerPauseTimer().interval(), 500);
 }
 
 TEST_F(TransferWindowTest, ReadFillsTheDocumentRedrawsTheListsAndStoresTheRadio)

@@ -103,9 +103,9 @@ void TApplicationShell::EditRecord(int list)
 
 bool TApplicationShell::PortValid(const QString &port, bool writeWindow)
 {
-    // Each transfer window's own serial component tries the port.
+    // Each transfer window's own serial component tries the port's device.
     TTransferForm *window = writeWindow ? static_cast<TTransferForm *>(write_) : read_;
-    return window && window->HComm1 && window->HComm1->CheckCommportValid(port);
+    return window && window->HComm1 && window->HComm1->CheckCommportValid(CommDevicePath(port));
 }
 
 void TApplicationShell::RunRead()

@@ -5,7 +5,6 @@
 #include "ReadThread.h"
 
 #include <QByteArray>
-#include <QSettings>
 #include <QtGlobal>
 
 #include <fcntl.h>
@@ -18,6 +17,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+
+using namespace Comm;
 
 namespace {
 
@@ -105,19 +106,32 @@ bool WriteLineState(int fd, termios &tio, uint32_t bps, bool setSpeed)
 // (root passes TIOCEXCL), then TIOCEXCL for programs that do not lock.
 // A probe only tests the lock and leaves the exclusive flag alone, since
 // it would outlive the probe on a device somebody else holds open.
-int OpenDevice(const QString &name, bool probe)
+// *error receives errno of a failure (EBUSY for a lock held elsewhere).
+int OpenDevice(const QString &devicePath, bool probe, int *error)
 {
-    const QByteArray path = CommDevicePath(name).toLocal8Bit();
-    if (path.isEmpty())
+    const QByteArray path = devicePath.toLocal8Bit();
+    *error = 0;
+    if (path.isEmpty()) {
+        *error = ENOENT;
         return -1;
+    }
     const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        *error = errno;
         return -1;
-    if (!::isatty(fd) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    }
+    if (!::isatty(fd)) {
+        *error = ENOTTY;
+        ::close(fd);
+        return -1;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        *error = errno == EWOULDBLOCK ? EBUSY : errno;
         ::close(fd);
         return -1;
     }
     if (!probe && ::ioctl(fd, TIOCEXCL) != 0) {
+        *error = errno;
         ::close(fd);
         return -1;
     }
@@ -167,7 +181,7 @@ void ReportCommError(const QString &message)
         qWarning("%s", qPrintable(message));
 }
 
-QString CommDevicePath(const QString &name)
+QString DefaultCommDevice(const QString &name)
 {
     static const QString names[] = {QStringLiteral("COM1"), QStringLiteral("COM2"),
                                     QStringLiteral("COM3"), QStringLiteral("COM4")};
@@ -178,11 +192,6 @@ QString CommDevicePath(const QString &name)
         const QByteArray fromEnvironment = qgetenv(variable.constData());
         if (!fromEnvironment.isEmpty())
             return QString::fromLocal8Bit(fromEnvironment);
-        const QSettings settings(QStringLiteral("HALVORD"), QStringLiteral("VXL-R381"));
-        const QString key = QStringLiteral("Com%1Device").arg(i + 1);
-        const QString stored = settings.value(key).toString();
-        if (!stored.isEmpty())
-            return stored;
         return QStringLiteral("/dev/ttyS%1").arg(i);
     }
     return name;
@@ -207,8 +216,20 @@ struct THComm::Impl {
 
     mutable std::mutex portMutex;
     QString deviceName = QStringLiteral("COM1");
+    QString devicePath;  // handed in; empty: the default of deviceName
+    QString openedPath;  // opened or last tried
+    int lastOpenError = 0;
     std::shared_ptr<TCommLink> link;
     std::unique_ptr<TReadThread> thread;
+
+    // The device behind name: the handed-in path for our own port name.
+    // Called with portMutex held.
+    QString PathOf(const QString &name) const
+    {
+        if (name == deviceName && !devicePath.isEmpty())
+            return devicePath;
+        return DefaultCommDevice(name);
+    }
 
     std::shared_ptr<TCommLink> Link() const
     {
@@ -272,6 +293,31 @@ void THComm::SetCommPort(TCommPort value)
     d->commPort = value;
     std::lock_guard<std::mutex> lock(d->portMutex);
     d->deviceName = QStringLiteral("COM%1").arg(int(value) + 1);
+    d->devicePath.clear();
+}
+
+QString THComm::DevicePath() const
+{
+    std::lock_guard<std::mutex> lock(d->portMutex);
+    return d->devicePath;
+}
+
+void THComm::SetDevicePath(const QString &path)
+{
+    std::lock_guard<std::mutex> lock(d->portMutex);
+    d->devicePath = path;
+}
+
+QString THComm::OpenedPath() const
+{
+    std::lock_guard<std::mutex> lock(d->portMutex);
+    return d->openedPath;
+}
+
+int THComm::LastOpenError() const
+{
+    std::lock_guard<std::mutex> lock(d->portMutex);
+    return d->lastOpenError;
 }
 
 void THComm::SetBaudRate(TBaudRate value)
@@ -337,7 +383,8 @@ void THComm::OpenCommport()
     if (d->link)
         return;
 
-    const int fd = OpenDevice(d->deviceName, false);
+    d->openedPath = d->PathOf(d->deviceName);
+    const int fd = OpenDevice(d->openedPath, false, &d->lastOpenError);
     if (fd < 0)
         throw ECommError(kOpenError);
 
@@ -360,6 +407,7 @@ void THComm::OpenCommport()
     if (ok)
         ok = ::pipe2(wake, O_CLOEXEC | O_NONBLOCK) == 0;
     if (!ok) {
+        d->lastOpenError = errno;
         CloseDevice(fd);
         throw ECommError(kOpenError);
     }
@@ -412,14 +460,19 @@ void THComm::CloseCommport()
     }
 }
 
-bool THComm::CheckCommportValid(const QString &name)
+bool THComm::CheckCommportValid(const QString &name) const
 {
-    {
-        std::lock_guard<std::mutex> lock(d->portMutex);
-        if (d->link && name == d->deviceName)
-            return true;
-    }
-    const int fd = OpenDevice(name, true);
+    std::lock_guard<std::mutex> lock(d->portMutex);
+    const QString path = d->PathOf(name);
+    if (d->link && name == d->deviceName)
+        return true;
+    // The probe holds portMutex only for an open and a close: neither can
+    // block on a device opened non-blocking.
+    int error = 0;
+    const int fd = OpenDevice(path, true, &error);
+    d->lastOpenError = error;
+    if (!d->link)
+        d->openedPath = path;
     if (fd < 0)
         return false;
     ::close(fd);

@@ -1,6 +1,8 @@
 // Shared machinery of the two radio transfers.
 #include "TransferEngine.h"
 
+#include "data/Settings.h"
+
 #include <QMetaObject>
 
 namespace {
@@ -16,12 +18,12 @@ const char *const kWrongRadioMessage = "Invalid the radio.\nPlease check and try
 TCommPort PortOfName(const QString &name)
 {
     if (name == QLatin1String("COM2"))
-        return Com2;
+        return Comm::Com2;
     if (name == QLatin1String("COM3"))
-        return Com3;
+        return Comm::Com3;
     if (name == QLatin1String("COM4"))
-        return Com4;
-    return Com1;
+        return Comm::Com4;
+    return Comm::Com1;
 }
 
 } // namespace
@@ -39,8 +41,8 @@ TTransferEngine::TTransferEngine(TTransferHost &host, QObject *parent)
     connect(&Timer3, &QTimer::timeout, this, &TTransferEngine::Timer3Timer);
 
     // The radio's link settings.
-    HComm1.SetFlowControl(XonXoff);
-    HComm1.SetEventType(CharEvent);
+    HComm1.SetFlowControl(Comm::XonXoff);
+    HComm1.SetEventType(Comm::CharEvent);
     HComm1.SetEventChar(13);
     HComm1.SetInBuffSize(1024);
     HComm1.SetOutBuffSize(1024);
@@ -79,6 +81,7 @@ bool TTransferEngine::Start(const QString &portName)
 
     const QString name = NormalizedPortName(portName);
     HComm1.SetCommPort(PortOfName(name));
+    HComm1.SetDevicePath(CommDevicePath(name));
     if (!HComm1.CheckCommportValid(name)) {
         state_ = State::Waiting;
         host_.TransferMessage(QLatin1String(kInvalidPortMessage));
@@ -104,7 +107,7 @@ bool TTransferEngine::Start(const QString &portName)
     return true;
 }
 
-void TTransferEngine::Button1Click()
+void TTransferEngine::Cancel()
 {
     if (state_ == State::Idle)
         return;

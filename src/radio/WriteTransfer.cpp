@@ -32,19 +32,19 @@ void TWriteTransfer::Begin()
     SendStep(tsAI);
 }
 
-void TWriteTransfer::Button1Click()
+void TWriteTransfer::Cancel()
 {
     if (TransferState() == State::Idle)
         return;
     Timer2.stop();
-    TTransferEngine::Button1Click();
+    TTransferEngine::Cancel();
 }
 
 void TWriteTransfer::Timer2Timer()
 {
     Timer2.stop();
     // Never after Cancel or once the port is gone.
-    if (state_ != State::Running || cancel_ || !HComm1.GetPortStatus())
+    if (state_ != State::Running || cancel_ || !PortOpen())
         return;
     try {
         SendStep(tsPS1);
@@ -73,7 +73,7 @@ void TWriteTransfer::HandleReply(const QByteArray &line)
         if (reply == QLatin1String("AI 0"))
             SendStep(tsID);
         else
-            Timer1.start();
+            RestartReplyTimer();
         break;
     case tsID:
         if (reply == QLatin1String(kWriteIdReply)) {
