@@ -207,10 +207,15 @@ TEST_F(CliTest, WriteFailuresExitWithTheirMessage)
     const CliResult hangup = Run({"write", "--yes", "--port", sim.DevicePath(), in});
     EXPECT_EQ(hangup.exitCode, 1);
     EXPECT_FALSE(hangup.err.trimmed().isEmpty());
+    // The hang-up names the device and the cause under the message.
+    EXPECT_TRUE(hangup.err.contains(sim.DevicePath() + ": the line hung up (")) << hangup.err.toStdString();
 
     const CliResult invalid = Run({"write", "--yes", "--port", "/nonexistent/vxl-r381", in});
     EXPECT_EQ(invalid.exitCode, 1);
-    EXPECT_TRUE(invalid.err.contains("Invalid COM port.\nPlease check and try again."));
+    // A typed device path is named as it stands, without a COM name.
+    EXPECT_TRUE(invalid.err.contains("Invalid COM port.\nPlease check and try again.\n"
+                                     "/nonexistent/vxl-r381: no such device."))
+        << invalid.err.toStdString();
 }
 
 TEST_F(CliTest, BadArgumentsAndFilesAreRefusedBeforeTheRadio)

@@ -450,7 +450,10 @@ TEST_F(TransferTest, SilentRadioTimesOut)
     ASSERT_TRUE(read.Start(QStringLiteral("COM1")));
     ASSERT_TRUE(WaitForEnd(host));
     EXPECT_EQ(host.finishes, QList<TTransferOutcome>{TTransferOutcome::TimedOut});
-    EXPECT_EQ(host.messages, QStringList{kTimeout});
+    // The message, then the device and what to check.
+    EXPECT_EQ(host.messages, QStringList{kTimeout + "\n" + sim.DevicePath()
+                                         + " (COM1): no reply from the radio. Check the cable and "
+                                           "the port under Radio > Serial Port."});
     EXPECT_FALSE(read.PortOpen());
     // The lists are redrawn to show the partly read document, but the radio
     // settings are stored only by a finish.
@@ -472,7 +475,9 @@ TEST_F(TransferTest, SilentRadioTimesOut)
     ASSERT_TRUE(write.Start(QStringLiteral("COM1")));
     ASSERT_TRUE(WaitForEnd(writer));
     EXPECT_EQ(writer.finishes, QList<TTransferOutcome>{TTransferOutcome::TimedOut});
-    EXPECT_EQ(writer.messages, QStringList{kTimeout});
+    ASSERT_EQ(writer.messages.size(), 1);
+    EXPECT_TRUE(writer.messages[0].startsWith(kTimeout + "\n" + silent.DevicePath() + " (COM1): no reply"))
+        << writer.messages[0].toStdString();
     EXPECT_FALSE(write.PortOpen());
 }
 
@@ -684,7 +689,9 @@ TEST_F(TransferTest, UnusablePortIsReportedAndOnlyCancelEndsTheWait)
     RecordingHost host;
     TReadTransfer read(host);
     EXPECT_FALSE(read.Start(QStringLiteral("COM1")));
-    EXPECT_EQ(host.messages, QStringList{kInvalidPort});
+    EXPECT_EQ(host.messages,
+              QStringList{kInvalidPort + "\n/nonexistent/vxl-r381-port (COM1): no such device. Plug the "
+                                         "cable in, or choose the port under Radio > Serial Port."});
     EXPECT_EQ(read.TransferState(), TTransferEngine::State::Waiting);
     read.Cancel();
     ASSERT_TRUE(WaitForEnd(host, 5000));

@@ -3,6 +3,7 @@
 #include "LineSpeed.h"
 #include "LineState.h"
 #include "ReadThread.h"
+#include "SerialTrace.h"
 
 #include <QByteArray>
 #include <QtGlobal>
@@ -158,7 +159,7 @@ void CloseDevice(int fd)
 } // namespace
 
 ECommError::ECommError(const char *format, int value)
-    : std::runtime_error(QString::asprintf(format, value).toStdString())
+    : std::runtime_error(QString::asprintf(format, value).toStdString()), code_(value)
 {
 }
 
@@ -308,6 +309,15 @@ void THComm::SetDevicePath(const QString &path)
     d->devicePath = path;
 }
 
+int THComm::LineError() const
+{
+    const std::shared_ptr<TCommLink> link = d->Link();
+    if (!link)
+        return 0;
+    std::lock_guard<std::mutex> lock(link->mutex);
+    return link->lineError;
+}
+
 QString THComm::OpenedPath() const
 {
     std::lock_guard<std::mutex> lock(d->portMutex);
@@ -417,6 +427,7 @@ void THComm::OpenCommport()
     const uint32_t capacity = std::max<uint32_t>(1, d->inBuffSize);
     auto link = std::make_shared<TCommLink>(fd, wake[0], wake[1], capacity, d->eventType,
                                             uint8_t(d->eventChar & 0xFF));
+    link->traceDevice = d->openedPath; // before the receive thread reads it
     try {
         d->thread = std::make_unique<TReadThread>(link, this);
     } catch (const std::exception &) {
@@ -424,6 +435,8 @@ void THComm::OpenCommport()
         CloseDevice(fd);
         throw ECommError(kOpenError);
     }
+    if (lcSerial().isDebugEnabled())
+        TraceNote(d->openedPath, QStringLiteral("open %1 bit/s").arg(BitRate(d->baudRate)));
     d->link = std::move(link);
 }
 
@@ -452,6 +465,11 @@ void THComm::CloseCommport()
     // threads have been woken and give it up under ioMutex.
     std::lock_guard<std::mutex> io(link->ioMutex);
     std::lock_guard<std::mutex> lock(link->mutex);
+    if (lcSerial().isDebugEnabled()) {
+        link->txTrace.Flush(link->traceDevice, '>');
+        link->rxTrace.Flush(link->traceDevice, '<');
+        TraceNote(link->traceDevice, QStringLiteral("close"));
+    }
     link->queue.clear();
     if (link->fd >= 0) {
         ::tcflush(link->fd, TCIOFLUSH);
@@ -589,6 +607,8 @@ void THComm::WriteData(const void *buffer, uint32_t n)
         if ((fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) && !(fds[0].revents & POLLOUT))
             throw ECommError(kWriteError, (fds[0].revents & POLLNVAL) ? EBADF : EIO);
     }
+    if (lcSerial().isDebugEnabled())
+        link->txTrace.Feed(link->traceDevice, '>', static_cast<const char *>(buffer), n);
 }
 
 void THComm::WriteStringData(const std::string &text)

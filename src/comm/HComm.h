@@ -14,9 +14,14 @@ public:
     explicit ECommError(const char *message) : std::runtime_error(message) {}
     explicit ECommError(const std::string &message) : std::runtime_error(message) {}
     explicit ECommError(const QString &message) : std::runtime_error(message.toStdString()) {}
-    // Format text with one integer argument ("... ErrorMask=%d").
+    // Format text with one integer argument ("... ErrorMask=%d"): the
+    // errno of the failure, kept as Code().
     ECommError(const char *format, int value);
     QString Message() const { return QString::fromStdString(what()); }
+    int Code() const { return code_; } // 0 when the message has none
+
+private:
+    int code_ = 0;
 };
 
 // The component's property values, kept apart from every other name in
@@ -97,6 +102,9 @@ public:
     // holds the lock, ENOTTY when the path is no terminal).
     QString OpenedPath() const;
     int LastOpenError() const;
+    // errno of a failed line on the open port (EIO once the far end hung
+    // up); 0 while the line is fine or the port is closed.
+    int LineError() const;
     // XON/XOFF limits as the line state would hold them: XON when the
     // input queue has drained to RxStartSize bytes, XOFF when only
     // InBuffSize - RxStopSize (16-bit arithmetic) bytes are free. Terminals

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // "/dev/ttyS0 (COM1)" for a port with a COM name, else the path alone.
 QString PortLabel(const QString &path, const QString &portName = QString());

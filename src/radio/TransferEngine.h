@@ -62,10 +62,11 @@ public:
     ~TTransferEngine() override;
 
     // Starts a transfer on "COM1".."COM4" (any other name means "COM1") on
-    // the device the settings give for it. Returns false when the port
-    // could not be opened; the host has then been told why, and the engine
-    // waits for Cancel.
-    bool Start(const QString &portName);
+    // the device the settings give for it, or on devicePath when one is
+    // given. Returns false when the port could not be opened; the host has
+    // then been told why, and the engine waits for Cancel. Every failure
+    // message carries a second line naming the device and the reason.
+    bool Start(const QString &portName, const QString &devicePath = QString());
     // Stops sending; the transfer ends with the next reply or through the
     // cancel delay.
     virtual void Cancel();
@@ -118,6 +119,8 @@ protected:
     // A serial error: the port is closed, its message shown, and the
     // window waits for Cancel.
     void CommFailure(const QString &message);
+    // The same with the device and the reason of a failed line below it.
+    void CommFailure(const ECommError &error);
 
     TTransferHost &host_;
     TChannelDocument *doc_ = nullptr;
@@ -132,6 +135,11 @@ private:
     THComm HComm1;
     QTimer Timer1; // reply time-out
     QTimer Timer3; // delayed end after Cancel
+    QString devicePath_; // the device of this transfer
+    QString portLabel_;  // "COM1".. when the device came from the settings
+
+    // "<message>\n<device>: <reason>".
+    QString WithDetail(const QString &message, const QString &detail) const;
 
     // Moves the waiting bytes into pending_; true when a whole line has
     // arrived. *line is then the last whole line, with its carriage return;

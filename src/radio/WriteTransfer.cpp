@@ -11,6 +11,7 @@ TWriteTransfer::TWriteTransfer(TTransferHost &host, QObject *parent)
     Timer2.setObjectName(QStringLiteral("Timer2"));
     Timer2.setInterval(kPowerPause);
     Timer2.setSingleShot(true);
+    Timer2.setTimerType(Qt::PreciseTimer); // never shorter than the pause
     connect(&Timer2, &QTimer::timeout, this, &TWriteTransfer::Timer2Timer);
 }
 
@@ -49,7 +50,7 @@ void TWriteTransfer::Timer2Timer()
     try {
         SendStep(tsPS1);
     } catch (const ECommError &error) {
-        CommFailure(error.Message());
+        CommFailure(error);
     }
 }
 
