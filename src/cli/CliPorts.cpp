@@ -49,8 +49,13 @@ int CliPorts(const QStringList &args)
     if (parser.isSet(json))
         return CliPrintOut(QString::fromUtf8(PortsJson(ports))) ? 0 : 1;
     QString text;
-    for (const TPortInfo &port : ports)
-        text += CliPrintable(PortLine(port)) + QLatin1Char('\n');
+    for (const TPortInfo &port : ports) {
+        // Each field made safe for a terminal; the tabs between them stay.
+        QStringList fields = PortLine(port).split(QLatin1Char('\t'));
+        for (QString &field : fields)
+            field = CliPrintable(field);
+        text += fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
     return CliPrintOut(text) ? 0 : 1;
 }
 
