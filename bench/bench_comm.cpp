@@ -17,6 +17,8 @@
 #include <thread>
 #include <vector>
 
+using namespace Comm;
+
 namespace {
 
 using Clock = std::chrono::steady_clock;

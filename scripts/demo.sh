@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Starts the simulated radio with a sample memory on a pseudo-terminal,
+# Starts the simulated radio (at line speed, 9600 bit/s) with a sample
+# memory on a pseudo-terminal,
 # points COM1 at it and starts the editor. Choose Radio > Read to read the
 # demo radio; whatever you write into it is saved to build/demo-radio-saved.381
 # when the editor ends.
@@ -10,7 +11,7 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVXL_BUILD_TESTS
 cmake --build build --target vxl-r381 vxl-r381-cli qv-r381-sim
 
 link="$(mktemp -u /tmp/vxl-r381-demo-radio.XXXXXX)"
-build/tools/qv-r381-sim --image tools/demo/demo-radio.381 --link "$link" \
+build/tools/qv-r381-sim --throttle --image tools/demo/demo-radio.381 --link "$link" \
     --save build/demo-radio-saved.381 > /dev/null &
 sim=$!
 trap 'kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null || true' EXIT

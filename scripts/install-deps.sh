@@ -8,7 +8,7 @@ what="${1:-run}"
 
 # Building and running: compiler, CMake, Qt (with the X11 platform plugin),
 # a font, and scdoc for the manual pages.
-run=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation scdoc)
+run=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libgl-dev fonts-liberation scdoc)
 # Packaging: library dependencies (dpkg-shlibdeps) and the package check.
 package=(dpkg-dev file lintian)
 # Testing: GoogleTest, a virtual display, the fuzzer's compiler, PDF readers,

@@ -12,6 +12,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -28,6 +30,7 @@ namespace {
 struct CliResult {
     int exitCode = -1;
     QString err;
+    QString out;
 };
 
 #ifdef VXL_CLI_PATH
@@ -62,6 +65,7 @@ protected:
         }
         result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
         result.err = QString::fromLocal8Bit(process.readAllStandardError());
+        result.out = QString::fromLocal8Bit(process.readAllStandardOutput());
         return result;
     }
 
@@ -208,10 +212,15 @@ TEST_F(CliTest, WriteFailuresExitWithTheirMessage)
     const CliResult hangup = Run({"write", "--yes", "--port", sim.DevicePath(), in});
     EXPECT_EQ(hangup.exitCode, 1);
     EXPECT_FALSE(hangup.err.trimmed().isEmpty());
+    // The hang-up names the device and the cause under the message.
+    EXPECT_TRUE(hangup.err.contains(sim.DevicePath() + ": the line hung up (")) << hangup.err.toStdString();
 
     const CliResult invalid = Run({"write", "--yes", "--port", "/nonexistent/vxl-r381", in});
     EXPECT_EQ(invalid.exitCode, 1);
-    EXPECT_TRUE(invalid.err.contains("Invalid COM port.\nPlease check and try again."));
+    // A typed device path is named as it stands, without a COM name.
+    EXPECT_TRUE(invalid.err.contains("Invalid COM port.\nPlease check and try again.\n"
+                                     "/nonexistent/vxl-r381: no such device."))
+        << invalid.err.toStdString();
 }
 
 TEST_F(CliTest, BadArgumentsAndFilesAreRefusedBeforeTheRadio)
@@ -334,4 +343,58 @@ TEST_F(CliTest, ABackupThatCannotBeWrittenIsReportedAndTheTransferGoesOn)
     EXPECT_EQ(written.exitCode, 0) << written.err.toStdString();
     EXPECT_TRUE(written.err.contains("The backup could not be written.")) << written.err.toStdString();
     QFile::remove(BackupFolder());
+}
+
+TEST_F(CliTest, PortsListsEachDeviceAndJsonParses)
+{
+    const CliResult plain = Run({"ports"});
+    EXPECT_EQ(plain.exitCode, 0);
+    for (const QString &line : plain.out.split('\n', Qt::SkipEmptyParts))
+        EXPECT_EQ(line.count('\t'), 5) << line.toStdString();
+    const CliResult json = Run({"ports", "--json"});
+    EXPECT_EQ(json.exitCode, 0);
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(json.out.toUtf8(), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError);
+    ASSERT_TRUE(doc.isArray());
+    EXPECT_EQ(doc.array().size(), plain.out.count('\n'));
+    EXPECT_EQ(Run({"ports", "--bogus"}).exitCode, 2);
+}
+
+TEST_F(CliTest, DetectPrintsThePortThatAnswers)
+{
+    SimFixture silent;
+    ASSERT_TRUE(silent.Start({"--silent-after", "1"}));
+    ASSERT_TRUE(sim.Start({"--throttle", "--wake-at-once"}));
+    const CliResult found = Run({"detect", "--port", silent.DevicePath(), "--port", sim.DevicePath()});
+    EXPECT_EQ(found.exitCode, 0) << found.err.toStdString();
+    EXPECT_EQ(found.out, sim.DevicePath() + "\n");
+    EXPECT_TRUE(found.err.contains("Trying " + silent.DevicePath()));
+
+    const CliResult none = Run({"detect", "--port", silent.DevicePath(), "--port", "/nonexistent/ttyUSB9"});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_TRUE(none.out.isEmpty());
+    EXPECT_TRUE(none.err.contains("No radio answered.\n")) << none.err.toStdString();
+    EXPECT_TRUE(none.err.contains(silent.DevicePath() + ": no reply from the radio."));
+    EXPECT_TRUE(none.err.contains("/nonexistent/ttyUSB9: no such device."));
+}
+
+TEST_F(CliTest, TraceRecordsTheExchangeOfARead)
+{
+    ASSERT_TRUE(sim.Start({"--throttle", "--wake-at-once"}));
+    const QString trace = Path("trace.txt");
+    const CliResult result = Run({"--trace", trace, "read", "--port", sim.DevicePath(), Path("t.381")});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    QFile file(trace);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(text.contains(sim.DevicePath() + " > AI 0\\r\n"));
+    EXPECT_TRUE(text.contains(sim.DevicePath() + " < ID QV-R381\\r\n"));
+    EXPECT_TRUE(text.contains(sim.DevicePath() + " - close\n"));
+    // Nothing but trace lines in the file, nothing of the trace elsewhere.
+    EXPECT_FALSE(result.err.contains(" > AI 0"));
+
+    const CliResult bad = Run({"--trace", "/nonexistent/dir/t.txt", "read", "--port", sim.DevicePath(), Path("u.381")});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_TRUE(bad.err.contains("cannot write the trace: /nonexistent/dir/t.txt")) << bad.err.toStdString();
 }

@@ -30,6 +30,8 @@
 #include <thread>
 #include <vector>
 
+using namespace Comm;
+
 namespace {
 
 // Raises the text of the ECommError that action throws ("" when none).
@@ -142,7 +144,58 @@ TEST(CommDevicePathTest, EnvironmentThenSettingsThenDefaultDevice)
     EXPECT_EQ(CommDevicePath("/dev/ttyACM0"), "/dev/ttyACM0");
     EXPECT_EQ(CommDevicePath("COM5"), "COM5");
     EXPECT_EQ(CommDevicePath("com1"), "com1");
+
+    // The component's own default knows nothing of the stored devices.
+    EXPECT_EQ(DefaultCommDevice("COM2"), "/dev/ttyS1");
+    {
+        ScopedCommDevice env(2, "/tmp/radio-link");
+        EXPECT_EQ(DefaultCommDevice("COM2"), "/tmp/radio-link");
+    }
+    EXPECT_EQ(DefaultCommDevice("/dev/ttyACM0"), "/dev/ttyACM0");
+    SaveCommDevice(2, QString());
+    EXPECT_EQ(CommDevicePath("COM2"), "/dev/ttyS1");
     ClearStoredSettings();
+}
+
+TEST_F(CommTest, HandedDeviceOpensInsteadOfTheDefaultAndEndsWithTheNextPort)
+{
+    TestPty other;
+    ASSERT_TRUE(other.IsValid());
+    comm.SetDevicePath(other.SlavePath());
+    EXPECT_EQ(comm.DevicePath(), other.SlavePath());
+    EXPECT_EQ(comm.DeviceName(), "COM1");
+    comm.OpenCommport();
+    EXPECT_EQ(comm.OpenedPath(), other.SlavePath());
+    EXPECT_EQ(comm.LastOpenError(), 0);
+    comm.WriteStringData("x");
+    EXPECT_EQ(other.Read(1), QByteArray("x"));
+    // Asked by its name, the open port is valid; its path is probed (and
+    // found taken).
+    EXPECT_TRUE(comm.CheckCommportValid("COM1"));
+    EXPECT_FALSE(comm.CheckCommportValid(other.SlavePath()));
+    comm.CloseCommport();
+
+    comm.SetCommPort(Com2);
+    EXPECT_TRUE(comm.DevicePath().isEmpty());
+}
+
+TEST_F(CommTest, FailedOpenKeepsTheDeviceAndTheReason)
+{
+    comm.SetDevicePath("/nonexistent/ttyUSB9");
+    EXPECT_EQ(ErrorOf([&] { comm.OpenCommport(); }), "CommOpen Error,invalid HANDLE:0xFFFFFFFF");
+    EXPECT_EQ(comm.OpenedPath(), "/nonexistent/ttyUSB9");
+    EXPECT_EQ(comm.LastOpenError(), ENOENT);
+
+    EXPECT_FALSE(comm.CheckCommportValid("/dev/null"));
+    EXPECT_EQ(comm.LastOpenError(), ENOTTY);
+
+    comm.SetDevicePath(QString());
+    THComm holder;
+    holder.OpenCommport();
+    EXPECT_FALSE(comm.CheckCommportValid(pty.SlavePath()));
+    EXPECT_EQ(comm.LastOpenError(), EBUSY);
+    EXPECT_EQ(ErrorOf([&] { comm.OpenCommport(); }), "CommOpen Error,invalid HANDLE:0xFFFFFFFF");
+    EXPECT_EQ(comm.LastOpenError(), EBUSY);
 }
 
 TEST_F(CommTest, ClosedComponentHasDefaultsAndRefusesTransfers)

@@ -179,7 +179,7 @@ TEST_F(TransferTest, ReadOfPopulatedRadioEqualsItsMemory)
     EXPECT_EQ(host.maxProgress, TReadTransfer::kProgressMax);
     EXPECT_EQ(host.refreshes, 1);
     EXPECT_EQ(StoredType(), kAllBandsType);
-    EXPECT_FALSE(read.HComm1.GetPortStatus());
+    EXPECT_FALSE(read.PortOpen());
     EXPECT_EQ(read.TransferState(), TTransferEngine::State::Idle);
 
     ASSERT_EQ(sim.Stop(), 0);
@@ -239,7 +239,7 @@ TEST_F(TransferTest, WriteSendsTheCompleteDocumentInOrder)
     EXPECT_EQ(host.finishes, QList<TTransferOutcome>{TTransferOutcome::Completed});
     EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join('|').toStdString();
     EXPECT_EQ(host.refreshes, 0);
-    EXPECT_FALSE(write.HComm1.GetPortStatus());
+    EXPECT_FALSE(write.PortOpen());
     ASSERT_EQ(sim.Stop(), 0);
     EXPECT_EQ(sim.CommandLog(), ExpectedWriteCommands(host.doc));
 
@@ -338,13 +338,13 @@ TEST_F(TransferTest, CancelInMidTransferStopsSendingAndFinishesOnce)
             engine = std::make_unique<TWriteTransfer>(host);
         host.onProgress = [&](int position) {
             if (position == 20)
-                QTimer::singleShot(0, engine.get(), [&] { engine->Button1Click(); });
+                QTimer::singleShot(0, engine.get(), [&] { engine->Cancel(); });
         };
         const int before = sim.CommandLog().size();
         ASSERT_TRUE(engine->Start(QStringLiteral("COM1")));
         ASSERT_TRUE(WaitForEnd(host));
         EXPECT_EQ(host.finishes.value(0), TTransferOutcome::Cancelled);
-        EXPECT_FALSE(engine->HComm1.GetPortStatus());
+        EXPECT_FALSE(engine->PortOpen());
         const int sent = sim.CommandLog().size() - before;
         // Well before the end, and nothing more after it (Timer3 does not
         // run the finish again either).
@@ -369,7 +369,7 @@ TEST_F(TransferTest, CancelJustBeforeTheLastReplyEndsWithoutStoringIt)
     TReadTransfer read(host);
     host.onProgress = [&](int position) {
         if (position == 209) // DTMF 8 stored; "DM 09" is sent next
-            QTimer::singleShot(0, &read, [&] { read.Button1Click(); });
+            QTimer::singleShot(0, &read, [&] { read.Cancel(); });
     };
     ASSERT_TRUE(read.Start(QStringLiteral("COM1")));
     ASSERT_TRUE(WaitForEnd(host));
@@ -395,9 +395,9 @@ TEST_F(TransferTest, CancelDuringThePauseBeforePs1DropsIt)
     QTimer poll;
     poll.setInterval(1);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (!cancelled && write.Timer2.isActive()) {
+        if (!cancelled && write.PowerPauseTimer().isActive()) {
             cancelled = true;
-            write.Button1Click();
+            write.Cancel();
         }
     });
     poll.start();
@@ -425,10 +425,10 @@ TEST_F(TransferTest, CancelWhilePs1IsOutstandingEndsByItsReply)
     TWriteTransfer write(host);
     bool cancelled = false;
     // Runs right after the engine's own handler has sent "PS 1".
-    QObject::connect(&write.Timer2, &QTimer::timeout, [&] {
+    QObject::connect(&write.PowerPauseTimer(), &QTimer::timeout, [&] {
         EXPECT_EQ(write.Step(), tsPS1);
         cancelled = true;
-        write.Button1Click();
+        write.Cancel();
     });
     ASSERT_TRUE(write.Start(QStringLiteral("COM1")));
     ASSERT_TRUE(WaitForEnd(host));
@@ -450,8 +450,11 @@ TEST_F(TransferTest, SilentRadioTimesOut)
     ASSERT_TRUE(read.Start(QStringLiteral("COM1")));
     ASSERT_TRUE(WaitForEnd(host));
     EXPECT_EQ(host.finishes, QList<TTransferOutcome>{TTransferOutcome::TimedOut});
-    EXPECT_EQ(host.messages, QStringList{kTimeout});
-    EXPECT_FALSE(read.HComm1.GetPortStatus());
+    // The message, then the device and what to check.
+    EXPECT_EQ(host.messages, QStringList{kTimeout + "\n" + sim.DevicePath()
+                                         + " (COM1): no reply from the radio. Check the cable and "
+                                           "the port under Radio > Serial Port."});
+    EXPECT_FALSE(read.PortOpen());
     // The lists are redrawn to show the partly read document, but the radio
     // settings are stored only by a finish.
     EXPECT_EQ(host.refreshes, 1);
@@ -472,8 +475,10 @@ TEST_F(TransferTest, SilentRadioTimesOut)
     ASSERT_TRUE(write.Start(QStringLiteral("COM1")));
     ASSERT_TRUE(WaitForEnd(writer));
     EXPECT_EQ(writer.finishes, QList<TTransferOutcome>{TTransferOutcome::TimedOut});
-    EXPECT_EQ(writer.messages, QStringList{kTimeout});
-    EXPECT_FALSE(write.HComm1.GetPortStatus());
+    ASSERT_EQ(writer.messages.size(), 1);
+    EXPECT_TRUE(writer.messages[0].startsWith(kTimeout + "\n" + silent.DevicePath() + " (COM1): no reply"))
+        << writer.messages[0].toStdString();
+    EXPECT_FALSE(write.PortOpen());
 }
 
 TEST_F(TransferTest, ReadGivesTheDefaultsOfTheRadioRead)
@@ -522,7 +527,7 @@ TEST_F(TransferTest, WrongRadioIsRefusedBeforeAnyDataCommand)
         EXPECT_EQ(host.finishes, QList<TTransferOutcome>{TTransferOutcome::WrongRadio});
         EXPECT_EQ(host.messages, QStringList{kWrongRadio});
         EXPECT_EQ(host.enables, (QList<bool>{false, true}));
-        EXPECT_FALSE(engine->HComm1.GetPortStatus());
+        EXPECT_FALSE(engine->PortOpen());
         EXPECT_EQ(sim.CommandLog().mid(before), (QStringList{QString(), "AI 0", "ID"}));
         if (reading) {
             // Redrawn, but not reset: the document is reset only once the
@@ -567,10 +572,10 @@ TEST_F(TransferTest, HangUpEndsWithAMessageAndAClosedPort)
         ASSERT_TRUE(WaitForEnd(host, 30000, true));
         EXPECT_EQ(host.messages.size() + host.commErrors.size(), 1)
             << host.messages.join('|').toStdString() << host.commErrors.join('|').toStdString();
-        EXPECT_FALSE(engine->HComm1.GetPortStatus());
+        EXPECT_FALSE(engine->PortOpen());
         if (host.finishes.isEmpty()) {
             // A failed line leaves the end to Cancel, which works at once.
-            engine->Button1Click();
+            engine->Cancel();
             ASSERT_TRUE(WaitForEnd(host, 5000));
             EXPECT_EQ(host.finishes.value(0), TTransferOutcome::Cancelled);
         }
@@ -620,7 +625,7 @@ TEST_F(TransferTest, GarbageAndOverlongRepliesNeverOverflowARecord)
                     << host.messages.first().toStdString();
                 EXPECT_EQ(host.refreshes, 1);
                 EXPECT_FALSE(HasStoredValue(QStringLiteral("Type")));
-                EXPECT_FALSE(engine->HComm1.GetPortStatus());
+                EXPECT_FALSE(engine->PortOpen());
                 EXPECT_LT(host.progress, TReadTransfer::kProgressMax);
             } else {
                 // The write does not look at data replies at all.
@@ -684,9 +689,11 @@ TEST_F(TransferTest, UnusablePortIsReportedAndOnlyCancelEndsTheWait)
     RecordingHost host;
     TReadTransfer read(host);
     EXPECT_FALSE(read.Start(QStringLiteral("COM1")));
-    EXPECT_EQ(host.messages, QStringList{kInvalidPort});
+    EXPECT_EQ(host.messages,
+              QStringList{kInvalidPort + "\n/nonexistent/vxl-r381-port (COM1): no such device. Plug the "
+                                         "cable in, or choose the port under Radio > Serial Port."});
     EXPECT_EQ(read.TransferState(), TTransferEngine::State::Waiting);
-    read.Button1Click();
+    read.Cancel();
     ASSERT_TRUE(WaitForEnd(host, 5000));
     EXPECT_EQ(host.finishes, QList<TTransferOutcome>{TTransferOutcome::Cancelled});
     // A late event on an engine at rest does nothing.
@@ -827,7 +834,7 @@ TEST(IdentificationRace, BothTransfersGetPastTheEchoHoweverItArrives)
                 EXPECT_TRUE(radio.NextCommand().startsWith("MW 0,0,001,")) << radio.NextCommand().toStdString();
             else
                 EXPECT_EQ(radio.NextCommand(), QByteArray("TYD"));
-            engine->Button1Click();
+            engine->Cancel();
             for (int waited = 0; host.finishes.isEmpty() && waited < 5000; waited += 5)
                 QTest::qWait(5);
         }

@@ -123,17 +123,21 @@ TEST_F(TransferWindowTest, WindowsCarryTheirControlsAndHaveNoCloseBox)
         EXPECT_EQ(form->size(), QSize(218, 104));
         EXPECT_FALSE(form->windowFlags() & Qt::WindowCloseButtonHint);
         ASSERT_NE(form->HComm1, nullptr);
-        EXPECT_EQ(form->HComm1, &form->Transfer()->HComm1);
-        EXPECT_EQ(form->HComm1->FlowControl(), XonXoff);
-        EXPECT_EQ(form->HComm1->EventType(), CharEvent);
+        EXPECT_EQ(form->HComm1, &form->Transfer()->Comm());
+        EXPECT_EQ(form->HComm1->FlowControl(), Comm::XonXoff);
+        EXPECT_EQ(form->HComm1->EventType(), Comm::CharEvent);
         EXPECT_EQ(form->HComm1->EventChar(), 13);
         EXPECT_EQ(form->HComm1->InBuffSize(), 1024u);
         EXPECT_EQ(form->HComm1->RxStartSize(), 256);
         EXPECT_EQ(form->HComm1->RxStopSize(), 768);
-        EXPECT_EQ(form->Transfer()->Timer1.interval(), 2000);
-        EXPECT_EQ(form->Transfer()->Timer3.interval(), 300);
+        EXPECT_EQ(form->Transfer()->ReplyTimer().interval(), 2000);
+        EXPECT_EQ(form->Transfer()->CancelTimer().interval(), 300);
+        // Coarse timers may fire 5 % early; protocol waits must not.
+        EXPECT_EQ(form->Transfer()->ReplyTimer().timerType(), Qt::PreciseTimer);
+        EXPECT_EQ(form->Transfer()->CancelTimer().timerType(), Qt::PreciseTimer);
     }
-    EXPECT_EQ(WriteForm()->WriteTransfer()->Timer2.interval(), 500);
+    EXPECT_EQ(WriteForm()->WriteTransfer()->PowerPauseTimer().interval(), 500);
+    EXPECT_EQ(WriteForm()->WriteTransfer()->PowerPauseTimer().timerType(), Qt::PreciseTimer);
 }
 
 TEST_F(TransferWindowTest, ReadFillsTheDocumentRedrawsTheListsAndStoresTheRadio)
@@ -201,7 +205,12 @@ TEST_F(TransferWindowTest, FailedReadsShowTheirMessageAndStillRedrawTheLists)
         main->Read1Click();
 
         ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].text, c.message);
+        // The message first; a time-out adds the device and what to check.
+        EXPECT_EQ(messages[0].text.section('\n', 0, c.message.count('\n')), c.message);
+        if (c.message.startsWith("Communication timeout"))
+            EXPECT_EQ(messages[0].text.section('\n', 1),
+                      failing.DevicePath() + " (COM1): no reply from the radio. Check the cable and the "
+                                             "port under Radio > Serial Port.");
         EXPECT_EQ(messages[0].caption, "VXL-R381");
         EXPECT_EQ(messages[0].icon, Dialogs::Icon::Critical);
         EXPECT_EQ(messages[0].buttons, Dialogs::Buttons::Ok);
@@ -303,7 +312,9 @@ TEST_F(TransferWindowTest, UnusablePortInTheWindowWaitsForCancel)
     });
     ReadForm()->exec();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Invalid COM port.\nPlease check and try again.");
+    EXPECT_EQ(messages[0].text, "Invalid COM port.\nPlease check and try again.\n"
+                                "/nonexistent/vxl-r381 (COM1): no such device. Plug the cable in, "
+                                "or choose the port under Radio > Serial Port.");
     EXPECT_EQ(messages[0].icon, Dialogs::Icon::Critical);
     EXPECT_EQ(ReadForm()->LastOutcome(), TTransferOutcome::Cancelled);
 }

@@ -4,6 +4,7 @@
 #include "data/Settings.h"
 
 #include "comm/HComm.h"
+#include "comm/PortProblem.h"
 #include "ui/Artwork.h"
 #include "ui/editors/CALL.h"
 #include "ui/editors/DTMF.h"
@@ -105,9 +106,17 @@ void TApplicationShell::EditRecord(int list)
 
 bool TApplicationShell::PortValid(const QString &port, bool writeWindow)
 {
-    // Each transfer window's own serial component tries the port.
+    // Each transfer window's own serial component tries the port's device.
     TTransferForm *window = writeWindow ? static_cast<TTransferForm *>(write_) : read_;
-    return window && window->HComm1 && window->HComm1->CheckCommportValid(port);
+    return window && window->HComm1 && window->HComm1->CheckCommportValid(CommDevicePath(port));
+}
+
+QString TApplicationShell::PortProblem(const QString &port, bool writeWindow)
+{
+    TTransferForm *window = writeWindow ? static_cast<TTransferForm *>(write_) : read_;
+    if (!window || !window->HComm1)
+        return QString();
+    return OpenProblemText(CommDevicePath(port), port, window->HComm1->LastOpenError());
 }
 
 bool TApplicationShell::RunRead()

@@ -79,6 +79,7 @@ public:
     // TMainWindowServices
     void EditRecord(int list) override;
     bool PortValid(const QString &port, bool writeWindow) override;
+    QString PortProblem(const QString &port, bool writeWindow) override;
     bool RunRead() override;
     void RunWrite() override;
     void ShowAbout() override;

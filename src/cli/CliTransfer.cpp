@@ -89,12 +89,12 @@ public:
 
     // Runs the event loop until the transfer has ended; true when it
     // completed.
-    bool Run(TTransferEngine &engine, const QString &port)
+    bool Run(TTransferEngine &engine, const QString &port, const QString &device)
     {
         // On a terminal the progress line carries the label.
         if (!tty_)
             PrintError(label_);
-        if (!engine.Start(port))
+        if (!engine.Start(port, device))
             return false;
         if (!ended_)
             loop_.exec();
@@ -172,14 +172,12 @@ int ParseOptions(const TCliCommandSpec &spec, const QStringList &args, bool allo
     return -1;
 }
 
-// The port name the engine opens. A device path is reached through the
-// first port's device override of this process.
+// The port name the engine opens (a device path given with --port is
+// handed to the engine beside it).
 QString PortForEngine(const TCliOptions &options, const TLoadedSettings &settings)
 {
-    if (!options.device.isEmpty()) {
-        qputenv("VXL_R381_COM1", QFile::encodeName(options.device));
+    if (!options.device.isEmpty())
         return QStringLiteral("COM1");
-    }
     if (!options.port.isEmpty())
         return options.port;
     return settings.commPort.isEmpty() ? QStringLiteral("COM1") : settings.commPort;
@@ -284,7 +282,7 @@ int CliRead(const QStringList &args)
 
     TCliHost host(doc, QStringLiteral("Reading data from the Radio."));
     TReadTransfer engine(host);
-    if (!host.Run(engine, port))
+    if (!host.Run(engine, port, options.device))
         return kCliFailed;
 
     // Only a complete read reaches the file, and it replaces any old file
@@ -329,5 +327,5 @@ int CliWrite(const QStringList &args)
     const QString port = PortForEngine(options, settings);
     TCliHost host(doc, QStringLiteral("Writing data to the Radio."));
     TWriteTransfer engine(host);
-    return host.Run(engine, port) ? kCliOk : kCliFailed;
+    return host.Run(engine, port, options.device) ? kCliOk : kCliFailed;
 }

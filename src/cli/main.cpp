@@ -9,7 +9,9 @@
 #include "CliCsv.h"
 #include "CliDiff.h"
 #include "CliList.h"
+#include "CliPorts.h"
 #include "CliTransfer.h"
+#include "comm/SerialTrace.h"
 #include "data/Settings.h"
 #include "data/ProgramVersion.h"
 
@@ -29,6 +31,7 @@ struct TCommand {
 const TCommand kCommands[] = {
     {CliListSpec, CliList},     {CliReadSpec, CliRead},     {CliWriteSpec, CliWrite},
     {CliExportSpec, CliExport}, {CliImportSpec, CliImport}, {CliDiffSpec, CliDiff},
+    {CliPortsSpec, CliPorts},   {CliDetectSpec, CliDetect},
 };
 
 QString GeneralUsage()
@@ -40,6 +43,8 @@ QString GeneralUsage()
         "\n'vxl-r381-cli COMMAND --help' describes a command. Data files are read and\n"
         "written under the radio type stored by the editor.\n\n"
         "Options:\n"
+        "  --trace FILE     write every line sent to and received from the radio,\n"
+        "                   with a millisecond timestamp, into FILE\n"
         "  -h, --help       show this help and exit\n"
         "  -v, --version    show the version and exit\n");
     return text;
@@ -79,8 +84,10 @@ int main(int argc, char *argv[])
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption trace(QStringLiteral("trace"), QString(), QStringLiteral("FILE"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(trace);
     if (!parser.parse(app.arguments()))
         return GeneralUsageError(CliPrintable(parser.errorText()));
     if (parser.isSet(help)) {
@@ -90,6 +97,15 @@ int main(int argc, char *argv[])
     if (parser.isSet(version)) {
         CliPrintOut(QStringLiteral("vxl-r381-cli %1\n").arg(QLatin1String(kProgramVersion)));
         return 0;
+    }
+
+    TSerialTraceFile traceFile;
+    if (parser.isSet(trace)) {
+        QString error;
+        if (!traceFile.Start(parser.value(trace), &error)) {
+            CliPrintError(QStringLiteral("vxl-r381-cli: cannot write the trace: %1").arg(CliPrintable(error)));
+            return 1;
+        }
     }
 
     const QStringList args = parser.positionalArguments();

@@ -3,9 +3,9 @@
 #include "LineSpeed.h"
 #include "LineState.h"
 #include "ReadThread.h"
+#include "SerialTrace.h"
 
 #include <QByteArray>
-#include <QSettings>
 #include <QtGlobal>
 
 #include <fcntl.h>
@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+
+using namespace Comm;
 
 namespace {
 
@@ -105,19 +107,32 @@ bool WriteLineState(int fd, termios &tio, uint32_t bps, bool setSpeed)
 // (root passes TIOCEXCL), then TIOCEXCL for programs that do not lock.
 // A probe only tests the lock and leaves the exclusive flag alone, since
 // it would outlive the probe on a device somebody else holds open.
-int OpenDevice(const QString &name, bool probe)
+// *error receives errno of a failure (EBUSY for a lock held elsewhere).
+int OpenDevice(const QString &devicePath, bool probe, int *error)
 {
-    const QByteArray path = CommDevicePath(name).toLocal8Bit();
-    if (path.isEmpty())
+    const QByteArray path = devicePath.toLocal8Bit();
+    *error = 0;
+    if (path.isEmpty()) {
+        *error = ENOENT;
         return -1;
+    }
     const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        *error = errno;
         return -1;
-    if (!::isatty(fd) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    }
+    if (!::isatty(fd)) {
+        *error = ENOTTY;
+        ::close(fd);
+        return -1;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        *error = errno == EWOULDBLOCK ? EBUSY : errno;
         ::close(fd);
         return -1;
     }
     if (!probe && ::ioctl(fd, TIOCEXCL) != 0) {
+        *error = errno;
         ::close(fd);
         return -1;
     }
@@ -144,7 +159,7 @@ void CloseDevice(int fd)
 } // namespace
 
 ECommError::ECommError(const char *format, int value)
-    : std::runtime_error(QString::asprintf(format, value).toStdString())
+    : std::runtime_error(QString::asprintf(format, value).toStdString()), code_(value)
 {
 }
 
@@ -167,7 +182,7 @@ void ReportCommError(const QString &message)
         qWarning("%s", qPrintable(message));
 }
 
-QString CommDevicePath(const QString &name)
+QString DefaultCommDevice(const QString &name)
 {
     static const QString names[] = {QStringLiteral("COM1"), QStringLiteral("COM2"),
                                     QStringLiteral("COM3"), QStringLiteral("COM4")};
@@ -178,11 +193,6 @@ QString CommDevicePath(const QString &name)
         const QByteArray fromEnvironment = qgetenv(variable.constData());
         if (!fromEnvironment.isEmpty())
             return QString::fromLocal8Bit(fromEnvironment);
-        const QSettings settings(QStringLiteral("HALVORD"), QStringLiteral("VXL-R381"));
-        const QString key = QStringLiteral("Com%1Device").arg(i + 1);
-        const QString stored = settings.value(key).toString();
-        if (!stored.isEmpty())
-            return stored;
         return QStringLiteral("/dev/ttyS%1").arg(i);
     }
     return name;
@@ -207,8 +217,20 @@ struct THComm::Impl {
 
     mutable std::mutex portMutex;
     QString deviceName = QStringLiteral("COM1");
+    QString devicePath;  // handed in; empty: the default of deviceName
+    QString openedPath;  // opened or last tried
+    int lastOpenError = 0;
     std::shared_ptr<TCommLink> link;
     std::unique_ptr<TReadThread> thread;
+
+    // The device behind name: the handed-in path for our own port name.
+    // Called with portMutex held.
+    QString PathOf(const QString &name) const
+    {
+        if (name == deviceName && !devicePath.isEmpty())
+            return devicePath;
+        return DefaultCommDevice(name);
+    }
 
     std::shared_ptr<TCommLink> Link() const
     {
@@ -272,6 +294,40 @@ void THComm::SetCommPort(TCommPort value)
     d->commPort = value;
     std::lock_guard<std::mutex> lock(d->portMutex);
     d->deviceName = QStringLiteral("COM%1").arg(int(value) + 1);
+    d->devicePath.clear();
+}
+
+QString THComm::DevicePath() const
+{
+    std::lock_guard<std::mutex> lock(d->portMutex);
+    return d->devicePath;
+}
+
+void THComm::SetDevicePath(const QString &path)
+{
+    std::lock_guard<std::mutex> lock(d->portMutex);
+    d->devicePath = path;
+}
+
+int THComm::LineError() const
+{
+    const std::shared_ptr<TCommLink> link = d->Link();
+    if (!link)
+        return 0;
+    std::lock_guard<std::mutex> lock(link->mutex);
+    return link->lineError;
+}
+
+QString THComm::OpenedPath() const
+{
+    std::lock_guard<std::mutex> lock(d->portMutex);
+    return d->openedPath;
+}
+
+int THComm::LastOpenError() const
+{
+    std::lock_guard<std::mutex> lock(d->portMutex);
+    return d->lastOpenError;
 }
 
 void THComm::SetBaudRate(TBaudRate value)
@@ -337,7 +393,8 @@ void THComm::OpenCommport()
     if (d->link)
         return;
 
-    const int fd = OpenDevice(d->deviceName, false);
+    d->openedPath = d->PathOf(d->deviceName);
+    const int fd = OpenDevice(d->openedPath, false, &d->lastOpenError);
     if (fd < 0)
         throw ECommError(kOpenError);
 
@@ -360,6 +417,7 @@ void THComm::OpenCommport()
     if (ok)
         ok = ::pipe2(wake, O_CLOEXEC | O_NONBLOCK) == 0;
     if (!ok) {
+        d->lastOpenError = errno;
         CloseDevice(fd);
         throw ECommError(kOpenError);
     }
@@ -369,6 +427,7 @@ void THComm::OpenCommport()
     const uint32_t capacity = std::max<uint32_t>(1, d->inBuffSize);
     auto link = std::make_shared<TCommLink>(fd, wake[0], wake[1], capacity, d->eventType,
                                             uint8_t(d->eventChar & 0xFF));
+    link->traceDevice = d->openedPath; // before the receive thread reads it
     try {
         d->thread = std::make_unique<TReadThread>(link, this);
     } catch (const std::exception &) {
@@ -376,6 +435,8 @@ void THComm::OpenCommport()
         CloseDevice(fd);
         throw ECommError(kOpenError);
     }
+    if (lcSerial().isDebugEnabled())
+        TraceNote(d->openedPath, QStringLiteral("open %1 bit/s").arg(BitRate(d->baudRate)));
     d->link = std::move(link);
 }
 
@@ -404,6 +465,11 @@ void THComm::CloseCommport()
     // threads have been woken and give it up under ioMutex.
     std::lock_guard<std::mutex> io(link->ioMutex);
     std::lock_guard<std::mutex> lock(link->mutex);
+    if (lcSerial().isDebugEnabled()) {
+        link->txTrace.Flush(link->traceDevice, '>');
+        link->rxTrace.Flush(link->traceDevice, '<');
+        TraceNote(link->traceDevice, QStringLiteral("close"));
+    }
     link->queue.clear();
     if (link->fd >= 0) {
         ::tcflush(link->fd, TCIOFLUSH);
@@ -412,14 +478,19 @@ void THComm::CloseCommport()
     }
 }
 
-bool THComm::CheckCommportValid(const QString &name)
+bool THComm::CheckCommportValid(const QString &name) const
 {
-    {
-        std::lock_guard<std::mutex> lock(d->portMutex);
-        if (d->link && name == d->deviceName)
-            return true;
-    }
-    const int fd = OpenDevice(name, true);
+    std::lock_guard<std::mutex> lock(d->portMutex);
+    const QString path = d->PathOf(name);
+    if (d->link && name == d->deviceName)
+        return true;
+    // The probe holds portMutex only for an open and a close: neither can
+    // block on a device opened non-blocking.
+    int error = 0;
+    const int fd = OpenDevice(path, true, &error);
+    d->lastOpenError = error;
+    if (!d->link)
+        d->openedPath = path;
     if (fd < 0)
         return false;
     ::close(fd);
@@ -536,6 +607,8 @@ void THComm::WriteData(const void *buffer, uint32_t n)
         if ((fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) && !(fds[0].revents & POLLOUT))
             throw ECommError(kWriteError, (fds[0].revents & POLLNVAL) ? EBADF : EIO);
     }
+    if (lcSerial().isDebugEnabled())
+        link->txTrace.Feed(link->traceDevice, '>', static_cast<const char *>(buffer), n);
 }
 
 void THComm::WriteStringData(const std::string &text)

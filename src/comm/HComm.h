@@ -14,11 +14,19 @@ public:
     explicit ECommError(const char *message) : std::runtime_error(message) {}
     explicit ECommError(const std::string &message) : std::runtime_error(message) {}
     explicit ECommError(const QString &message) : std::runtime_error(message.toStdString()) {}
-    // Format text with one integer argument ("... ErrorMask=%d").
+    // Format text with one integer argument ("... ErrorMask=%d"): the
+    // errno of the failure, kept as Code().
     ECommError(const char *format, int value);
     QString Message() const { return QString::fromStdString(what()); }
+    int Code() const { return code_; } // 0 when the message has none
+
+private:
+    int code_ = 0;
 };
 
+// The component's property values, kept apart from every other name in
+// the program (None, Disable, _1bit ... would clash otherwise).
+namespace Comm {
 enum TCommPort { Com1, Com2, Com3, Com4 };
 enum TBaudRate {
     ____600bps, ___1200bps, ___2400bps, ___4800bps, ___9600bps, __14400bps,
@@ -29,6 +37,15 @@ enum TByteSize { _5bit, _6bit, _7bit, _8bit };
 enum TStopBits { _1bit, _1_5bit, _2bit };
 enum TFlowControl { Disable, DtrDsr, XonXoff, RtsCts };
 enum TEventType { RxEvent, CharEvent };
+} // namespace Comm
+
+using Comm::TBaudRate;
+using Comm::TByteSize;
+using Comm::TCommPort;
+using Comm::TEventType;
+using Comm::TFlowControl;
+using Comm::TParity;
+using Comm::TStopBits;
 
 class THComm;
 class TReadThread;
@@ -43,10 +60,11 @@ using TCommEvent = std::function<void(THComm *sender, uint32_t &size)>;
 using TCommErrorReport = std::function<void(const QString &message)>;
 void SetCommErrorReport(TCommErrorReport report);
 
-// Device path for "COM1".."COM4": the environment VXL_R381_COMn, else the
-// stored setting "ComnDevice", else /dev/ttyS(n-1). Any other name is used
-// as a device path as it stands.
-QString CommDevicePath(const QString &name);
+// Device of "COM1".."COM4" when nobody has handed the component one: the
+// environment VXL_R381_COMn, else /dev/ttyS(n-1). Any other name is used as
+// a device path as it stands. (The settings layer adds the stored devices:
+// CommDevicePath in data/Settings.h.)
+QString DefaultCommDevice(const QString &name);
 
 // Threads: OnCommEvent runs on the component's receive thread, one call at
 // a time, never while the component holds a lock. Every operation may be
@@ -75,6 +93,18 @@ public:
     uint16_t RxStopSize() const;
     uint16_t EventChar() const;
     QString DeviceName() const; // "COM1".."COM4"
+    // The device OpenCommport opens for DeviceName(); empty means
+    // DefaultCommDevice(DeviceName()). SetCommPort forgets it.
+    QString DevicePath() const;
+    void SetDevicePath(const QString &path);
+    // The path actually opened or last tried, and the errno of the last
+    // failed open or probe (0 when it succeeded; EBUSY when another opener
+    // holds the lock, ENOTTY when the path is no terminal).
+    QString OpenedPath() const;
+    int LastOpenError() const;
+    // errno of a failed line on the open port (EIO once the far end hung
+    // up); 0 while the line is fine or the port is closed.
+    int LineError() const;
     // XON/XOFF limits as the line state would hold them: XON when the
     // input queue has drained to RxStartSize bytes, XOFF when only
     // InBuffSize - RxStopSize (16-bit arithmetic) bytes are free. Terminals
@@ -103,7 +133,10 @@ public:
 
     void OpenCommport();
     void CloseCommport();
-    bool CheckCommportValid(const QString &name);
+    // True when the port of name ("COMn", DeviceName() with its handed-in
+    // device, or any device path) could be opened now, or when name is
+    // DeviceName() and that port is open.
+    bool CheckCommportValid(const QString &name) const;
     bool GetPortStatus() const;
 
     // Takes n bytes from the input queue, waiting for them without using

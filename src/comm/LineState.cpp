@@ -1,5 +1,7 @@
 #include "LineState.h"
 
+using namespace Comm;
+
 void PutParity(termios &tio, TParity parity)
 {
     tio.c_cflag &= ~(PARENB | PARODD);

@@ -93,7 +93,9 @@ bool TReadThread::DrainDevice(short revents)
     const ssize_t got = ::read(deviceFd_, chunk, room < sizeof chunk ? room : sizeof chunk);
     if (got > 0) {
         link.queue.insert(link.queue.end(), chunk, chunk + got);
-        const bool due = link.eventType == RxEvent
+        if (lcSerial().isDebugEnabled())
+            link.rxTrace.Feed(link.traceDevice, '<', reinterpret_cast<const char *>(chunk), size_t(got));
+        const bool due = link.eventType == Comm::RxEvent
             || std::memchr(chunk, link.eventChar.load(), size_t(got)) != nullptr;
         lock.unlock();
         link.dataArrived.notify_all();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "HComm.h"
+#include "SerialTrace.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -47,6 +48,10 @@ struct TCommLink {
     std::deque<uint8_t> queue;           // at most queueCapacity bytes
     bool closing = false;
     int lineError = 0; // errno of a failed device (far end hung up): no more input
+    TTraceLines rxTrace; // received lines for the serial trace (under mutex)
+
+    TTraceLines txTrace; // sent lines for the serial trace (under ioMutex)
+    QString traceDevice; // the device path, fixed at open
 };
 
 // Hands the message of an exception that escaped an OnCommEvent handler to

@@ -234,3 +234,33 @@ QString StoredCommPort()
     const std::unique_ptr<QSettings> store = OpenStore();
     return ReadText(store.get(), QStringLiteral("CommPort"));
 }
+
+void SaveCommDevice(int portNumber, const QString &path)
+{
+    const std::unique_ptr<QSettings> store = OpenStore();
+    if (!store)
+        return;
+    const QString key = QStringLiteral("Com%1Device").arg(portNumber);
+    if (path.isEmpty())
+        store->remove(key);
+    else
+        WriteText(store.get(), key, path);
+    Sync(store.get());
+}
+
+QString CommDevicePath(const QString &name)
+{
+    for (int number = 1; number <= 4; ++number) {
+        if (name != QStringLiteral("COM%1").arg(number))
+            continue;
+        const QByteArray variable = "VXL_R381_COM" + QByteArray::number(number);
+        const QByteArray fromEnvironment = qgetenv(variable.constData());
+        if (!fromEnvironment.isEmpty())
+            return QString::fromLocal8Bit(fromEnvironment);
+        const QString stored = StoredCommDevice(number);
+        if (!stored.isEmpty())
+            return stored;
+        return QStringLiteral("/dev/ttyS%1").arg(number - 1);
+    }
+    return name;
+}

@@ -25,4 +25,10 @@ void SaveCommPort(const QString &port);
 void SaveRadioSettings(const TChannelDocument &doc);
 // Stored device override "Com1Device".."Com4Device" (empty when none).
 QString StoredCommDevice(int portNumber);
+// Stores the device for "COMn" (portNumber 1..4); an empty path removes it.
+void SaveCommDevice(int portNumber, const QString &path);
+// Device path of "COM1".."COM4": the environment VXL_R381_COMn, else the
+// stored "ComnDevice", else /dev/ttyS(n-1). Any other name is a device path
+// as it stands.
+QString CommDevicePath(const QString &name);
 QString StoredCommPort();

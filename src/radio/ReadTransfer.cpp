@@ -54,7 +54,7 @@ void TReadTransfer::HandleReply(const QByteArray &line)
             SendStep(tsID);
         } else {
             // Perhaps the answer to the empty line: keep waiting.
-            Timer1.start();
+            RestartReplyTimer();
         }
         break;
     case tsID:

@@ -1,6 +1,9 @@
 // Shared machinery of the two radio transfers.
 #include "TransferEngine.h"
 
+#include "comm/PortProblem.h"
+#include "data/Settings.h"
+
 #include <QMetaObject>
 
 namespace {
@@ -16,12 +19,12 @@ const char *const kWrongRadioMessage = "Invalid the radio.\nPlease check and try
 TCommPort PortOfName(const QString &name)
 {
     if (name == QLatin1String("COM2"))
-        return Com2;
+        return Comm::Com2;
     if (name == QLatin1String("COM3"))
-        return Com3;
+        return Comm::Com3;
     if (name == QLatin1String("COM4"))
-        return Com4;
-    return Com1;
+        return Comm::Com4;
+    return Comm::Com1;
 }
 
 } // namespace
@@ -32,6 +35,10 @@ TTransferEngine::TTransferEngine(TTransferHost &host, QObject *parent)
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(Protocol::kReplyTimeout);
     Timer1.setSingleShot(true);
+    // Precise: a coarse timer may fire up to 5 % early, and no protocol
+    // wait may be shorter than its time.
+    Timer1.setTimerType(Qt::PreciseTimer);
+    Timer3.setTimerType(Qt::PreciseTimer);
     Timer3.setObjectName(QStringLiteral("Timer3"));
     Timer3.setInterval(Protocol::kCancelDelay);
     Timer3.setSingleShot(true);
@@ -39,8 +46,8 @@ TTransferEngine::TTransferEngine(TTransferHost &host, QObject *parent)
     connect(&Timer3, &QTimer::timeout, this, &TTransferEngine::Timer3Timer);
 
     // The radio's link settings.
-    HComm1.SetFlowControl(XonXoff);
-    HComm1.SetEventType(CharEvent);
+    HComm1.SetFlowControl(Comm::XonXoff);
+    HComm1.SetEventType(Comm::CharEvent);
     HComm1.SetEventChar(13);
     HComm1.SetInBuffSize(1024);
     HComm1.SetOutBuffSize(1024);
@@ -70,7 +77,14 @@ QString TTransferEngine::NormalizedPortName(const QString &portName)
     return QStringLiteral("COM1");
 }
 
-bool TTransferEngine::Start(const QString &portName)
+QString TTransferEngine::WithDetail(const QString &message, const QString &detail) const
+{
+    if (detail.isEmpty())
+        return message;
+    return message + QLatin1Char('\n') + detail;
+}
+
+bool TTransferEngine::Start(const QString &portName, const QString &devicePath)
 {
     StopAll();
     doc_ = &host_.TransferDocument();
@@ -79,9 +93,14 @@ bool TTransferEngine::Start(const QString &portName)
 
     const QString name = NormalizedPortName(portName);
     HComm1.SetCommPort(PortOfName(name));
+    devicePath_ = devicePath.isEmpty() ? CommDevicePath(name) : devicePath;
+    portLabel_ = devicePath.isEmpty() ? name : QString();
+    HComm1.SetDevicePath(devicePath_);
     if (!HComm1.CheckCommportValid(name)) {
         state_ = State::Waiting;
-        host_.TransferMessage(QLatin1String(kInvalidPortMessage));
+        host_.TransferMessage(WithDetail(
+            QLatin1String(kInvalidPortMessage),
+            OpenProblemText(devicePath_, portLabel_, HComm1.LastOpenError())));
         return false;
     }
 
@@ -90,21 +109,22 @@ bool TTransferEngine::Start(const QString &portName)
         HComm1.OpenCommport();
     } catch (const ECommError &error) {
         state_ = State::Waiting;
-        host_.TransferCommError(error.Message());
+        host_.TransferCommError(WithDetail(
+            error.Message(), OpenProblemText(devicePath_, portLabel_, HComm1.LastOpenError())));
         return false;
     }
     state_ = State::Running;
     try {
         Begin();
     } catch (const ECommError &error) {
-        CommFailure(error.Message());
+        CommFailure(error);
         return false;
     }
     cancel_ = false;
     return true;
 }
 
-void TTransferEngine::Button1Click()
+void TTransferEngine::Cancel()
 {
     if (state_ == State::Idle)
         return;
@@ -128,7 +148,7 @@ void TTransferEngine::HComm1CommEvent()
             step_ = tsCancelled;
         HandleReply(line);
     } catch (const ECommError &error) {
-        CommFailure(error.Message());
+        CommFailure(error);
     }
 }
 
@@ -172,8 +192,12 @@ void TTransferEngine::Timer1Timer()
     Timer1.stop();
     if (state_ != State::Running)
         return;
+    // A line that hung up says so rather than blaming the radio.
+    const int lineError = HComm1.LineError();
     StopAll();
-    host_.TransferMessage(QLatin1String(kTimeoutMessage));
+    host_.TransferMessage(WithDetail(QLatin1String(kTimeoutMessage),
+                                     lineError != 0 ? LineProblemText(devicePath_, portLabel_, lineError)
+                                                    : NoReplyText(devicePath_, portLabel_)));
     AfterTimeout();
     host_.TransferFinished(TTransferOutcome::TimedOut);
 }
@@ -224,6 +248,13 @@ void TTransferEngine::WrongRadio()
     host_.TransferEnable(true);
     AfterWrongRadio();
     host_.TransferFinished(TTransferOutcome::WrongRadio);
+}
+
+void TTransferEngine::CommFailure(const ECommError &error)
+{
+    CommFailure(WithDetail(error.Message(), error.Code() != 0
+                                                ? LineProblemText(devicePath_, portLabel_, error.Code())
+                                                : QString()));
 }
 
 void TTransferEngine::CommFailure(const QString &message)

@@ -61,17 +61,22 @@ public:
     explicit TTransferEngine(TTransferHost &host, QObject *parent = nullptr);
     ~TTransferEngine() override;
 
-    THComm HComm1;
-    QTimer Timer1; // reply time-out
-    QTimer Timer3; // delayed end after Cancel
+    // Starts a transfer on "COM1".."COM4" (any other name means "COM1") on
+    // the device the settings give for it, or on devicePath when one is
+    // given. Returns false when the port could not be opened; the host has
+    // then been told why, and the engine waits for Cancel. Every failure
+    // message carries a second line naming the device and the reason.
+    bool Start(const QString &portName, const QString &devicePath = QString());
+    // Stops sending; the transfer ends with the next reply or through the
+    // cancel delay.
+    virtual void Cancel();
 
-    // Starts a transfer on "COM1".."COM4" (any other name means "COM1").
-    // Returns false when the port could not be opened; the host has then
-    // been told why, and the engine waits for Cancel.
-    bool Start(const QString &portName);
-    // Cancel.
-    virtual void Button1Click();
-
+    // The serial component (read-only: its settings, and the port probe of
+    // the windows).
+    const THComm &Comm() const { return HComm1; }
+    bool PortOpen() const { return HComm1.GetPortStatus(); }
+    const QTimer &ReplyTimer() const { return Timer1; }
+    const QTimer &CancelTimer() const { return Timer3; }
     State TransferState() const { return state_; }
     TTransferStep Step() const { return step_; }
     int Progress() const { return progress_; }
@@ -98,6 +103,9 @@ protected:
     // End by a wrong identification; the message has been shown.
     virtual void AfterWrongRadio() {}
 
+    // Waits another full reply time-out for the reply (a line that was not
+    // the reply arrived).
+    void RestartReplyTimer() { Timer1.start(); }
     // Sends a command line (text, then the carriage return) and starts
     // Timer1. Raises ECommError.
     void SendLine(const QString &text);
@@ -111,6 +119,8 @@ protected:
     // A serial error: the port is closed, its message shown, and the
     // window waits for Cancel.
     void CommFailure(const QString &message);
+    // The same with the device and the reason of a failed line below it.
+    void CommFailure(const ECommError &error);
 
     TTransferHost &host_;
     TChannelDocument *doc_ = nullptr;
@@ -122,6 +132,15 @@ protected:
     bool cancel_ = false;
 
 private:
+    THComm HComm1;
+    QTimer Timer1; // reply time-out
+    QTimer Timer3; // delayed end after Cancel
+    QString devicePath_; // the device of this transfer
+    QString portLabel_;  // "COM1".. when the device came from the settings
+
+    // "<message>\n<device>: <reason>".
+    QString WithDetail(const QString &message, const QString &detail) const;
+
     // Moves the waiting bytes into pending_; true when a whole line has
     // arrived. *line is then the last whole line, with its carriage return;
     // everything up to it is taken out of pending_.

@@ -11,6 +11,7 @@ TWriteTransfer::TWriteTransfer(TTransferHost &host, QObject *parent)
     Timer2.setObjectName(QStringLiteral("Timer2"));
     Timer2.setInterval(kPowerPause);
     Timer2.setSingleShot(true);
+    Timer2.setTimerType(Qt::PreciseTimer); // never shorter than the pause
     connect(&Timer2, &QTimer::timeout, this, &TWriteTransfer::Timer2Timer);
 }
 
@@ -32,24 +33,24 @@ void TWriteTransfer::Begin()
     SendStep(tsAI);
 }
 
-void TWriteTransfer::Button1Click()
+void TWriteTransfer::Cancel()
 {
     if (TransferState() == State::Idle)
         return;
     Timer2.stop();
-    TTransferEngine::Button1Click();
+    TTransferEngine::Cancel();
 }
 
 void TWriteTransfer::Timer2Timer()
 {
     Timer2.stop();
     // Never after Cancel or once the port is gone.
-    if (state_ != State::Running || cancel_ || !HComm1.GetPortStatus())
+    if (state_ != State::Running || cancel_ || !PortOpen())
         return;
     try {
         SendStep(tsPS1);
     } catch (const ECommError &error) {
-        CommFailure(error.Message());
+        CommFailure(error);
     }
 }
 
@@ -73,7 +74,7 @@ void TWriteTransfer::HandleReply(const QByteArray &line)
         if (reply == QLatin1String("AI 0"))
             SendStep(tsID);
         else
-            Timer1.start();
+            RestartReplyTimer();
         break;
     case tsID:
         if (reply == QLatin1String(kWriteIdReply)) {

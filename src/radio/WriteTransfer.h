@@ -12,12 +12,12 @@ class TWriteTransfer : public TTransferEngine {
 public:
     explicit TWriteTransfer(TTransferHost &host, QObject *parent = nullptr);
 
-    QTimer Timer2; // pause between the reply to "PS 0" and "PS 1"
+    const QTimer &PowerPauseTimer() const { return Timer2; }
 
     // Cancel. During the pause before "PS 1" the pending "PS 1" is dropped:
     // Cancel means that nothing more goes to the radio, and the transfer
     // then ends through Timer3 like any other Cancel.
-    void Button1Click() override;
+    void Cancel() override;
 
 public slots:
     void Timer2Timer();
@@ -29,6 +29,8 @@ protected:
     void StopAll() override;
 
 private:
+    QTimer Timer2; // pause between the reply to "PS 0" and "PS 1"
+
     // Builds the write command of the step from the document and the
     // counters and makes its step current. Sends it and returns true when a
     // command is due; returns false and sends nothing otherwise.

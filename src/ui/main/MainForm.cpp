@@ -779,6 +779,12 @@ bool TMainForm::CheckPort(const QString &port, bool writeWindow) const
     return services_ && services_->PortValid(port, writeWindow);
 }
 
+QString TMainForm::PortMessage(const QString &message, const QString &port, bool writeWindow) const
+{
+    const QString detail = services_ ? services_->PortProblem(port, writeWindow) : QString();
+    return detail.isEmpty() ? message : message + QLatin1Char('\n') + detail;
+}
+
 void TMainForm::ChoosePort(const QString &port)
 {
     QAction *chosen = port == QLatin1String("COM2") ? Com21 : Com11;
@@ -789,7 +795,7 @@ void TMainForm::ChoosePort(const QString &port)
         commPort_ = port;
         SaveCommPort(commPort_);
     } else {
-        Dialogs::Message(this, port + QStringLiteral(" is invalid.\nPlease check comport status."),
+        Dialogs::Message(this, PortMessage(port + QStringLiteral(" is invalid.\nPlease check comport status."), port, false),
                          Dialogs::Icon::Warning, Dialogs::Buttons::Ok);
         chosen->setChecked(false);
     }
@@ -802,7 +808,7 @@ void TMainForm::Com21Click() { ChoosePort(QStringLiteral("COM2")); }
 void TMainForm::Read1Click()
 {
     if (!CheckPort(commPort_, false)) {
-        Dialogs::Message(this, QStringLiteral("Invalid COM port.\nPlease check comport status."),
+        Dialogs::Message(this, PortMessage(QStringLiteral("Invalid COM port.\nPlease check comport status."), commPort_, false),
                          Dialogs::Icon::Warning, Dialogs::Buttons::Ok);
         return;
     }
@@ -830,7 +836,7 @@ void TMainForm::Read1Click()
 void TMainForm::Write1Click()
 {
     if (!CheckPort(commPort_, true)) {
-        Dialogs::Message(this, QStringLiteral("Invalid COM port.\nPlease check and try again."),
+        Dialogs::Message(this, PortMessage(QStringLiteral("Invalid COM port.\nPlease check and try again."), commPort_, true),
                          Dialogs::Icon::Warning, Dialogs::Buttons::Ok);
         return;
     }

@@ -126,6 +126,8 @@ private:
     void SetCell(QTableWidget *grid, int row, int column, const QString &text);
     void ClearDataCells();
     bool CheckPort(const QString &port, bool writeWindow) const;
+    // message, with the line naming the port's device and the reason below.
+    QString PortMessage(const QString &message, const QString &port, bool writeWindow) const;
     // "COM1" or "COM2" from the port menu: taken (checked and stored) when
     // the port is usable, else refused with a message.
     void ChoosePort(const QString &port);

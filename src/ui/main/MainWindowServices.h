@@ -16,6 +16,14 @@ public:
     // Whether the read (or write) window's serial component can open the
     // port ("COM1", "COM2").
     virtual bool PortValid(const QString &port, bool writeWindow) = 0;
+    // After PortValid failed: one line naming the port's device and why it
+    // failed (empty when unknown).
+    virtual QString PortProblem(const QString &port, bool writeWindow)
+    {
+        (void)port;
+        (void)writeWindow;
+        return QString();
+    }
     // Runs the read window, which resets and fills the document; true when
     // the whole radio was read.
     virtual bool RunRead() = 0;

@@ -82,7 +82,7 @@ void TTransferForm::FormShow()
 
 void TTransferForm::Button1Click()
 {
-    engine_->Button1Click();
+    engine_->Cancel();
 }
 
 void TTransferForm::closeEvent(QCloseEvent *event)

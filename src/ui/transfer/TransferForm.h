@@ -20,7 +20,7 @@ class TTransferForm : public QDialog, public TTransferHost {
 public:
     ~TTransferForm() override;
 
-    THComm *HComm1 = nullptr; // the engine's serial component
+    const THComm *HComm1 = nullptr; // the engine's serial component
     QLabel *Label1 = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
     QPushButton *Button1 = nullptr;

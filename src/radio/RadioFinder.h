@@ -1,0 +1,46 @@
+// "Find radio": tries ports one after the other with the identification
+// exchange (empty line, "AI 0", "ID") and reports the one whose radio
+// answers "ID QV-R381". Each port is opened for its own exchange only and
+// closed right after it.
+//
+// Threads: Find blocks until every port was tried or Cancel was called; the
+// picker runs it on a worker thread, the command-line tool on its own.
+// Cancel and the progress callback may run on any thread.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <functional>
+
+struct TProbeResult {
+    QString path;
+    bool radio = false; // answered "ID QV-R381"
+    QString detail;     // why not: the open failure or "no reply"
+};
+
+class TRadioFinder {
+public:
+    // Called before each port is tried: index 0..count-1 of paths, and
+    // once more with index == count at the end.
+    using TProgress = std::function<void(int index, int count, const QString &path)>;
+
+    // Time the radio has to answer each line of the exchange.
+    explicit TRadioFinder(int replyTimeoutMs = 1000) : replyTimeoutMs_(replyTimeoutMs) {}
+
+    // Tries paths in order and stops at the first radio; returns its path,
+    // or empty when none answered (or after Cancel). results receives one
+    // entry for each port tried.
+    QString Find(const QStringList &paths, const TProgress &progress = {},
+                 QList<TProbeResult> *results = nullptr);
+    // The exchange on one device.
+    TProbeResult Probe(const QString &path);
+
+    void Cancel() { cancel_ = true; }
+    bool Cancelled() const { return cancel_; }
+
+private:
+    int replyTimeoutMs_;
+    std::atomic<bool> cancel_{false};
+};
