@@ -234,3 +234,24 @@ QString StoredCommPort()
     const std::unique_ptr<QSettings> store = OpenStore();
     return ReadText(store.get(), QStringLiteral("CommPort"));
 }
+
+QByteArray StoredTableGeometry()
+{
+    const std::unique_ptr<QSettings> store = OpenStore();
+    return store ? store->value(QStringLiteral("TableGeometry")).toByteArray() : QByteArray();
+}
+
+QByteArray StoredTableColumns()
+{
+    const std::unique_ptr<QSettings> store = OpenStore();
+    return store ? store->value(QStringLiteral("TableColumns")).toByteArray() : QByteArray();
+}
+
+void SaveTableLayout(const QByteArray &geometry, const QByteArray &columns)
+{
+    const std::unique_ptr<QSettings> store = OpenStore();
+    if (!store)
+        return;
+    store->setValue(QStringLiteral("TableGeometry"), geometry);
+    store->setValue(QStringLiteral("TableColumns"), columns);
+}

@@ -1,6 +1,7 @@
 // Per-user settings store (QSettings "HALVORD" / "VXL-R381").
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class TChannelDocument;
@@ -26,3 +27,9 @@ void SaveRadioSettings(const TChannelDocument &doc);
 // Stored device override "Com1Device".."Com4Device" (empty when none).
 QString StoredCommDevice(int portNumber);
 QString StoredCommPort();
+
+// Channel table window: its geometry and its column layout (widths, order,
+// sort column) as the window saved them; empty when none is stored.
+QByteArray StoredTableGeometry();
+QByteArray StoredTableColumns();
+void SaveTableLayout(const QByteArray &geometry, const QByteArray &columns);
