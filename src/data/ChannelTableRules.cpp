@@ -434,8 +434,12 @@ QVariant TableSortKey(const TChannelDocument &doc, int slot, int column)
     case tcLockOut:
         return TableCellText(doc, slot, column).isEmpty() ? 0 : 1;
     case tcOffset: {
-        const QString text = TableCellText(doc, slot, column);
-        return text.isEmpty() ? -1.0 : text.toDouble();
+        const QString shift = field(cfShift);
+        if (shift == QLatin1String("3"))
+            return qint64(7600000);
+        if (shift != QLatin1String("1") && shift != QLatin1String("2"))
+            return qint64(-1);
+        return MemoryShiftOffsetHz(doc, BandOfRecordFrequency(doc, field(cfReceiveFrequency)));
     }
     default:
         return TableCellText(doc, slot, column);
