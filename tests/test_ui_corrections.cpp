@@ -31,6 +31,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include <memory>
 
@@ -205,7 +206,7 @@ TEST_F(CorrectionsTest, MainWindowHasItsFixedSizeAfterAFailedCommandLineOpen)
     QSize sizeAtMessage;
     Dialogs::SetMessageResponder([&](const Dialogs::MessageRequest &request) {
         messages << request.text;
-        sizeAtMessage = main->size();
+        sizeAtMessage = main->windowHandle() ? main->windowHandle()->size() : main->size();
         return Dialogs::Answer::Ok;
     });
     shell.Start();

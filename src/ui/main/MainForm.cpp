@@ -25,6 +25,7 @@
 #include <QMouseEvent>
 #include <QContextMenuEvent>
 #include <QScreen>
+#include <QWindow>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -891,6 +892,14 @@ void TMainForm::showEvent(QShowEvent *event)
     if (!firstShow_)
         return;
     firstShow_ = false;
+    // The fixed size takes effect now, before a message about the
+    // command-line file can hold up the event loop: otherwise the window
+    // stays at the platform's default size behind that message.
+    if (QLayout *own = layout())
+        own->activate();
+    resize(minimumSize());
+    if (QWindow *native = windowHandle())
+        native->resize(size());
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
