@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
@@ -272,7 +273,7 @@ void TChannelTable::BuildActions(QUndoStack *undo)
     };
     QMenu *table = menuBar()->addMenu(QStringLiteral("&Table"));
     table->setObjectName(QStringLiteral("TableMenu"));
-    FindAction = make(table, "FindAction", QStringLiteral("&Find..."), {QKeySequence::Find}, &TChannelTable::ShowFind);
+    FindAction = make(table, "FindAction", QStringLiteral("&Find"), {QKeySequence::Find}, &TChannelTable::ShowFind);
     FindNextAction = make(table, "FindNextAction", QStringLiteral("Find &Next"), {QKeySequence::FindNext},
                           &TChannelTable::ShowFind);
     disconnect(FindNextAction, &QAction::triggered, this, nullptr);
@@ -316,9 +317,9 @@ void TChannelTable::BuildActions(QUndoStack *undo)
                           &TChannelTable::MoveRowsDown);
     SwapAction = make(edit, "SwapAction", QStringLiteral("&Swap Two Rows"), {QKeySequence(Qt::CTRL | Qt::Key_Slash)},
                       &TChannelTable::SwapRows);
-    InsertAction = make(edit, "InsertAction", QStringLiteral("&Insert Empty Slot Here"), {QKeySequence(Qt::Key_Insert)},
+    InsertAction = make(edit, "InsertAction", QStringLiteral("&Insert empty slot here"), {QKeySequence(Qt::Key_Insert)},
                         &TChannelTable::InsertEmptySlot);
-    DeleteCloseAction = make(edit, "DeleteCloseAction", QStringLiteral("Delete and Close the &Gap"),
+    DeleteCloseAction = make(edit, "DeleteCloseAction", QStringLiteral("Delete and close the &gap"),
                              {QKeySequence(Qt::SHIFT | Qt::Key_Delete)}, &TChannelTable::DeleteAndCloseGap);
 
     // The same commands on the right mouse button.
@@ -532,6 +533,12 @@ void TChannelTable::showEvent(QShowEvent *event)
     if (!restored_) {
         restored_ = true;
         RestoreLayout();
+        // At a large scaling the default size can exceed the screen.
+        if (const QScreen *screen = this->screen()) {
+            const QSize room = screen->availableGeometry().size();
+            if (width() > room.width() || height() > room.height())
+                resize(size().boundedTo(room * 9 / 10));
+        }
     }
     QMainWindow::showEvent(event);
 }
