@@ -137,11 +137,14 @@ TEST_F(MainWindowTest, LayoutMenusToolBarAndStatusBar)
         EXPECT_NE(form->findChild<QAction *>(name), nullptr) << name.toStdString();
     // Menu bar order and the items of each menu, separators included.
     const QList<QAction *> menus = form->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 4);
+    ASSERT_EQ(menus.size(), 5);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
     EXPECT_EQ(menus[1]->text(), QStringLiteral("&Radio"));
     EXPECT_EQ(menus[2]->text(), QStringLiteral("&Edit"));
-    EXPECT_EQ(menus[3]->text(), QStringLiteral("&Help"));
+    EXPECT_EQ(menus[3]->text(), QStringLiteral("&View"));
+    EXPECT_EQ(menus[4]->text(), QStringLiteral("&Help"));
+    EXPECT_EQ(form->ChannelTable1->text(), QStringLiteral("&Channel Table"));
+    EXPECT_EQ(form->ChannelTable1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
     auto texts = [](QMenu *menu) {
         QStringList list;
         for (QAction *a : menu->actions())

@@ -14,7 +14,9 @@
 #include "ui/info/HelpForm.h"
 #include "ui/info/Welcome.h"
 #include "ui/main/MainForm.h"
+#include "ui/main/DocumentHistory.h"
 #include "ui/seam/Dialogs.h"
+#include "ui/table/ChannelTable.h"
 #include "ui/transfer/ReadForm.h"
 #include "ui/transfer/WriteForm.h"
 
@@ -146,6 +148,21 @@ void TApplicationShell::ShowHelp()
     help_->ShowContents();
 }
 
+void TApplicationShell::ShowChannelTable()
+{
+    if (!main_)
+        return;
+    // A window of its own beside the main window, over the same document
+    // and undo history; it follows every change the main window shows.
+    if (!table_) {
+        table_ = new TChannelTable(*main_, &main_->History().Stack(), main_);
+        QObject::connect(main_, &TMainForm::DocumentChanged, table_, &TChannelTable::DocumentChanged);
+    }
+    table_->show();
+    table_->raise();
+    table_->activateWindow();
+}
+
 void TApplicationShell::MainWindowClosed()
 {
     // The splash window is the principal window: closing it ends the program.
@@ -188,7 +205,8 @@ void TApplicationShell::DestroyForms()
         if (window == welcome_) welcome_ = nullptr;
         else if (window == main_) {
             main_ = nullptr;
-            help_ = nullptr; // the help window goes with it
+            help_ = nullptr; // the help and table windows go with it
+            table_ = nullptr;
         }
         else if (window == memory_) memory_ = nullptr;
         else if (window == vfo_) vfo_ = nullptr;

@@ -12,6 +12,7 @@
 class QWidget;
 class TAboutBox;
 class TCALL;
+class TChannelTable;
 class TDTMF;
 class THelpForm;
 class TMainForm;
@@ -75,6 +76,8 @@ public:
     TAboutBox *AboutBox() const { return about_; }
     // The help window, once help has been asked for (else null).
     THelpForm *HelpForm() const { return help_; }
+    // The channel table, once it has been asked for (else null).
+    TChannelTable *ChannelTable() const { return table_; }
 
     // TMainWindowServices
     void EditRecord(int list) override;
@@ -84,6 +87,7 @@ public:
     void RunWrite() override;
     void ShowAbout() override;
     void ShowHelp() override;
+    void ShowChannelTable() override;
     void MainWindowClosed() override;
 
 private:
@@ -101,4 +105,5 @@ private:
     TWriteForm *write_ = nullptr;
     TAboutBox *about_ = nullptr;
     THelpForm *help_ = nullptr; // child of the main window
+    TChannelTable *table_ = nullptr; // child of the main window
 };

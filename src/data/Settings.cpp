@@ -264,3 +264,28 @@ QString CommDevicePath(const QString &name)
     }
     return name;
 }
+
+QByteArray StoredTableGeometry()
+{
+    const std::unique_ptr<QSettings> store = OpenStore();
+    return store ? store->value(QStringLiteral("TableGeometry")).toByteArray() : QByteArray();
+}
+
+QByteArray StoredTableColumns()
+{
+    const std::unique_ptr<QSettings> store = OpenStore();
+    return store ? store->value(QStringLiteral("TableColumns")).toByteArray() : QByteArray();
+}
+
+void SaveTableLayout(const QByteArray &geometry, const QByteArray &columns)
+{
+    const std::unique_ptr<QSettings> store = OpenStore();
+    if (!store)
+        return;
+    // Written only when they changed, like every other value.
+    if (store->value(QStringLiteral("TableGeometry")).toByteArray() != geometry)
+        store->setValue(QStringLiteral("TableGeometry"), geometry);
+    if (store->value(QStringLiteral("TableColumns")).toByteArray() != columns)
+        store->setValue(QStringLiteral("TableColumns"), columns);
+    Sync(store.get());
+}

@@ -1,6 +1,7 @@
 // Per-user settings store (QSettings "HALVORD" / "VXL-R381").
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class TChannelDocument;
@@ -32,3 +33,9 @@ void SaveCommDevice(int portNumber, const QString &path);
 // as it stands.
 QString CommDevicePath(const QString &name);
 QString StoredCommPort();
+
+// Channel table window: its geometry and its column layout (widths, order,
+// sort column) as the window saved them; empty when none is stored.
+QByteArray StoredTableGeometry();
+QByteArray StoredTableColumns();
+void SaveTableLayout(const QByteArray &geometry, const QByteArray &columns);

@@ -14,6 +14,17 @@
 
 namespace {
 
+// Of an exclusive group of buttons only the checked one takes the focus
+// from Tab; the others are reached with the arrow keys or the mouse.
+void FixTabStops(QButtonGroup *group)
+{
+    for (QAbstractButton *button : group->buttons()) {
+        const Qt::FocusPolicy policy = button->focusPolicy();
+        button->setFocusPolicy(button->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                   : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
+}
+
 template <typename W>
 W *makeControl(QWidget *parent, const char *name, const QString &text = QString())
 {
@@ -76,6 +87,9 @@ TFrequencyEditor::TFrequencyEditor(TDocumentHost &host, QWidget *parent, const Q
     // -7.6MHz Shift still takes part in it.
     auto *shifts = new QButtonGroup(this);
     shifts->setExclusive(true);
+    // Tab enters the shift choice at the checked option (the arrow keys
+    // move within it): only the checked button is a tab stop.
+    connect(shifts, &QButtonGroup::buttonToggled, this, [shifts](QAbstractButton *, bool) { FixTabStops(shifts); });
     for (QRadioButton *button : {RadioButton1, RadioButton2, RadioButton3, RadioButton5}) {
         shifts->addButton(button);
         // Runs also when the dialog itself selects the button.
@@ -121,6 +135,17 @@ void TFrequencyEditor::PlaceFrequencyGroup(int top, int height)
     ComboBox3->setGeometry(96, 47, 80, 22);
 }
 
+void TFrequencyEditor::StackShiftColumn(const QList<QWidget *> &controls, int x)
+{
+    // The caption takes the group's top margin; the column must not reach
+    // into it, or Reverse is drawn across the group's top border.
+    const QRect inside = GroupBox1->contentsRect();
+    const int top = qMax(inside.top(), 14);
+    const int pitch = qBound(12, (inside.bottom() + 1 - top) / int(controls.size()), 17);
+    for (int i = 0; i < controls.size(); ++i)
+        controls[i]->setGeometry(x, top + i * pitch, 150, pitch);
+}
+
 void TFrequencyEditor::CreateBandList(QLabel *&label, QComboBox *&list)
 {
     label = new QLabel(QStringLiteral("Band"), this);
@@ -137,12 +162,7 @@ void TSplitChannelEditor::PlaceSplitControls()
     Label5->setGeometry(10, 78, 84, 16);
     Edit3->setGeometry(96, 75, 80, 21);
     Label6->setGeometry(180, 78, 30, 16);
-    CheckBox4->setGeometry(230, 14, 150, 17);
-    RadioButton4->setGeometry(230, 32, 150, 16);
-    RadioButton1->setGeometry(230, 48, 150, 16);
-    RadioButton2->setGeometry(230, 64, 150, 16);
-    RadioButton3->setGeometry(230, 80, 150, 16);
-    RadioButton5->setGeometry(230, 96, 150, 16);
+    StackShiftColumn({CheckBox4, RadioButton4, RadioButton1, RadioButton2, RadioButton3, RadioButton5}, 230);
 }
 
 void TFrequencyEditor::CheckBox1Click()
@@ -277,6 +297,7 @@ TSplitChannelEditor::TSplitChannelEditor(TDocumentHost &host, QWidget *parent, c
 
     // Join the shift group of the base class.
     RadioButton1->group()->addButton(RadioButton4);
+    FixTabStops(RadioButton1->group());
     connect(RadioButton4, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             RadioButton4Click();

@@ -47,6 +47,9 @@ protected:
     // Places the "Frequency" group at the given top with the receive
     // frequency and step rows (same in every editor).
     void PlaceFrequencyGroup(int top, int height);
+    // Stacks Reverse and the shift options at x inside the frequency group,
+    // below its caption and above its bottom edge.
+    void StackShiftColumn(const QList<QWidget *> &controls, int x);
     // Creates the "Band" label and list at the top left (VFO and CALL).
     void CreateBandList(QLabel *&label, QComboBox *&list);
 

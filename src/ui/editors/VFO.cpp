@@ -38,11 +38,7 @@ TVFO::TVFO(TDocumentHost &host, QWidget *parent)
     Label8 = new QLabel(QStringLiteral("MHz"), GroupBox1);
     Label8->setObjectName(QStringLiteral("Label8"));
     Label8->setGeometry(180, 78, 30, 16);
-    CheckBox4->setGeometry(230, 16, 150, 17);
-    RadioButton1->setGeometry(230, 36, 150, 16);
-    RadioButton2->setGeometry(230, 52, 150, 16);
-    RadioButton3->setGeometry(230, 68, 150, 16);
-    RadioButton5->setGeometry(230, 84, 150, 16);
+    StackShiftColumn({CheckBox4, RadioButton1, RadioButton2, RadioButton3, RadioButton5}, 230);
 
     PlaceToneGroup(4, 150);
 

@@ -2,7 +2,9 @@
 
 #include "ui/Artwork.h"
 
+#include <QAction>
 #include <QFile>
+#include <QScrollBar>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QRegularExpression>
@@ -30,7 +32,12 @@ THelpForm::THelpForm(QWidget *parent) : QWidget(parent, Qt::Window)
     TreeView1 = new QTreeWidget(splitter);
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     TreeView1->setHeaderLabel(tr("Contents"));
-    TreeView1->header()->setStretchLastSection(true);
+    // Entries are never cut short: the column is as wide as its longest
+    // entry, and the list scrolls sideways when it is narrower than that.
+    TreeView1->header()->setStretchLastSection(false);
+    TreeView1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    TreeView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    TreeView1->setTextElideMode(Qt::ElideNone);
     Browser1 = new QTextBrowser(splitter);
     Browser1->setObjectName(QStringLiteral("Browser1"));
     Browser1->setOpenExternalLinks(false);
@@ -44,6 +51,16 @@ THelpForm::THelpForm(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->addWidget(splitter);
 
     BuildContents();
+    FitContents(splitter);
+
+    // Escape and Ctrl+W close the window, as in other viewers.
+    auto *close = new QAction(tr("Close"), this);
+    close->setObjectName(QStringLiteral("CloseAction"));
+    close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    close->setShortcutContext(Qt::WindowShortcut);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
+
     connect(TreeView1, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *item, int) { ContentsClicked(item); });
     connect(TreeView1, &QTreeWidget::itemActivated, this,
@@ -85,6 +102,17 @@ void THelpForm::BuildContents()
         item->setData(0, kAnchorRole, m.captured(2));
     }
     TreeView1->expandAll();
+}
+
+void THelpForm::FitContents(QSplitter *splitter)
+{
+    TreeView1->resizeColumnToContents(0);
+    const int needed = TreeView1->header()->sectionSize(0) + 2 * TreeView1->frameWidth()
+        + TreeView1->verticalScrollBar()->sizeHint().width() + 8;
+    const int contents = qMax(220, needed);
+    if (width() < contents + 480)
+        resize(contents + 480, height());
+    splitter->setSizes({contents, width() - contents});
 }
 
 QStringList THelpForm::TopicAnchors() const

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QSplitter;
 class QTextBrowser;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -28,5 +29,7 @@ public:
 
 private:
     void BuildContents();
+    // Widens the table of contents to its longest entry.
+    void FitContents(QSplitter *splitter);
     void ContentsClicked(QTreeWidgetItem *item);
 };

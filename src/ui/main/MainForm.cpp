@@ -28,9 +28,11 @@
 #include <QMouseEvent>
 #include <QContextMenuEvent>
 #include <QScreen>
+#include <QWindow>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -70,6 +72,17 @@ public:
     using QTableWidget::QTableWidget;
 
 protected:
+    // A list always has one whole row selected: a click, with or without
+    // Ctrl or Shift, selects the row under the pointer and never takes the
+    // selection away from the row the commands act on.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *) const override
+    {
+        if (!index.isValid())
+            return QItemSelectionModel::NoUpdate;
+        return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    }
+
     void updateGeometries() override
     {
         QTableWidget::updateGeometries();
@@ -89,6 +102,20 @@ protected:
                 fitting = visible;
         }
         verticalScrollBar()->setRange(0, qMax(0, visible - fitting));
+    }
+};
+
+// Draws a list's cells as parts of the selected row: no focus frame around
+// the single cell that holds the keyboard's current position.
+class TRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~QStyle::State_HasFocus;
     }
 };
 
@@ -241,6 +268,11 @@ void TMainForm::BuildMenus()
     Edit1->addAction(UndoAction);
     Edit1->addAction(RedoAction);
 
+    View1 = bar->addMenu(tr("&View"));
+    View1->setObjectName(QStringLiteral("View1"));
+    ChannelTable1 = makeAction(View1, "ChannelTable1", tr("&Channel Table"), QKeySequence(Qt::CTRL | Qt::Key_T),
+                               &TMainForm::ChannelTable1Click);
+
     Help1 = bar->addMenu(tr("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
     Help2 = makeAction(Help1, "Help2", tr("&Help Topics"), QKeySequence(), &TMainForm::Help2Click);
@@ -314,6 +346,7 @@ void TMainForm::BuildGroups(QWidget *central)
         auto *grid = new TStringGrid(group);
         grid->setObjectName(QLatin1String(name));
         grid->setFont(CaptionFont(false));
+        grid->setItemDelegate(new TRowDelegate(grid));
         // The list fills the group below its caption.
         grid->setGeometry(4, 15, group->width() - 8, group->height() - 19);
         return grid;
@@ -360,6 +393,8 @@ void TMainForm::BuildGroups(QWidget *central)
         grid->installEventFilter(this);
         grid->viewport()->installEventFilter(this);
         grid->horizontalHeader()->installEventFilter(this);
+        // Mouse presses on the header row go to the header's viewport.
+        grid->horizontalHeader()->viewport()->installEventFilter(this);
     }
 
     Label1 = new QLabel(tr("Comment"), central);
@@ -457,7 +492,8 @@ int TMainForm::GridOfObject(QObject *object) const
 {
     for (int g = 1; g <= 4; ++g) {
         QTableWidget *grid = Grid(g);
-        if (grid && (object == grid || object == grid->viewport() || object == grid->horizontalHeader()))
+        if (grid && (object == grid || object == grid->viewport() || object == grid->horizontalHeader()
+                     || object == grid->horizontalHeader()->viewport()))
             return g;
     }
     return 0;
@@ -572,6 +608,7 @@ void TMainForm::RefreshGrids()
         SetCell(StringGrid4, i + 1, 2, document_.GetRecordField(rkDtmf, i, dfCode));
 
     UpdateStatusBar();
+    emit DocumentChanged();
 }
 
 void TMainForm::ClearDataCells()
@@ -737,7 +774,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonDblClick: {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::RightButton && watched != g) {
-            const bool onHeader = watched == g->horizontalHeader();
+            const bool onHeader = watched == g->horizontalHeader() || watched == g->horizontalHeader()->viewport();
             GridRightButton(grid, int(mouse->position().y()), onHeader,
                             mouse->globalPosition().toPoint());
             return true;
@@ -873,6 +910,12 @@ void TMainForm::About1Click()
         services_->ShowAbout();
 }
 
+void TMainForm::ChannelTable1Click()
+{
+    if (services_)
+        services_->ShowChannelTable();
+}
+
 // ---------------------------------------------------------------- showing
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -881,6 +924,14 @@ void TMainForm::showEvent(QShowEvent *event)
     if (!firstShow_)
         return;
     firstShow_ = false;
+    // The fixed size takes effect now, before a message about the
+    // command-line file can hold up the event loop: otherwise the window
+    // stays at the platform's default size behind that message.
+    if (QLayout *own = layout())
+        own->activate();
+    resize(minimumSize());
+    if (QWindow *native = windowHandle())
+        native->resize(size());
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());

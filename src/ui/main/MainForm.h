@@ -106,6 +106,12 @@ public slots:
     void Delete1Click();
     void Help2Click();
     void About1Click();
+    void ChannelTable1Click();
+
+signals:
+    // The lists were redrawn from the document (every change ends so);
+    // other views of the document follow it.
+    void DocumentChanged();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -194,8 +200,10 @@ public:
     QAction *Cut1 = nullptr, *Copy1 = nullptr, *Paste1 = nullptr, *Delete1 = nullptr;
     QAction *UndoAction = nullptr, *RedoAction = nullptr; // "Undo <step>", "Redo <step>"
     QAction *Help2 = nullptr, *About1 = nullptr;
+    QAction *ChannelTable1 = nullptr; // "&Channel Table" (Ctrl+T)
     // Menus of the menu bar: "&File", "&Radio", "&Edit", "&Help".
     QMenu *File1 = nullptr, *Radio1 = nullptr, *Edit1 = nullptr, *Help1 = nullptr;
+    QMenu *View1 = nullptr; // "&View"
     QLabel *Label1 = nullptr;       // "Comment"
     // Context menus: PopupMenu1 (memory and DTMF lists), PopupMenu2 (VFO and CALL lists).
     QMenu *PopupMenu1 = nullptr, *PopupMenu2 = nullptr;

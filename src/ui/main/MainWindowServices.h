@@ -30,6 +30,8 @@ public:
     // Runs the write window.
     virtual void RunWrite() = 0;
     virtual void ShowAbout() = 0;
+    // Shows the channel table window over the document.
+    virtual void ShowChannelTable() {}
     // Shows the help window at its table of contents.
     virtual void ShowHelp() = 0;
     // The main window has closed: the program ends.

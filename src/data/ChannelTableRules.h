@@ -1,0 +1,132 @@
+// The channel table's rules: what each column of a memory slot shows and
+// sorts by, and every change the table makes to memory slots (one cell, a
+// bulk edit of many slots, moving, swapping, inserting and deleting slots).
+// Every record these functions store is built by the memory editor's rules
+// (BuildMemoryRecord), so the table never stores a record the editor would
+// refuse.
+#pragma once
+
+#include "MemoryChannel.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <optional>
+
+class TChannelDocument;
+
+// Columns of the channel table, left to right.
+enum TTableColumn {
+    tcChannel = 0,       // slot label "001".."180", "L1".."U6", "PR"
+    tcReceive,           // receive frequency, MHz
+    tcStep,              // "12.5kHz"
+    tcShift,             // "Simplex", "Plus", "Minus", "-7.6MHz", "Split"
+    tcOffset,            // offset the shift uses, MHz (the band's VFO offset)
+    tcReverse,           // "On" / ""
+    tcToneMode,          // "Off", "Tone", "CTCSS"
+    tcToneFrequency,     // "88.5Hz"
+    tcCtcssFrequency,    // "88.5Hz"
+    tcTransmit,          // split transmit frequency, MHz
+    tcLockOut,           // "On" / ""
+    tcName,
+    tcColumnCount
+};
+
+// Header text of a column.
+QString TableColumnTitle(int column);
+// Whether a column takes a yes/no value (shown as a check box).
+bool TableColumnIsFlag(int column);
+
+// Text a cell shows; empty slots show only their label.
+QString TableCellText(const TChannelDocument &doc, int slot, int column);
+// Value a column sorts by: numbers for frequencies, steps and tones, text
+// otherwise. Empty slots sort after every channel in ascending order.
+QVariant TableSortKey(const TChannelDocument &doc, int slot, int column);
+// Whether the cell can be edited (the label never; lock-out only on
+// 001..180, split only on 001..180, name on 001..180 and PR).
+bool TableCellEditable(const TChannelDocument &doc, int slot, int column);
+
+// The memory editor's controls as they stand after loading a slot: empty
+// fields take the editor's defaults.
+TMemoryChannelEntry EntryOfSlot(const TChannelDocument &doc, int slot);
+
+enum class TEditStatus {
+    Applied,   // stored as typed
+    Adjusted,  // stored with the changes the notes name
+    Refused,   // nothing stored; the reason says why
+    Unchanged, // the record would stay as it is
+};
+
+struct TEditResult {
+    TEditStatus status = TEditStatus::Unchanged;
+    QString reason;      // why refused
+    QStringList notes;   // what was adjusted
+    QString record;      // the record to store (Applied/Adjusted)
+};
+
+// Plans the edit of one cell: text as typed (for flag columns "1", "0",
+// "On", "Off", "Yes", "No"). Does not touch the document.
+TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, const QString &text);
+// Plans and stores it (unless refused or unchanged).
+TEditResult ApplyCellEdit(TChannelDocument &doc, int slot, int column, const QString &text);
+
+// A bulk edit: every value set applies to each chosen slot that holds a
+// channel. Parts a slot cannot take (lock-out on L1..PR, a -7.6 MHz shift
+// below 300 MHz) are skipped for that slot with a note.
+struct TBulkEdit {
+    std::optional<int> stepPosition;       // editor step list position 0..7
+    std::optional<QChar> shift;            // '0' simplex, '1', '2', '3'
+    std::optional<QString> offset;         // MHz text; must be the band's VFO offset
+    std::optional<int> toneMode;           // 0 off, 1 tone, 2 CTCSS
+    std::optional<int> tonePosition;       // editor tone list position 0..37
+    std::optional<int> ctcssPosition;
+    std::optional<bool> lockOut;
+    bool clear = false;                    // empty the slots (everything else ignored)
+
+    bool IsEmpty() const;
+    // "Set Step", "Clear", "Bulk Edit": names the undo step.
+    QString Name() const;
+};
+
+struct TBulkResult {
+    int changed = 0;          // slots whose record changed
+    QStringList notes;        // "005: ..." per slot part that was skipped or adjusted
+    QString refusal;          // the edit as a whole is refused (nothing changed)
+};
+
+TBulkResult ApplyBulkEdit(TChannelDocument &doc, const QList<int> &slotList, const TBulkEdit &edit);
+
+// Moving and renumbering slots. Records keep everything but their label;
+// a record that lands in a slot of another class (001..180, L1..U6, PR) is
+// rebuilt for it by the editor's rules (split, name and lock-out dropped
+// where the slot has none) with a note.
+struct TSlotResult {
+    bool ok = false;
+    QString reason;           // why refused
+    QStringList notes;
+    QList<int> slotList;         // where the moved records are now (selection to show)
+};
+
+// Swaps the records of two slots 1..193.
+TSlotResult SwapSlots(TChannelDocument &doc, int a, int b);
+// Moves the records of the chosen slots (all within 1..180) so that they
+// stand together, in slot order, before slot target (181: after 180); the
+// slots in between close up. Used by drag and drop and Alt+Up/Alt+Down.
+TSlotResult MoveSlots(TChannelDocument &doc, const QList<int> &slotList, int target);
+// Moves the chosen slots one place up (-1) or down (+1). Refused at the
+// edge of 1..180 and for slots outside it.
+TSlotResult ShiftSlots(TChannelDocument &doc, const QList<int> &slotList, int direction);
+// Inserts count empty slots at slot (1..180): slot..180-count move down.
+// Refused when that would push a channel past 180.
+TSlotResult InsertEmptySlots(TChannelDocument &doc, int slot, int count = 1);
+// Empties the chosen slots (1..180) and closes the gap: the later channels
+// move up, the freed slots at the end of 1..180 are empty.
+TSlotResult DeleteAndCloseGap(TChannelDocument &doc, const QList<int> &slotList);
+
+// Find: whether a slot matches the text typed into the find box. A text of
+// digits and at most one '.' is a frequency: it matches a receive or
+// transmit frequency that equals it or whose display starts with it; any
+// other text matches names that contain it (ignoring case).
+bool SlotMatchesFind(const TChannelDocument &doc, int slot, const QString &query);

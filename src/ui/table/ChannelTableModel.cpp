@@ -1,0 +1,354 @@
+#include "ChannelTableModel.h"
+
+#include "data/ChannelDocument.h"
+#include "data/CsvExport.h"
+#include "data/CsvFormat.h"
+#include "data/CsvImport.h"
+#include "data/DocumentHost.h"
+
+#include <QDataStream>
+#include <QIODevice>
+#include <QMimeData>
+
+#include <algorithm>
+
+namespace {
+
+QString Label(int slot) { return MemorySlotLabel(slot); }
+
+// "005" for one slot, "3 Channels" for more.
+QString SlotsName(const QList<int> &slotList)
+{
+    return slotList.size() == 1 ? Label(slotList.first()) : QStringLiteral("%1 Channels").arg(slotList.size());
+}
+
+QList<int> SlotsOfMime(const QMimeData *data)
+{
+    QList<int> slotList;
+    if (!data || !data->hasFormat(QLatin1String(TChannelTableModel::kSlotsMimeType)))
+        return slotList;
+    QDataStream stream(data->data(QLatin1String(TChannelTableModel::kSlotsMimeType)));
+    stream >> slotList;
+    return slotList;
+}
+
+// The CSV text without its Location column, so that its rows go to the
+// chosen slot and the ones after it.
+QByteArray WithoutLocation(const QByteArray &csv)
+{
+    TCsvTable table;
+    QString error;
+    if (!ReadCsv(csv, &table, &error))
+        return csv;
+    int column = -1;
+    for (int i = 0; i < table.header.size(); ++i) {
+        if (table.header[i].compare(QLatin1String("Location"), Qt::CaseInsensitive) == 0)
+            column = i;
+    }
+    if (column < 0)
+        return csv;
+    QByteArray out;
+    QStringList header = table.header;
+    header.removeAt(column);
+    out += CsvLine(header, table.separator);
+    for (QStringList row : table.rows) {
+        if (column < row.size())
+            row.removeAt(column);
+        out += CsvLine(row, table.separator);
+    }
+    return out;
+}
+
+} // namespace
+
+TChannelTableModel::TChannelTableModel(TDocumentHost &host, QObject *parent)
+    : QAbstractTableModel(parent), host_(host)
+{
+}
+
+int TChannelTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : kMemorySlots;
+}
+
+int TChannelTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : tcColumnCount;
+}
+
+QVariant TChannelTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return QVariant();
+    const int slot = SlotOfRow(index.row());
+    const int column = index.column();
+    const TChannelDocument &doc = host_.Document();
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+    case Qt::AccessibleTextRole:
+        return TableCellText(doc, slot, column);
+    case Qt::CheckStateRole:
+        // Flags of a channel show as check boxes; empty rows show none.
+        if (TableColumnIsFlag(column) && !TableCellText(doc, slot, tcReceive).isEmpty())
+            return TableCellText(doc, slot, column).isEmpty() ? Qt::Unchecked : Qt::Checked;
+        return QVariant();
+    case Qt::TextAlignmentRole:
+        if (column == tcReceive || column == tcTransmit || column == tcOffset)
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        return int(Qt::AlignLeft | Qt::AlignVCenter);
+    case SortRole:
+        return TableSortKey(doc, slot, column);
+    case SlotRole:
+        return slot;
+    }
+    return QVariant();
+}
+
+QVariant TChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole))
+        return TableColumnTitle(section);
+    if (orientation == Qt::Vertical && role == Qt::DisplayRole)
+        return Label(SlotOfRow(section));
+    return QVariant();
+}
+
+Qt::ItemFlags TChannelTableModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::ItemIsDropEnabled;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+    const int slot = SlotOfRow(index.row());
+    if (TableCellEditable(host_.Document(), slot, index.column()))
+        flags |= TableColumnIsFlag(index.column()) ? Qt::ItemIsUserCheckable : Qt::ItemIsEditable;
+    return flags;
+}
+
+bool TChannelTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid())
+        return false;
+    QString text;
+    if (role == Qt::CheckStateRole)
+        text = value.toInt() == Qt::Checked ? QStringLiteral("1") : QStringLiteral("0");
+    else if (role == Qt::EditRole)
+        text = value.toString();
+    else
+        return false;
+    return EditCell(SlotOfRow(index.row()), index.column(), text).status != TEditStatus::Refused;
+}
+
+// ---------------------------------------------------------------- changes
+
+QStringList TChannelTableModel::Snapshot() const
+{
+    QStringList records;
+    records.reserve(kMemorySlots);
+    for (int slot = 1; slot <= kMemorySlots; ++slot)
+        records << host_.Document().Record(rkMemory, slot);
+    return records;
+}
+
+bool TChannelTableModel::Finish(const QStringList &before, const QString &name)
+{
+    if (Snapshot() == before)
+        return false;
+    host_.SetModified(1);
+    host_.RefreshGrids();
+    host_.RecordChange(name);
+    Reload();
+    return true;
+}
+
+void TChannelTableModel::Reload()
+{
+    emit dataChanged(index(0, 0), index(kMemorySlots - 1, tcColumnCount - 1));
+}
+
+TEditResult TChannelTableModel::EditCell(int slot, int column, const QString &text)
+{
+    const QStringList before = Snapshot();
+    const TEditResult result = ApplyCellEdit(host_.Document(), slot, column, text);
+    switch (result.status) {
+    case TEditStatus::Refused:
+        emit Outcome(true, result.reason);
+        break;
+    case TEditStatus::Unchanged:
+        break;
+    default:
+        Finish(before, QStringLiteral("Edit %1 %2").arg(Label(slot), TableColumnTitle(column)));
+        emit Outcome(false, result.notes.isEmpty()
+                                ? QString()
+                                : QStringLiteral("%1 %2 adjusted: %3")
+                                      .arg(Label(slot), TableColumnTitle(column), result.notes.join(QStringLiteral("; "))));
+        break;
+    }
+    return result;
+}
+
+bool TChannelTableModel::BulkEdit(const QList<int> &slotList, const TBulkEdit &edit)
+{
+    const QStringList before = Snapshot();
+    const TBulkResult result = ApplyBulkEdit(host_.Document(), slotList, edit);
+    if (!result.refusal.isEmpty()) {
+        emit Outcome(true, result.refusal);
+        return false;
+    }
+    const bool changed = Finish(before, edit.Name() + QLatin1Char(' ') + SlotsName(slotList));
+    emit Outcome(false, QStringLiteral("%1 channel(s) changed").arg(result.changed)
+                            + (result.notes.isEmpty() ? QString() : QStringLiteral("; ") + result.notes.join(QStringLiteral("; "))));
+    return changed;
+}
+
+bool TChannelTableModel::Swap(int a, int b)
+{
+    const QStringList before = Snapshot();
+    const TSlotResult result = SwapSlots(host_.Document(), a, b);
+    if (!result.ok) {
+        emit Outcome(true, result.reason);
+        return false;
+    }
+    lastSlots_ = result.slotList;
+    const bool changed = Finish(before, QStringLiteral("Swap %1 and %2").arg(Label(a), Label(b)));
+    emit Outcome(false, result.notes.join(QStringLiteral("; ")));
+    return changed;
+}
+
+bool TChannelTableModel::Move(const QList<int> &slotList, int target)
+{
+    const QStringList before = Snapshot();
+    const TSlotResult result = MoveSlots(host_.Document(), slotList, target);
+    if (!result.ok) {
+        emit Outcome(true, result.reason);
+        return false;
+    }
+    lastSlots_ = result.slotList;
+    return Finish(before, QStringLiteral("Move ") + SlotsName(slotList));
+}
+
+bool TChannelTableModel::Shift(const QList<int> &slotList, int direction)
+{
+    const QStringList before = Snapshot();
+    const TSlotResult result = ShiftSlots(host_.Document(), slotList, direction);
+    if (!result.ok) {
+        emit Outcome(true, result.reason);
+        return false;
+    }
+    lastSlots_ = result.slotList;
+    return Finish(before, QStringLiteral("Move ") + SlotsName(slotList) + (direction < 0 ? QStringLiteral(" Up") : QStringLiteral(" Down")));
+}
+
+bool TChannelTableModel::InsertEmpty(int slot, int count)
+{
+    const QStringList before = Snapshot();
+    const TSlotResult result = InsertEmptySlots(host_.Document(), slot, count);
+    if (!result.ok) {
+        emit Outcome(true, result.reason);
+        return false;
+    }
+    lastSlots_ = result.slotList;
+    return Finish(before, QStringLiteral("Insert Empty Slot %1").arg(Label(slot)));
+}
+
+bool TChannelTableModel::DeleteCloseGap(const QList<int> &slotList)
+{
+    const QStringList before = Snapshot();
+    const TSlotResult result = DeleteAndCloseGap(host_.Document(), slotList);
+    if (!result.ok) {
+        emit Outcome(true, result.reason);
+        return false;
+    }
+    lastSlots_ = result.slotList;
+    return Finish(before, QStringLiteral("Delete %1 and Close the Gap").arg(SlotsName(slotList)));
+}
+
+QByteArray TChannelTableModel::CopyCsv(const QList<int> &slotList) const
+{
+    return ExportCsv(host_.Document(), slotList);
+}
+
+bool TChannelTableModel::PasteCsv(const QByteArray &csv, int firstSlot)
+{
+    const QByteArray text = firstSlot > 0 ? WithoutLocation(csv) : csv;
+    const TCsvImportPlan plan = PlanCsvImport(text, host_.Document(), firstSlot);
+    if (!plan.ok) {
+        emit Outcome(true, plan.error);
+        return false;
+    }
+    if (plan.StoredCount() == 0) {
+        emit Outcome(true, QStringLiteral("No row could be pasted.\n") + CsvImportReport(plan).join(QLatin1Char('\n')));
+        return false;
+    }
+    const QStringList before = Snapshot();
+    QList<int> slotList;
+    for (const TCsvRowResult &row : plan.rows) {
+        if (row.status != TCsvRowStatus::Refused)
+            slotList << row.slot;
+    }
+    ApplyCsvImport(plan, host_.Document());
+    lastSlots_ = slotList;
+    const bool changed = Finish(before, QStringLiteral("Paste %1 Row(s)").arg(plan.StoredCount()));
+    const bool clean = plan.Count(TCsvRowStatus::Adjusted) == 0 && plan.Count(TCsvRowStatus::Refused) == 0;
+    emit Outcome(false, clean ? QString() : CsvImportReport(plan).join(QStringLiteral("; ")));
+    return changed;
+}
+
+// ---------------------------------------------------------------- drag and drop
+
+QStringList TChannelTableModel::mimeTypes() const
+{
+    return {QLatin1String(kSlotsMimeType), QStringLiteral("text/csv"), QStringLiteral("text/plain")};
+}
+
+QMimeData *TChannelTableModel::mimeData(const QModelIndexList &indexes) const
+{
+    QList<int> slotList;
+    for (const QModelIndex &index : indexes) {
+        const int slot = SlotOfRow(index.row());
+        if (!slotList.contains(slot))
+            slotList << slot;
+    }
+    std::sort(slotList.begin(), slotList.end());
+    auto *data = new QMimeData;
+    QByteArray encoded;
+    QDataStream stream(&encoded, QIODevice::WriteOnly);
+    stream << slotList;
+    data->setData(QLatin1String(kSlotsMimeType), encoded);
+    const QByteArray csv = CopyCsv(slotList);
+    data->setData(QStringLiteral("text/csv"), csv);
+    data->setText(QString::fromUtf8(csv));
+    return data;
+}
+
+Qt::DropActions TChannelTableModel::supportedDropActions() const
+{
+    return Qt::MoveAction | Qt::CopyAction;
+}
+
+Qt::DropActions TChannelTableModel::supportedDragActions() const
+{
+    return Qt::MoveAction | Qt::CopyAction;
+}
+
+bool TChannelTableModel::canDropMimeData(const QMimeData *data, Qt::DropAction, int, int, const QModelIndex &) const
+{
+    return data && data->hasFormat(QLatin1String(kSlotsMimeType));
+}
+
+bool TChannelTableModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int,
+                                      const QModelIndex &parent)
+{
+    if (action == Qt::IgnoreAction)
+        return true;
+    const QList<int> slotList = SlotsOfMime(data);
+    if (slotList.isEmpty())
+        return false;
+    // Dropped between rows: before that row; on a row: before its slot.
+    int target = row >= 0 ? SlotOfRow(row) : (parent.isValid() ? SlotOfRow(parent.row()) : kLastNumberedSlot + 1);
+    if (target > kLastNumberedSlot + 1)
+        target = kLastNumberedSlot + 1;
+    Move(slotList, target);
+    // The rows are moved here; the view must not remove any afterwards.
+    return false;
+}

@@ -1,0 +1,80 @@
+// TChannelTableModel: the document's memory slots 1..193 as a table, one
+// row per slot (row r is slot r + 1) and one column per field. It reads the
+// document on every request and keeps no copy. Every change goes through
+// the channel table rules, then the host: Modified, the lists redrawn and
+// one named undo step.
+#pragma once
+
+#include "data/ChannelTableRules.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+class TDocumentHost;
+
+class TChannelTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    // Roles besides the standard ones.
+    enum Role {
+        SortRole = Qt::UserRole + 1, // value the column sorts by
+        SlotRole,                    // memory slot 1..193
+    };
+    static constexpr const char *kSlotsMimeType = "application/x-vxl-r381-slots";
+
+    explicit TChannelTableModel(TDocumentHost &host, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+
+    // Rows are dragged as their slot numbers and dropped as a move.
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
+    Qt::DropActions supportedDropActions() const override;
+    Qt::DropActions supportedDragActions() const override;
+    bool canDropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                         const QModelIndex &parent) const override;
+    bool dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                      const QModelIndex &parent) override;
+
+    static int SlotOfRow(int row) { return row + 1; }
+    static int RowOfSlot(int slot) { return slot - 1; }
+
+    // The document changed elsewhere (an editor, a paste, a read, undo).
+    void Reload();
+
+    // Changes. Each returns whether the document changed; the outcome
+    // (notes, or the reason of a refusal) goes out as Outcome.
+    TEditResult EditCell(int slot, int column, const QString &text);
+    bool BulkEdit(const QList<int> &slotList, const TBulkEdit &edit);
+    bool Swap(int a, int b);
+    bool Move(const QList<int> &slotList, int target);
+    bool Shift(const QList<int> &slotList, int direction);
+    bool InsertEmpty(int slot, int count = 1);
+    bool DeleteCloseGap(const QList<int> &slotList);
+    // CSV text of the slots (header and one row per channel).
+    QByteArray CopyCsv(const QList<int> &slotList) const;
+    // Pastes CSV text: at firstSlot and the slots after it, or, when
+    // firstSlot is 0, at the Location each row names.
+    bool PasteCsv(const QByteArray &csv, int firstSlot);
+
+    // Where the last move, swap, insert or delete left its records.
+    QList<int> LastSlots() const { return lastSlots_; }
+
+signals:
+    // What a change did: refused (with the reason), or the notes of an
+    // adjusted or partly applied change; empty notes for a plain success.
+    void Outcome(bool refused, const QString &text);
+
+private:
+    // Stores the step when the memory slots changed since before.
+    bool Finish(const QStringList &before, const QString &name);
+    QStringList Snapshot() const;
+
+    TDocumentHost &host_;
+    QList<int> lastSlots_;
+};

@@ -1,0 +1,327 @@
+// The channel table's rules: cell texts and sort keys, cell edits through
+// the memory editor's rules, bulk edits, moving and renumbering slots, find.
+#include "data/BandPlan.h"
+#include "data/ChannelDocument.h"
+#include "data/ChannelTableRules.h"
+#include "data/FrequencyRules.h"
+#include "data/MemoryChannel.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TChannelDocument DefaultDocument(const QString &type = QString::fromLatin1(kDefaultRadioType))
+{
+    TChannelDocument doc;
+    doc.SetRadioType(type);
+    for (int band = 0; band < 5; ++band)
+        doc.SetBandLimit(band, BandPresent(doc, band) ? DefaultBandLimit(band) : QString());
+    doc.ResetDocument();
+    return doc;
+}
+
+// Stores a channel built by the editor's rules.
+void Put(TChannelDocument &doc, int slot, const QString &rx, const QString &name = QString(),
+         const QString &tx = QString(), QChar shift = QLatin1Char('0'))
+{
+    TMemoryChannelEntry entry;
+    entry.rxText = rx;
+    entry.txText = tx;
+    entry.stepPosition = 3;
+    entry.shift = shift;
+    entry.name = name;
+    const TMemoryRecordResult built = BuildMemoryRecord(doc, slot, entry);
+    ASSERT_EQ(built.error, TMemoryRecordResult::None);
+    doc.SetMemoryRecord(slot, built.record);
+}
+
+QString Field(const TChannelDocument &doc, int slot, int field) { return doc.GetRecordField(rkMemory, slot, field); }
+
+// A record the memory editor would load and store back unchanged.
+void ExpectEditorRecord(const TChannelDocument &doc, int slot)
+{
+    const TMemoryRecordResult again = BuildMemoryRecord(doc, slot, EntryOfSlot(doc, slot));
+    ASSERT_EQ(again.error, TMemoryRecordResult::None);
+    EXPECT_EQ(again.record, doc.Record(rkMemory, slot)) << "slot " << slot;
+}
+
+} // namespace
+
+TEST(TableColumns, CellsShowTheRecordAndEmptySlotsOnlyTheirLabel)
+{
+    TChannelDocument doc = DefaultDocument();
+    Put(doc, 5, QStringLiteral("145.0125"), QStringLiteral("RPT"), QString(), QLatin1Char('2'));
+    EXPECT_EQ(TableCellText(doc, 5, tcChannel), QStringLiteral("005"));
+    EXPECT_EQ(TableCellText(doc, 5, tcReceive), QStringLiteral("145.0125"));
+    EXPECT_EQ(TableCellText(doc, 5, tcStep), QStringLiteral("12.5kHz"));
+    EXPECT_EQ(TableCellText(doc, 5, tcShift), QStringLiteral("Minus"));
+    EXPECT_EQ(TableCellText(doc, 5, tcOffset), QStringLiteral("0.60"));
+    EXPECT_EQ(TableCellText(doc, 5, tcToneMode), QStringLiteral("Off"));
+    EXPECT_EQ(TableCellText(doc, 5, tcToneFrequency), QStringLiteral("88.5Hz"));
+    EXPECT_EQ(TableCellText(doc, 5, tcName), QStringLiteral("RPT"));
+    EXPECT_EQ(TableCellText(doc, 6, tcChannel), QStringLiteral("006"));
+    for (int column = tcReceive; column < tcColumnCount; ++column)
+        EXPECT_TRUE(TableCellText(doc, 6, column).isEmpty());
+    EXPECT_EQ(TableCellText(doc, 193, tcChannel), QStringLiteral("PR"));
+}
+
+TEST(TableColumns, SortKeysAreNumbersAndEmptySlotsComeLast)
+{
+    TChannelDocument doc = DefaultDocument();
+    Put(doc, 2, QStringLiteral("145.5"));
+    Put(doc, 3, QStringLiteral("1000")); // clamps to the top of the band
+    EXPECT_EQ(TableSortKey(doc, 2, tcReceive).toLongLong(), 145500000);
+    EXPECT_LT(TableSortKey(doc, 2, tcReceive).toLongLong(), TableSortKey(doc, 3, tcReceive).toLongLong());
+    EXPECT_FALSE(TableSortKey(doc, 4, tcReceive).isValid());
+    EXPECT_EQ(TableSortKey(doc, 4, tcChannel).toInt(), 4);
+    EXPECT_EQ(TableSortKey(doc, 2, tcStep).toInt(), 12500);
+}
+
+TEST(TableCellEdit, AppliedAdjustedAndRefusedAsTheEditorDoes)
+{
+    TChannelDocument doc = DefaultDocument();
+    Put(doc, 5, QStringLiteral("145.000"));
+
+    TEditResult r = ApplyCellEdit(doc, 5, tcReceive, QStringLiteral("145.5"));
+    EXPECT_EQ(r.status, TEditStatus::Applied);
+    EXPECT_EQ(Field(doc, 5, cfReceiveFrequency), QStringLiteral("00145500000"));
+
+    r = ApplyCellEdit(doc, 5, tcReceive, QStringLiteral("145.5037"));
+    EXPECT_EQ(r.status, TEditStatus::Adjusted);
+    ASSERT_FALSE(r.notes.isEmpty());
+    EXPECT_TRUE(r.notes.join(QString()).contains(QStringLiteral("145.500")));
+    EXPECT_EQ(Field(doc, 5, cfReceiveFrequency), QStringLiteral("00145500000"));
+
+    r = ApplyCellEdit(doc, 5, tcReceive, QStringLiteral("180"));
+    EXPECT_EQ(r.status, TEditStatus::Adjusted);
+    EXPECT_EQ(Field(doc, 5, cfReceiveFrequency), QStringLiteral("00173987500"));
+
+    const QString before = doc.Record(rkMemory, 5);
+    r = ApplyCellEdit(doc, 5, tcReceive, QStringLiteral("145..5"));
+    EXPECT_EQ(r.status, TEditStatus::Refused);
+    EXPECT_TRUE(r.reason.startsWith(QStringLiteral("Invalid Frequency.")));
+    EXPECT_EQ(doc.Record(rkMemory, 5), before);
+
+    r = ApplyCellEdit(doc, 5, tcName, QStringLiteral("abcdefgh"));
+    EXPECT_EQ(r.status, TEditStatus::Refused);
+    EXPECT_TRUE(r.reason.startsWith(QStringLiteral("Invalid Memory name.")));
+    r = ApplyCellEdit(doc, 5, tcName, QStringLiteral("home"));
+    EXPECT_EQ(r.status, TEditStatus::Adjusted);
+    EXPECT_EQ(Field(doc, 5, cfName), QStringLiteral("HOME"));
+
+    // 173.9875 MHz is no multiple of 25 kHz: the coarser step rounds it down.
+    EXPECT_EQ(ApplyCellEdit(doc, 5, tcStep, QStringLiteral("25kHz")).status, TEditStatus::Adjusted);
+    EXPECT_EQ(Field(doc, 5, cfStep), QStringLiteral("6"));
+    EXPECT_EQ(Field(doc, 5, cfReceiveFrequency), QStringLiteral("00173975000"));
+    EXPECT_EQ(ApplyCellEdit(doc, 5, tcStep, QStringLiteral("12.5")).status, TEditStatus::Applied);
+    EXPECT_EQ(ApplyCellEdit(doc, 5, tcStep, QStringLiteral("7")).status, TEditStatus::Refused);
+    EXPECT_EQ(ApplyCellEdit(doc, 5, tcToneMode, QStringLiteral("ctcss")).status, TEditStatus::Applied);
+    EXPECT_EQ(ApplyCellEdit(doc, 5, tcCtcssFrequency, QStringLiteral("100")).status, TEditStatus::Applied);
+    EXPECT_EQ(Field(doc, 5, cfCtcssCode), QStringLiteral("13"));
+    EXPECT_EQ(Field(doc, 5, cfCtcssOn), QStringLiteral("1"));
+    // 69.4 Hz is not in the editor's tone list.
+    EXPECT_EQ(ApplyCellEdit(doc, 5, tcToneFrequency, QStringLiteral("69.4")).status, TEditStatus::Refused);
+    EXPECT_EQ(ApplyCellEdit(doc, 5, tcLockOut, QStringLiteral("1")).status, TEditStatus::Applied);
+    EXPECT_EQ(Field(doc, 5, cfLockOut), QStringLiteral("1"));
+    EXPECT_EQ(ApplyCellEdit(doc, 5, tcChannel, QStringLiteral("9")).status, TEditStatus::Refused);
+    ExpectEditorRecord(doc, 5);
+}
+
+TEST(TableCellEdit, SplitShiftReverseAndSlotClasses)
+{
+    TChannelDocument doc = DefaultDocument();
+    Put(doc, 7, QStringLiteral("145.000"));
+    EXPECT_EQ(ApplyCellEdit(doc, 7, tcReverse, QStringLiteral("On")).status, TEditStatus::Applied);
+    TEditResult r = ApplyCellEdit(doc, 7, tcTransmit, QStringLiteral("144.5"));
+    EXPECT_EQ(r.status, TEditStatus::Adjusted); // reverse turned off
+    EXPECT_EQ(Field(doc, 7, cfTransmitFrequency), QStringLiteral("00144500000"));
+    EXPECT_EQ(Field(doc, 7, cfReverse), QStringLiteral("0"));
+    EXPECT_EQ(TableCellText(doc, 7, tcShift), QStringLiteral("Split"));
+    EXPECT_EQ(ApplyCellEdit(doc, 7, tcReverse, QStringLiteral("On")).status, TEditStatus::Refused);
+    // A shift ends the split.
+    r = ApplyCellEdit(doc, 7, tcShift, QStringLiteral("Plus"));
+    EXPECT_EQ(r.status, TEditStatus::Adjusted);
+    EXPECT_TRUE(Field(doc, 7, cfTransmitFrequency).isEmpty());
+    EXPECT_EQ(Field(doc, 7, cfShift), QStringLiteral("1"));
+    // The offset is the VFO's: the same is accepted, another refused.
+    EXPECT_EQ(ApplyCellEdit(doc, 7, tcOffset, QStringLiteral("0.6")).status, TEditStatus::Unchanged);
+    r = ApplyCellEdit(doc, 7, tcOffset, QStringLiteral("1.0"));
+    EXPECT_EQ(r.status, TEditStatus::Refused);
+    EXPECT_TRUE(r.reason.contains(QStringLiteral("VFO offset")));
+    // Transmit frequency, lock-out and name per slot class.
+    Put(doc, 181, QStringLiteral("145.000"));
+    EXPECT_EQ(ApplyCellEdit(doc, 181, tcTransmit, QStringLiteral("145.5")).status, TEditStatus::Refused);
+    EXPECT_EQ(ApplyCellEdit(doc, 181, tcLockOut, QStringLiteral("On")).status, TEditStatus::Refused);
+    EXPECT_EQ(ApplyCellEdit(doc, 181, tcName, QStringLiteral("A")).status, TEditStatus::Refused);
+    Put(doc, 193, QStringLiteral("145.000"));
+    EXPECT_EQ(ApplyCellEdit(doc, 193, tcName, QStringLiteral("PRIO")).status, TEditStatus::Applied);
+    EXPECT_EQ(ApplyCellEdit(doc, 193, tcLockOut, QStringLiteral("On")).status, TEditStatus::Refused);
+    // -7.6 MHz only where the radio type offers it, and only from 300 MHz.
+    EXPECT_EQ(ApplyCellEdit(doc, 7, tcShift, QStringLiteral("-7.6MHz")).status, TEditStatus::Refused);
+    TChannelDocument eu = DefaultDocument(QStringLiteral("0,3,00,1,1,,"));
+    Put(eu, 1, QStringLiteral("145.000"));
+    Put(eu, 2, QStringLiteral("430.000"));
+    EXPECT_EQ(ApplyCellEdit(eu, 1, tcShift, QStringLiteral("-7.6MHz")).status, TEditStatus::Refused);
+    EXPECT_EQ(ApplyCellEdit(eu, 2, tcShift, QStringLiteral("-7.6MHz")).status, TEditStatus::Applied);
+    EXPECT_EQ(Field(eu, 2, cfShift), QStringLiteral("3"));
+    for (int slot : {7, 181, 193})
+        ExpectEditorRecord(doc, slot);
+}
+
+TEST(TableCellEdit, EmptySlotsTakeAFrequencyFirstAndOtherColumnsChangesAreNamed)
+{
+    TChannelDocument doc = DefaultDocument();
+    EXPECT_EQ(ApplyCellEdit(doc, 9, tcName, QStringLiteral("X")).status, TEditStatus::Refused);
+    EXPECT_EQ(ApplyCellEdit(doc, 9, tcReceive, QString()).status, TEditStatus::Unchanged);
+    EXPECT_TRUE(doc.Record(rkMemory, 9).isEmpty());
+    EXPECT_EQ(ApplyCellEdit(doc, 9, tcReceive, QStringLiteral("433.5")).status, TEditStatus::Applied);
+    EXPECT_EQ(Field(doc, 9, cfLabel), QStringLiteral("009"));
+    ExpectEditorRecord(doc, 9);
+    // A tone code the editor's list lacks is stored as the editor would.
+    doc.SetMemoryRecord(10, QStringLiteral("010,00145000000,0,0,0,1,0,,02,,09,,0,,,,,"));
+    const TEditResult r = ApplyCellEdit(doc, 10, tcName, QStringLiteral("A"));
+    EXPECT_EQ(r.status, TEditStatus::Adjusted);
+    EXPECT_TRUE(r.notes.join(QString()).contains(QStringLiteral("69.4Hz -> 71.9Hz")));
+    EXPECT_EQ(Field(doc, 10, cfToneCode), QStringLiteral("03"));
+}
+
+TEST(TableBulkEdit, MixedSelectionChangesWhatEachSlotCanTake)
+{
+    TChannelDocument doc = DefaultDocument();
+    Put(doc, 1, QStringLiteral("145.000"));
+    Put(doc, 5, QStringLiteral("145.000"), QStringLiteral("SPL"), QStringLiteral("144.000"));
+    Put(doc, 181, QStringLiteral("435.000"));
+    TBulkEdit edit;
+    edit.stepPosition = 6; // 25 kHz
+    edit.shift = QLatin1Char('1');
+    edit.lockOut = true;
+    edit.toneMode = 1;
+    edit.tonePosition = 11; // 100.0 Hz (the editor's list lacks 69.4 Hz)
+    const TBulkResult r = ApplyBulkEdit(doc, {1, 2, 5, 181}, edit);
+    EXPECT_TRUE(r.refusal.isEmpty());
+    EXPECT_EQ(r.changed, 3);
+    for (int slot : {1, 5, 181}) {
+        EXPECT_EQ(Field(doc, slot, cfStep), QStringLiteral("6"));
+        EXPECT_EQ(Field(doc, slot, cfShift), QStringLiteral("1"));
+        EXPECT_EQ(Field(doc, slot, cfToneOn), QStringLiteral("1"));
+        EXPECT_EQ(Field(doc, slot, cfToneCode), QStringLiteral("13"));
+        ExpectEditorRecord(doc, slot);
+    }
+    EXPECT_EQ(Field(doc, 1, cfLockOut), QStringLiteral("1"));
+    EXPECT_EQ(Field(doc, 181, cfLockOut), QStringLiteral("0"));
+    EXPECT_TRUE(Field(doc, 5, cfTransmitFrequency).isEmpty());
+    EXPECT_EQ(Field(doc, 5, cfName), QStringLiteral("SPL"));
+    EXPECT_TRUE(doc.Record(rkMemory, 2).isEmpty());
+    const QString notes = r.notes.join(QLatin1Char('\n'));
+    EXPECT_TRUE(notes.contains(QStringLiteral("005: split")));
+    EXPECT_TRUE(notes.contains(QStringLiteral("L1: no lock-out")));
+    EXPECT_EQ(edit.Name(), QStringLiteral("Bulk Edit"));
+
+    TBulkEdit clear;
+    clear.clear = true;
+    EXPECT_EQ(clear.Name(), QStringLiteral("Clear"));
+    EXPECT_EQ(ApplyBulkEdit(doc, {1, 5}, clear).changed, 2);
+    EXPECT_TRUE(doc.Record(rkMemory, 1).isEmpty());
+    EXPECT_FALSE(ApplyBulkEdit(doc, {}, clear).refusal.isEmpty());
+    EXPECT_FALSE(ApplyBulkEdit(doc, {181}, TBulkEdit()).refusal.isEmpty());
+}
+
+TEST(TableBulkEdit, Minus76AndOffsetFollowEachChannel)
+{
+    TChannelDocument doc = DefaultDocument(QStringLiteral("0,3,00,1,1,,"));
+    Put(doc, 1, QStringLiteral("145.000"));
+    Put(doc, 2, QStringLiteral("430.000"));
+    TBulkEdit edit;
+    edit.shift = QLatin1Char('3');
+    const TBulkResult r = ApplyBulkEdit(doc, {1, 2}, edit);
+    EXPECT_EQ(r.changed, 1);
+    EXPECT_EQ(Field(doc, 1, cfShift), QStringLiteral("0"));
+    EXPECT_EQ(Field(doc, 2, cfShift), QStringLiteral("3"));
+    TBulkEdit offset;
+    offset.offset = QStringLiteral("5.0");
+    const TBulkResult o = ApplyBulkEdit(doc, {1, 2}, offset);
+    EXPECT_EQ(o.changed, 0);
+    EXPECT_EQ(o.notes.size(), 2);
+}
+
+TEST(TableSlots, MoveSwapInsertDeleteKeepRecordsAndRewriteLabels)
+{
+    TChannelDocument doc = DefaultDocument();
+    doc.ClearMemoryRecord(1);
+    for (int slot = 1; slot <= 4; ++slot)
+        Put(doc, slot, QStringLiteral("145.%1").arg(slot), QStringLiteral("N%1").arg(slot));
+    // Drag 1 to before 4: 2 3 1 4.
+    TSlotResult r = MoveSlots(doc, {1}, 4);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.slotList, QList<int>{3});
+    const QStringList names = {Field(doc, 1, cfName), Field(doc, 2, cfName), Field(doc, 3, cfName), Field(doc, 4, cfName)};
+    EXPECT_EQ(names, (QStringList{"N2", "N3", "N1", "N4"}));
+    for (int slot = 1; slot <= 4; ++slot) {
+        EXPECT_EQ(Field(doc, slot, cfLabel), MemorySlotLabel(slot));
+        ExpectEditorRecord(doc, slot);
+    }
+    // Alt+Down on 3 and 4 at once is refused past 180 but moves here.
+    r = ShiftSlots(doc, {3}, +1);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(Field(doc, 4, cfName), QStringLiteral("N1"));
+    EXPECT_FALSE(ShiftSlots(doc, {1}, -1).ok);
+    EXPECT_FALSE(ShiftSlots(doc, {180}, +1).ok);
+    EXPECT_FALSE(ShiftSlots(doc, {181}, -1).ok);
+
+    // Insert an empty slot at 2: the rest move down by one.
+    r = InsertEmptySlots(doc, 2);
+    ASSERT_TRUE(r.ok);
+    EXPECT_TRUE(doc.Record(rkMemory, 2).isEmpty());
+    EXPECT_EQ(Field(doc, 3, cfName), QStringLiteral("N3"));
+    EXPECT_EQ(Field(doc, 3, cfLabel), QStringLiteral("003"));
+    EXPECT_EQ(Field(doc, 5, cfName), QStringLiteral("N1"));
+    // Delete 2 and 3 and close the gap.
+    r = DeleteAndCloseGap(doc, {2, 3});
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(Field(doc, 2, cfName), QStringLiteral("N4"));
+    EXPECT_EQ(Field(doc, 3, cfName), QStringLiteral("N1"));
+    EXPECT_EQ(Field(doc, 3, cfLabel), QStringLiteral("003"));
+    EXPECT_TRUE(doc.Record(rkMemory, 4).isEmpty());
+
+    // Insert is refused while 180 holds a channel: nothing is lost.
+    Put(doc, 180, QStringLiteral("146.0"));
+    const TChannelDocument before = doc;
+    r = InsertEmptySlots(doc, 1);
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.reason.contains(QStringLiteral("180")));
+    for (int slot = 1; slot <= kMemorySlots; ++slot)
+        EXPECT_EQ(doc.Record(rkMemory, slot), before.Record(rkMemory, slot));
+
+    // Swap across slot classes rebuilds the record for its new slot.
+    Put(doc, 10, QStringLiteral("145.0"), QStringLiteral("SPLIT"), QStringLiteral("144.0"));
+    Put(doc, 182, QStringLiteral("435.0"));
+    r = SwapSlots(doc, 10, 182);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(Field(doc, 182, cfLabel), QStringLiteral("U1"));
+    EXPECT_EQ(Field(doc, 182, cfReceiveFrequency), QStringLiteral("00145000000"));
+    EXPECT_TRUE(Field(doc, 182, cfName).isEmpty());
+    EXPECT_TRUE(Field(doc, 182, cfTransmitFrequency).isEmpty());
+    EXPECT_EQ(Field(doc, 10, cfLabel), QStringLiteral("010"));
+    EXPECT_EQ(Field(doc, 10, cfReceiveFrequency), QStringLiteral("00435000000"));
+    EXPECT_TRUE(r.notes.join(QString()).contains(QStringLiteral("name")));
+    ExpectEditorRecord(doc, 182);
+    ExpectEditorRecord(doc, 10);
+    EXPECT_FALSE(SwapSlots(doc, 10, 10).ok);
+    EXPECT_FALSE(MoveSlots(doc, {181}, 1).ok);
+}
+
+TEST(TableFind, NamesAndFrequencies)
+{
+    TChannelDocument doc = DefaultDocument();
+    Put(doc, 3, QStringLiteral("145.500"), QStringLiteral("HOME"));
+    Put(doc, 4, QStringLiteral("145.000"), QString(), QStringLiteral("144.6"));
+    EXPECT_TRUE(SlotMatchesFind(doc, 3, QStringLiteral("home")));
+    EXPECT_TRUE(SlotMatchesFind(doc, 3, QStringLiteral("om")));
+    EXPECT_TRUE(SlotMatchesFind(doc, 3, QStringLiteral("145.5")));
+    EXPECT_TRUE(SlotMatchesFind(doc, 3, QStringLiteral("145.500")));
+    EXPECT_TRUE(SlotMatchesFind(doc, 3, QStringLiteral("145")));
+    EXPECT_FALSE(SlotMatchesFind(doc, 3, QStringLiteral("145.0")));
+    EXPECT_TRUE(SlotMatchesFind(doc, 4, QStringLiteral("144.6"))); // transmit frequency
+    EXPECT_FALSE(SlotMatchesFind(doc, 5, QStringLiteral("145")));  // empty
+    EXPECT_FALSE(SlotMatchesFind(doc, 3, QString()));
+}

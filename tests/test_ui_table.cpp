@@ -1,0 +1,406 @@
+// The channel table window over the main window's document: sorting, find,
+// in-cell editing, bulk edit, moving slots, CSV rows on the clipboard, undo,
+// the main window's lists and the table in step, and the remembered layout.
+#include "data/BandPlan.h"
+#include "data/ChannelDocument.h"
+#include "data/ChannelTableRules.h"
+#include "data/MemoryChannel.h"
+#include "support/TestSettings.h"
+#include "support/TestWindows.h"
+#include "ui/main/DocumentHistory.h"
+#include "ui/main/MainForm.h"
+#include "ui/seam/Dialogs.h"
+#include "ui/table/ChannelTable.h"
+#include "ui/table/ChannelTableModel.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMimeData>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+#include <QUndoStack>
+
+#include <memory>
+
+namespace {
+
+class TableTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearStoredSettings();
+        form = std::make_unique<TMainForm>(&windows);
+        OpenTable();
+        Dialogs::SetMessageResponder([this](const Dialogs::MessageRequest &request) {
+            messages << request.text;
+            return Dialogs::Answer::Ok;
+        });
+    }
+
+    void TearDown() override
+    {
+        SetBulkEditResponder(nullptr);
+        Dialogs::ResetResponders();
+        table.reset();
+        form.reset();
+    }
+
+    // The table as the application shell makes it.
+    void OpenTable()
+    {
+        table = std::make_unique<TChannelTable>(*form, &form->History().Stack());
+        QObject::connect(form.get(), &TMainForm::DocumentChanged, table.get(), &TChannelTable::DocumentChanged);
+    }
+
+    TChannelDocument &Doc() { return form->Document(); }
+    QUndoStack &Undo() { return form->History().Stack(); }
+
+    // A channel stored as the memory editor stores it, recorded as a step.
+    void Put(int slot, const QString &rx, const QString &name = QString())
+    {
+        TMemoryChannelEntry entry;
+        entry.rxText = rx;
+        entry.stepPosition = 3;
+        entry.name = name;
+        Doc().SetMemoryRecord(slot, BuildMemoryRecord(Doc(), slot, entry).record);
+        form->RefreshGrids();
+        form->RecordChange(QStringLiteral("Setup"));
+    }
+
+    // Text of a cell of the table as shown (view row order).
+    QString Shown(int viewRow, int column)
+    {
+        return table->Proxy()->index(viewRow, column).data().toString();
+    }
+    int SlotAt(int viewRow)
+    {
+        return table->Proxy()->index(viewRow, 0).data(TChannelTableModel::SlotRole).toInt();
+    }
+    QModelIndex ViewIndex(int slot, int column)
+    {
+        return table->Proxy()->mapFromSource(table->Model()->index(slot - 1, column));
+    }
+    QString MainCell(int row, int column)
+    {
+        QTableWidgetItem *item = form->Grid(1)->item(row, column);
+        return item ? item->text() : QString();
+    }
+
+    TestWindows windows;
+    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<TChannelTable> table;
+    QStringList messages;
+};
+
+} // namespace
+
+TEST_F(TableTest, OneRowPerSlotWithEveryFieldAndEmptyRows)
+{
+    EXPECT_EQ(table->Proxy()->rowCount(), 193);
+    EXPECT_EQ(table->Proxy()->columnCount(), int(tcColumnCount));
+    QStringList titles;
+    for (int c = 0; c < tcColumnCount; ++c)
+        titles << table->Proxy()->headerData(c, Qt::Horizontal).toString();
+    EXPECT_EQ(titles, (QStringList{"Channel", "Rx Frequency", "Step", "Shift", "Offset", "Reverse", "Tone/CTCSS",
+                                   "Tone Frequency", "CTCSS Frequency", "Tx Frequency", "Lock Out", "Name"}));
+    EXPECT_EQ(Shown(0, tcChannel), QStringLiteral("001"));
+    EXPECT_EQ(Shown(0, tcReceive), QStringLiteral("144.000"));
+    EXPECT_EQ(Shown(1, tcChannel), QStringLiteral("002"));
+    EXPECT_TRUE(Shown(1, tcReceive).isEmpty());
+    EXPECT_EQ(Shown(192, tcChannel), QStringLiteral("PR"));
+}
+
+TEST_F(TableTest, SortingChangesTheOrderShownButNeverTheSlots)
+{
+    Put(3, QStringLiteral("146.5"), QStringLiteral("ZULU"));
+    Put(7, QStringLiteral("145.1"), QStringLiteral("ALPHA"));
+    const TChannelDocument before = Doc();
+    table->TableView1->sortByColumn(tcReceive, Qt::DescendingOrder);
+    EXPECT_EQ(SlotAt(0), 3);
+    EXPECT_EQ(Shown(0, tcChannel), QStringLiteral("003"));
+    EXPECT_EQ(SlotAt(1), 7);
+    table->TableView1->sortByColumn(tcName, Qt::AscendingOrder);
+    EXPECT_EQ(Shown(SlotAt(0) == 1 ? 1 : 0, tcName).isEmpty(), false);
+    table->TableView1->sortByColumn(tcReceive, Qt::AscendingOrder);
+    EXPECT_EQ(SlotAt(0), 1);
+    EXPECT_EQ(SlotAt(1), 7);
+    EXPECT_EQ(SlotAt(2), 3);
+    // Every column sorts; the document is untouched.
+    for (int c = 0; c < tcColumnCount; ++c)
+        table->TableView1->sortByColumn(c, Qt::AscendingOrder);
+    for (int slot = 1; slot <= kMemorySlots; ++slot)
+        EXPECT_EQ(Doc().Record(rkMemory, slot), before.Record(rkMemory, slot));
+    EXPECT_EQ(form->Modified(), 0);
+}
+
+TEST_F(TableTest, FindByNameAndFrequencyWithFindNext)
+{
+    Put(10, QStringLiteral("145.5"), QStringLiteral("HOME"));
+    Put(20, QStringLiteral("145.55"), QStringLiteral("HOMER"));
+    EXPECT_TRUE(table->FindNext(QStringLiteral("home")));
+    EXPECT_EQ(table->CurrentSlot(), 10);
+    EXPECT_TRUE(table->FindNext(QStringLiteral("home")));
+    EXPECT_EQ(table->CurrentSlot(), 20);
+    EXPECT_TRUE(table->FindNext(QStringLiteral("home"))); // wraps
+    EXPECT_EQ(table->CurrentSlot(), 10);
+    EXPECT_TRUE(table->FindNext(QStringLiteral("145.55")));
+    EXPECT_EQ(table->CurrentSlot(), 20);
+    EXPECT_FALSE(table->FindNext(QStringLiteral("nowhere")));
+    EXPECT_TRUE(table->StatusText().contains(QStringLiteral("not found")));
+    // Ctrl+F opens the find bar.
+    table->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(table.get()));
+    table->FindAction->trigger();
+    EXPECT_TRUE(table->FindBar->isVisible());
+    EXPECT_EQ(table->FindAction->shortcut(), QKeySequence(QKeySequence::Find));
+}
+
+TEST_F(TableTest, InCellEditsAreAppliedAdjustedOrRefusedAndEachIsOneUndoStep)
+{
+    Put(5, QStringLiteral("145.0"));
+    const int steps = Undo().count();
+    QSortFilterProxyModel *proxy = table->Proxy();
+
+    EXPECT_TRUE(proxy->setData(ViewIndex(5, tcReceive), QStringLiteral("145.5")));
+    EXPECT_EQ(ViewIndex(5, tcReceive).data().toString(), QStringLiteral("145.500"));
+    EXPECT_EQ(MainCell(5, 2), QStringLiteral("145.500")); // the main list follows
+    EXPECT_EQ(form->Modified(), 1);
+    EXPECT_EQ(Undo().count(), steps + 1);
+    EXPECT_EQ(Undo().undoText(), QStringLiteral("Edit 005 Rx Frequency"));
+
+    // Adjusted: the cell shows what was stored and the status bar why.
+    EXPECT_TRUE(proxy->setData(ViewIndex(5, tcReceive), QStringLiteral("145.5037")));
+    EXPECT_EQ(ViewIndex(5, tcReceive).data().toString(), QStringLiteral("145.500"));
+    EXPECT_TRUE(table->StatusText().contains(QStringLiteral("adjusted")));
+    EXPECT_TRUE(messages.isEmpty());
+
+    // Refused: the old value stays and a message says why.
+    EXPECT_FALSE(proxy->setData(ViewIndex(5, tcName), QStringLiteral("TOOLONGNAME")));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Invalid Memory name.")));
+    EXPECT_TRUE(ViewIndex(5, tcName).data().toString().isEmpty());
+    EXPECT_EQ(Undo().count(), steps + 1); // nothing recorded for the refusal or a no-op
+
+    // A flag is a check box.
+    EXPECT_TRUE(proxy->setData(ViewIndex(5, tcLockOut), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 5, cfLockOut), QStringLiteral("1"));
+    EXPECT_EQ(MainCell(5, 0), QStringLiteral("*"));
+
+    // Undo takes the steps back one at a time, in the table and the lists.
+    Undo().undo();
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 5, cfLockOut), QStringLiteral("0"));
+    EXPECT_EQ(ViewIndex(5, tcLockOut).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+    Undo().undo();
+    EXPECT_EQ(ViewIndex(5, tcReceive).data().toString(), QStringLiteral("145.000"));
+    EXPECT_EQ(MainCell(5, 2), QStringLiteral("145.000"));
+
+    // Typing into a cell through the view.
+    table->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(table.get()));
+    QApplication::setActiveWindow(table.get());
+    table->TableView1->setCurrentIndex(ViewIndex(5, tcName));
+    table->TableView1->setFocus();
+    QTest::keyClick(table->TableView1, Qt::Key_F2);
+    QWidget *editor = QApplication::focusWidget();
+    ASSERT_NE(editor, table->TableView1);
+    QTest::keyClicks(editor, QStringLiteral("cq"));
+    EXPECT_EQ(editor->property("text").toString(), QStringLiteral("cq"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the view commits after the key
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 5, cfName), QStringLiteral("CQ"));
+    EXPECT_EQ(Undo().undoText(), QStringLiteral("Edit 005 Name"));
+}
+
+TEST_F(TableTest, BulkEditOfAMixedSelectionIsOneNamedStep)
+{
+    Put(1, QStringLiteral("145.0"));
+    Put(2, QStringLiteral("145.5"));
+    Put(181, QStringLiteral("435.0"));
+    const TChannelDocument before = Doc();
+    table->SelectSlots({1, 2, 3, 181});
+    EXPECT_EQ(table->SelectedSlots(), (QList<int>{1, 2, 3, 181}));
+    SetBulkEditResponder([](TBulkEdit &edit) {
+        edit.stepPosition = 6;
+        edit.lockOut = true;
+        return true;
+    });
+    const int steps = Undo().count();
+    table->BulkEditAction->trigger();
+    EXPECT_EQ(Undo().count(), steps + 1);
+    EXPECT_EQ(Undo().undoText(), QStringLiteral("Bulk Edit 4 Channels"));
+    for (int slot : {1, 2, 181})
+        EXPECT_EQ(Doc().GetRecordField(rkMemory, slot, cfStep), QStringLiteral("6"));
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 1, cfLockOut), QStringLiteral("1"));
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 181, cfLockOut), QStringLiteral("0"));
+    EXPECT_TRUE(Doc().Record(rkMemory, 3).isEmpty());
+    EXPECT_TRUE(table->StatusText().contains(QStringLiteral("L1: no lock-out")));
+    EXPECT_EQ(MainCell(1, 0), QStringLiteral("*"));
+
+    // Clear is a step of its own.
+    table->SelectSlots({1, 2});
+    table->ClearAction->trigger();
+    EXPECT_EQ(Undo().undoText(), QStringLiteral("Clear 2 Channels"));
+    EXPECT_TRUE(Doc().Record(rkMemory, 1).isEmpty());
+    EXPECT_TRUE(MainCell(1, 2).isEmpty());
+    Undo().undo();
+    Undo().undo();
+    for (int slot = 1; slot <= kMemorySlots; ++slot)
+        EXPECT_EQ(Doc().Record(rkMemory, slot), before.Record(rkMemory, slot));
+
+    // Cancelling the dialog changes nothing.
+    SetBulkEditResponder([](TBulkEdit &) { return false; });
+    table->BulkEditAction->trigger();
+    EXPECT_EQ(Undo().undoText(), QStringLiteral("Setup"));
+}
+
+TEST_F(TableTest, MoveSwapInsertAndDeleteRenumberSlotsAndUndo)
+{
+    Doc().ClearMemoryRecord(1);
+    for (int slot = 1; slot <= 4; ++slot)
+        Put(slot, QStringLiteral("145.%1").arg(slot), QStringLiteral("N%1").arg(slot));
+    const TChannelDocument before = Doc();
+    auto names = [this](int count) {
+        QStringList list;
+        for (int slot = 1; slot <= count; ++slot)
+            list << Doc().GetRecordField(rkMemory, slot, cfName);
+        return list;
+    };
+
+    table->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(table.get()));
+    table->SelectSlots({3});
+    table->TableView1->setFocus();
+    QTest::keyClick(table->TableView1, Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(names(4), (QStringList{"N1", "N3", "N2", "N4"}));
+    EXPECT_EQ(table->SelectedSlots(), QList<int>{2}); // the selection moves with the row
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 2, cfLabel), QStringLiteral("002"));
+    EXPECT_EQ(MainCell(2, 3), QStringLiteral("N3"));
+    EXPECT_EQ(Undo().undoText(), QStringLiteral("Move 003 Up"));
+
+    table->MoveDownAction->trigger();
+    EXPECT_EQ(names(4), (QStringList{"N1", "N2", "N3", "N4"}));
+
+    table->SelectSlots({1, 4});
+    table->SwapAction->trigger();
+    EXPECT_EQ(names(4), (QStringList{"N4", "N2", "N3", "N1"}));
+    EXPECT_EQ(Undo().undoText(), QStringLiteral("Swap 001 and 004"));
+
+    table->SelectSlots({2});
+    table->InsertAction->trigger();
+    EXPECT_EQ(names(5), (QStringList{"N4", "", "N2", "N3", "N1"}));
+    EXPECT_EQ(Undo().undoText(), QStringLiteral("Insert Empty Slot 002"));
+
+    table->SelectSlots({1, 2});
+    table->DeleteCloseAction->trigger();
+    EXPECT_EQ(names(4), (QStringList{"N2", "N3", "N1", ""}));
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 1, cfLabel), QStringLiteral("001"));
+    EXPECT_EQ(MainCell(1, 3), QStringLiteral("N2"));
+
+    // Drag and drop: slot 3 dropped on the row of slot 1.
+    QMimeData *data = table->Model()->mimeData({table->Model()->index(2, 0)});
+    table->Model()->dropMimeData(data, Qt::MoveAction, -1, -1, table->Model()->index(0, 0));
+    delete data;
+    EXPECT_EQ(names(3), (QStringList{"N1", "N2", "N3"}));
+    EXPECT_EQ(Undo().undoText(), QStringLiteral("Move 003"));
+
+    // A refused move explains itself and changes nothing.
+    table->SelectSlots({181});
+    table->MoveUpAction->trigger();
+    ASSERT_FALSE(messages.isEmpty());
+    EXPECT_TRUE(messages.last().contains(QStringLiteral("001..180")));
+
+    for (int i = 0; i < 6; ++i)
+        Undo().undo();
+    for (int slot = 1; slot <= kMemorySlots; ++slot)
+        EXPECT_EQ(Doc().Record(rkMemory, slot), before.Record(rkMemory, slot)) << slot;
+    EXPECT_EQ(MainCell(1, 3), QStringLiteral("N1"));
+}
+
+TEST_F(TableTest, RowsTravelAsCsvText)
+{
+    Put(8, QStringLiteral("145.5"), QStringLiteral("HOME"));
+    Put(9, QStringLiteral("433.5"), QStringLiteral("UHF"));
+    table->SelectSlots({8, 9});
+    table->CopyAction->trigger();
+    const QString text = QApplication::clipboard()->text();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Location,")));
+    EXPECT_TRUE(text.contains(QStringLiteral("HOME")));
+
+    // Pasted at the current row: the rows take that slot and the next.
+    table->SelectSlots({50});
+    table->PasteAction->trigger();
+    EXPECT_EQ(Undo().undoText(), QStringLiteral("Paste 2 Row(s)"));
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 50, cfName), QStringLiteral("HOME"));
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 51, cfReceiveFrequency), QStringLiteral("00433500000"));
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 51, cfLabel), QStringLiteral("051"));
+    EXPECT_EQ(MainCell(50, 3), QStringLiteral("HOME"));
+
+    // Text from a spreadsheet without a Location column.
+    QApplication::clipboard()->setText(QStringLiteral("Frequency;Name\n146.52;SIMPLEX\n"));
+    table->SelectSlots({60});
+    table->PasteAction->trigger();
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 60, cfName), QStringLiteral("SIMPLEX"));
+
+    // Text that is no table: refused with the reason, nothing changes.
+    const int steps = Undo().count();
+    QApplication::clipboard()->setText(QStringLiteral("hello"));
+    table->PasteAction->trigger();
+    EXPECT_EQ(Undo().count(), steps);
+    EXPECT_FALSE(messages.isEmpty());
+}
+
+TEST_F(TableTest, ChangesElsewhereShowInTheTableAtOnce)
+{
+    // The main window's Delete.
+    form->SelectRow(1, 1);
+    form->Delete1Click();
+    EXPECT_TRUE(ViewIndex(1, tcReceive).data().toString().isEmpty());
+    // Any change the main window redraws (editor, paste, read, undo).
+    Doc().SetMemoryRecord(12, Doc().Record(rkMemory, 1));
+    Put(12, QStringLiteral("147.0"), QStringLiteral("NEW"));
+    EXPECT_EQ(ViewIndex(12, tcName).data().toString(), QStringLiteral("NEW"));
+    Undo().undo();
+    EXPECT_TRUE(ViewIndex(12, tcName).data().toString().isEmpty());
+    // A sorted table re-sorts.
+    table->TableView1->sortByColumn(tcReceive, Qt::DescendingOrder);
+    Put(100, QStringLiteral("173.0"));
+    EXPECT_EQ(SlotAt(0), 100);
+}
+
+TEST_F(TableTest, ColumnLayoutAndGeometryAreRemembered)
+{
+    table->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(table.get()));
+    QHeaderView *header = table->TableView1->horizontalHeader();
+    header->moveSection(header->visualIndex(tcName), 1);
+    header->resizeSection(tcReceive, 171);
+    table->resize(700, 420);
+    table->close();
+    table.reset();
+
+    OpenTable();
+    table->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(table.get()));
+    header = table->TableView1->horizontalHeader();
+    EXPECT_EQ(header->visualIndex(tcName), 1);
+    EXPECT_EQ(header->sectionSize(tcReceive), 171);
+    EXPECT_EQ(table->size(), QSize(700, 420));
+}
+
+TEST_F(TableTest, MainWindowOpensTheTableFromTheViewMenu)
+{
+    struct Services : TestWindows {
+        int tables = 0;
+        void ShowChannelTable() override { ++tables; }
+    } services;
+    TMainForm main(&services);
+    main.ChannelTable1->trigger();
+    EXPECT_EQ(services.tables, 1);
+}
