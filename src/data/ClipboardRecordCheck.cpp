@@ -2,6 +2,7 @@
 #include "ClipboardRecordCheck.h"
 
 #include "BandPlan.h"
+#include "RecordFields.h"
 #include "ChannelDocument.h"
 #include "FrequencyRules.h"
 
@@ -14,21 +15,6 @@ constexpr int kFrequencyDigits = 11;
 constexpr int kOffsetDigits = 9;
 constexpr int kMaxDtmfCode = 16;
 
-bool IsDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-bool AllDigits(const QString &text, int length)
-{
-    if (text.size() != length)
-        return false;
-    for (QChar c : text)
-        if (!IsDigit(c))
-            return false;
-    return true;
-}
-
 // One character from first..last.
 bool OneOf(const QString &text, char first, char last)
 {
@@ -39,7 +25,7 @@ bool IsToneCode(const QString &text)
 {
     if (text.isEmpty())
         return true; // read as code 9
-    if (!AllDigits(text, 2))
+    if (!IsDigitText(text, 2))
         return false;
     const int code = text.toInt();
     return code >= 1 && code <= 39;
@@ -58,7 +44,7 @@ bool IsFieldZero(const QString &text)
 // a band the radio has, inside that band's limits.
 QString FrequencyProblem(const TChannelDocument &doc, const QString &frequency)
 {
-    if (!AllDigits(frequency, kFrequencyDigits))
+    if (!IsDigitText(frequency, kFrequencyDigits))
         return QStringLiteral("not 11 digits");
     if (!frequency.startsWith(QLatin1String("00")))
         return QStringLiteral("not below 1 GHz");
@@ -80,13 +66,13 @@ QString DtmfProblem(const QString &text)
     const QStringList fields = text.split(QLatin1Char(','));
     if (fields.size() != 2)
         return QStringLiteral("a DTMF record has two fields");
-    if (!AllDigits(fields.at(0), 2) || fields.at(0).at(0) != QLatin1Char('0'))
+    if (!IsDigitText(fields.at(0), 2) || fields.at(0).at(0) != QLatin1Char('0'))
         return QStringLiteral("DTMF number is not 00..09");
     const QString &code = fields.at(1);
     if (code.size() > kMaxDtmfCode)
         return QStringLiteral("DTMF code longer than 16 characters");
     for (QChar c : code) {
-        const bool allowed = IsDigit(c) || (c >= QLatin1Char('A') && c <= QLatin1Char('D'))
+        const bool allowed = IsDecimalDigit(c) || (c >= QLatin1Char('A') && c <= QLatin1Char('D'))
                              || c == QLatin1Char('*') || c == QLatin1Char('#');
         if (!allowed)
             return QStringLiteral("DTMF code character '%1' not allowed").arg(c);
@@ -119,7 +105,7 @@ QString ChannelProblem(const TChannelDocument &doc, const QString &text)
     for (int field : {8, 10})
         if (!IsToneCode(f.at(field)))
             return QStringLiteral("field %1 is no tone code 01..39").arg(field);
-    if (!f.at(11).isEmpty() && !AllDigits(f.at(11), kOffsetDigits))
+    if (!f.at(11).isEmpty() && !IsDigitText(f.at(11), kOffsetDigits))
         return QStringLiteral("offset is not 9 digits");
     if (!f.at(12).isEmpty() && !OneOf(f.at(12), '0', '1'))
         return QStringLiteral("lock-out is not 0 or 1");

@@ -16,21 +16,6 @@ constexpr int kBand300 = 2;
 constexpr int kUhfBand = 3;
 constexpr int kBand800 = 4;
 
-bool IsDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-bool AllDigits(const QString &text, int length)
-{
-    if (text.size() != length)
-        return false;
-    for (QChar c : text)
-        if (!IsDigit(c))
-            return false;
-    return true;
-}
-
 QChar FirstChar(const QString &text)
 {
     return text.isEmpty() ? QChar() : text.at(0);
@@ -136,7 +121,7 @@ QString PastedChannel(const TChannelDocument &doc, const QString &copied, const 
 
 int BandOfRecordFrequency(const TChannelDocument &doc, const QString &frequency)
 {
-    if (!AllDigits(frequency, kFrequencyDigits))
+    if (!IsDigitText(frequency, kFrequencyDigits))
         return -1;
     return BandOfFrequency(doc, frequency.mid(2, 3));
 }
@@ -203,7 +188,7 @@ QString PasteShiftCode(const QString &shift, const TChannelDocument &doc)
 
 QString PasteVfoOffset(const QString &offset, const QString &bandCode, const TChannelDocument &doc)
 {
-    if (AllDigits(offset, kOffsetDigits))
+    if (IsDigitText(offset, kOffsetDigits))
         return offset;
     if (bandCode.startsWith(QLatin1Char('1')) || bandCode.startsWith(QLatin1Char('2')))
         return QStringLiteral("000600000");

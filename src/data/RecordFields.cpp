@@ -55,3 +55,13 @@ QString TRecordBuilder::Text(int lastField) const
     }
     return text;
 }
+
+bool IsDigitText(const QString &text, int length)
+{
+    if (text.size() != length)
+        return false;
+    for (QChar c : text)
+        if (!IsDecimalDigit(c))
+            return false;
+    return true;
+}

@@ -67,6 +67,12 @@ inline bool IsLuSlot(int slot) { return slot >= kFirstLuSlot && slot <= kLastLuS
 // Slots whose records carry a name: 1..180 and PR.
 inline bool IsNamedSlot(int slot) { return IsNumberedSlot(slot) || slot == kPrSlot; }
 
+// Field text checks shared by the rules that judge untrusted records
+// (clipboard, radio replies, paste).
+inline bool IsDecimalDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+// True when text is exactly length decimal digits (a frequency, an offset).
+bool IsDigitText(const QString &text, int length);
+
 // Field of a record text: the text between the field-th and the next comma
 // (empty beyond the end); field numbers above 17 read field 17.
 QString RecordTextField(const QString &record, int field);

@@ -2,6 +2,7 @@
 #include "ReplyForms.h"
 
 #include "data/BandPlan.h"
+#include "data/RecordFields.h"
 
 #include <QStringList>
 
@@ -13,24 +14,9 @@ constexpr int kFrequencyDigits = 11;
 constexpr int kMaxDtmfCode = 16;
 constexpr int kMaxNameReply = 13;
 
-bool IsDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-bool AllDigits(const QString &text, int length)
-{
-    if (text.size() != length)
-        return false;
-    for (QChar c : text)
-        if (!IsDigit(c))
-            return false;
-    return true;
-}
-
 bool OneDigit(const QString &text)
 {
-    return AllDigits(text, 1);
+    return IsDigitText(text, 1);
 }
 
 bool EmptyOrOneDigit(const QString &text)
@@ -43,7 +29,7 @@ bool ShortAlphanumeric(const QString &text)
     if (text.size() > 2)
         return false;
     for (QChar c : text)
-        if (!(IsDigit(c) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+        if (!(IsDecimalDigit(c) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
               || (c >= QLatin1Char('a') && c <= QLatin1Char('z'))))
             return false;
     return true;
@@ -54,7 +40,7 @@ bool ShortAlphanumeric(const QString &text)
 // the tone codes and the offset.
 QString ChannelFieldsProblem(const QStringList &f, int first)
 {
-    if (!AllDigits(f.at(first), kFrequencyDigits))
+    if (!IsDigitText(f.at(first), kFrequencyDigits))
         return QStringLiteral("has no 11-digit frequency");
     for (int i = first + 1; i <= first + 5; ++i)
         if (!OneDigit(f.at(i)))
@@ -65,9 +51,9 @@ QString ChannelFieldsProblem(const QStringList &f, int first)
         if (!f.at(i).isEmpty())
             return QStringLiteral("has text in field %1").arg(i - first + 1);
     for (int i : {first + 7, first + 9})
-        if (!f.at(i).isEmpty() && !AllDigits(f.at(i), 2))
+        if (!f.at(i).isEmpty() && !IsDigitText(f.at(i), 2))
             return QStringLiteral("has no two-digit tone code in field %1").arg(i - first + 1);
-    if (!f.at(first + 10).isEmpty() && !AllDigits(f.at(first + 10), 9))
+    if (!f.at(first + 10).isEmpty() && !IsDigitText(f.at(first + 10), 9))
         return QStringLiteral("has no 9-digit offset in field 11");
     return QString();
 }
@@ -94,7 +80,7 @@ QString SplitProblem(const QString &reply)
     if (reply.isEmpty())
         return QString();
     const QStringList f = reply.split(QLatin1Char(','));
-    if (f.size() != 2 || !AllDigits(f.at(0), kFrequencyDigits) || !EmptyOrOneDigit(f.at(1)))
+    if (f.size() != 2 || !IsDigitText(f.at(0), kFrequencyDigits) || !EmptyOrOneDigit(f.at(1)))
         return QStringLiteral("is no transmit frequency and step");
     return QString();
 }
@@ -152,7 +138,7 @@ QString DtmfProblem(const QString &reply, int number)
     if (f.at(1).size() > kMaxDtmfCode)
         return QStringLiteral("has a DTMF code longer than 16 characters");
     for (QChar c : f.at(1))
-        if (!(IsDigit(c) || (c >= QLatin1Char('A') && c <= QLatin1Char('F'))))
+        if (!(IsDecimalDigit(c) || (c >= QLatin1Char('A') && c <= QLatin1Char('F'))))
             return QStringLiteral("has a character no DTMF code has");
     return QString();
 }
@@ -173,7 +159,7 @@ bool IsRadioTypeReply(const QString &reply)
     const QStringList f = reply.split(QLatin1Char(','));
     if (f.size() != 7)
         return false;
-    return ShortAlphanumeric(f.at(0)) && OneDigit(f.at(1)) && AllDigits(f.at(2), 2)
+    return ShortAlphanumeric(f.at(0)) && OneDigit(f.at(1)) && IsDigitText(f.at(2), 2)
            && ShortAlphanumeric(f.at(3)) && EmptyOrOneDigit(f.at(4)) && EmptyOrOneDigit(f.at(5))
            && EmptyOrOneDigit(f.at(6));
 }
@@ -184,7 +170,7 @@ bool IsBandLimitReply(const QString &reply)
     if (f.size() < 2 || f.size() % 2 != 0)
         return false;
     for (int i = 0; i < f.size(); i += 2) {
-        if (!AllDigits(f.at(i), 5) || !AllDigits(f.at(i + 1), 5))
+        if (!IsDigitText(f.at(i), 5) || !IsDigitText(f.at(i + 1), 5))
             return false;
         if (f.at(i) > f.at(i + 1))
             return false;
