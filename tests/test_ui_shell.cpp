@@ -12,12 +12,14 @@
 #include "ui/info/HelpForm.h"
 #include "ui/info/Welcome.h"
 #include "ui/main/MainForm.h"
+#include "ui/port/SerialPortForm.h"
 #include "ui/seam/Dialogs.h"
 #include "ui/transfer/ReadForm.h"
 #include "ui/transfer/WriteForm.h"
 
 #include <gtest/gtest.h>
 
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -273,6 +275,27 @@ TEST_F(ShellTest, PortsAreProbedWithTheTransferWindowsSerialComponent)
         EXPECT_TRUE(shell.PortValid(QStringLiteral("COM1"), writeWindow)) << writeWindow;
         EXPECT_FALSE(shell.PortValid(QStringLiteral("COM2"), writeWindow)) << writeWindow;
     }
+}
+
+TEST_F(ShellTest, SerialPortWindowOpensOverTheMainWindowAndItsOkRenamesTheComItem)
+{
+    TApplicationShell shell;
+    shell.CreateForms();
+    TMainForm *form = shell.MainForm();
+    QWidget *shown = nullptr;
+    QTimer::singleShot(0, [&] {
+        shown = QApplication::activeModalWidget();
+        auto *window = qobject_cast<TSerialPortForm *>(shown);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->parentWidget(), form);
+        EXPECT_EQ(window->ChosenPort(), 1);
+        window->PathEdit->setText(QStringLiteral("/tmp/vxl-shell-radio"));
+        window->ButtonBox->button(QDialogButtonBox::Ok)->click();
+    });
+    form->SerialPort1->trigger();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(StoredCommDevice(1), QStringLiteral("/tmp/vxl-shell-radio"));
+    EXPECT_EQ(form->Com11->text(), QStringLiteral("Com&1 (/tmp/vxl-shell-radio)"));
 }
 
 TEST_F(ShellTest, AboutBoxIsTheSameWindowEachTimeAndClosesWithOkOrEnter)

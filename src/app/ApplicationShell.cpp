@@ -15,6 +15,7 @@
 #include "ui/info/Welcome.h"
 #include "ui/main/MainForm.h"
 #include "ui/main/DocumentHistory.h"
+#include "ui/port/SerialPortForm.h"
 #include "ui/seam/Dialogs.h"
 #include "ui/table/ChannelTable.h"
 #include "ui/transfer/ReadForm.h"
@@ -130,6 +131,15 @@ void TApplicationShell::RunWrite()
 {
     if (write_)
         write_->exec();
+}
+
+bool TApplicationShell::ChooseSerialPort(int port)
+{
+    if (!main_)
+        return false;
+    // A fresh window each time: it lists the devices present now.
+    TSerialPortForm window(&ListSerialPorts, port, main_);
+    return window.exec() == QDialog::Accepted;
 }
 
 void TApplicationShell::ShowAbout()

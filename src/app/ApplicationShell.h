@@ -85,6 +85,7 @@ public:
     QString PortProblem(const QString &port, bool writeWindow) override;
     bool RunRead() override;
     void RunWrite() override;
+    bool ChooseSerialPort(int port) override;
     void ShowAbout() override;
     void ShowHelp() override;
     void ShowChannelTable() override;

@@ -5,6 +5,7 @@
 #include "CommentValidator.h"
 #include "DocumentHistory.h"
 #include "MainWindowServices.h"
+#include "comm/SerialTrace.h"
 #include "data/Backups.h"
 #include "data/BandPlan.h"
 #include "data/DataFile.h"
@@ -188,6 +189,7 @@ TMainForm::TMainForm(TMainWindowServices *services, QWidget *parent)
                                                              : QStringLiteral("COM1");
     Com11->setChecked(commPort_ == QLatin1String("COM1"));
     Com21->setChecked(commPort_ == QLatin1String("COM2"));
+    UpdatePortCaptions();
 
     ApplyDefaultRecords(document_);
     RebuildVfoRows();
@@ -249,6 +251,8 @@ void TMainForm::BuildMenus()
     Com21 = makeAction(Radio1, "Com21", tr("Com&2"), QKeySequence(), &TMainForm::Com21Click);
     Com11->setCheckable(true);
     Com21->setCheckable(true);
+    SerialPort1 = makeAction(Radio1, "SerialPort1", tr("Serial &Port..."), QKeySequence(),
+                             &TMainForm::SerialPort1Click);
 
     Edit1 = bar->addMenu(tr("&Edit"));
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -276,6 +280,9 @@ void TMainForm::BuildMenus()
     Help1 = bar->addMenu(tr("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
     Help2 = makeAction(Help1, "Help2", tr("&Help Topics"), QKeySequence(), &TMainForm::Help2Click);
+    SerialTrace1 = makeAction(Help1, "SerialTrace1", tr("Serial &Trace..."), QKeySequence(),
+                              &TMainForm::SerialTrace1Click);
+    SerialTrace1->setCheckable(true);
     Help1->addSeparator();
     About1 = makeAction(Help1, "About1", tr("&About..."), QKeySequence(), &TMainForm::About1Click);
 
@@ -841,6 +848,63 @@ void TMainForm::ChoosePort(const QString &port)
 void TMainForm::Com11Click() { ChoosePort(QStringLiteral("COM1")); }
 
 void TMainForm::Com21Click() { ChoosePort(QStringLiteral("COM2")); }
+
+void TMainForm::UpdatePortCaptions()
+{
+    auto caption = [](const QString &text, const QString &port) {
+        QString device = CommDevicePath(port);
+        device.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        return text + QStringLiteral(" (") + device + QLatin1Char(')');
+    };
+    Com11->setText(caption(tr("Com&1"), QStringLiteral("COM1")));
+    Com21->setText(caption(tr("Com&2"), QStringLiteral("COM2")));
+}
+
+void TMainForm::SerialPort1Click()
+{
+    if (services_ && services_->ChooseSerialPort(CommPortNumber()))
+        UpdatePortCaptions();
+}
+
+// ---------------------------------------------------------------- serial trace
+
+bool TMainForm::SerialTraceActive() const { return trace_ && trace_->Active(); }
+
+QString TMainForm::SerialTracePath() const { return SerialTraceActive() ? trace_->Path() : QString(); }
+
+void TMainForm::UpdateTraceCommand()
+{
+    const bool active = SerialTraceActive();
+    SerialTrace1->setChecked(active);
+    SerialTrace1->setText(active ? tr("Stop Serial &Trace") : tr("Serial &Trace..."));
+    SerialTrace1->setStatusTip(active ? tr("Tracing the serial port into %1").arg(trace_->Path()) : QString());
+}
+
+void TMainForm::SerialTrace1Click()
+{
+    if (SerialTraceActive()) {
+        trace_->Stop();
+        UpdateTraceCommand();
+        return;
+    }
+    Dialogs::FileRequest request;
+    request.save = true;
+    request.caption = tr("Serial Trace");
+    request.folder = folder_;
+    request.fileName = QStringLiteral("serial-trace.txt");
+    request.filter = tr("Text files (*.txt *.log);;All files (*)");
+    request.defaultSuffix = QStringLiteral("txt");
+    const QString path = Dialogs::FileDialog(this, request);
+    if (!path.isEmpty()) {
+        if (!trace_)
+            trace_ = std::make_unique<TSerialTraceFile>();
+        QString error;
+        if (!trace_->Start(path, &error))
+            Dialogs::Message(this, tr("Cannot write the trace file.") + QLatin1Char('\n') + error,
+                             Dialogs::Icon::Warning, Dialogs::Buttons::Ok);
+    }
+    UpdateTraceCommand();
+}
 
 void TMainForm::Read1Click()
 {

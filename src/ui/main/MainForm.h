@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <memory>
+
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -20,6 +22,7 @@ class QToolButton;
 enum class TBackupKind;
 class TCommentValidator;
 class TDocumentHistory;
+class TSerialTraceFile;
 struct TDocumentState;
 class TMainWindowServices;
 
@@ -100,12 +103,17 @@ public slots:
     void Write1Click();
     void Com11Click();
     void Com21Click();
+    // The serial port window; the Com items show the stored devices after it.
+    void SerialPort1Click();
     void Cut1Click();
     void Copy1Click();
     void Paste1Click();
     void Delete1Click();
     void Help2Click();
     void About1Click();
+    // Starts a serial trace into a file chosen in a save dialog, or stops
+    // the running one.
+    void SerialTrace1Click();
     void ChannelTable1Click();
 
 signals:
@@ -137,6 +145,9 @@ private:
     // "COM1" or "COM2" from the port menu: taken (checked and stored) when
     // the port is usable, else refused with a message.
     void ChoosePort(const QString &port);
+    // "Com&1 (/dev/ttyUSB0)": each Com item names the device it opens.
+    void UpdatePortCaptions();
+    void UpdateTraceCommand();
     void LoadFile(const QString &path, const QByteArray &content);
     void UpdateTitle();
     void OpenEditor(int grid);
@@ -176,9 +187,14 @@ private:
     int rowHeight_[5] = {0, 0, 0, 0, 0};
     TMainWindowServices *services_ = nullptr;
     TDocumentHistory *history_ = nullptr;
+    // The serial trace the Help menu started; it ends with the window.
+    std::unique_ptr<TSerialTraceFile> trace_;
     void RestoreState(const TDocumentState &state);
 
 public:
+    bool SerialTraceActive() const;
+    QString SerialTracePath() const;
+
     // Controls, by their control names (also their objectNames).
     QTableWidget *StringGrid1 = nullptr;
     QTableWidget *StringGrid2 = nullptr;
@@ -197,6 +213,8 @@ public:
     QAction *New1 = nullptr, *Open1 = nullptr, *Save1 = nullptr, *SaveAs1 = nullptr,
             *Print1 = nullptr, *ExportPdf1 = nullptr, *Exit1 = nullptr;
     QAction *Read1 = nullptr, *Write1 = nullptr, *Com11 = nullptr, *Com21 = nullptr;
+    QAction *SerialPort1 = nullptr;  // "Serial &Port..."
+    QAction *SerialTrace1 = nullptr; // "Serial &Trace..."; checked while a trace runs
     QAction *Cut1 = nullptr, *Copy1 = nullptr, *Paste1 = nullptr, *Delete1 = nullptr;
     QAction *UndoAction = nullptr, *RedoAction = nullptr; // "Undo <step>", "Redo <step>"
     QAction *Help2 = nullptr, *About1 = nullptr;

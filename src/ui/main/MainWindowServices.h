@@ -29,6 +29,13 @@ public:
     virtual bool RunRead() = 0;
     // Runs the write window.
     virtual void RunWrite() = 0;
+    // Runs the serial port window with the COM entry port (1 or 2) preset;
+    // true when it stored a device for an entry.
+    virtual bool ChooseSerialPort(int port)
+    {
+        (void)port;
+        return false;
+    }
     virtual void ShowAbout() = 0;
     // Shows the channel table window over the document.
     virtual void ShowChannelTable() {}
