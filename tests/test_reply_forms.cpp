@@ -25,12 +25,16 @@ QString Problem(TTransferStep step, const char *line, int slot = 0, int sub = 0)
 
 TEST(ReplyForms, RadioTypeAndBandLimits)
 {
-    for (const char *type : {"0,2,00,1,1,,", "0,0,00,1,1,1,1", "0,3,05,1,0,1,2", "A1,1,00,B,,,"})
+    // Fields 0 and 3 are not interpreted: any text; the sub-variant is two
+    // characters; the whole type fills at most its 19-character slot.
+    for (const char *type : {"0,2,00,1,1,,", "0,0,00,1,1,1,1", "0,3,05,1,0,1,2", "A1,1,00,B,,,", "000,2,00,1,1,,",
+                             "EU-B,2,A5,x y,1,1,1", "0,2,-1,,,,"})
         EXPECT_TRUE(IsRadioTypeReply(QLatin1String(type))) << type;
     // Cut lines ("TYD" alone, half a type), too many fields, letters where
     // digits belong, a text the length of a slot.
     for (const char *type : {"", "0,2", "0,2,00,1,1,", "0,2,00,1,1,,,", "0,X,00,1,1,,", "0,2,0,1,1,,",
-                             "0,2,00,1,11,,", "0,2,00,1,1,,X", "000,2,00,1,1,,", "0,2,00,1,1,,\x1b"})
+                             "0,2,00,1,11,,", "0,2,00,1,1,,X", "EU-BC,2,A5,x y,1,1,1", "0,2,00,1,1,,\x1b",
+                             "\x1b,2,00,1,1,,"})
         EXPECT_FALSE(IsRadioTypeReply(QLatin1String(type))) << type;
 
     EXPECT_TRUE(IsBandLimitReply(QStringLiteral("00136,00173")));
@@ -57,23 +61,86 @@ TEST(ReplyForms, RepliesOfAFullRadioPass)
     EXPECT_EQ(Problem(tsDtmf, "DM 04,12E4F", 4), QString());
 }
 
-TEST(ReplyForms, EmptyItemFormsPass)
+TEST(ReplyForms, EveryFormOfAnEmptyItemPasses)
 {
-    // The radio answers an empty item with the bare echo of its command.
-    EXPECT_EQ(Problem(tsMemory, "MR 0,0,002", 2), QString());
-    EXPECT_EQ(Problem(tsMemorySplit, "MR 0,1,002", 2), QString());
-    EXPECT_EQ(Problem(tsMemoryName, "MNA 0,002,       ", 2), QString());
-    EXPECT_EQ(Problem(tsMemoryLU, "MR 0,0,L1", 181), QString());
-    EXPECT_EQ(Problem(tsMemoryPR, "MR 0,0,PR", 193), QString());
-    EXPECT_EQ(Problem(tsNamePR, "MNA 0,PR,       ", 193), QString());
-    EXPECT_EQ(Problem(tsCall, "CR 0,0", 0, 0), QString());
-    EXPECT_EQ(Problem(tsCallSplit, "CR 0,1", 0, 0), QString());
-    EXPECT_EQ(Problem(tsVfo, "VR 8", 0, 4), QString());
-    EXPECT_EQ(Problem(tsVfoPower, "PC 0,", 0, 1), QString());
-    EXPECT_EQ(Problem(tsDtmf, "DM 09,", 9), QString());
-    // A reply shorter than the echo is still the start of it.
-    EXPECT_EQ(Problem(tsMemory, "MR", 2), QString());
-    EXPECT_EQ(Problem(tsDtmf, "", 3), QString());
+    // "Replies shorter than the dropped prefix leave an empty reply text;
+    // the length rules of the read table then treat the item as empty."
+    // Radios say "empty" as a single "N", a "?", an empty line or a cut
+    // echo of the command; each is accepted for every read that can be
+    // empty, whatever its characters.
+    struct Item {
+        TTransferStep step;
+        int slot;
+        int sub;
+    };
+    const Item items[] = {
+        {tsMemory, 2, 0},      // "fewer than 5 characters means the slot is empty"
+        {tsMemorySplit, 2, 0}, // "empty means no split transmit frequency"
+        {tsMemoryName, 2, 0},  // an empty name
+        {tsMemoryLU, 181, 0},  // "4 characters or fewer means empty"
+        {tsMemoryPR, 193, 0},  // "4 characters or fewer means empty"
+        {tsNamePR, 193, 0},
+        {tsCall, 0, 0},        // stored even "with nearly empty texts"
+        {tsCallSplit, 0, 1},   // "empty means none"
+        {tsVfo, 0, 2},         // "VR 5": "1 character or less means none"
+        {tsVfo, 0, 4},         // "VR 8", a band the default radio lacks
+        {tsVfoPower, 0, 1},
+        {tsDtmf, 3, 0},        // stored "in any case"
+    };
+    for (const Item &item : items) {
+        const QByteArray cutEcho = ReadCommand(item.step, item.slot, item.sub).toLatin1();
+        for (const QByteArray &form : {QByteArray("N"), QByteArray("?"), QByteArray(), cutEcho}) {
+            for (const QByteArray &end : {QByteArray("\r"), QByteArray("\r\n")}) {
+                const QByteArray line = form + end;
+                EXPECT_EQ(ReadReplyProblem(item.step, line, item.slot, item.sub), QString())
+                    << cutEcho.constData() << " answered \"" << form.constData() << '"';
+            }
+        }
+    }
+}
+
+TEST(ReplyForms, EveryPermittedFormOfDataPasses)
+{
+    struct Case {
+        TTransferStep step;
+        const char *line;
+        int slot;
+        int sub;
+    };
+    const Case cases[] = {
+        // Split: "MR 0,1,002,," holds both split fields empty, the same
+        // record as an empty split reply ("S is replaced by \",\"").
+        {tsMemorySplit, "MR 0,1,002,,", 2, 0},
+        {tsCallSplit, "CR 0,1,,", 0, 0},
+        // "a reply that starts with 7 or more blanks counts as no name".
+        {tsMemoryName, "MNA 0,002,       ", 2, 0},
+        {tsNamePR, "MNA 0,PR,       ", 193, 0},
+        // "six blanks followed by a letter is stored with its blanks".
+        {tsMemoryName, "MNA 0,002,      A", 2, 0},
+        // A DTMF memory with no code: "DM 03" alone, or with its comma.
+        {tsDtmf, "DM 03", 3, 0},
+        {tsDtmf, "DM 03,", 3, 0},
+        // Radio type fields 0 and 3 are "not interpreted"; the sub-variant
+        // is "two characters"; the type holds "at most 19 characters".
+        {tsTYD, "TYD EU,2,00,B7,1,1,", 0, 0},
+        {tsTYD, "TYD 0,3,A5,1,1,,", 0, 0},
+        {tsTYD, "TYD MKT,1,05,XYZ,1,1,2", 0, 0},
+        // "PC": the power code follows five characters that are dropped
+        // unread, whatever they are.
+        {tsVfoPower, "PC 1,2", 0, 1},
+        {tsVfoPower, "pc 0:3", 0, 1},
+        // Field 7 (and 9) "carried unchanged".
+        {tsMemory, "MR 0,0,007,00145000000,5,0,0,0,0,AB,09,x,09,,0", 7, 0},
+        {tsCall, "CR 0,0,00145000000,5,0,0,0,0,7,09,,09,", 0, 0},
+        // Line feeds are discarded like carriage returns, before or after.
+        {tsMemory, "\nMR 0,0,007,00145000000,5,0,0,0,0,,09,,09,,0\r\n", 7, 0},
+    };
+    for (const Case &c : cases) {
+        QByteArray line(c.line);
+        if (!line.endsWith('\n'))
+            line += '\r';
+        EXPECT_EQ(ReadReplyProblem(c.step, line, c.slot, c.sub), QString()) << c.line;
+    }
 }
 
 TEST(ReplyForms, GarbageAndCutRepliesFail)
@@ -90,7 +157,7 @@ TEST(ReplyForms, GarbageAndCutRepliesFail)
     EXPECT_NE(Problem(tsMemory, "MR 0,0,008,00145000000,5,0,0,0,0,,09,,09,,0", 7), QString());
     EXPECT_NE(Problem(tsMemory, "MR 0,0,007,00145000000,5,0,0,0,0,,09,,09,", 7), QString());
     EXPECT_NE(Problem(tsMemory, "MX 0,0,007,00145000000,5,0,0,0,0,,09,,09,,0", 7), QString());
-    EXPECT_NE(Problem(tsMemory, "x7#kQ!p2Lm", 7), QString());
+    EXPECT_NE(Problem(tsMemory, "x7#kQ!p2Lm0123", 7), QString());
     EXPECT_NE(Problem(tsMemory, "MR 0,0,007,00145000000,Z,0,0,0,0,,XX,,09,,0", 7), QString());
     EXPECT_NE(Problem(tsMemoryLU, "MR 0,0,L2,00435000000,6,0,0,0,0,,09,,09,,0", 181), QString());
     EXPECT_NE(Problem(tsMemorySplit, "MR 0,1,007,0014560000,5", 7), QString());
@@ -102,7 +169,7 @@ TEST(ReplyForms, GarbageAndCutRepliesFail)
     EXPECT_NE(Problem(tsCall, "CR 1,0,00435000000,6,0,7,0,0,0,,09,,Accccccccccccccccccccccccccccccccccccc", 0, 1),
               QString());
     EXPECT_NE(Problem(tsVfo, "VR 6,00435000000,6,1,0,0,0,,09,,09,0050000", 0, 3), QString());
-    EXPECT_NE(Problem(tsMemory, "MR 0,0,007,00145000000,5,0,0,0,0,X,09,,09,,0", 7), QString());
+    EXPECT_NE(Problem(tsMemory, "MR 0,0,007,00145000000,5,0,0,0,0,\x1b,09,,09,,0", 7), QString());
     EXPECT_NE(Problem(tsVfo, "VR 6,00145000000,5,0,0,0,0,,09,,09,000600000", 0, 1), QString());
     EXPECT_NE(Problem(tsVfo, "VR 2,00145000000,5,0,0,0,0,,09,,09", 0, 1), QString());
     EXPECT_NE(Problem(tsVfoPower, "PC 0,7", 0, 1), QString());

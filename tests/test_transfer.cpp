@@ -35,6 +35,7 @@ namespace {
 const QString kTimeout = QStringLiteral("Communication timeout error.");
 const QString kWrongRadio = QStringLiteral("Invalid the radio.\nPlease check and try again.");
 const QString kInvalidPort = QStringLiteral("Invalid COM port.\nPlease check and try again.");
+const QString kNothingChanged = QStringLiteral("\nNothing was changed.");
 
 // Records everything an engine tells its surroundings.
 class RecordingHost : public TTransferHost {
@@ -374,7 +375,8 @@ TEST_F(TransferTest, CancelJustBeforeTheLastReplyEndsWithoutStoringIt)
     ASSERT_TRUE(read.Start(QStringLiteral("COM1")));
     ASSERT_TRUE(WaitForEnd(host));
     EXPECT_EQ(host.finishes.value(0), TTransferOutcome::Cancelled);
-    EXPECT_EQ(host.doc.Record(rkDtmf, 8), radio.Record(rkDtmf, 8));
+    // A cancelled read changes nothing, not even what came before Cancel.
+    EXPECT_TRUE(host.doc.Record(rkDtmf, 8).isEmpty());
     EXPECT_TRUE(host.doc.Record(rkDtmf, 9).isEmpty()) << "the reply after Cancel was stored";
     EXPECT_EQ(host.progress, 209);
     QTest::qWait(500);
@@ -441,11 +443,12 @@ TEST_F(TransferTest, CancelWhilePs1IsOutstandingEndsByItsReply)
 
 TEST_F(TransferTest, SilentRadioTimesOut)
 {
-    // Silent from the 40th command on: the read has reset the document and
-    // stored some slots by then.
+    // Silent from the 40th command on: some slots have come by then.
     const TChannelDocument radio = PopulatedDocument();
     StartSim(&radio, {QStringLiteral("--silent-after"), QStringLiteral("40")});
     RecordingHost host;
+    host.doc.SetMemoryRecord(100, QStringLiteral("100,00145000000,5,0,0,0,0,,09,,09,,0,,,,,"));
+    const TChannelDocument before = host.doc;
     TReadTransfer read(host);
     ASSERT_TRUE(read.Start(QStringLiteral("COM1")));
     ASSERT_TRUE(WaitForEnd(host));
@@ -453,14 +456,15 @@ TEST_F(TransferTest, SilentRadioTimesOut)
     // The message, then the device and what to check.
     EXPECT_EQ(host.messages, QStringList{kTimeout + "\n" + sim.DevicePath()
                                          + " (COM1): no reply from the radio. Check the cable and "
-                                           "the port under Radio > Serial Port."});
+                                           "the port under Radio > Serial Port."
+                                         + kNothingChanged});
     EXPECT_FALSE(read.PortOpen());
-    // The lists are redrawn to show the partly read document, but the radio
-    // settings are stored only by a finish.
-    EXPECT_EQ(host.refreshes, 1);
+    // Nothing of the half read reaches the document, the lists or the
+    // settings.
+    EXPECT_EQ(host.refreshes, 0);
     EXPECT_TRUE(StoredType().isEmpty());
-    EXPECT_EQ(host.doc.Record(rkMemory, 1), radio.Record(rkMemory, 1));
-    EXPECT_TRUE(host.doc.Record(rkMemory, 100).isEmpty());
+    QString difference;
+    EXPECT_TRUE(SameChannels(host.doc, before, &difference)) << difference.toStdString();
     ASSERT_EQ(sim.Stop(), 0);
     EXPECT_EQ(sim.CommandLog().size(), 40) << "a command was sent again";
 
@@ -525,14 +529,13 @@ TEST_F(TransferTest, WrongRadioIsRefusedBeforeAnyDataCommand)
         ASSERT_TRUE(engine->Start(QStringLiteral("COM1")));
         ASSERT_TRUE(WaitForEnd(host));
         EXPECT_EQ(host.finishes, QList<TTransferOutcome>{TTransferOutcome::WrongRadio});
-        EXPECT_EQ(host.messages, QStringList{kWrongRadio});
+        EXPECT_EQ(host.messages, QStringList{kWrongRadio + (reading ? kNothingChanged : QString())});
         EXPECT_EQ(host.enables, (QList<bool>{false, true}));
         EXPECT_FALSE(engine->PortOpen());
         EXPECT_EQ(sim.CommandLog().mid(before), (QStringList{QString(), "AI 0", "ID"}));
         if (reading) {
-            // Redrawn, but not reset: the document is reset only once the
-            // radio has told its type and band limits.
-            EXPECT_EQ(host.refreshes, 1);
+            // Untouched, so nothing to redraw.
+            EXPECT_EQ(host.refreshes, 0);
             EXPECT_EQ(host.doc.Record(rkMemory, 2), PopulatedMemoryRecord(2));
         }
     }
@@ -623,7 +626,8 @@ TEST_F(TransferTest, GarbageAndOverlongRepliesNeverOverflowARecord)
                 EXPECT_TRUE(host.messages.first().startsWith(
                     QStringLiteral("Invalid reply from the radio.\nThe reply to \"MR 0,0,001\" ")))
                     << host.messages.first().toStdString();
-                EXPECT_EQ(host.refreshes, 1);
+                EXPECT_TRUE(host.messages.first().endsWith(kNothingChanged));
+                EXPECT_EQ(host.refreshes, 0);
                 EXPECT_FALSE(HasStoredValue(QStringLiteral("Type")));
                 EXPECT_FALSE(engine->PortOpen());
                 EXPECT_LT(host.progress, TReadTransfer::kProgressMax);
@@ -675,7 +679,7 @@ TEST_F(TransferTest, CutRadioTypeOrGarbageAfterIdFailsTheReadAndStoresNothing)
         EXPECT_EQ(host.doc.Record(rkBandLimit, 4), QStringLiteral("00800,00999"));
         EXPECT_EQ(StoredType(), QLatin1String(kAllBandsType));
         EXPECT_FALSE(host.doc.Record(rkMemory, 50).isEmpty());
-        EXPECT_EQ(host.refreshes, 1);
+        EXPECT_EQ(host.refreshes, 0);
         EXPECT_EQ(read.TransferState(), TTransferEngine::State::Idle);
         // No command follows the bad reply.
         faulty.Stop();
@@ -691,7 +695,8 @@ TEST_F(TransferTest, UnusablePortIsReportedAndOnlyCancelEndsTheWait)
     EXPECT_FALSE(read.Start(QStringLiteral("COM1")));
     EXPECT_EQ(host.messages,
               QStringList{kInvalidPort + "\n/nonexistent/vxl-r381-port (COM1): no such device. Plug the "
-                                         "cable in, or choose the port under Radio > Serial Port."});
+                                         "cable in, or choose the port under Radio > Serial Port."
+                          + kNothingChanged});
     EXPECT_EQ(read.TransferState(), TTransferEngine::State::Waiting);
     read.Cancel();
     ASSERT_TRUE(WaitForEnd(host, 5000));

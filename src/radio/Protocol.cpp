@@ -70,6 +70,11 @@ QString LuLabel(int slot)
     return QLatin1String(slot % 2 ? "L" : "U") + QString::number((slot - kFirstLuSlot) / 2 + 1);
 }
 
+QString DtmfNumberText(int number)
+{
+    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+}
+
 QString ReadCommand(TTransferStep step, int slot, int subIndex)
 {
     switch (step) {
@@ -104,7 +109,7 @@ QString ReadCommand(TTransferStep step, int slot, int subIndex)
     case tsVfoPower:
         return QLatin1String(subIndex == 3 ? "PC 1" : "PC 0");
     case tsDtmf:
-        return QStringLiteral("DM ") + QStringLiteral("%1").arg(slot, 2, 10, QLatin1Char('0'));
+        return QStringLiteral("DM ") + DtmfNumberText(slot);
     default:
         return QString();
     }
@@ -148,7 +153,7 @@ QString CutReply(const QByteArray &received, int dropCount, int capacity)
     text.reserve(qMin<qsizetype>(received.size(), capacity));
     int dropped = 0;
     for (char byte : received) {
-        if (byte == '\r')
+        if (byte == '\r' || byte == '\n')
             continue;
         if (dropped < dropCount) {
             ++dropped;
@@ -159,6 +164,23 @@ QString CutReply(const QByteArray &received, int dropCount, int capacity)
         text += QChar::fromLatin1(byte);
     }
     return text;
+}
+
+TIdentification JudgeAiReply(const QString &line)
+{
+    return line == QLatin1String("AI 0") ? TIdentification::Match : TIdentification::Wait;
+}
+
+TIdentification JudgeIdReply(const QString &line, bool strictRule)
+{
+    if (line.isEmpty())
+        return TIdentification::Wait;
+    if (line == QLatin1String("ID"))
+        return TIdentification::Echo;
+    if (strictRule)
+        return line == QLatin1String(kWriteIdReply) ? TIdentification::Match : TIdentification::Wrong;
+    return line.size() > 3 && line.mid(3) == QLatin1String(kReadIdReply) ? TIdentification::Match
+                                                                          : TIdentification::Wrong;
 }
 
 bool IsBlankName(const QString &reply)
@@ -228,6 +250,14 @@ QString CallRecord(int index, const QString &callMain, const QString &callSplit)
 QString VfoRecord(const QString &vfo)
 {
     return TRecordBuilder().SetRun(cfBandCode, cfOffset, vfo).Text().left(kRecordCapacity);
+}
+
+QString DtmfRecord(int number, const QString &reply)
+{
+    const QString code = RecordTextField(DtmfFromRadio(reply), dfCode);
+    if (reply.size() <= 1 || code.isEmpty())
+        return DtmfNumberText(number) + QLatin1Char(',');
+    return DtmfFromRadio(reply);
 }
 
 QString VfoPowerRecord(const QString &vfo, const QString &power)

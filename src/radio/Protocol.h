@@ -53,6 +53,8 @@ inline const char *const kWriteIdReply = "ID QV-R381"; // whole line
 QString SlotNumberText(int slot);
 // "L1", "U1", … "U6" for slots 181..192.
 QString LuLabel(int slot);
+// "00".."09" for DTMF memories 0..9.
+QString DtmfNumberText(int number);
 
 // Command of a read step. slot: memory slot 1..193 or DTMF number 0..9;
 // subIndex: CALL record 0..1 or VFO band index 0..4. tsWake gives the empty
@@ -63,10 +65,29 @@ QString ReadCommand(TTransferStep step, int slot, int subIndex);
 // step. tsCancelled drops 7.
 int ReplyDropCount(TTransferStep step);
 
-// Reply text of the bytes received for one reply: carriage returns are
-// discarded, the first dropCount of the remaining characters are dropped
-// and the rest is cut to capacity characters. Bytes are Latin-1.
+// Reply text of the bytes received for one reply: carriage returns and line
+// feeds are discarded (a radio or adapter may end its lines with CR LF), the
+// first dropCount of the remaining characters are dropped and the rest is
+// cut to capacity characters. Bytes are Latin-1.
 QString CutReply(const QByteArray &received, int dropCount, int capacity);
+
+// How an identification reply line is judged. One rule for the read, the
+// write and the search for a radio on the ports, so they never disagree
+// about a port.
+enum class TIdentification {
+    Match, // the expected answer
+    Wait,  // not the answer (a stray or late empty line, the answer to the
+           // wake-up line): keep waiting within the reply time-out
+    Echo,  // the command came back as it was sent: the device echoes what
+           // it receives instead of answering
+    Wrong  // an answer, but not from a QV-R381
+};
+// line: the whole reply line (carriage returns and line feeds removed).
+TIdentification JudgeAiReply(const QString &line);
+// The read compares what follows the three characters it drops ("ID ")
+// with "QV-R381"; the write and the port search compare the whole line
+// with "ID QV-R381" (strictRule).
+TIdentification JudgeIdReply(const QString &line, bool strictRule);
 
 // Whether a name reply counts as no name: it starts with 7 or more blanks.
 bool IsBlankName(const QString &reply);
@@ -84,6 +105,10 @@ QString LuRecord(const QString &main);
 QString PrRecord(const QString &main, const QString &name);
 // callMain: fields 1..11; callSplit: fields 14..15 or empty.
 QString CallRecord(int index, const QString &callMain, const QString &callSplit);
+// DTMF record of memory number from its reply text: the code converted
+// from the radio's form. A memory without a code, whichever way the radio
+// said so (nothing, "03", "03,"), is the number and the comma alone.
+QString DtmfRecord(int number, const QString &reply);
 // vfo: band code and fields 1..11 (bands 0, 2, 4).
 QString VfoRecord(const QString &vfo);
 // vfo with the output power code in field 16 (bands 1, 3).

@@ -5,28 +5,31 @@
 #include "comm/PortProblem.h"
 
 #include <chrono>
+#include <functional>
 #include <thread>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Waits for a whole line equal to wanted, taking every line that arrives;
-// false on time-out or Cancel. Lines that are not wanted (the answer to
-// the empty line) are skipped, whatever way the bytes are split.
-bool AwaitLine(THComm &comm, const QByteArray &wanted, int timeoutMs, const std::atomic<bool> &cancel,
-               QByteArray *pending)
+// Waits for the first line that judge does not answer with Wait, taking
+// every line that arrives, whatever way the bytes are split; Wait on
+// time-out or Cancel. The lines are judged as the transfers judge them.
+Protocol::TIdentification AwaitVerdict(THComm &comm,
+                                       const std::function<Protocol::TIdentification(const QString &)> &judge,
+                                       int timeoutMs, const std::atomic<bool> &cancel, QByteArray *pending)
 {
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
         for (int cr = pending->indexOf('\r'); cr >= 0; cr = pending->indexOf('\r')) {
-            const QByteArray line = pending->left(cr).trimmed();
+            const QString line = Protocol::CutReply(pending->left(cr), 0, Protocol::kReadReplyCapacity);
             pending->remove(0, cr + 1);
-            if (line == wanted)
-                return true;
+            const Protocol::TIdentification verdict = judge(line);
+            if (verdict != Protocol::TIdentification::Wait)
+                return verdict;
         }
         if (cancel || Clock::now() >= deadline)
-            return false;
+            return Protocol::TIdentification::Wait;
         const int32_t waiting = comm.CountInBuff();
         if (waiting > 0) {
             pending->append(QByteArray::fromStdString(comm.ReadStringData(uint32_t(waiting))));
@@ -58,9 +61,17 @@ TProbeResult TRadioFinder::Probe(const QString &path)
         QByteArray pending;
         comm.WriteStringData("\r");
         comm.WriteStringData("AI 0\r");
-        if (AwaitLine(comm, "AI 0", replyTimeoutMs_, cancel_, &pending)) {
+        if (AwaitVerdict(comm, &Protocol::JudgeAiReply, replyTimeoutMs_, cancel_, &pending)
+            == Protocol::TIdentification::Match) {
             comm.WriteStringData("ID\r");
-            result.radio = AwaitLine(comm, Protocol::kWriteIdReply, replyTimeoutMs_, cancel_, &pending);
+            const Protocol::TIdentification verdict = AwaitVerdict(
+                comm, [](const QString &line) { return Protocol::JudgeIdReply(line, true); }, replyTimeoutMs_,
+                cancel_, &pending);
+            result.radio = verdict == Protocol::TIdentification::Match;
+            if (verdict == Protocol::TIdentification::Echo)
+                result.detail = QStringLiteral("%1: the radio echoes what it receives.").arg(path);
+            else if (verdict == Protocol::TIdentification::Wrong)
+                result.detail = QStringLiteral("%1: the radio is not a QV-R381.").arg(path);
         }
     } catch (const ECommError &error) {
         result.detail = LineProblemText(path, QString(), error.Code());

@@ -8,6 +8,8 @@
 // Cancel and the progress callback may run on any thread.
 #pragma once
 
+#include "Protocol.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -26,8 +28,9 @@ public:
     // once more with index == count at the end.
     using TProgress = std::function<void(int index, int count, const QString &path)>;
 
-    // Time the radio has to answer each line of the exchange.
-    explicit TRadioFinder(int replyTimeoutMs = 1000) : replyTimeoutMs_(replyTimeoutMs) {}
+    // Time the radio has to answer each line of the exchange: by default
+    // the transfers' own, so a radio they can read is never missed here.
+    explicit TRadioFinder(int replyTimeoutMs = Protocol::kReplyTimeout) : replyTimeoutMs_(replyTimeoutMs) {}
 
     // Tries paths in order and stops at the first radio; returns its path,
     // or empty when none answered (or after Cancel). results receives one

@@ -3,6 +3,7 @@
 
 #include "ReplyForms.h"
 
+#include "data/BandPlan.h"
 #include "data/ChannelDocument.h"
 #include "data/Settings.h"
 
@@ -21,6 +22,11 @@ void TReadTransfer::SendStep(TTransferStep step)
 
 void TReadTransfer::Begin()
 {
+    // The radio is read into a copy; the document takes it whole once the
+    // read has completed, so a read that fails or is cancelled part-way
+    // leaves the document exactly as it was.
+    scratch_ = host_.TransferDocument();
+    doc_ = &scratch_;
     main_.clear();
     split_.clear();
     SendStep(tsWake);
@@ -50,19 +56,21 @@ void TReadTransfer::HandleReply(const QByteArray &line)
         PurgeInput();
         break;
     case tsAI:
-        if (reply == QLatin1String("AI 0")) {
+        if (JudgeAiReply(reply) == TIdentification::Match) {
             SendStep(tsID);
         } else {
             // Perhaps the answer to the empty line: keep waiting.
             RestartReplyTimer();
         }
         break;
-    case tsID:
-        if (reply == QLatin1String(kReadIdReply))
+    case tsID: {
+        const TIdentification verdict = JudgeIdReply(CutReply(line, 0, kReadReplyCapacity), false);
+        if (verdict == TIdentification::Match)
             SendStep(tsTYD);
         else
-            WrongRadio();
+            IdentificationFailed(verdict);
         break;
+    }
     case tsTYD:
         // Kept aside until the band limits have come too, so a read that
         // fails here leaves the document's type and limits together.
@@ -137,7 +145,9 @@ void TReadTransfer::HandleReply(const QByteArray &line)
         break;
     case tsVfo:
         if (sub_ == 1 || sub_ == 3) {
-            main_ = reply;
+            // These bands are always stored; a reply without data, in
+            // whatever form, leaves the band code alone in front.
+            main_ = VfoReplyHasData(reply) ? reply : BandCode(sub_);
             SendStep(tsVfoPower);
             break;
         }
@@ -164,7 +174,7 @@ void TReadTransfer::HandleReply(const QByteArray &line)
         SendStep(tsVfo);
         break;
     case tsDtmf:
-        doc_->SetDtmfRecord(slot_, DtmfFromRadio(reply));
+        doc_->SetDtmfRecord(slot_, DtmfRecord(slot_, reply));
         SetProgress(progress_ + 1);
         ++slot_;
         if (slot_ <= 9)
@@ -184,20 +194,28 @@ void TReadTransfer::Finish(TTransferOutcome outcome)
     // Stops Timer3 too, so a Cancel's delayed end cannot run the finish a
     // second time.
     StopAll();
+    TChannelDocument &document = host_.TransferDocument();
+    if (outcome == TTransferOutcome::Completed)
+        document = scratch_;
+    doc_ = &document;
     host_.TransferRefresh();
-    SaveRadioSettings(*doc_);
+    SaveRadioSettings(document);
     host_.TransferFinished(outcome);
+}
+
+QString TReadTransfer::FailureNote() const
+{
+    return QStringLiteral("Nothing was changed.");
 }
 
 void TReadTransfer::BadReply(const QString &problem)
 {
     const QString command = ReadCommand(step_, slot_, sub_);
     StopAll();
-    host_.TransferMessage(QStringLiteral("Invalid reply from the radio.\nThe reply to \"%1\" %2.")
-                              .arg(command, problem));
-    // The document holds what was stored up to here (reset once "AI 0" was
-    // answered); the lists show it, the radio settings are not stored.
-    host_.TransferRefresh();
+    host_.TransferMessage(WithFailureNote(
+        QStringLiteral("Invalid reply from the radio.\nThe reply to \"%1\" %2.").arg(command, problem)));
+    // The document is as it was before the read; the radio settings are
+    // not stored.
     host_.TransferFinished(TTransferOutcome::BadReply);
 }
 
@@ -208,12 +226,12 @@ void TReadTransfer::FinishCancelled()
 
 void TReadTransfer::AfterTimeout()
 {
-    // The document was reset and perhaps partly filled: let the lists show
-    // what it holds now. The radio settings are stored only by a finish.
-    host_.TransferRefresh();
+    // Only the copy was filled: the document, the lists and the radio
+    // settings stay as they were.
+    doc_ = &host_.TransferDocument();
 }
 
 void TReadTransfer::AfterWrongRadio()
 {
-    host_.TransferRefresh();
+    doc_ = &host_.TransferDocument();
 }

@@ -5,6 +5,8 @@
 
 #include "TransferEngine.h"
 
+#include "data/ChannelDocument.h"
+
 class TReadTransfer : public TTransferEngine {
     Q_OBJECT
 public:
@@ -19,6 +21,8 @@ protected:
     void FinishCancelled() override;
     void AfterTimeout() override;
     void AfterWrongRadio() override;
+    // "Nothing was changed." below every failure message.
+    QString FailureNote() const override;
 
 private:
     // Builds the read command of the step from the counters, makes the step
@@ -36,4 +40,5 @@ private:
     QString main_;  // main part of the record under assembly
     QString split_; // its split part
     QString radioType_; // the "TYD" reply, stored with the band limits
+    TChannelDocument scratch_; // what the radio has sent so far
 };

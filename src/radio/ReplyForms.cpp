@@ -1,7 +1,50 @@
-// Shapes of the read replies, as the radio sends them.
+// Shapes of the read replies, as radios send them.
+//
+// Which replies mean "empty" and which must have which form. Each rule
+// below rests on the sentence of the protocol quoted with it; the tests
+// follow the same sentences.
+//
+// Every read step: the reply is cut by "carriage returns are discarded, and
+// of the remaining characters the first k are dropped", and "Replies
+// shorter than the dropped prefix leave an empty reply text; the length
+// rules of the read table then treat the item as empty." So a reply no
+// longer than its k characters is an empty item whatever those characters
+// are ("N", "?", an empty line, a cut echo), and its echo is not checked.
+// Line feeds are discarded like carriage returns (CR LF line ends).
+//
+// The echo (the k dropped characters) is checked only where the reply is
+// long enough to carry data, against the command head it echoes; "PC" is
+// the exception: its five dropped characters are not compared ("PC 0" is
+// answered by the power code after whatever five characters the radio
+// puts first).
+//
+//  step        empty item (no form checked)            form when it carries data
+//  TYD         never: a type is always needed          "stored whole as the radio type text
+//                                                      (at most 19 characters)": 7 fields,
+//                                                      fields 0 and 3 "not interpreted" (any
+//                                                      text), field 2 "two characters"
+//  FL          never: limits are always needed         "5-digit whole-MHz values in pairs"
+//  MR 0,0,nnn  "fewer than 5 characters means the      the slot label and fields 1..12;
+//              slot is empty in the radio"             field 7 "carried unchanged" (any text)
+//  MR 0,1,nnn  "empty means no split transmit          f14,f15; "," (both fields empty) is the
+//              frequency"                              same record as an empty reply
+//  MNA 0,nnn   empty; "a reply that starts with 7 or   a name of printable characters
+//              more blanks counts as no name"
+//  MR 0,0,L/U  "4 characters or fewer means empty"     as MR 0,0,nnn with the L/U label
+//  MR 0,0,PR   "4 characters or fewer means empty"     as MR 0,0,nnn with the label PR
+//  MNA 0,PR    as MNA 0,nnn                            as MNA 0,nnn
+//  CR i,0      empty (the record is "always            fields 1..11
+//              overwritten, even with nearly empty
+//              texts")
+//  CR i,1      "empty means none"; "," as for MR 0,1   f14,f15
+//  VR c        "1 character or less means none"        the band code and fields 1..11
+//  PC i        empty: no power code                    one power code "0".."3"
+//  DM nn       1 character or less ("when longer than  "nn" alone (the memory with no code),
+//              1 character" E and F are converted)     or "nn," and the code
 #include "ReplyForms.h"
 
 #include "data/BandPlan.h"
+#include "data/ChannelDocument.h"
 #include "data/RecordFields.h"
 
 #include <QStringList>
@@ -24,13 +67,11 @@ bool EmptyOrOneDigit(const QString &text)
     return text.isEmpty() || OneDigit(text);
 }
 
-bool ShortAlphanumeric(const QString &text)
+// Printable ASCII without a comma: a field that is carried, not read.
+bool IsPlainField(const QString &text)
 {
-    if (text.size() > 2)
-        return false;
     for (QChar c : text)
-        if (!(IsDecimalDigit(c) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-              || (c >= QLatin1Char('a') && c <= QLatin1Char('z'))))
+        if (c.unicode() < 0x20 || c.unicode() > 0x7e || c == QLatin1Char(','))
             return false;
     return true;
 }
@@ -45,11 +86,12 @@ QString ChannelFieldsProblem(const QStringList &f, int first)
     for (int i = first + 1; i <= first + 5; ++i)
         if (!OneDigit(f.at(i)))
             return QStringLiteral("has no one-digit code in field %1").arg(i - first + 1);
-    // Fields 7 and 9 are empty; tone and CTCSS codes (fields 8 and 10) two
-    // digits when given; field 11 empty or a 9-digit offset.
+    // Fields 7 and 9 are carried unchanged, whatever printable text they
+    // hold; tone and CTCSS codes (fields 8 and 10) two digits when given;
+    // field 11 empty or a 9-digit offset.
     for (int i : {first + 6, first + 8})
-        if (!f.at(i).isEmpty())
-            return QStringLiteral("has text in field %1").arg(i - first + 1);
+        if (!IsPlainField(f.at(i)))
+            return QStringLiteral("has a control character in field %1").arg(i - first + 1);
     for (int i : {first + 7, first + 9})
         if (!f.at(i).isEmpty() && !IsDigitText(f.at(i), 2))
             return QStringLiteral("has no two-digit tone code in field %1").arg(i - first + 1);
@@ -74,11 +116,9 @@ QString MainPartProblem(const QString &reply, const QString &label)
     return QString();
 }
 
-// Split part: empty, or the transmit frequency and its step code.
+// Split part with data: the transmit frequency and its step code.
 QString SplitProblem(const QString &reply)
 {
-    if (reply.isEmpty())
-        return QString();
     const QStringList f = reply.split(QLatin1Char(','));
     if (f.size() != 2 || !IsDigitText(f.at(0), kFrequencyDigits) || !EmptyOrOneDigit(f.at(1)))
         return QStringLiteral("is no transmit frequency and step");
@@ -87,8 +127,6 @@ QString SplitProblem(const QString &reply)
 
 QString NameProblem(const QString &reply)
 {
-    if (IsBlankName(reply))
-        return QString();
     if (reply.size() > kMaxNameReply)
         return QStringLiteral("is longer than a name");
     for (QChar c : reply)
@@ -99,8 +137,6 @@ QString NameProblem(const QString &reply)
 
 QString CallProblem(const QString &reply)
 {
-    if (reply.isEmpty())
-        return QString(); // an empty CALL channel
     const QStringList f = reply.split(QLatin1Char(','));
     if (f.size() != 11)
         return QStringLiteral("has %1 fields instead of 11").arg(f.size());
@@ -109,8 +145,6 @@ QString CallProblem(const QString &reply)
 
 QString VfoProblem(const QString &reply, int band)
 {
-    if (!VfoReplyHasData(reply))
-        return QString(); // no VFO for this band
     const QStringList f = reply.split(QLatin1Char(','));
     if (f.size() != 12)
         return QStringLiteral("has %1 fields instead of 12").arg(f.size());
@@ -121,8 +155,6 @@ QString VfoProblem(const QString &reply, int band)
 
 QString PowerProblem(const QString &reply)
 {
-    if (reply.isEmpty())
-        return QString();
     if (reply.size() != 1 || reply.at(0) < QLatin1Char('0') || reply.at(0) > QLatin1Char('3'))
         return QStringLiteral("is no output power code");
     return QString();
@@ -130,11 +162,12 @@ QString PowerProblem(const QString &reply)
 
 QString DtmfProblem(const QString &reply, int number)
 {
-    if (reply.size() <= 1)
-        return QString();
     const QStringList f = reply.split(QLatin1Char(','));
-    if (f.size() != 2 || f.at(0) != QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')))
-        return QStringLiteral("is not DTMF memory %1").arg(number, 2, 10, QLatin1Char('0'));
+    // "DM 03" alone: memory 03 holds no code.
+    if (f.size() > 2 || f.at(0) != DtmfNumberText(number))
+        return QStringLiteral("is not DTMF memory %1").arg(DtmfNumberText(number));
+    if (f.size() == 1)
+        return QString();
     if (f.at(1).size() > kMaxDtmfCode)
         return QStringLiteral("has a DTMF code longer than 16 characters");
     for (QChar c : f.at(1))
@@ -156,12 +189,13 @@ QString ExpectedHead(TTransferStep step, int slot, int subIndex)
 
 bool IsRadioTypeReply(const QString &reply)
 {
+    if (reply.size() > kRadioTypeCapacity || !IsPlainField(QString(reply).remove(QLatin1Char(','))))
+        return false;
     const QStringList f = reply.split(QLatin1Char(','));
     if (f.size() != 7)
         return false;
-    return ShortAlphanumeric(f.at(0)) && OneDigit(f.at(1)) && IsDigitText(f.at(2), 2)
-           && ShortAlphanumeric(f.at(3)) && EmptyOrOneDigit(f.at(4)) && EmptyOrOneDigit(f.at(5))
-           && EmptyOrOneDigit(f.at(6));
+    return OneDigit(f.at(tfVariant)) && f.at(tfSubVariant).size() == 2 && EmptyOrOneDigit(f.at(tfHas118))
+           && EmptyOrOneDigit(f.at(tfHas300)) && EmptyOrOneDigit(f.at(tfOption800));
 }
 
 bool IsBandLimitReply(const QString &reply)
@@ -176,6 +210,32 @@ bool IsBandLimitReply(const QString &reply)
             return false;
     }
     return true;
+}
+
+bool ReplyCarriesData(TTransferStep step, const QString &reply)
+{
+    switch (step) {
+    case tsTYD:
+    case tsFL:
+        return true;
+    case tsMemory:
+        return MemoryReplyHasData(reply);
+    case tsMemoryLU:
+    case tsMemoryPR:
+        return LuPrReplyHasData(reply);
+    case tsVfo:
+        return VfoReplyHasData(reply);
+    case tsDtmf:
+        return reply.size() > 1;
+    case tsMemorySplit:
+    case tsCallSplit:
+        return !reply.isEmpty() && reply != QLatin1String(",");
+    case tsMemoryName:
+    case tsNamePR:
+        return !reply.isEmpty() && !IsBlankName(reply);
+    default:
+        return !reply.isEmpty();
+    }
 }
 
 QString ReadReplyProblem(TTransferStep step, const QByteArray &received, int slot, int subIndex)
@@ -193,26 +253,28 @@ QString ReadReplyProblem(TTransferStep step, const QByteArray &received, int slo
         break;
     }
 
-    // The echo: a reply shorter than the head (the radio's form for some
-    // empty items) must still be the start of it.
     const int drop = ReplyDropCount(step);
-    const QString whole = CutReply(received, 0, drop);
-    const QString head = ExpectedHead(step, slot, subIndex);
-    if (whole != head.left(whole.size()))
-        return QStringLiteral("does not start with the echo \"%1\"").arg(head);
-
     const QString reply = CutReply(received, drop, kReadReplyCapacity);
+    if (!ReplyCarriesData(step, reply))
+        return QString(); // an empty item, in whatever form it came
+
+    if (step != tsVfoPower) {
+        const QString head = ExpectedHead(step, slot, subIndex);
+        if (CutReply(received, 0, drop) != head)
+            return QStringLiteral("does not start with the echo \"%1\"").arg(head);
+    }
+
     switch (step) {
     case tsTYD:
         return IsRadioTypeReply(reply) ? QString() : QStringLiteral("is no radio type");
     case tsFL:
         return IsBandLimitReply(reply) ? QString() : QStringLiteral("is no band limit list");
     case tsMemory:
-        return MemoryReplyHasData(reply) ? MainPartProblem(reply, SlotNumberText(slot)) : QString();
+        return MainPartProblem(reply, SlotNumberText(slot));
     case tsMemoryLU:
-        return LuPrReplyHasData(reply) ? MainPartProblem(reply, LuLabel(slot)) : QString();
+        return MainPartProblem(reply, LuLabel(slot));
     case tsMemoryPR:
-        return LuPrReplyHasData(reply) ? MainPartProblem(reply, QStringLiteral("PR")) : QString();
+        return MainPartProblem(reply, QStringLiteral("PR"));
     case tsMemorySplit:
     case tsCallSplit:
         return SplitProblem(reply);

@@ -6,6 +6,8 @@
 
 #include <QMetaObject>
 
+#include <utility>
+
 namespace {
 
 // Bytes kept while waiting for the carriage return that ends a reply; a
@@ -15,6 +17,9 @@ constexpr int kPendingLimit = 4096;
 const char *const kInvalidPortMessage = "Invalid COM port.\nPlease check and try again.";
 const char *const kTimeoutMessage = "Communication timeout error.";
 const char *const kWrongRadioMessage = "Invalid the radio.\nPlease check and try again.";
+const char *const kEchoMessage =
+    "The radio echoes what it receives.\n"
+    "Every command came back unanswered: please check the cable and the radio, and try again.";
 
 TCommPort PortOfName(const QString &name)
 {
@@ -77,6 +82,12 @@ QString TTransferEngine::NormalizedPortName(const QString &portName)
     return QStringLiteral("COM1");
 }
 
+QString TTransferEngine::WithFailureNote(const QString &message) const
+{
+    const QString note = FailureNote();
+    return note.isEmpty() ? message : message + QLatin1Char('\n') + note;
+}
+
 QString TTransferEngine::WithDetail(const QString &message, const QString &detail) const
 {
     if (detail.isEmpty())
@@ -98,9 +109,9 @@ bool TTransferEngine::Start(const QString &portName, const QString &devicePath)
     HComm1.SetDevicePath(devicePath_);
     if (!HComm1.CheckCommportValid(name)) {
         state_ = State::Waiting;
-        host_.TransferMessage(WithDetail(
+        host_.TransferMessage(WithFailureNote(WithDetail(
             QLatin1String(kInvalidPortMessage),
-            OpenProblemText(devicePath_, portLabel_, HComm1.LastOpenError())));
+            OpenProblemText(devicePath_, portLabel_, HComm1.LastOpenError()))));
         return false;
     }
 
@@ -109,8 +120,8 @@ bool TTransferEngine::Start(const QString &portName, const QString &devicePath)
         HComm1.OpenCommport();
     } catch (const ECommError &error) {
         state_ = State::Waiting;
-        host_.TransferCommError(WithDetail(
-            error.Message(), OpenProblemText(devicePath_, portLabel_, HComm1.LastOpenError())));
+        host_.TransferCommError(WithFailureNote(WithDetail(
+            error.Message(), OpenProblemText(devicePath_, portLabel_, HComm1.LastOpenError()))));
         return false;
     }
     state_ = State::Running;
@@ -143,6 +154,7 @@ void TTransferEngine::HComm1CommEvent()
         QByteArray line;
         if (!TakeLine(&line))
             return;
+        remainingMs_ = Timer1.isActive() ? Timer1.remainingTime() : 0;
         Timer1.stop();
         if (cancel_)
             step_ = tsCancelled;
@@ -174,9 +186,25 @@ bool TTransferEngine::TakeLine(QByteArray *line)
     // One command is outstanding, so the last whole line is its reply.
     // Lines before it are stale (typically the radio's answer to the empty
     // wake-up line arriving together with the echo of "AI 0"); glued to the
-    // reply they would spoil it.
-    const int previous = last > 0 ? pending_.lastIndexOf('\r', last - 1) : -1;
-    *line = pending_.mid(previous + 1, last - previous);
+    // reply they would spoil it. An empty line that follows the reply in the
+    // same batch (a stray carriage return) is no reply of its own.
+    const auto lineBefore = [this](int end) {
+        const int previous = end > 0 ? pending_.lastIndexOf('\r', end - 1) : -1;
+        return std::make_pair(previous, pending_.mid(previous + 1, end - previous));
+    };
+    const auto isEmpty = [](const QByteArray &bytes) {
+        return bytes.count('\r') + bytes.count('\n') == bytes.size();
+    };
+    auto [previous, chosen] = lineBefore(last);
+    while (isEmpty(chosen) && previous >= 0) {
+        const auto [before, candidate] = lineBefore(previous);
+        if (!isEmpty(candidate)) {
+            chosen = candidate;
+            break;
+        }
+        previous = before;
+    }
+    *line = chosen;
     pending_.remove(0, last + 1);
     return true;
 }
@@ -187,6 +215,11 @@ void TTransferEngine::PurgeInput()
     pending_.clear();
 }
 
+void TTransferEngine::ResumeReplyTimer()
+{
+    Timer1.start(qMax(1, remainingMs_));
+}
+
 void TTransferEngine::Timer1Timer()
 {
     Timer1.stop();
@@ -195,9 +228,9 @@ void TTransferEngine::Timer1Timer()
     // A line that hung up says so rather than blaming the radio.
     const int lineError = HComm1.LineError();
     StopAll();
-    host_.TransferMessage(WithDetail(QLatin1String(kTimeoutMessage),
-                                     lineError != 0 ? LineProblemText(devicePath_, portLabel_, lineError)
-                                                    : NoReplyText(devicePath_, portLabel_)));
+    host_.TransferMessage(WithFailureNote(WithDetail(
+        QLatin1String(kTimeoutMessage), lineError != 0 ? LineProblemText(devicePath_, portLabel_, lineError)
+                                                       : NoReplyText(devicePath_, portLabel_))));
     AfterTimeout();
     host_.TransferFinished(TTransferOutcome::TimedOut);
 }
@@ -218,7 +251,7 @@ void TTransferEngine::SendLine(const QString &text)
         HComm1.WriteData(bytes.constData(), uint32_t(bytes.size()));
     const char cr = '\r';
     HComm1.WriteData(&cr, 1);
-    Timer1.start();
+    Timer1.start(Protocol::kReplyTimeout);
 }
 
 void TTransferEngine::SetProgress(int position)
@@ -244,10 +277,37 @@ void TTransferEngine::WrongRadio()
     // the message box runs its own event loop.
     StopAll();
     host_.TransferEnable(false);
-    host_.TransferMessage(QLatin1String(kWrongRadioMessage));
+    host_.TransferMessage(WithFailureNote(QLatin1String(kWrongRadioMessage)));
     host_.TransferEnable(true);
     AfterWrongRadio();
     host_.TransferFinished(TTransferOutcome::WrongRadio);
+}
+
+void TTransferEngine::EchoingLine()
+{
+    StopAll();
+    host_.TransferEnable(false);
+    host_.TransferMessage(WithFailureNote(WithDetail(
+        QLatin1String(kEchoMessage),
+        QStringLiteral("%1: \"ID\" came back as it was sent.").arg(devicePath_))));
+    host_.TransferEnable(true);
+    AfterWrongRadio();
+    host_.TransferFinished(TTransferOutcome::WrongRadio);
+}
+
+void TTransferEngine::IdentificationFailed(Protocol::TIdentification verdict)
+{
+    switch (verdict) {
+    case Protocol::TIdentification::Wait:
+        ResumeReplyTimer();
+        break;
+    case Protocol::TIdentification::Echo:
+        EchoingLine();
+        break;
+    default:
+        WrongRadio();
+        break;
+    }
 }
 
 void TTransferEngine::CommFailure(const ECommError &error)
@@ -263,5 +323,5 @@ void TTransferEngine::CommFailure(const QString &message)
     // the transfer on: close it, say why, and leave the end to Cancel.
     StopAll();
     state_ = State::Waiting;
-    host_.TransferCommError(message);
+    host_.TransferCommError(WithFailureNote(message));
 }

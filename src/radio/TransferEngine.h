@@ -24,7 +24,7 @@ enum class TTransferOutcome {
     Completed, // every command answered
     Cancelled, // Cancel (also Cancel of a transfer that never started)
     TimedOut,  // no reply within the time-out
-    WrongRadio, // the identification did not match
+    WrongRadio, // the identification did not match (or the line echoed it)
     BadReply    // a read reply did not have the form of its command
 };
 
@@ -105,7 +105,15 @@ protected:
 
     // Waits another full reply time-out for the reply (a line that was not
     // the reply arrived).
-    void RestartReplyTimer() { Timer1.start(); }
+    void RestartReplyTimer() { Timer1.start(Protocol::kReplyTimeout); }
+    // Waits on for the reply within the time-out that was running when the
+    // last line arrived (a stray empty line is no reply).
+    void ResumeReplyTimer();
+    // A line below every failure message: what the failure means for the
+    // user's data (empty: nothing to add).
+    virtual QString FailureNote() const { return QString(); }
+    // message with the failure note below it.
+    QString WithFailureNote(const QString &message) const;
     // Sends a command line (text, then the carriage return) and starts
     // Timer1. Raises ECommError.
     void SendLine(const QString &text);
@@ -116,6 +124,11 @@ protected:
     virtual void StopAll();
     // Wrong identification: disable, message, port closed, enable, close.
     void WrongRadio();
+    // The same for a line that sends every command back as it came.
+    void EchoingLine();
+    // Acts on an identification verdict that is not a match: waits on,
+    // or ends the transfer as a wrong radio or an echoing line.
+    void IdentificationFailed(Protocol::TIdentification verdict);
     // A serial error: the port is closed, its message shown, and the
     // window waits for Cancel.
     void CommFailure(const QString &message);
@@ -135,6 +148,7 @@ private:
     THComm HComm1;
     QTimer Timer1; // reply time-out
     QTimer Timer3; // delayed end after Cancel
+    int remainingMs_ = 0; // of Timer1 when the last line arrived
     QString devicePath_; // the device of this transfer
     QString portLabel_;  // "COM1".. when the device came from the settings
 
@@ -142,8 +156,9 @@ private:
     QString WithDetail(const QString &message, const QString &detail) const;
 
     // Moves the waiting bytes into pending_; true when a whole line has
-    // arrived. *line is then the last whole line, with its carriage return;
-    // everything up to it is taken out of pending_.
+    // arrived. *line is then the last whole line that holds anything, with
+    // its carriage return (the last empty line when none does); everything
+    // up to the last carriage return is taken out of pending_.
     bool TakeLine(QByteArray *line);
 
     QByteArray pending_;

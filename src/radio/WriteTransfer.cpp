@@ -71,19 +71,21 @@ void TWriteTransfer::HandleReply(const QByteArray &line)
     case tsWake:
         break;
     case tsAI:
-        if (reply == QLatin1String("AI 0"))
+        if (JudgeAiReply(reply) == TIdentification::Match)
             SendStep(tsID);
         else
             RestartReplyTimer();
         break;
-    case tsID:
-        if (reply == QLatin1String(kWriteIdReply)) {
+    case tsID: {
+        const TIdentification verdict = JudgeIdReply(reply, true);
+        if (verdict == TIdentification::Match) {
             slot_ = 1;
             SendStep(tsMemory);
         } else {
-            WrongRadio();
+            IdentificationFailed(verdict);
         }
         break;
+    }
     case tsMemory:
         if (!SendStep(tsMemorySplit))
             SendStep(tsMemoryName);

@@ -916,22 +916,22 @@ void TMainForm::Read1Click()
     if (!AskSaveChanges())
         return;
 
-    modified_ = 0;
+    // The read window fills a copy of the document and hands it over only
+    // when the whole radio was read: a read that fails or is cancelled
+    // leaves the document, its title and the undo history as they were.
+    const bool completed = services_ && services_->RunRead();
+    if (!completed)
+        return;
+
+    // The document now holds the radio's memory and matches no file. The
+    // read is one step: Undo gives back the document as it was before.
     fileName_ = QStringLiteral("Untitled");
     radioTitle_ = true;
-    UpdateTitle();
-
-    // The read window resets and fills the document and redraws the lists.
-    const bool completed = services_ && services_->RunRead();
-
-    // Whatever the outcome, the document no longer matches any file. A
-    // read, complete or not, is one step: Undo gives back the document as
-    // it was before.
     modified_ = 1;
+    UpdateTitle();
     RecordChange(QStringLiteral("Read from Radio"));
-    // A complete read also goes to the backups folder, as the radio held it.
-    if (completed)
-        KeepBackup(TBackupKind::Read, WriteDataFile(document_, QString()));
+    // It also goes to the backups folder, as the radio held it.
+    KeepBackup(TBackupKind::Read, WriteDataFile(document_, QString()));
 }
 
 void TMainForm::Write1Click()

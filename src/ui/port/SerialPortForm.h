@@ -10,6 +10,7 @@
 #pragma once
 
 #include "comm/PortList.h"
+#include "radio/Protocol.h"
 
 #include <QDialog>
 #include <QString>
@@ -71,7 +72,7 @@ private:
     TPortListModel *model_ = nullptr;
     std::shared_ptr<TRadioFinder> finder_;
     QThread *worker_ = nullptr;
-    int replyTimeoutMs_ = 1000;
+    int replyTimeoutMs_ = Protocol::kReplyTimeout;
     bool syncing_ = false; // selection and typed path being set by the code
 
 public:
