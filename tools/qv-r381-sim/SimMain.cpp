@@ -40,6 +40,7 @@ struct Options {
     std::string radioType = "0,2,00,1,1,,";
     std::string bandLimits = "00118,00135,00136,00173,00410,00469";
     std::string wakeReply = "?";
+    sim::EmptyReply emptyReply = sim::EmptyReply::N;
     long latencyMs = 0;
     bool throttle = false;
     bool wakeAtOnce = false;
@@ -71,6 +72,11 @@ void Usage(FILE *to)
         "  --type TEXT          radio type string (default \"0,2,00,1,1,,\")\n"
         "  --limits TEXT        band limit list (default \"00118,00135,00136,00173,00410,00469\")\n"
         "  --wake-reply TEXT    reply to the empty line (default \"?\")\n"
+        "  --empty-reply FORM   answer a read of an empty item (empty slot, no split,\n"
+        "                       no name, empty CALL channel or VFO band, no power\n"
+        "                       code, empty DTMF memory) with FORM: N (a single \"N\",\n"
+        "                       the default), cr (an empty line), ? (a single \"?\")\n"
+        "                       or echo (the command's echo without any data)\n"
         "  --latency MS         wait MS milliseconds before each reply\n"
         "  --throttle           send at 960 bytes/s (9600 bit/s, 8N1)\n"
         "  --wake-at-once       answer the empty line in one burst, ahead of any pacing\n"
@@ -119,6 +125,13 @@ int ParseOptions(int argc, char **argv, Options &options)
             return 2;
         }
         const char *value = argv[++i];
+        if (name == "--empty-reply") {
+            if (!sim::ParseEmptyReply(value, options.emptyReply)) {
+                std::fprintf(stderr, "qv-r381-sim: --empty-reply needs N, cr, ? or echo, not \"%s\"\n", value);
+                return 2;
+            }
+            continue;
+        }
         long count = 0;
         bool numeric = name == "--latency" || name == "--silent-after" || name == "--garbage-after" ||
                        name == "--overlong-after" || name == "--hangup-after" || name == "--seed";
@@ -212,6 +225,7 @@ public:
           random_(static_cast<std::mt19937::result_type>(options.seed))
     {
         radio_.wakeReply = options.wakeReply;
+        radio_.emptyReply = options.emptyReply;
     }
     ~Simulator() { CloseTerminal(); }
 
