@@ -680,6 +680,44 @@ TEST_F(SimTest, LatencyDelaysEveryReplyAndKeepsTheirOrder)
     EXPECT_EQ(radio.Line(), "FL 00118,00135,00136,00173,00410,00469");
 }
 
+// Each case: options, then commands with the exact bytes that answer them.
+TEST_F(SimTest, LineEndsAndStrayCarriageReturns)
+{
+    const std::string limits = "FL 00118,00135,00136,00173,00410,00469";
+    const struct {
+        QStringList options;
+        std::vector<std::pair<std::string, std::string>> exchange;
+    } cases[] = {
+        {{}, {{"", "?\r"}, {"ID", "ID QV-R381\r"}, {"MR 0,0,001", "N\r"}}},
+        {{"--crlf"}, {{"", "?\r\n"}, {"ID", "ID QV-R381\r\n"}, {"MR 0,0,001", "N\r\n"}}},
+        {{"--crlf", "--empty-reply", "cr"}, {{"MR 0,0,001", "\r\n"}, {"DM 00", "\r\n"}}},
+        {{"--stray-cr", "0"}, {{"", "?\r"}, {"ID", "ID QV-R381\r"}}},
+        // Counted from the wake-up reply on; the stray comes with the reply,
+        // also when that goes out in one burst.
+        {{"--stray-cr", "1", "--wake-at-once"}, {{"", "?\r\r"}, {"ID", "ID QV-R381\r\r"}}},
+        {{"--stray-cr", "3"},
+         {{"", "?\r"},
+          {"AI 0", "AI 0\r"},
+          {"ID", "ID QV-R381\r\r"},
+          {"TYD", "TYD 0,2,00,1,1,,\r"},
+          {"FL", limits + "\r"},
+          {"MR 0,0,001", "N\r\r"},
+          {"ID", "ID QV-R381\r"}}},
+        // A stray is a lone CR, with or without line feeds.
+        {{"--stray-cr", "2", "--crlf"}, {{"", "?\r\n"}, {"ID", "ID QV-R381\r\n\r"}, {"FL", limits + "\r\n"}}},
+    };
+    for (const auto &test : cases) {
+        const std::string name = test.options.join(' ').toStdString();
+        SimFixture radioSim;
+        ASSERT_TRUE(radioSim.Start(test.options)) << name;
+        Terminal radio(radioSim.DevicePath());
+        for (const auto &[command, bytes] : test.exchange) {
+            radio.Send(command);
+            EXPECT_EQ(radio.Bytes(bytes.size()), bytes) << name << ": \"" << command << '"';
+        }
+    }
+}
+
 TEST_F(SimTest, ThrottleSendsAtTheLineRate)
 {
     StartSim({"--throttle", "--overlong-after", "2"});
@@ -815,7 +853,7 @@ TEST(SimOptions, BadOptionsAndMissingImageEndWithStatus2)
     EXPECT_FALSE(sim.Start({"--frobnicate"}));
     EXPECT_EQ(sim.ExitStatus(), 2);
     for (const QStringList &options : {QStringList{"--empty-reply", "n"}, QStringList{"--empty-reply", ""},
-                                       QStringList{"--empty-reply"}}) {
+                                       QStringList{"--stray-cr", "-1"}, QStringList{"--stray-cr"}}) {
         EXPECT_FALSE(sim.Start(options)) << options.join(' ').toStdString();
         EXPECT_EQ(sim.ExitStatus(), 2) << options.join(' ').toStdString();
     }
