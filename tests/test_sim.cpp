@@ -1,6 +1,8 @@
 // The radio simulator, driven over its pseudo-terminal with plain reads and
 // writes: one scripted conversation per command family, whole-memory round
 // trips through its ".381" files, its command log, and every injected fault.
+#include "data/ProgramVersion.h"
+#include "support/CliRun.h"
 #include "support/SimFixture.h"
 
 #include <gtest/gtest.h>
@@ -856,6 +858,25 @@ TEST(SimOptions, BadOptionsAndMissingImageEndWithStatus2)
                                        QStringList{"--stray-cr", "-1"}, QStringList{"--stray-cr"}}) {
         EXPECT_FALSE(sim.Start(options)) << options.join(' ').toStdString();
         EXPECT_EQ(sim.ExitStatus(), 2) << options.join(' ').toStdString();
+    }
+}
+
+TEST(SimOptions, HelpAndVersionAnswerOnStandardOutput)
+{
+    const QByteArray version = QByteArray("qv-r381-sim ") + kProgramVersion + "\n";
+    for (const QStringList &arguments : {QStringList{"--version"}, QStringList{"--crlf", "--version"}}) {
+        const CliRunResult result = RunProgram(SimFixture::ExecutablePath(), arguments);
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(result.out, version);
+        EXPECT_EQ(result.err, QByteArray());
+    }
+    for (const QStringList &arguments : {QStringList{"--help"}, QStringList{"-h"}}) {
+        const CliRunResult result = RunProgram(SimFixture::ExecutablePath(), arguments);
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_TRUE(result.out.startsWith("usage: qv-r381-sim")) << result.out.toStdString();
+        for (const char *option : {"--empty-reply FORM", "--crlf", "--stray-cr N", "--version"})
+            EXPECT_TRUE(result.out.contains(option)) << option;
+        EXPECT_EQ(result.err, QByteArray());
     }
 }
 

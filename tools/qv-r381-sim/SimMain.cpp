@@ -7,6 +7,7 @@
 // inject the faults of a real serial line and radio (see Usage()).
 #include "SimMemory.h"
 #include "SimRadio.h"
+#include "data/ProgramVersion.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -68,6 +69,7 @@ void Usage(FILE *to)
 {
     std::fputs(
         "usage: qv-r381-sim [options]\n"
+        "       qv-r381-sim --help | --version\n"
         "  --link PATH          place a symbolic link to the device at PATH\n"
         "  --image FILE         start from this .381 file (default: empty memory)\n"
         "  --save FILE          write the memory to this .381 file on exit\n"
@@ -92,6 +94,8 @@ void Usage(FILE *to)
         "  --overlong-after N   from the N-th command line on, reply 300 characters\n"
         "  --hangup-after N     close the terminal on receiving the N-th command line and exit\n"
         "  --seed N             seed of the garbage generator (default 381)\n"
+        "  -h, --help           show this text and exit\n"
+        "  --version            show the version and exit\n"
         "Command lines and replies are counted from 1, the empty line and its\n"
         "reply included.\n",
         to);
@@ -115,6 +119,10 @@ int ParseOptions(int argc, char **argv, Options &options)
         const std::string name = argv[i];
         if (name == "--help" || name == "-h") {
             Usage(stdout);
+            return -1;
+        }
+        if (name == "--version") {
+            std::printf("qv-r381-sim %s\n", kProgramVersion);
             return -1;
         }
         if (name == "--throttle") {
