@@ -1,6 +1,8 @@
 // The radio simulator, driven over its pseudo-terminal with plain reads and
 // writes: one scripted conversation per command family, whole-memory round
 // trips through its ".381" files, its command log, and every injected fault.
+#include "data/ProgramVersion.h"
+#include "support/CliRun.h"
 #include "support/SimFixture.h"
 
 #include <gtest/gtest.h>
@@ -80,17 +82,22 @@ public:
                 buffer_.erase(0, end + 1);
                 return line;
             }
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-            pollfd fd{fd_, POLLIN, 0};
-            if (fd_ < 0 || left.count() <= 0 || poll(&fd, 1, static_cast<int>(left.count())) == 0)
-                return kSilence;
-            char chunk[512];
-            ssize_t length = ::read(fd_, chunk, sizeof chunk);
-            if (length > 0)
-                buffer_.append(chunk, static_cast<size_t>(length));
-            else if (length == 0 || (errno != EAGAIN && errno != EINTR))
-                return kHangUp;
+            const std::string &ended = Receive(deadline);
+            if (!ended.empty())
+                return ended;
         }
+    }
+
+    // The next count bytes as they came, line ends included; fewer when the
+    // line falls silent or hangs up first.
+    std::string Bytes(size_t count, int timeoutMs = 5000)
+    {
+        const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (buffer_.size() < count && Receive(deadline).empty()) {
+        }
+        std::string bytes = buffer_.substr(0, count);
+        buffer_.erase(0, bytes.size());
+        return bytes;
     }
 
     std::string Ask(const std::string &command, int timeoutMs = 5000)
@@ -100,6 +107,24 @@ public:
     }
 
 private:
+    // Appends what arrives before the deadline to the buffer. Empty while
+    // the line lives, else kSilence or kHangUp.
+    const std::string &Receive(Clock::time_point deadline)
+    {
+        static const std::string kAlive;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        pollfd fd{fd_, POLLIN, 0};
+        if (fd_ < 0 || left.count() <= 0 || poll(&fd, 1, static_cast<int>(left.count())) == 0)
+            return kSilence;
+        char chunk[512];
+        ssize_t length = ::read(fd_, chunk, sizeof chunk);
+        if (length > 0)
+            buffer_.append(chunk, static_cast<size_t>(length));
+        else if (length == 0 || (errno != EAGAIN && errno != EINTR))
+            return kHangUp;
+        return kAlive;
+    }
+
     int fd_ = -1;
     std::string buffer_;
 };
@@ -367,7 +392,7 @@ TEST_F(SimTest, MemoryChannelsAreWrittenReadAndCleared)
     EXPECT_EQ(radio.Ask(kMain7), kMain7);
     EXPECT_EQ(Cut(radio.Ask("MR 0,0,007"), 7), "007,00433000000,6,2,1,0,1,,09,,20,,0");
     EXPECT_EQ(Cut(radio.Ask("MR 0,1,007"), 11), "");
-    EXPECT_EQ(Cut(radio.Ask("MNA 0,007"), 10), "       ");
+    EXPECT_EQ(radio.Ask("MNA 0,007"), "N");
 
     EXPECT_EQ(radio.Ask("MW 0,1,007,00438000000,6"), "MW 0,1,007,00438000000,6");
     EXPECT_EQ(Cut(radio.Ask("MR 0,1,007"), 11), "00438000000,6");
@@ -380,7 +405,7 @@ TEST_F(SimTest, MemoryChannelsAreWrittenReadAndCleared)
     EXPECT_EQ(Cut(radio.Ask("MR 0,1,007"), 11), "");
     EXPECT_EQ(Cut(radio.Ask("MNA 0,007"), 10), "RPT.2");
     EXPECT_EQ(radio.Ask("MNA 0,007,"), "MNA 0,007,");
-    EXPECT_EQ(Cut(radio.Ask("MNA 0,007"), 10), "       ");
+    EXPECT_EQ(radio.Ask("MNA 0,007"), "N");
 
     // Malformed writes are refused and change nothing.
     EXPECT_EQ(radio.Ask("MW 0,0,007,00433000000,6,2,1,0,1,,09,,20,"), "?"); // 11 fields
@@ -417,13 +442,13 @@ TEST_F(SimTest, LowerUpperPairsAndPriorityChannel)
 
     EXPECT_LE(Cut(radio.Ask("MR 0,0,PR"), 7).size(), 4u);
     EXPECT_EQ(radio.Ask(pr), pr);
-    EXPECT_EQ(Cut(radio.Ask("MNA 0,PR"), 9), "       ");
+    EXPECT_EQ(radio.Ask("MNA 0,PR"), "N");
     EXPECT_EQ(radio.Ask("MNA 0,PR,HOME"), "MNA 0,PR,HOME");
     EXPECT_EQ(Cut(radio.Ask("MNA 0,PR"), 9), "HOME");
     // The priority channel's name only follows a write when it has one, so
     // a new main part removes the old name.
     EXPECT_EQ(radio.Ask(pr), pr);
-    EXPECT_EQ(Cut(radio.Ask("MNA 0,PR"), 9), "       ");
+    EXPECT_EQ(radio.Ask("MNA 0,PR"), "N");
 
     EXPECT_EQ(radio.Ask("EEP 0Cb4,01,00"), "EEP 0Cb4,01,00"); // slot 181, L1
     EXPECT_LE(Cut(radio.Ask("MR 0,0,L1"), 7).size(), 4u);
@@ -479,7 +504,7 @@ TEST_F(SimTest, DtmfMemoriesTravelWithEAndF)
 {
     StartSim();
     Terminal radio(sim.DevicePath());
-    EXPECT_EQ(Cut(radio.Ask("DM 03"), 3), "03,");
+    EXPECT_EQ(radio.Ask("DM 03"), "N");
     EXPECT_EQ(radio.Ask("DM 03,12EF"), "DM 03,12EF");
     EXPECT_EQ(Cut(radio.Ask("DM 03"), 3), "03,12EF");
     EXPECT_EQ(radio.Ask("DM 04,0123456789ABCDEF"), "DM 04,0123456789ABCDEF");
@@ -487,7 +512,7 @@ TEST_F(SimTest, DtmfMemoriesTravelWithEAndF)
     EXPECT_EQ(radio.Ask("DM 05,0123456789ABCDEF0"), "?");
     EXPECT_EQ(radio.Ask("DM 06,7"), "DM 06,7");
     EXPECT_EQ(radio.Ask("EEP 0CCc,01,FF"), "EEP 0CCc,01,FF"); // memory 6
-    EXPECT_EQ(Cut(radio.Ask("DM 06"), 3), "06,");
+    EXPECT_EQ(radio.Ask("DM 06"), "N");
     EXPECT_EQ(radio.Ask("EEP 0CC5,01,FF"), "?");
     EXPECT_EQ(radio.Ask("EEP 0CCA,01,FF"), "?");
     EXPECT_EQ(radio.Ask("PS 0"), "PS 0");
@@ -495,6 +520,63 @@ TEST_F(SimTest, DtmfMemoriesTravelWithEAndF)
     ASSERT_EQ(sim.Stop(), 0);
     const QByteArray saved = sim.SavedImage();
     EXPECT_TRUE(saved.endsWith("DTMF\r\n03\t12*#\r\n04\t0123456789ABCD*#\r\n")) << saved.toStdString();
+}
+
+// Reads of items the radio does not hold, each with its reply in the echo
+// form: the command's echo without data (seven blanks for a name).
+struct EmptyRead {
+    const char *command;
+    const char *echo;
+};
+const EmptyRead kEmptyReads[] = {
+    {"MR 0,0,008", "MR 0,0,008"},       // slot without a record
+    {"MR 0,0,PR", "MR 0,0,PR"},
+    {"MR 0,1,007", "MR 0,1,007"},       // stored slot without a split
+    {"MR 0,1,008", "MR 0,1,008"},       // slot without a record
+    {"MNA 0,007", "MNA 0,007,       "}, // stored slot without a name
+    {"MNA 0,008", "MNA 0,008,       "}, // slot without a record
+    {"CR 0,0", "CR 0,0"},               // CALL channel without a record
+    {"CR 0,1", "CR 0,1"},
+    {"CR 1,1", "CR 1,1"},               // stored CALL channel without a split
+    {"VR 5", "VR 5"},                   // VFO band without a record
+    {"PC 0", "PC 0,"},                  // its VFO (band code 2) without a record
+    {"PC 1", "PC 1,"},                  // its VFO (band code 6) without a power code
+    {"DM 03", "DM 03,"},                // DTMF memory never written
+    {"DM 05", "DM 05,"},                // DTMF memory written without a code
+};
+
+TEST_F(SimTest, EmptyItemsAnswerTheChosenForm)
+{
+    Document doc;
+    doc.memory[7] = "007,00145000000,5,0,0,0,0,,09,,09,,0,,,,,";
+    doc.call[1] = "1,00435000000,6,0,0,0,0,,09,,09,,,,,,,";
+    doc.vfo[3] = "6,00435000000,6,0,0,0,0,,09,,09,005000000,,,,,,";
+    const QString image = sim.WriteFile(QStringLiteral("in.381"), ImageText(doc));
+    const struct {
+        QStringList options;
+        const char *reply; // nullptr: the echo
+    } forms[] = {
+        {{}, "N"},
+        {{"--empty-reply", "N"}, "N"},
+        {{"--empty-reply", "cr"}, ""},
+        {{"--empty-reply", "?"}, "?"},
+        {{"--empty-reply", "echo"}, nullptr},
+    };
+    for (const auto &form : forms) {
+        const std::string name = form.options.join(' ').toStdString();
+        SimFixture radioSim;
+        ASSERT_TRUE(radioSim.Start(QStringList{"--image", image} + form.options)) << name;
+        Terminal radio(radioSim.DevicePath());
+        EXPECT_EQ(radio.Ask("DM 05,"), "DM 05,") << name;
+        for (const EmptyRead &read : kEmptyReads) {
+            const std::string expected = std::string(form.reply ? form.reply : read.echo) + '\r';
+            radio.Send(read.command);
+            EXPECT_EQ(radio.Bytes(expected.size()), expected) << name << ": " << read.command;
+        }
+        // Items the radio holds answer their data in every form.
+        EXPECT_EQ(radio.Ask("MR 0,0,007"), "MR 0,0,007,00145000000,5,0,0,0,0,,09,,09,,0") << name;
+        EXPECT_EQ(radio.Ask("CR 1,0"), "CR 1,0,00435000000,6,0,0,0,0,,09,,09,") << name;
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -521,7 +603,7 @@ TEST_F(SimTest, ImageIsReadBackAsTheDocumentAndSavedUnchanged)
             EXPECT_EQ(read.vfo[band], "");
     }
     for (int n = 0; n < 10; ++n)
-        EXPECT_EQ(read.dtmf[n], doc.dtmf[n].empty() ? "0" + std::to_string(n) + "," : doc.dtmf[n]);
+        EXPECT_EQ(read.dtmf[n], doc.dtmf[n]);
     ASSERT_EQ(sim.Stop(), 0);
     EXPECT_EQ(sim.SavedImage(), image);
 }
@@ -598,6 +680,44 @@ TEST_F(SimTest, LatencyDelaysEveryReplyAndKeepsTheirOrder)
     radio.Send("FL");
     EXPECT_EQ(radio.Line(), "TYD 0,2,00,1,1,,");
     EXPECT_EQ(radio.Line(), "FL 00118,00135,00136,00173,00410,00469");
+}
+
+// Each case: options, then commands with the exact bytes that answer them.
+TEST_F(SimTest, LineEndsAndStrayCarriageReturns)
+{
+    const std::string limits = "FL 00118,00135,00136,00173,00410,00469";
+    const struct {
+        QStringList options;
+        std::vector<std::pair<std::string, std::string>> exchange;
+    } cases[] = {
+        {{}, {{"", "?\r"}, {"ID", "ID QV-R381\r"}, {"MR 0,0,001", "N\r"}}},
+        {{"--crlf"}, {{"", "?\r\n"}, {"ID", "ID QV-R381\r\n"}, {"MR 0,0,001", "N\r\n"}}},
+        {{"--crlf", "--empty-reply", "cr"}, {{"MR 0,0,001", "\r\n"}, {"DM 00", "\r\n"}}},
+        {{"--stray-cr", "0"}, {{"", "?\r"}, {"ID", "ID QV-R381\r"}}},
+        // Counted from the wake-up reply on; the stray comes with the reply,
+        // also when that goes out in one burst.
+        {{"--stray-cr", "1", "--wake-at-once"}, {{"", "?\r\r"}, {"ID", "ID QV-R381\r\r"}}},
+        {{"--stray-cr", "3"},
+         {{"", "?\r"},
+          {"AI 0", "AI 0\r"},
+          {"ID", "ID QV-R381\r\r"},
+          {"TYD", "TYD 0,2,00,1,1,,\r"},
+          {"FL", limits + "\r"},
+          {"MR 0,0,001", "N\r\r"},
+          {"ID", "ID QV-R381\r"}}},
+        // A stray is a lone CR, with or without line feeds.
+        {{"--stray-cr", "2", "--crlf"}, {{"", "?\r\n"}, {"ID", "ID QV-R381\r\n\r"}, {"FL", limits + "\r\n"}}},
+    };
+    for (const auto &test : cases) {
+        const std::string name = test.options.join(' ').toStdString();
+        SimFixture radioSim;
+        ASSERT_TRUE(radioSim.Start(test.options)) << name;
+        Terminal radio(radioSim.DevicePath());
+        for (const auto &[command, bytes] : test.exchange) {
+            radio.Send(command);
+            EXPECT_EQ(radio.Bytes(bytes.size()), bytes) << name << ": \"" << command << '"';
+        }
+    }
 }
 
 TEST_F(SimTest, ThrottleSendsAtTheLineRate)
@@ -734,6 +854,30 @@ TEST(SimOptions, BadOptionsAndMissingImageEndWithStatus2)
     EXPECT_EQ(sim.ExitStatus(), 2);
     EXPECT_FALSE(sim.Start({"--frobnicate"}));
     EXPECT_EQ(sim.ExitStatus(), 2);
+    for (const QStringList &options : {QStringList{"--empty-reply", "n"}, QStringList{"--empty-reply", ""},
+                                       QStringList{"--stray-cr", "-1"}, QStringList{"--stray-cr"}}) {
+        EXPECT_FALSE(sim.Start(options)) << options.join(' ').toStdString();
+        EXPECT_EQ(sim.ExitStatus(), 2) << options.join(' ').toStdString();
+    }
+}
+
+TEST(SimOptions, HelpAndVersionAnswerOnStandardOutput)
+{
+    const QByteArray version = QByteArray("qv-r381-sim ") + kProgramVersion + "\n";
+    for (const QStringList &arguments : {QStringList{"--version"}, QStringList{"--crlf", "--version"}}) {
+        const CliRunResult result = RunProgram(SimFixture::ExecutablePath(), arguments);
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(result.out, version);
+        EXPECT_EQ(result.err, QByteArray());
+    }
+    for (const QStringList &arguments : {QStringList{"--help"}, QStringList{"-h"}}) {
+        const CliRunResult result = RunProgram(SimFixture::ExecutablePath(), arguments);
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_TRUE(result.out.startsWith("usage: qv-r381-sim")) << result.out.toStdString();
+        for (const char *option : {"--empty-reply FORM", "--crlf", "--stray-cr N", "--version"})
+            EXPECT_TRUE(result.out.contains(option)) << option;
+        EXPECT_EQ(result.err, QByteArray());
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 // inject the faults of a real serial line and radio (see Usage()).
 #include "SimMemory.h"
 #include "SimRadio.h"
+#include "data/ProgramVersion.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -18,6 +19,7 @@
 #include <deque>
 #include <random>
 #include <string>
+#include <utility>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -40,6 +42,9 @@ struct Options {
     std::string radioType = "0,2,00,1,1,,";
     std::string bandLimits = "00118,00135,00136,00173,00410,00469";
     std::string wakeReply = "?";
+    sim::EmptyReply emptyReply = sim::EmptyReply::N;
+    bool crlf = false;
+    long strayCrEvery = 0;
     long latencyMs = 0;
     bool throttle = false;
     bool wakeAtOnce = false;
@@ -64,6 +69,7 @@ void Usage(FILE *to)
 {
     std::fputs(
         "usage: qv-r381-sim [options]\n"
+        "       qv-r381-sim --help | --version\n"
         "  --link PATH          place a symbolic link to the device at PATH\n"
         "  --image FILE         start from this .381 file (default: empty memory)\n"
         "  --save FILE          write the memory to this .381 file on exit\n"
@@ -71,6 +77,13 @@ void Usage(FILE *to)
         "  --type TEXT          radio type string (default \"0,2,00,1,1,,\")\n"
         "  --limits TEXT        band limit list (default \"00118,00135,00136,00173,00410,00469\")\n"
         "  --wake-reply TEXT    reply to the empty line (default \"?\")\n"
+        "  --empty-reply FORM   answer a read of an empty item (empty slot, no split,\n"
+        "                       no name, empty CALL channel or VFO band, no power\n"
+        "                       code, empty DTMF memory) with FORM: N (a single \"N\",\n"
+        "                       the default), cr (an empty line), ? (a single \"?\")\n"
+        "                       or echo (the command's echo without any data)\n"
+        "  --crlf               end every reply with CR LF instead of CR\n"
+        "  --stray-cr N         send a lone CR after every N-th reply (default 0: never)\n"
         "  --latency MS         wait MS milliseconds before each reply\n"
         "  --throttle           send at 960 bytes/s (9600 bit/s, 8N1)\n"
         "  --wake-at-once       answer the empty line in one burst, ahead of any pacing\n"
@@ -81,7 +94,10 @@ void Usage(FILE *to)
         "  --overlong-after N   from the N-th command line on, reply 300 characters\n"
         "  --hangup-after N     close the terminal on receiving the N-th command line and exit\n"
         "  --seed N             seed of the garbage generator (default 381)\n"
-        "Command lines are counted from 1, the empty line included.\n",
+        "  -h, --help           show this text and exit\n"
+        "  --version            show the version and exit\n"
+        "Command lines and replies are counted from 1, the empty line and its\n"
+        "reply included.\n",
         to);
 }
 
@@ -105,6 +121,10 @@ int ParseOptions(int argc, char **argv, Options &options)
             Usage(stdout);
             return -1;
         }
+        if (name == "--version") {
+            std::printf("qv-r381-sim %s\n", kProgramVersion);
+            return -1;
+        }
         if (name == "--throttle") {
             options.throttle = true;
             continue;
@@ -113,15 +133,27 @@ int ParseOptions(int argc, char **argv, Options &options)
             options.wakeAtOnce = true;
             continue;
         }
+        if (name == "--crlf") {
+            options.crlf = true;
+            continue;
+        }
         if (i + 1 >= argc) {
             std::fprintf(stderr, "qv-r381-sim: %s needs a value\n", name.c_str());
             Usage(stderr);
             return 2;
         }
         const char *value = argv[++i];
+        if (name == "--empty-reply") {
+            if (!sim::ParseEmptyReply(value, options.emptyReply)) {
+                std::fprintf(stderr, "qv-r381-sim: --empty-reply needs N, cr, ? or echo, not \"%s\"\n", value);
+                return 2;
+            }
+            continue;
+        }
         long count = 0;
         bool numeric = name == "--latency" || name == "--silent-after" || name == "--garbage-after" ||
-                       name == "--overlong-after" || name == "--hangup-after" || name == "--seed";
+                       name == "--overlong-after" || name == "--hangup-after" || name == "--seed" ||
+                       name == "--stray-cr";
         if (numeric && !ParseCount(value, count)) {
             std::fprintf(stderr, "qv-r381-sim: %s needs a whole number, not \"%s\"\n", name.c_str(), value);
             return 2;
@@ -133,6 +165,7 @@ int ParseOptions(int argc, char **argv, Options &options)
         else if (name == "--type") options.radioType = value;
         else if (name == "--limits") options.bandLimits = value;
         else if (name == "--wake-reply") options.wakeReply = value;
+        else if (name == "--stray-cr") options.strayCrEvery = count;
         else if (name == "--latency") options.latencyMs = count;
         else if (name == "--silent-after") options.silentAfter = count;
         else if (name == "--id") { options.hasId = true; options.id = value; }
@@ -212,6 +245,7 @@ public:
           random_(static_cast<std::mt19937::result_type>(options.seed))
     {
         radio_.wakeReply = options.wakeReply;
+        radio_.emptyReply = options.emptyReply;
     }
     ~Simulator() { CloseTerminal(); }
 
@@ -247,6 +281,7 @@ private:
     bool farEndOpen_ = false;
     std::string partial_;
     long commandCount_ = 0;
+    long replyCount_ = 0;
     bool aiAnswered_ = false;
 
     struct Pending {
@@ -421,9 +456,15 @@ bool Simulator::HandleLine(const std::string &line)
         reply = Lengthen(reply);
     if (options_.garbageAfter > 0 && number >= options_.garbageAfter)
         reply = Garble(reply);
+    // A stray carriage return travels in the same write as the reply it
+    // follows, so that a reader meets it as an empty line of its own.
+    std::string bytes = reply + (options_.crlf ? "\r\n" : "\r");
+    ++replyCount_;
+    if (options_.strayCrEvery > 0 && replyCount_ % options_.strayCrEvery == 0)
+        bytes += '\r';
     // A radio answers the empty wake-up line at once: it is no command to
     // work on, so no latency applies to it.
-    Queue(reply + '\r', line.empty());
+    Queue(std::move(bytes), line.empty());
     return true;
 }
 

@@ -7,7 +7,7 @@ namespace sim {
 namespace {
 
 const std::string kRefused = "?";
-// A name reply made of seven blanks stands for "no name".
+// In the echo form, a name reply made of seven blanks stands for "no name".
 const std::string kNoName(7, ' ');
 constexpr size_t kMaxName = 13;
 constexpr size_t kMaxDtmfCode = 16;
@@ -44,9 +44,41 @@ int PowerBand(int index)
 
 } // namespace
 
+bool ParseEmptyReply(const std::string &text, EmptyReply &form)
+{
+    if (text == "N")
+        form = EmptyReply::N;
+    else if (text == "cr")
+        form = EmptyReply::Cr;
+    else if (text == "?")
+        form = EmptyReply::Question;
+    else if (text == "echo")
+        form = EmptyReply::Echo;
+    else
+        return false;
+    return true;
+}
+
 Radio::Radio(Memory &memory, std::string radioType, std::string bandLimits)
     : memory_(memory), radioType_(std::move(radioType)), bandLimits_(std::move(bandLimits))
 {
+}
+
+// "N", the empty line and "?" are shorter than the head of any read command,
+// so a reader that drops the head is left with nothing whatever it asked.
+std::string Radio::Empty(std::string echo) const
+{
+    switch (emptyReply) {
+    case EmptyReply::N:
+        return "N";
+    case EmptyReply::Cr:
+        return std::string();
+    case EmptyReply::Question:
+        return kRefused;
+    case EmptyReply::Echo:
+        break;
+    }
+    return echo;
 }
 
 std::string Radio::Answer(const std::string &command)
@@ -94,7 +126,9 @@ std::string Radio::Answer(const std::string &command)
 
 // "MR 0,0,<label>": main part "<label>,f1,...,f12" after the 7-character
 // head "MR 0,0,". "MR 0,1,<nnn>": split part "f14,f15" after the head
-// "MR 0,1,<nnn>,". An empty item answers the bare echo, too short to count.
+// "MR 0,1,<nnn>,". Empty items: a slot without a record (main part), a
+// slot without a transmit frequency, stored or not (split part); their echo
+// is the bare command, too short to count.
 std::string Radio::ReadMemory(const std::string &command, const std::vector<std::string> &args)
 {
     if (args.size() != 3 || args[0] != "0")
@@ -105,13 +139,13 @@ std::string Radio::ReadMemory(const std::string &command, const std::vector<std:
     const std::string &record = memory_.memory[slot];
     if (args[1] == "0") {
         if (record.empty())
-            return command;
+            return Empty(command);
         return "MR 0,0," + SlotLabel(slot) + "," + JoinFields(SplitFields(record), 1, 12);
     }
     if (args[1] == "1" && slot <= kNumberedSlots) {
         const std::string transmit = Field(record, 14);
         if (transmit.empty())
-            return command;
+            return Empty(command);
         return command + "," + transmit + "," + Field(record, 15);
     }
     return kRefused;
@@ -150,9 +184,10 @@ std::string Radio::WriteMemory(const std::string &command, const std::vector<std
     return kRefused;
 }
 
-// "MNA 0,<nnn>" and "MNA 0,PR" read the name: "<name>" (seven blanks for
-// none) after the head "MNA 0,<label>,". With a further comma and a name
-// (possibly empty) they write it into a stored slot.
+// "MNA 0,<nnn>" and "MNA 0,PR" read the name: "<name>" after the head
+// "MNA 0,<label>,". Empty item: no name, whether the slot holds a record or
+// not; its echo is the head followed by seven blanks. With a further comma
+// and a name (possibly empty) they write it into a stored slot.
 std::string Radio::Name(const std::string &command, const std::string &rest)
 {
     if (rest.compare(0, 2, "0,") != 0)
@@ -165,7 +200,7 @@ std::string Radio::Name(const std::string &command, const std::string &rest)
     std::string &record = memory_.memory[slot];
     if (comma == std::string::npos) {
         const std::string name = Field(record, 17);
-        return command + "," + (name.empty() ? kNoName : name);
+        return name.empty() ? Empty(command + "," + kNoName) : command + "," + name;
     }
     const std::string name = rest.substr(comma + 1);
     if (record.empty() || name.size() > kMaxName || name.find(',') != std::string::npos)
@@ -175,8 +210,10 @@ std::string Radio::Name(const std::string &command, const std::string &rest)
 }
 
 // "CR i,0": fields 1..11 after the head "CR i,0,"; "CR i,1": "f14,f15" after
-// the head "CR i,1,". "CW i,0,f1..f11" replaces the record (no split),
-// "CW i,1,f14,f15" adds the split.
+// the head "CR i,1,". Empty items: a channel without a record (part 0), a
+// channel without a transmit frequency (part 1); their echo is the bare
+// command. "CW i,0,f1..f11" replaces the record (no split), "CW i,1,f14,f15"
+// adds the split.
 std::string Radio::Call(const std::string &command, const std::vector<std::string> &args, bool write)
 {
     if (args.size() < 2)
@@ -190,9 +227,9 @@ std::string Radio::Call(const std::string &command, const std::vector<std::strin
         if (args.size() != 2)
             return kRefused;
         if (part == 0)
-            return record.empty() ? command : command + "," + JoinFields(SplitFields(record), 1, 11);
+            return record.empty() ? Empty(command) : command + "," + JoinFields(SplitFields(record), 1, 11);
         const std::string transmit = Field(record, 14);
-        return transmit.empty() ? command : command + "," + transmit + "," + Field(record, 15);
+        return transmit.empty() ? Empty(command) : command + "," + transmit + "," + Field(record, 15);
     }
     if (part == 0) {
         if (args.size() != 2 + 11 || args[2].empty())
@@ -210,8 +247,9 @@ std::string Radio::Call(const std::string &command, const std::vector<std::strin
     return command;
 }
 
-// "VR c": "c,f1,...,f11" after the head "VR "; a band without a record
-// answers the bare echo, whose one character counts as nothing.
+// "VR c": "c,f1,...,f11" after the head "VR ". Empty item: a band without a
+// record; its echo is the bare command, whose one character after the head
+// counts as nothing.
 std::string Radio::ReadVfo(const std::string &command, const std::vector<std::string> &args)
 {
     if (args.size() != 1)
@@ -221,7 +259,7 @@ std::string Radio::ReadVfo(const std::string &command, const std::vector<std::st
         return kRefused;
     const std::string &record = memory_.vfo[band];
     if (record.empty())
-        return command;
+        return Empty(command);
     return "VR " + args[0] + "," + JoinFields(SplitFields(record), 1, 11);
 }
 
@@ -244,15 +282,19 @@ std::string Radio::WriteVfo(const std::string &command, const std::vector<std::s
 }
 
 // "PC 0" / "PC 1": the power code of VFO band index 1 / 3 after the head
-// "PC i,". "PC i,p" sets it (p "0".."3") on a stored VFO.
+// "PC i,". Empty item: that band without a record, or with a record but no
+// power code; its echo is the bare head "PC i,". "PC i,p" sets the code
+// (p "0".."3") on a stored VFO.
 std::string Radio::Power(const std::string &command, const std::vector<std::string> &args)
 {
     const int index = Index01(args[0]);
     if (index < 0 || args.size() > 2)
         return kRefused;
     std::string &record = memory_.vfo[PowerBand(index)];
-    if (args.size() == 1)
-        return command + "," + Field(record, 16);
+    if (args.size() == 1) {
+        const std::string power = Field(record, 16);
+        return power.empty() ? Empty(command + ",") : command + "," + power;
+    }
     const std::string &power = args[1];
     if (power.size() != 1 || power[0] < '0' || power[0] > '3' || record.empty())
         return kRefused;
@@ -261,7 +303,9 @@ std::string Radio::Power(const std::string &command, const std::vector<std::stri
 }
 
 // "DM nn": "nn,code" after the head "DM ", with "*" sent as "E" and "#" as
-// "F". "DM nn,code" stores a code given in that form.
+// "F". Empty item: a memory without a code (never written, or cleared); its
+// echo is the bare head "DM nn,". "DM nn,code" stores a code given in that
+// form.
 std::string Radio::Dtmf(const std::string &command, const std::vector<std::string> &args)
 {
     const int number = DtmfNumber(args[0]);
@@ -270,6 +314,8 @@ std::string Radio::Dtmf(const std::string &command, const std::vector<std::strin
     std::string &record = memory_.dtmf[number];
     if (args.size() == 1) {
         std::string code = Field(record, 1);
+        if (code.empty())
+            return Empty("DM " + args[0] + ",");
         for (char &c : code) {
             if (c == '*')
                 c = 'E';

@@ -12,6 +12,15 @@
 
 namespace sim {
 
+// How the radio answers a read of an item it does not hold (an empty memory
+// slot, a missing split or name, a VFO band without a record, an empty DTMF
+// memory): a single "N", as a real radio does; an empty line; a single "?";
+// or the echo of the command cut where the data would start.
+enum class EmptyReply { N, Cr, Question, Echo };
+
+// The option text of a form ("N", "cr", "?", "echo"); false for any other.
+bool ParseEmptyReply(const std::string &text, EmptyReply &form);
+
 class Radio {
 public:
     Radio(Memory &memory, std::string radioType, std::string bandLimits);
@@ -22,8 +31,12 @@ public:
 
     // Reply to the empty line the editor sends to wake the radio.
     std::string wakeReply = "?";
+    // The answer to a read of an empty item.
+    EmptyReply emptyReply = EmptyReply::N;
 
 private:
+    // The reply to a read of an empty item; echo is that of the echo form.
+    std::string Empty(std::string echo) const;
     std::string ReadMemory(const std::string &command, const std::vector<std::string> &args);
     std::string WriteMemory(const std::string &command, const std::vector<std::string> &args);
     std::string Name(const std::string &command, const std::string &rest);
