@@ -43,9 +43,10 @@ QString OutputFailureReason(const QString &path)
 
 void CliPrintError(const QString &text)
 {
-    // Messages may quote file and radio text: on a terminal its control
-    // characters are shown, not obeyed.
-    WriteFileDerivedText(stderr, text + QLatin1Char('\n'));
+    // The line breaks of a message are its own. Text it quotes from a file
+    // (a path, a CSV cell) is escaped where it is put in; any control
+    // character still in it is shown on a terminal, not obeyed.
+    WriteFileDerivedLines(stderr, text.split(QLatin1Char('\n')));
 }
 
 bool CliPrintOut(const QString &text)

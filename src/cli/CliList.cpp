@@ -79,14 +79,9 @@ int CliList(const QStringList &args)
         return 0;
     }
 
-    QString out;
-    for (const QString &line : ListingText(doc, comment)) {
-        out += line;
-        out += QLatin1Char('\n');
-    }
     // The comment and the records come from the file: on a terminal their
     // control characters are shown, not obeyed.
-    if (!WriteFileDerivedText(stdout, out) || std::fflush(stdout) != 0) {
+    if (!WriteFileDerivedLines(stdout, ListingText(doc, comment)) || std::fflush(stdout) != 0) {
         CliPrintError(QStringLiteral("Write error."));
         return 1;
     }
