@@ -9,6 +9,7 @@
 #include "data/DataFile.h"
 #include "data/InputFile.h"
 #include "data/Settings.h"
+#include "data/TerminalText.h"
 #include "listing/Listing.h"
 #include "print/ListingPages.h"
 #include "CliOutput.h"
@@ -73,7 +74,7 @@ int CliList(const QStringList &args)
             return CliWriteOutput(pdfPath, false, bytes) ? 0 : 1;
         if (!SaveFileAtomically(pdfPath, bytes)) {
             CliPrintError(QStringLiteral("The listing could not be exported.\n%1: the file could not be written.")
-                              .arg(QDir::toNativeSeparators(pdfPath)));
+                              .arg(EscapeControlCharacters(QDir::toNativeSeparators(pdfPath))));
             return 1;
         }
         return 0;
