@@ -1,10 +1,12 @@
 // Command-line conventions of vxl-r381-cli and the editor: help on standard
 // output with exit 0, the version, wrong options and missing arguments
-// named with exit 2, and file errors that name the file and the reason.
+// named with exit 2, file errors that name the file and the reason, and
+// output that reads the same on a terminal as in a pipe.
 #include "data/BandPlan.h"
 #include "data/ChannelDocument.h"
 #include "data/DataFile.h"
 #include "support/CliRun.h"
+#include "support/RadioImage.h"
 #include "support/TestSettings.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +15,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <algorithm>
 
 namespace {
 
@@ -133,6 +137,48 @@ TEST_F(CliConventions, FileErrorsNameThePathAndTheReason)
         const CliRunResult result = RunCliTool(c.args);
         EXPECT_EQ(result.exitCode, c.exitCode);
         EXPECT_EQ(QString::fromLocal8Bit(result.err), QStringLiteral("File Open error.\n%1: %2\n").arg(c.path, c.reason));
+    }
+}
+
+TEST_F(CliConventions, OnATerminalLinesBreakAndControlCharactersFromFilesAreShown)
+{
+    SetStoredValue(QStringLiteral("Type"), QLatin1String(kAllBandsType));
+    QFile golden(QStringLiteral(VXL_GOLDEN_DIR "/listing_populated.txt"));
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+    const QByteArray listing = golden.readAll();
+    const QString missing = dir.filePath("missing.381");
+    const QString csv = Write("rows.csv", "Location,Name,Frequency\n1,CALL,145.500000\n2,BAD,abc\n");
+    const QString hostile = Write("title.381", "COMMENT\r\n\x1b]0;owned\x07 net\r\nMEMORY\r\n"
+                                               "002\t00145500000\t0\t2\t0\t1\t0\t\t13\t\t09\t\t1\t\t\t\t\tRPT.1\r\n");
+    struct Case {
+        QStringList args;
+        int exitCode;
+        QByteArray shown; // a part of what the terminal shows, line breaks included
+    } cases[] = {
+        {{"list", QStringLiteral(VXL_GOLDEN_DIR "/populated.381")}, 0, listing},
+        {{"list", missing}, 1, "File Open error.\n" + missing.toLocal8Bit() + ": No such file or directory\n"},
+        {{"import", csv, dir.filePath("out.381")},
+         1,
+         "line 2, 001: applied\n"
+         "line 3, 002: refused: Frequency \"abc\" is not a number\n"
+         "1 applied, 0 adjusted, 1 refused\n"},
+        {{"read", "--port", "/dev/nonexistent-xyz", dir.filePath("read.381")},
+         1,
+         "Invalid COM port.\nPlease check and try again.\n/dev/nonexistent-xyz: "},
+        // The escape sequence of the comment is shown, not obeyed.
+        {{"list", hostile}, 0, "[Comment]\n\\x1b]0;owned\\x07 net\n\n[Memory Channel]\n"},
+    };
+    ASSERT_GT(listing.count('\n'), 10);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const CliTerminalResult result = RunCliOnTerminal(c.args);
+        EXPECT_EQ(result.exitCode, c.exitCode);
+        EXPECT_TRUE(result.shown.contains(c.shown)) << result.shown.constData();
+        EXPECT_TRUE(result.shown.endsWith('\n')) << result.shown.constData();
+        // No control character reaches the terminal but the line feed.
+        EXPECT_TRUE(std::none_of(result.shown.begin(), result.shown.end(), [](char byte) {
+            return byte != '\n' && (uchar(byte) < 0x20 || uchar(byte) == 0x7f);
+        })) << result.shown.constData();
     }
 }
 

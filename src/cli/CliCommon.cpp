@@ -5,6 +5,7 @@
 #include "data/InputFile.h"
 
 #include "data/DataFile.h"
+#include "data/TerminalText.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -43,9 +44,10 @@ QString OutputFailureReason(const QString &path)
 
 void CliPrintError(const QString &text)
 {
-    // Messages may quote file and radio text: on a terminal its control
-    // characters are shown, not obeyed.
-    WriteFileDerivedText(stderr, text + QLatin1Char('\n'));
+    // The line breaks of a message are its own. Text it quotes from a file
+    // (a path, a CSV cell) is escaped where it is put in; any control
+    // character still in it is shown on a terminal, not obeyed.
+    WriteFileDerivedLines(stderr, text.split(QLatin1Char('\n')));
 }
 
 bool CliPrintOut(const QString &text)
@@ -53,24 +55,10 @@ bool CliPrintOut(const QString &text)
     return WriteAll(stdout, text.toLocal8Bit());
 }
 
-QString CliPrintable(const QString &text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        const ushort u = c.unicode();
-        if (u < 0x20 || u == 0x7f || (u >= 0x80 && u < 0xa0))
-            out += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out;
-}
-
 void CliFileError(const QString &path, const QString &reason)
 {
-    CliPrintError(QLatin1String(kCliFileOpenError) + QLatin1Char('\n') + CliPrintable(path) + QStringLiteral(": ")
-                  + reason);
+    CliPrintError(QLatin1String(kCliFileOpenError) + QLatin1Char('\n') + EscapeControlCharacters(path)
+                  + QStringLiteral(": ") + reason);
 }
 
 QString CliCommandHelp(const TCliCommandSpec &spec)
@@ -87,7 +75,7 @@ QString CliCommandHelp(const TCliCommandSpec &spec)
 int CliUsageError(const TCliCommandSpec &spec, const QString &error)
 {
     CliPrintError(QStringLiteral("vxl-r381-cli %1: %2\nusage: %3\nTry 'vxl-r381-cli %1 --help'.")
-                      .arg(spec.name, CliPrintable(error), spec.usage));
+                      .arg(spec.name, EscapeControlCharacters(error), spec.usage));
     return 2;
 }
 

@@ -13,13 +13,12 @@ class QCommandLineParser;
 inline const char *const kCliFileOpenError = "File Open error.";
 constexpr qint64 kCliInputMaxBytes = 16 * 1024 * 1024;
 
-// Prints a line (or lines) on standard error.
+// Prints a line (or lines) on standard error. Text quoted from a file, a
+// CSV row or the radio is put in through EscapeControlCharacters
+// (data/TerminalText.h), so that it cannot break the message's lines.
 void CliPrintError(const QString &text);
 // Prints on standard output; false when the output could not be written.
 bool CliPrintOut(const QString &text);
-// Text taken from a file, made safe for a terminal: control characters
-// are shown as \xNN.
-QString CliPrintable(const QString &text);
 // "File Open error." and a line with the path and the reason.
 void CliFileError(const QString &path, const QString &reason);
 

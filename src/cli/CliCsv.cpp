@@ -8,6 +8,7 @@
 #include "data/CsvImport.h"
 #include "data/DataFile.h"
 #include "data/Settings.h"
+#include "data/TerminalText.h"
 
 #include <QCommandLineParser>
 
@@ -103,9 +104,9 @@ int CliImport(const QStringList &args)
         return 2;
     }
     for (const QString &line : CsvImportReport(plan))
-        CliPrintError(CliPrintable(line));
+        CliPrintError(EscapeControlCharacters(line));
     if (plan.StoredCount() == 0) {
-        CliPrintError(QStringLiteral("No row applied; %1 not written.").arg(CliPrintable(files.at(1))));
+        CliPrintError(QStringLiteral("No row applied; %1 not written.").arg(EscapeControlCharacters(files.at(1))));
         return 1;
     }
     ApplyCsvImport(plan, doc);

@@ -10,6 +10,7 @@
 #include "data/DataFile.h"
 #include "data/DocumentDiff.h"
 #include "data/Settings.h"
+#include "data/TerminalText.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -61,7 +62,7 @@ bool Load(const QString &path, TLoaded *loaded)
     const int refused = plan.Count(TCsvRowStatus::Refused);
     if (refused > 0)
         CliPrintError(QStringLiteral("%1: %2 rows refused (see vxl-r381-cli import)")
-                          .arg(CliPrintable(stdio ? QStringLiteral("standard input") : path))
+                          .arg(EscapeControlCharacters(stdio ? QStringLiteral("standard input") : path))
                           .arg(refused));
     return true;
 }
@@ -104,7 +105,7 @@ int CliDiff(const QStringList &args)
     const QStringList lines = DiffDocuments(a.doc, a.comment, b.doc, b.comment, scope);
     QString out;
     for (const QString &line : lines)
-        out += CliPrintable(line) + QLatin1Char('\n');
+        out += EscapeControlCharacters(line) + QLatin1Char('\n');
     if (!CliPrintOut(out)) {
         CliPrintError(QStringLiteral("Write error."));
         return 2;

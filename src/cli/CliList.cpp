@@ -9,6 +9,7 @@
 #include "data/DataFile.h"
 #include "data/InputFile.h"
 #include "data/Settings.h"
+#include "data/TerminalText.h"
 #include "listing/Listing.h"
 #include "print/ListingPages.h"
 #include "CliOutput.h"
@@ -73,20 +74,15 @@ int CliList(const QStringList &args)
             return CliWriteOutput(pdfPath, false, bytes) ? 0 : 1;
         if (!SaveFileAtomically(pdfPath, bytes)) {
             CliPrintError(QStringLiteral("The listing could not be exported.\n%1: the file could not be written.")
-                              .arg(QDir::toNativeSeparators(pdfPath)));
+                              .arg(EscapeControlCharacters(QDir::toNativeSeparators(pdfPath))));
             return 1;
         }
         return 0;
     }
 
-    QString out;
-    for (const QString &line : ListingText(doc, comment)) {
-        out += line;
-        out += QLatin1Char('\n');
-    }
     // The comment and the records come from the file: on a terminal their
     // control characters are shown, not obeyed.
-    if (!WriteFileDerivedText(stdout, out) || std::fflush(stdout) != 0) {
+    if (!WriteFileDerivedLines(stdout, ListingText(doc, comment)) || std::fflush(stdout) != 0) {
         CliPrintError(QStringLiteral("Write error."));
         return 1;
     }

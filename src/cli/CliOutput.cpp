@@ -4,9 +4,14 @@
 
 #include <unistd.h>
 
-bool WriteFileDerivedText(std::FILE *stream, const QString &text)
+bool WriteFileDerivedLines(std::FILE *stream, const QStringList &lines)
 {
     const bool terminal = isatty(fileno(stream)) == 1;
-    const QByteArray bytes = (terminal ? EscapeControlCharacters(text) : text).toLocal8Bit();
+    QString text;
+    for (const QString &line : lines) {
+        text += terminal ? EscapeControlCharacters(line) : line;
+        text += QLatin1Char('\n');
+    }
+    const QByteArray bytes = text.toLocal8Bit();
     return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size());
 }

@@ -2,6 +2,7 @@
 
 #include "CliCommon.h"
 #include "comm/PortList.h"
+#include "data/TerminalText.h"
 #include "radio/RadioFinder.h"
 
 #include <QCommandLineParser>
@@ -53,7 +54,7 @@ int CliPorts(const QStringList &args)
         // Each field made safe for a terminal; the tabs between them stay.
         QStringList fields = PortLine(port).split(QLatin1Char('\t'));
         for (QString &field : fields)
-            field = CliPrintable(field);
+            field = EscapeControlCharacters(field);
         text += fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return CliPrintOut(text) ? 0 : 1;
@@ -86,16 +87,19 @@ int CliDetect(const QStringList &args)
         paths,
         [](int index, int count, const QString &path) {
             if (index < count)
-                CliPrintError(QStringLiteral("Trying %1 (%2/%3)").arg(CliPrintable(path)).arg(index + 1).arg(count));
+                CliPrintError(QStringLiteral("Trying %1 (%2/%3)")
+                                  .arg(EscapeControlCharacters(path))
+                                  .arg(index + 1)
+                                  .arg(count));
         },
         &results);
     if (!found.isEmpty()) {
-        CliPrintOut(CliPrintable(found) + QLatin1Char('\n'));
+        CliPrintOut(EscapeControlCharacters(found) + QLatin1Char('\n'));
         return 0;
     }
     QString text = QStringLiteral("No radio answered.");
     for (const TProbeResult &result : results)
-        text += QLatin1Char('\n') + CliPrintable(result.detail);
+        text += QLatin1Char('\n') + EscapeControlCharacters(result.detail);
     CliPrintError(text);
     return 1;
 }

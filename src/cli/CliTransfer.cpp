@@ -11,7 +11,6 @@
 #include "data/DataFile.h"
 #include "data/InputFile.h"
 #include "data/Settings.h"
-#include "CliOutput.h"
 #include "radio/ReadTransfer.h"
 #include "radio/WriteTransfer.h"
 
@@ -31,9 +30,10 @@ const char *const kWriteQuestion = "Do you want to write the data to the radio?"
 
 void PrintError(const QString &text)
 {
-    // Messages may carry text from the radio or a path: on a terminal their
-    // control characters are shown, not obeyed.
-    WriteFileDerivedText(stderr, text + QLatin1Char('\n'));
+    // The engines' messages are lines: a message and its details. What they
+    // quote from the radio or a device path may hold control characters;
+    // on a terminal those are shown, not obeyed.
+    CliPrintError(text);
     std::fflush(stderr);
 }
 

@@ -13,6 +13,7 @@
 #include "CliTransfer.h"
 #include "comm/SerialTrace.h"
 #include "data/Settings.h"
+#include "data/TerminalText.h"
 #include "data/ProgramVersion.h"
 
 #include <QCommandLineParser>
@@ -89,7 +90,7 @@ int main(int argc, char *argv[])
     parser.addOption(version);
     parser.addOption(trace);
     if (!parser.parse(app.arguments()))
-        return GeneralUsageError(CliPrintable(parser.errorText()));
+        return GeneralUsageError(EscapeControlCharacters(parser.errorText()));
     if (parser.isSet(help)) {
         CliPrintOut(GeneralUsage());
         return 0;
@@ -103,7 +104,8 @@ int main(int argc, char *argv[])
     if (parser.isSet(trace)) {
         QString error;
         if (!traceFile.Start(parser.value(trace), &error)) {
-            CliPrintError(QStringLiteral("vxl-r381-cli: cannot write the trace: %1").arg(CliPrintable(error)));
+            CliPrintError(
+                QStringLiteral("vxl-r381-cli: cannot write the trace: %1").arg(EscapeControlCharacters(error)));
             return 1;
         }
     }
@@ -115,5 +117,5 @@ int main(int argc, char *argv[])
         if (command.spec().name == args.first())
             return command.run(args.mid(1));
     }
-    return GeneralUsageError(QStringLiteral("unknown command '%1'").arg(CliPrintable(args.first())));
+    return GeneralUsageError(QStringLiteral("unknown command '%1'").arg(EscapeControlCharacters(args.first())));
 }
