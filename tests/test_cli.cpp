@@ -121,6 +121,38 @@ TEST_F(CliTest, ReadWritesTheWholeRadioAndStoresItsDescription)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"backup.381"});
 }
 
+TEST_F(CliTest, ReadGivesTheSameFileWhateverFormTheEmptyItemsCameIn)
+{
+    // However the radio says "empty" (a single N, an empty line, "?", a cut
+    // echo) and however it ends its lines, the same file results; one read
+    // at line speed, byte by byte.
+    const TChannelDocument radio = SparseRadioDocument();
+    QList<QStringList> forms = EmptyItemReplyForms();
+    forms << QStringList{QStringLiteral("--empty-reply"), QStringLiteral("N"), QStringLiteral("--throttle")};
+    QByteArray first;
+    for (const QStringList &form : forms) {
+        SCOPED_TRACE(form.join(' ').toStdString());
+        SimFixture radioSim;
+        QStringList options = form;
+        options << QStringLiteral("--image")
+                << radioSim.WriteFile(QStringLiteral("image.381"), WriteDataFile(radio, QString()))
+                << QStringLiteral("--type") << QLatin1String(kAllBandsType) << QStringLiteral("--limits")
+                << QLatin1String(kAllBandsLimits);
+        ASSERT_TRUE(radioSim.Start(options)) << radioSim.ErrorString().toStdString();
+        const QString out = Path(QStringLiteral("read.381"));
+        const CliResult result = Run({"read", "--no-backup", "--port", radioSim.DevicePath(), out});
+        ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+        QString difference;
+        EXPECT_TRUE(SameChannels(Load(out), SparseRadioAfterRead(), &difference)) << difference.toStdString();
+        QFile file(out);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        if (first.isEmpty())
+            first = bytes;
+        EXPECT_EQ(bytes, first);
+    }
+}
+
 TEST_F(CliTest, PortNamesAndTheStoredPortReachTheirDevices)
 {
     const TChannelDocument radio = PopulatedDocument();

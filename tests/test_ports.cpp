@@ -235,6 +235,35 @@ TEST(RadioFinderTest, MarksTheSimulatorThatAnswersAndSkipsTheSilentOne)
     EXPECT_TRUE(TRadioFinder(600).Find({other.DevicePath()}).isEmpty());
 }
 
+TEST(RadioFinderTest, JudgesTheAnswerAsTheTransfersDo)
+{
+    // Line ends and stray empty lines do not hide a radio; a line that
+    // sends "ID" back is named as an echo, another model as such.
+    struct Case {
+        QStringList options;
+        bool radio;
+        const char *detail;
+    };
+    const Case cases[] = {
+        {{QStringLiteral("--crlf")}, true, ""},
+        {{QStringLiteral("--stray-cr"), QStringLiteral("1")}, true, ""},
+        {{QStringLiteral("--empty-reply"), QStringLiteral("cr"), QStringLiteral("--crlf"), QStringLiteral("--stray-cr"),
+          QStringLiteral("2"), QStringLiteral("--throttle")},
+         true, ""},
+        {{QStringLiteral("--id"), QStringLiteral("ID")}, false, ": the radio echoes what it receives."},
+        {{QStringLiteral("--id"), QStringLiteral("ID QV-R3810")}, false, ": the radio is not a QV-R381."},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.options.join(' ').toStdString());
+        SimFixture sim;
+        ASSERT_TRUE(sim.Start(c.options)) << sim.ErrorString().toStdString();
+        const TProbeResult result = TRadioFinder(5000).Probe(sim.DevicePath());
+        EXPECT_EQ(result.radio, c.radio) << result.detail.toStdString();
+        if (!c.radio)
+            EXPECT_EQ(result.detail, sim.DevicePath() + QLatin1String(c.detail));
+    }
+}
+
 TEST(RadioFinderTest, CancelStopsBeforeTheNextPort)
 {
     SimFixture silent;

@@ -375,7 +375,7 @@ TEST_F(InterchangeTest, AFailedReadLeavesNoBackup)
     device = std::make_unique<ScopedCommDevice>(1, sim.DevicePath());
     main->Read1Click();
     EXPECT_NE(windows.read->LastOutcome(), TTransferOutcome::Completed);
-    EXPECT_TRUE(messages.contains("Invalid the radio.\nPlease check and try again."))
+    EXPECT_TRUE(messages.contains("Invalid the radio.\nPlease check and try again.\nNothing was changed."))
         << messages.join('|').toStdString();
     EXPECT_TRUE(BackupFiles(BackupFolder()).isEmpty());
 }

@@ -601,7 +601,7 @@ TEST_F(MainWindowTest, ReadChecksThePortAsksAboutChangesAndMarksTheDocumentChang
     EXPECT_EQ(form->Caption(), QStringLiteral("VXL-R381 [Untitled]"));
 
     // No: the read window opens under the " [Radio]" title; cancelled at
-    // once, the document still counts as changed.
+    // once, the document keeps its title and still counts as changed.
     answers = {Dialogs::Answer::No};
     QString titleDuringRead;
     int modifiedDuringRead = -1;
@@ -616,7 +616,7 @@ TEST_F(MainWindowTest, ReadChecksThePortAsksAboutChangesAndMarksTheDocumentChang
     EXPECT_TRUE(readWindowShown);
     EXPECT_EQ(titleDuringRead, QStringLiteral("VXL-R381 [Radio]"));
     EXPECT_EQ(modifiedDuringRead, 0);
-    EXPECT_EQ(form->Caption(), QStringLiteral("VXL-R381 [Radio]"));
+    EXPECT_EQ(form->Caption(), QStringLiteral("VXL-R381 [Untitled]"));
     EXPECT_EQ(form->FileName(), QStringLiteral("Untitled"));
     EXPECT_EQ(form->Modified(), 1);
 }

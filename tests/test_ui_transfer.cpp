@@ -10,6 +10,7 @@
 #include "support/SimFixture.h"
 #include "support/TestSettings.h"
 #include "support/TestWindows.h"
+#include "ui/main/DocumentHistory.h"
 #include "ui/main/MainForm.h"
 #include "ui/seam/Dialogs.h"
 #include "ui/transfer/ReadForm.h"
@@ -172,73 +173,139 @@ TEST_F(TransferWindowTest, ReadFillsTheDocumentRedrawsTheListsAndStoresTheRadio)
     EXPECT_FALSE(ReadForm()->HComm1->GetPortStatus());
 }
 
-TEST_F(TransferWindowTest, FailedReadsShowTheirMessageAndStillRedrawTheLists)
+TEST_F(TransferWindowTest, ReadGivesTheSameDocumentWhateverFormTheEmptyItemsCameIn)
 {
+    const TChannelDocument radio = SparseRadioDocument();
+    QByteArray first;
+    for (const QStringList &form : EmptyItemReplyForms()) {
+        SCOPED_TRACE(form.join(' ').toStdString());
+        SimFixture radioSim;
+        QStringList options = form;
+        options << QStringLiteral("--image")
+                << radioSim.WriteFile(QStringLiteral("image.381"), WriteDataFile(radio, QString()))
+                << QStringLiteral("--type") << QLatin1String(kAllBandsType) << QStringLiteral("--limits")
+                << QLatin1String(kAllBandsLimits);
+        ASSERT_TRUE(radioSim.Start(options)) << radioSim.ErrorString().toStdString();
+        ScopedCommDevice com(1, radioSim.DevicePath());
+        main->SetModified(0);
+        messages.clear();
+        main->Read1Click();
+        EXPECT_TRUE(messages.empty()) << MessageTexts().join('|').toStdString();
+        ASSERT_EQ(ReadForm()->LastOutcome(), TTransferOutcome::Completed);
+        EXPECT_EQ(ReadForm()->ProgressBar1->value(), 210);
+        QString difference;
+        EXPECT_TRUE(SameChannels(main->Document(), SparseRadioAfterRead(), &difference))
+            << difference.toStdString();
+        const QByteArray bytes = WriteDataFile(main->Document(), QString());
+        if (first.isEmpty())
+            first = bytes;
+        EXPECT_EQ(bytes, first);
+    }
+}
+
+TEST_F(TransferWindowTest, AReadThatDoesNotCompleteChangesNothing)
+{
+    // The radio holds every slot: 580 commands in all, of which 564..570
+    // read the VFOs and 571..580 the DTMF memories.
     const TChannelDocument radio = PopulatedDocument();
+    const QString kNothing = QStringLiteral("\nNothing was changed.");
     struct Case {
+        const char *what;
         QStringList options;
-        QString message;
+        int cancelAt;        // progress at which Cancel is clicked (0: never)
+        QString message;     // first line(s) of the one message (empty: none)
     } cases[] = {
-        {{QStringLiteral("--id"), QStringLiteral("ID XX-R381")}, "Invalid the radio.\nPlease check and try again."},
-        {{QStringLiteral("--silent-after"), QStringLiteral("30")}, "Communication timeout error."},
+        {"wrong radio", {QStringLiteral("--id"), QStringLiteral("ID XX-R381")}, 0,
+         "Invalid the radio.\nPlease check and try again."},
+        {"silent during memories", {QStringLiteral("--silent-after"), QStringLiteral("30")}, 0,
+         "Communication timeout error."},
+        {"silent during VFOs", {QStringLiteral("--silent-after"), QStringLiteral("566")}, 0,
+         "Communication timeout error."},
+        {"silent during DTMF", {QStringLiteral("--silent-after"), QStringLiteral("575")}, 0,
+         "Communication timeout error."},
+        {"hang-up during memories", {QStringLiteral("--hangup-after"), QStringLiteral("200")}, 0, "*"},
+        {"cancel during memories", {}, 10, QString()},
+        {"cancel during VFOs", {}, 197, QString()},
+        {"cancel during DTMF", {}, 205, QString()},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.message.toStdString());
-        SimFixture failing;
+        SCOPED_TRACE(c.what);
+        SimFixture radioSim;
         QStringList options = c.options;
         options << QStringLiteral("--image")
-                << failing.WriteFile(QStringLiteral("image.381"), WriteDataFile(radio, QString()));
-        ASSERT_TRUE(failing.Start(options));
-        ScopedCommDevice com(1, failing.DevicePath());
-        messages.clear();
-        // Data in slot 120 before the read, shown in the list.
-        main->Document().SetMemoryRecord(120, PopulatedMemoryRecord(120));
+                << radioSim.WriteFile(QStringLiteral("image.381"), WriteDataFile(radio, QString()));
+        ASSERT_TRUE(radioSim.Start(options));
+        ScopedCommDevice com(1, radioSim.DevicePath());
+
+        // A document of the user's, with a change already on the undo stack.
+        main->Document().SetMemoryRecord(120, QStringLiteral("120,00145000000,5,0,0,0,0,,09,,09,,0,,,,,MINE"));
+        main->RecordChange(QStringLiteral("Edit 120"));
         main->RefreshGrids();
+        main->SetModified(1);
+        const TChannelDocument before = main->Document();
+        const QString caption = main->Caption();
+        const int undoSteps = main->History().Stack().count();
+        const QString undoText = main->History().Stack().undoText();
+        const QString settingsType = QSettings(QString::fromLatin1(kSettingsOrganisation),
+                                               QString::fromLatin1(kSettingsApplication))
+                                         .value(QStringLiteral("Type")).toString();
+
+        messages.clear();
         bool disabledDuringMessage = false;
         Dialogs::SetMessageResponder([&](const Dialogs::MessageRequest &request) {
+            if (request.buttons == Dialogs::Buttons::YesNoCancel)
+                return Dialogs::Answer::No; // the changes need not be saved first
             messages.push_back(request);
             disabledDuringMessage = !ReadForm()->isEnabled();
+            // A failed line leaves the window waiting for Cancel.
+            QTimer::singleShot(0, ReadForm(), [&] {
+                if (ReadForm()->isVisible())
+                    ReadForm()->Button1->click();
+            });
             return Dialogs::Answer::Ok;
         });
+        QMetaObject::Connection cancelOn;
+        if (c.cancelAt > 0)
+            cancelOn = QObject::connect(ReadForm()->ProgressBar1, &QProgressBar::valueChanged, ReadForm(),
+                                        [&](int v) {
+                                            if (v == c.cancelAt)
+                                                ReadForm()->Button1->click();
+                                        });
 
-        main->SetModified(0);
         main->Read1Click();
+        QObject::disconnect(cancelOn);
 
-        ASSERT_EQ(messages.size(), 1u);
-        // The message first; a time-out adds the device and what to check.
-        EXPECT_EQ(messages[0].text.section('\n', 0, c.message.count('\n')), c.message);
-        if (c.message.startsWith("Communication timeout"))
-            EXPECT_EQ(messages[0].text.section('\n', 1),
-                      failing.DevicePath() + " (COM1): no reply from the radio. Check the cable and the "
-                                             "port under Radio > Serial Port.");
-        EXPECT_EQ(messages[0].caption, "VXL-R381");
-        EXPECT_EQ(messages[0].icon, Dialogs::Icon::Critical);
-        EXPECT_EQ(messages[0].buttons, Dialogs::Buttons::Ok);
-        EXPECT_EQ(disabledDuringMessage, c.options.first() == QLatin1String("--id"));
-        EXPECT_TRUE(ReadForm()->isEnabled());
+        EXPECT_NE(ReadForm()->LastOutcome(), TTransferOutcome::Completed);
         EXPECT_FALSE(ReadForm()->isVisible());
         EXPECT_FALSE(ReadForm()->HComm1->GetPortStatus());
-        EXPECT_EQ(main->Modified(), 1);
-        auto cell = [&](int row, int col) {
-            QTableWidgetItem *item = main->StringGrid1->item(row, col);
-            return item ? item->text() : QString();
-        };
-        if (c.options.first() == QLatin1String("--id")) {
-            // Refused before the radio told its type: the document is not
-            // reset, and the list still shows slot 120.
-            EXPECT_EQ(main->Document().Record(rkMemory, 120), PopulatedMemoryRecord(120));
-            EXPECT_FALSE(cell(120, 1).isEmpty());
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(messages.empty()) << MessageTexts().join('|').toStdString();
         } else {
-            // The document was reset once the radio told its type and
-            // limits; the list shows that, not the old slot 120.
-            EXPECT_TRUE(main->Document().Record(rkMemory, 120).isEmpty());
-            for (int col = 1; col < main->StringGrid1->columnCount(); ++col)
-                EXPECT_EQ(cell(120, col).replace(QLatin1String("120"), QLatin1String("121")), cell(121, col))
-                    << col; // both empty slots now, apart from their labels
+            ASSERT_EQ(messages.size(), 1u);
+            // The message first, the note last.
+            if (c.message != QLatin1String("*"))
+                EXPECT_TRUE(messages[0].text.startsWith(c.message + "\n")) << messages[0].text.toStdString();
+            EXPECT_TRUE(messages[0].text.endsWith(kNothing)) << messages[0].text.toStdString();
+            EXPECT_EQ(messages[0].caption, "VXL-R381");
+            EXPECT_EQ(disabledDuringMessage, c.options.first() == QLatin1String("--id"));
         }
-        // Only a finish stores the radio.
-        EXPECT_FALSE(QSettings(QString::fromLatin1(kSettingsOrganisation), QString::fromLatin1(kSettingsApplication))
-                         .value(QStringLiteral("Type")).toString() == QLatin1String(kAllBandsType));
+        // Document, lists, title, Modified, undo history and settings are
+        // as they were.
+        QString difference;
+        EXPECT_TRUE(SameChannels(main->Document(), before, &difference)) << difference.toStdString();
+        EXPECT_EQ(main->Caption(), caption);
+        EXPECT_EQ(main->Modified(), 1);
+        EXPECT_EQ(main->History().Stack().count(), undoSteps);
+        EXPECT_EQ(main->History().Stack().undoText(), undoText);
+        bool nameShown = false;
+        for (int col = 0; col < main->StringGrid1->columnCount(); ++col) {
+            QTableWidgetItem *item = main->StringGrid1->item(120, col);
+            nameShown = nameShown || (item && item->text() == QLatin1String("MINE"));
+        }
+        EXPECT_TRUE(nameShown);
+        EXPECT_EQ(QSettings(QString::fromLatin1(kSettingsOrganisation), QString::fromLatin1(kSettingsApplication))
+                      .value(QStringLiteral("Type")).toString(),
+                  settingsType);
     }
 }
 
@@ -267,7 +334,7 @@ TEST_F(TransferWindowTest, CancelButtonEndsTheReadAndOnlyItClosesTheWindow)
     EXPECT_EQ(ReadForm()->LastOutcome(), TTransferOutcome::Cancelled);
     EXPECT_TRUE(messages.empty());
     EXPECT_LE(ReadForm()->ProgressBar1->value(), 11);
-    EXPECT_EQ(main->Modified(), 1);
+    EXPECT_EQ(main->Modified(), 0);
     EXPECT_FALSE(ReadForm()->HComm1->GetPortStatus());
 
     // The window is shown again for the next read, from the start.
@@ -314,7 +381,7 @@ TEST_F(TransferWindowTest, UnusablePortInTheWindowWaitsForCancel)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Invalid COM port.\nPlease check and try again.\n"
                                 "/nonexistent/vxl-r381 (COM1): no such device. Plug the cable in, "
-                                "or choose the port under Radio > Serial Port.");
+                                "or choose the port under Radio > Serial Port.\nNothing was changed.");
     EXPECT_EQ(messages[0].icon, Dialogs::Icon::Critical);
     EXPECT_EQ(ReadForm()->LastOutcome(), TTransferOutcome::Cancelled);
 }

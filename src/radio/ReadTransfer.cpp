@@ -195,11 +195,12 @@ void TReadTransfer::Finish(TTransferOutcome outcome)
     // second time.
     StopAll();
     TChannelDocument &document = host_.TransferDocument();
-    if (outcome == TTransferOutcome::Completed)
-        document = scratch_;
     doc_ = &document;
-    host_.TransferRefresh();
-    SaveRadioSettings(document);
+    if (outcome == TTransferOutcome::Completed) {
+        document = scratch_;
+        host_.TransferRefresh();
+        SaveRadioSettings(document);
+    }
     host_.TransferFinished(outcome);
 }
 

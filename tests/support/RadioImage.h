@@ -64,6 +64,47 @@ inline TChannelDocument PopulatedDocument()
     return doc;
 }
 
+// A radio with every kind of empty item: empty slots (every third numbered
+// slot, L2, U4 and PR), slots without a name or a split, a CALL channel
+// without a split, no VFO on bands 2 and 4, DTMF memories without a code.
+inline TChannelDocument SparseRadioDocument()
+{
+    TChannelDocument doc = PopulatedDocument();
+    for (int slot = 3; slot <= 180; slot += 3)
+        doc.ClearMemoryRecord(slot);
+    for (int slot : {183, 188, 193})
+        doc.ClearMemoryRecord(slot);
+    doc.SetCallRecord(0, QStringLiteral("0,00145000000,5,0,0,1,0,,12,,09,,,,,,,"));
+    doc.SetVfoRecord(2, QString());
+    doc.SetVfoRecord(4, QString());
+    for (int n : {3, 7, 9})
+        doc.SetDtmfRecord(n, QStringLiteral("0%1,").arg(n));
+    return doc;
+}
+
+// What a read of SparseRadioDocument() gives: the same, with the missing
+// VFOs at the defaults of the radio read.
+inline TChannelDocument SparseRadioAfterRead()
+{
+    TChannelDocument doc = SparseRadioDocument();
+    TChannelDocument defaults = doc;
+    defaults.ResetDocument();
+    for (int band : {2, 4})
+        doc.SetVfoRecord(band, defaults.Record(rkVfo, band));
+    return doc;
+}
+
+// The simulator's ways of answering an empty item, and its line ends.
+inline QList<QStringList> EmptyItemReplyForms()
+{
+    return {{QStringLiteral("--empty-reply"), QStringLiteral("N")},
+            {QStringLiteral("--empty-reply"), QStringLiteral("cr")},
+            {QStringLiteral("--empty-reply"), QStringLiteral("?")},
+            {QStringLiteral("--empty-reply"), QStringLiteral("echo")},
+            {QStringLiteral("--empty-reply"), QStringLiteral("N"), QStringLiteral("--crlf")},
+            {QStringLiteral("--empty-reply"), QStringLiteral("cr"), QStringLiteral("--crlf")}};
+}
+
 // Fields first..last of a record, each preceded by a comma.
 inline QString RecordFields(const QString &record, int first, int last)
 {

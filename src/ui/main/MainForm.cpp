@@ -918,17 +918,28 @@ void TMainForm::Read1Click()
 
     // The read window fills a copy of the document and hands it over only
     // when the whole radio was read: a read that fails or is cancelled
-    // leaves the document, its title and the undo history as they were.
+    // leaves the document, its title, its Modified flag and the undo
+    // history as they were.
+    const QString fileName = fileName_;
+    const bool radioTitle = radioTitle_;
+    const int modified = modified_;
+    modified_ = 0;
+    fileName_ = QStringLiteral("Untitled");
+    radioTitle_ = true;
+    UpdateTitle();
+
     const bool completed = services_ && services_->RunRead();
-    if (!completed)
+    if (!completed) {
+        fileName_ = fileName;
+        radioTitle_ = radioTitle;
+        modified_ = modified;
+        UpdateTitle();
         return;
+    }
 
     // The document now holds the radio's memory and matches no file. The
     // read is one step: Undo gives back the document as it was before.
-    fileName_ = QStringLiteral("Untitled");
-    radioTitle_ = true;
     modified_ = 1;
-    UpdateTitle();
     RecordChange(QStringLiteral("Read from Radio"));
     // It also goes to the backups folder, as the radio held it.
     KeepBackup(TBackupKind::Read, WriteDataFile(document_, QString()));
