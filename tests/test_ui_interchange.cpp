@@ -409,9 +409,15 @@ TEST_F(InterchangeTest, AWriteFirstKeepsTheDocumentItSends)
     BlockBackupFolder();
     messages.clear();
     device.reset();
+    // The first radio's terminal number goes to another device for a
+    // while, so the second radio is on a new path and the old one is gone
+    // (as on a busy machine): the port check must look at the device named
+    // now, not the last one used.
+    auto elsewhere = std::make_unique<TestPty>();
     SimFixture second;
     ASSERT_TRUE(second.Start({QStringLiteral("--type"), QLatin1String(kAllBandsType), QStringLiteral("--limits"),
                               QLatin1String(kAllBandsLimits)}));
+    elsewhere.reset();
     ScopedCommDevice port(1, second.DevicePath());
     main->Write1Click();
     ASSERT_EQ(second.Stop(), 0);

@@ -3,6 +3,7 @@
 // test_ui_* programs link.
 #pragma once
 
+#include "data/Settings.h"
 #include "ui/editors/CALL.h"
 #include "ui/editors/DTMF.h"
 #include "ui/editors/Memory.h"
@@ -40,8 +41,11 @@ public:
     }
     bool PortValid(const QString &port, bool writeWindow) override
     {
+        // As the application does: the port's device as the settings name
+        // it now. The window's serial component still holds the device of
+        // its last transfer under the port's name, which may be gone.
         TTransferForm *window = writeWindow ? static_cast<TTransferForm *>(write) : read;
-        return window && window->HComm1->CheckCommportValid(port);
+        return window && window->HComm1->CheckCommportValid(CommDevicePath(port));
     }
     bool RunRead() override { return read && read->exec() == QDialog::Accepted; }
     void RunWrite() override
