@@ -116,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         record = VfoPowerRecord(QStringLiteral("2,00145000000,5,0,0,0,0,,09,,09,000600000"), reply);
         break;
     case tsDtmf:
-        record = DtmfFromRadio(reply);
+        record = DtmfRecord(slot, reply);
         if (record.size() > kDtmfCapacity)
             Fail("DTMF record longer than its slot", step, line);
         return 0;
