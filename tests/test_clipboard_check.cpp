@@ -74,6 +74,12 @@ TEST(ClipboardRecordCheck, EveryRecordTheProgramHoldsPasses)
     EXPECT_TRUE(IsValidClipboardRecord(radio, QStringLiteral("010,00145000000,0,0,1,1,0,,09,,12,,1,,00145600000,0,,AB.C")));
     EXPECT_TRUE(IsValidClipboardRecord(radio, QStringLiteral("09,0123456789ABCD*#")));
     EXPECT_TRUE(IsValidClipboardRecord(radio, QStringLiteral("05,")));
+    // A name that breaks the name rule does not spoil the record: Paste
+    // drops only the name.
+    for (const char *name : {"lower", "ABCDEFG.", "ABCDEFGH", ".AB", "A..B"})
+        EXPECT_TRUE(IsValidClipboardRecord(radio, QStringLiteral("010,00145000000,0,0,1,1,0,,09,,12,,1,,,,,")
+                                                      + QLatin1String(name)))
+            << name;
 }
 
 TEST(ClipboardRecordCheck, HostileChannelPayloadsFail)
@@ -110,8 +116,7 @@ TEST(ClipboardRecordCheck, HostileChannelPayloadsFail)
         "002,00145000000,5,0,0,0,0,,09,,09,,2,,,,,",
         "002,00145000000,5,0,0,0,0,,09,,09,,0,X,,,,",
         "002,00145000000,5,0,0,0,0,,09,,09,,0,,,,4,",
-        "002,00145000000,5,0,0,0,0,,09,,09,,0,,,,,lower",
-        "002,00145000000,5,0,0,0,0,,09,,09,,0,,,,,ABCDEFGH",
+        "002,00145000000,5,0,0,0,0,,09,,09,,0,,,,,ABCDEFGHIJKLMN",
         // Split transmit frequency 499.999999 MHz outside the 410-469 MHz
         // band, in a band the radio lacks, malformed, without a step, and a
         // split step without a frequency.

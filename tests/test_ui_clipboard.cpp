@@ -197,7 +197,7 @@ TEST_F(ClipboardTest, CopyingAnEmptyRowLeavesNothingToPaste)
     EXPECT_FALSE(PasteableAnywhere());
 }
 
-TEST_F(ClipboardTest, ForeignOrMalformedClipboardDataKeepsTheLastRecord)
+TEST_F(ClipboardTest, ForeignDataKeepsTheLastRecordAndMalformedRecordsDisablePaste)
 {
     Offer(kSplitChannel);
     ASSERT_EQ(Doc().ClipboardBuffer(), kSplitChannel);
@@ -208,15 +208,28 @@ TEST_F(ClipboardTest, ForeignOrMalformedClipboardDataKeepsTheLastRecord)
     EXPECT_EQ(Doc().ClipboardBuffer(), kSplitChannel);
     EXPECT_TRUE(PasteEnabled());
 
-    // Longer than the staging buffer, or with line breaks: ignored.
-    OfferBytes(QByteArray(101, '1'));
-    EXPECT_EQ(Doc().ClipboardBuffer(), kSplitChannel);
-    OfferBytes(QByteArray("010\t00145000000\t0\r\n\t0\t0"));
-    EXPECT_EQ(Doc().ClipboardBuffer(), kSplitChannel);
-    // A record this program could never have copied (100 characters, more
-    // fields than a record has) is ignored as well.
-    OfferBytes("011\t00145000000\t0" + QByteArray(83, '\t'));
-    EXPECT_EQ(Doc().ClipboardBuffer(), kSplitChannel);
+    // Our format, but a record this program could never have copied
+    // (longer than the staging buffer, line breaks, more fields than a
+    // record has, a frequency outside the band limits, a band the radio
+    // lacks): the staging buffer is emptied and Paste is disabled, so the
+    // record copied before is never pasted in its place.
+    const QByteArray refused[] = {
+        QByteArray(101, '1'),
+        QByteArray("010\t00145000000\t0\r\n\t0\t0"),
+        "011\t00145000000\t0" + QByteArray(83, '\t'),
+        "011\t00180000000\t0\t0\t0\t0\t0\t\t09\t\t09\t\t0\t\t\t\t\t",
+        "011\t00340000000\t0\t0\t0\t0\t0\t\t09\t\t09\t\t0\t\t\t\t\t",
+    };
+    for (const QByteArray &payload : refused) {
+        Offer(kSplitChannel);
+        ASSERT_EQ(Doc().ClipboardBuffer(), kSplitChannel);
+        OfferBytes(payload);
+        EXPECT_TRUE(Doc().ClipboardBuffer().isEmpty()) << payload.constData();
+        EXPECT_FALSE(PasteableAnywhere()) << payload.constData();
+        Activate(1, 61);
+        form->Paste1Click();
+        EXPECT_TRUE(Doc().Record(rkMemory, 61).isEmpty()) << payload.constData();
+    }
     // A payload without its NUL is read too.
     OfferBytes("011\t00145000000\t0\t0\t0\t0\t0\t\t09\t\t09\t\t0\t\t\t\t\t");
     EXPECT_EQ(Doc().ClipboardBuffer(), QStringLiteral("011,00145000000,0,0,0,0,0,,09,,09,,0,,,,,"));
@@ -235,10 +248,12 @@ TEST_F(ClipboardTest, PasteIntoOrdinaryAndNamedMemoryRows)
     EXPECT_EQ(PasteInto(1, 192), QStringLiteral("U6,00145000000,0,0,1,1,0,,09,,12,,0,,,,,"));
     // "PR" keeps a valid name only.
     EXPECT_EQ(PasteInto(1, 193), QStringLiteral("PR,00145000000,0,0,1,1,0,,09,,12,,0,,,,,AB.C"));
-    // A name that breaks the name rule makes the whole record one this
-    // program never copies: it is not taken from the clipboard.
-    Offer(QStringLiteral("011,00145000000,0,0,0,0,0,,09,,09,,,,,,,abc"));
-    EXPECT_EQ(Doc().ClipboardBuffer(), kSplitChannel);
+    // A name that breaks the name rule is dropped; the channel pastes.
+    for (const char *name : {"abc", "ABCDEFG.", "lower"}) {
+        Offer(QStringLiteral("011,00145000000,0,0,0,0,0,,09,,09,,,,,,,") + QLatin1String(name));
+        EXPECT_EQ(PasteInto(1, 40), QStringLiteral("040,00145000000,0,0,0,0,0,,09,,09,,0,,,,,")) << name;
+        EXPECT_EQ(PasteInto(1, 193), QStringLiteral("PR,00145000000,0,0,0,0,0,,09,,09,,0,,,,,")) << name;
+    }
     Offer(QStringLiteral("011,00145000000,0,0,0,0,0,,09,,09,,,,,,,"));
     EXPECT_EQ(PasteInto(1, 193), QStringLiteral("PR,00145000000,0,0,0,0,0,,09,,09,,0,,,,,"));
     EXPECT_EQ(PasteInto(1, 30), QStringLiteral("030,00145000000,0,0,0,0,0,,09,,09,,0,,,,,"));
@@ -366,12 +381,13 @@ TEST_F(ClipboardTest, PasteIntoDtmfRows)
     Activate(4, 2);
     EXPECT_FALSE(PasteEnabled());
 
-    // A 16-character code fills the slot; one more is no DTMF record and
-    // is not taken from the clipboard.
+    // A 16-character code fills the slot; one more is no DTMF record: it
+    // empties the staging buffer and nothing can be pasted.
     Offer(QStringLiteral("09,0123456789ABCD*#"));
     EXPECT_EQ(PasteInto(4, 10), QStringLiteral("09,0123456789ABCD*#"));
     Offer(QStringLiteral("0,0123456789ABCD*#1"));
-    EXPECT_EQ(Doc().ClipboardBuffer(), QStringLiteral("09,0123456789ABCD*#"));
+    EXPECT_TRUE(Doc().ClipboardBuffer().isEmpty());
+    EXPECT_FALSE(PasteEnabled());
 }
 
 TEST_F(ClipboardTest, RecordsOutsideTheBandLimitsCannotBePasted)

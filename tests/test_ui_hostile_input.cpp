@@ -183,15 +183,16 @@ TEST_F(HostileMainWindowTest, HostileClipboardRecordsReachNoRow)
     form->Paste1Click();
     EXPECT_TRUE(form->Document().Record(rkDtmf, 0).isEmpty());
 
-    // A valid record still passes, and a hostile one after it leaves it
-    // pasteable, as data of a foreign format does.
+    // A valid record still passes; a hostile one after it empties the
+    // staging buffer, so the valid one is not pasted in its place.
     Offer(QStringLiteral("010,00145000000,0,0,1,1,0,,09,,12,,1,,00145600000,0,,AB.C"));
-    Offer(QStringLiteral("002,00145000000,Z,9,7,Q,W,,XX,,YY,,0,,,,,OK"));
     Activate(1, 2);
     EXPECT_TRUE(form->Paste1->isEnabled());
+    Offer(QStringLiteral("002,00145000000,Z,9,7,Q,W,,XX,,YY,,0,,,,,OK"));
+    Activate(1, 2);
+    EXPECT_FALSE(form->Paste1->isEnabled());
     form->Paste1Click();
-    EXPECT_EQ(form->Document().Record(rkMemory, 2),
-              QStringLiteral("002,00145000000,0,0,1,1,0,,09,,12,,1,,00145600000,0,,AB.C"));
+    EXPECT_EQ(form->Document().Record(rkMemory, 2), row2Before);
 }
 
 TEST_F(HostileMainWindowTest, RowChangesNeverAskTheClipboard)

@@ -11,6 +11,7 @@
 namespace {
 
 constexpr int kRecordFields = kLastField + 1; // 18
+constexpr int kNameBoxLength = 13;
 constexpr int kFrequencyDigits = 11;
 constexpr int kOffsetDigits = 9;
 constexpr int kMaxDtmfCode = 16;
@@ -54,8 +55,8 @@ QString FrequencyProblem(const TChannelDocument &doc, const QString &frequency)
         || doc.Record(rkBandLimit, band).isEmpty())
         return QStringLiteral("in no band of the radio");
     const int mhz = mhzText.toInt();
-    const int lower = doc.GetRecordField(rkBandLimit, band, 0).toInt();
-    const int upper = doc.GetRecordField(rkBandLimit, band, 1).toInt();
+    const int lower = doc.GetRecordField(rkBandLimit, band, bfLower).toInt();
+    const int upper = doc.GetRecordField(rkBandLimit, band, bfUpper).toInt();
     if (mhz < lower || mhz > upper)
         return QStringLiteral("outside the band limits %1..%2 MHz").arg(lower).arg(upper);
     return QString();
@@ -87,41 +88,50 @@ QString ChannelProblem(const TChannelDocument &doc, const QString &text)
     const QStringList f = text.split(QLatin1Char(','));
     if (f.size() != kRecordFields)
         return QStringLiteral("%1 fields instead of 18").arg(f.size());
-    if (!IsFieldZero(f.at(0)))
+    if (!IsFieldZero(f.at(cfLabel)))
         return QStringLiteral("field 0 is no slot label, CALL number or band code");
-    QString problem = FrequencyProblem(doc, f.at(1));
+    QString problem = FrequencyProblem(doc, f.at(cfReceiveFrequency));
     if (!problem.isEmpty())
         return QStringLiteral("receive frequency ") + problem;
-    if (!OneOf(f.at(2), '0', '9'))
+    if (!OneOf(f.at(cfStep), '0', '9'))
         return QStringLiteral("step code is not 0..9");
-    if (!OneOf(f.at(3), '0', '3'))
+    if (!OneOf(f.at(cfShift), '0', '3'))
         return QStringLiteral("shift is not 0..3");
-    for (int field : {4, 5, 6})
+    for (int field : {cfReverse, cfToneOn, cfCtcssOn})
         if (!OneOf(f.at(field), '0', '1'))
             return QStringLiteral("field %1 is not 0 or 1").arg(field);
-    for (int field : {7, 9, 13})
+    for (int field : {cfUnused7, cfUnused9, cfUnused13})
         if (!f.at(field).isEmpty())
             return QStringLiteral("field %1 is not empty").arg(field);
-    for (int field : {8, 10})
+    for (int field : {cfToneCode, cfCtcssCode})
         if (!IsToneCode(f.at(field)))
             return QStringLiteral("field %1 is no tone code 01..39").arg(field);
-    if (!f.at(11).isEmpty() && !IsDigitText(f.at(11), kOffsetDigits))
+    if (!f.at(cfOffset).isEmpty() && !IsDigitText(f.at(cfOffset), kOffsetDigits))
         return QStringLiteral("offset is not 9 digits");
-    if (!f.at(12).isEmpty() && !OneOf(f.at(12), '0', '1'))
+    if (!f.at(cfLockOut).isEmpty() && !OneOf(f.at(cfLockOut), '0', '1'))
         return QStringLiteral("lock-out is not 0 or 1");
-    if (!f.at(14).isEmpty()) {
-        problem = FrequencyProblem(doc, f.at(14));
+    if (!f.at(cfTransmitFrequency).isEmpty()) {
+        problem = FrequencyProblem(doc, f.at(cfTransmitFrequency));
         if (!problem.isEmpty())
             return QStringLiteral("transmit frequency ") + problem;
-        if (!OneOf(f.at(15), '0', '9'))
+        if (!OneOf(f.at(cfTransmitStep), '0', '9'))
             return QStringLiteral("split step code is not 0..9");
-    } else if (!f.at(15).isEmpty()) {
+    } else if (!f.at(cfTransmitStep).isEmpty()) {
         return QStringLiteral("split step code without a transmit frequency");
     }
-    if (!f.at(16).isEmpty() && !OneOf(f.at(16), '0', '3'))
+    if (!f.at(cfPower).isEmpty() && !OneOf(f.at(cfPower), '0', '3'))
         return QStringLiteral("output power is not 0..3");
-    if (!f.at(17).isEmpty() && !IsValidMemoryName(f.at(17)))
-        return QStringLiteral("name breaks the name rule");
+    // A name that breaks the name rule is no reason to refuse the record:
+    // Paste takes a name only when it passes the rule, and leaves the
+    // channel without one otherwise. Characters no name box takes (control
+    // or non-ASCII characters) or more than the box holds are another
+    // matter: no copy of this program puts them there.
+    const QString &name = f.at(cfName);
+    if (name.size() > kNameBoxLength)
+        return QStringLiteral("name is longer than 13 characters");
+    for (QChar c : name)
+        if (c.unicode() < 0x20 || c.unicode() > 0x7e)
+            return QStringLiteral("name holds a character no name box takes");
     return QString();
 }
 

@@ -26,7 +26,8 @@ constexpr int kClipboardChannelMinLength = 20;
 //   11 empty or a 9-digit offset; 12 empty, "0" or "1";
 //   14 empty, or a transmit frequency under the rules of field 1;
 //   15 empty, or with field 14 a step code; 16 empty or "0".."3";
-//   17 empty or a name under the name rule.
+//   17 up to 13 printable ASCII characters: a name that breaks the name
+//      rule is dropped by Paste, the record is not refused for it.
 // A DTMF record (1 to 19 characters) is "00".."09", a comma and up to 16
 // characters from "0".."9", "A".."D", "*" and "#".
 bool IsValidClipboardRecord(const TChannelDocument &doc, const QString &text);

@@ -3,6 +3,7 @@
 
 #include "BandPlan.h"
 #include "ChannelDocument.h"
+#include "RecordFields.h"
 #include "CsvFormat.h"
 #include "FrequencyRules.h"
 
@@ -72,7 +73,7 @@ QString CsvMegahertz(qint64 hertz)
 
 qint64 MemoryShiftOffsetHz(const TChannelDocument &doc, int band)
 {
-    const qint64 stored = DigitsValue(doc.GetRecordField(rkVfo, band, 11));
+    const qint64 stored = DigitsValue(doc.GetRecordField(rkVfo, band, cfOffset));
     if (stored >= 0)
         return stored;
     QString text = BandDefaultOffset(band);

@@ -5,6 +5,7 @@
 
 #include "BandPlan.h"
 #include "ChannelDocument.h"
+#include "RecordFields.h"
 #include "CsvExport.h"
 #include "CsvFormat.h"
 #include "FrequencyRules.h"
@@ -415,7 +416,7 @@ private:
         const qint64 mhz = hertz / 1000000;
         if (mhz < lower || mhz > upper)
             return false;
-        if (band == 4 && doc_.GetRecordField(rkRadioType, 0, 6) == QLatin1String("2"))
+        if (band == 4 && doc_.GetRecordField(rkRadioType, 0, tfOption800) == QLatin1String("2"))
             return !((mhz >= 824 && mhz <= 848) || (mhz >= 866 && mhz <= 893));
         return true;
     }

@@ -3,6 +3,7 @@
 
 #include "BandPlan.h"
 #include "ChannelDocument.h"
+#include "RecordFields.h"
 #include "FrequencyRules.h"
 
 #include <QList>
@@ -137,8 +138,8 @@ QString CompareSlot(const TChannelDocument &a, const TChannelDocument &b, int ki
     if (!inA && !inB)
         return QString();
     if (kind == rkDtmf) {
-        const QString codeA = a.GetRecordField(kind, index, 1);
-        const QString codeB = b.GetRecordField(kind, index, 1);
+        const QString codeA = a.GetRecordField(kind, index, dfCode);
+        const QString codeB = b.GetRecordField(kind, index, dfCode);
         if (inA == inB && codeA == codeB)
             return QString();
         auto shown = [](bool present, const QString &code) {

@@ -3,6 +3,7 @@
 #include "MemoryChannel.h"
 
 #include "ChannelDocument.h"
+#include "RecordFields.h"
 #include "FrequencyRules.h"
 
 namespace {
@@ -64,6 +65,6 @@ TMemoryRecordResult BuildMemoryRecord(const TChannelDocument &doc, int slot, con
 
 bool Minus76ShiftOffered(const TChannelDocument &doc)
 {
-    return doc.GetRecordField(rkRadioType, 0, 1) == QLatin1String("3")
-        && doc.GetRecordField(rkRadioType, 0, 2) != QLatin1String("05");
+    return doc.GetRecordField(rkRadioType, 0, tfVariant) == QLatin1String("3")
+        && doc.GetRecordField(rkRadioType, 0, tfSubVariant) != QLatin1String("05");
 }

@@ -121,8 +121,10 @@ void TMainForm::PutOnClipboard(const QString &recordText, const QByteArray &csvT
 void TMainForm::ReadClipboardRecord()
 {
     // Take the clipboard's record into the staging buffer. Without data of
-    // our format, or with data this program could never have copied, the
-    // buffer keeps the last record read, which stays pasteable.
+    // our format the buffer keeps the last record read, which stays
+    // pasteable. Data of our format that this program could never have
+    // copied empties the buffer, so Paste is disabled: an earlier record
+    // must not be pasted in its place.
     if (const QMimeData *data = QGuiApplication::clipboard()->mimeData()) {
         QByteArray bytes;
         bool found = false;
@@ -137,10 +139,11 @@ void TMainForm::ReadClipboardRecord()
             found = true;
         }
         QString text;
-        if (found && DecodePayload(bytes, &text)) {
+        if (found) {
+            bool valid = DecodePayload(bytes, &text);
             text.replace(QLatin1Char('\t'), QLatin1Char(','));
-            if (IsValidClipboardRecord(document_, text))
-                document_.SetClipboardBuffer(text);
+            valid = valid && IsValidClipboardRecord(document_, text);
+            document_.SetClipboardBuffer(valid ? text : QString());
         }
         // Without a record of ours, plain text may be CSV rows from a
         // spreadsheet or another program: kept (bounded) when a row of it
