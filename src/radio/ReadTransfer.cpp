@@ -197,7 +197,11 @@ void TReadTransfer::Finish(TTransferOutcome outcome)
     TChannelDocument &document = host_.TransferDocument();
     doc_ = &document;
     if (outcome == TTransferOutcome::Completed) {
+        // Everything but the clipboard's staging buffer, which follows the
+        // clipboard and may have changed meanwhile.
+        const QString staged = document.ClipboardBuffer();
         document = scratch_;
+        document.SetClipboardBuffer(staged);
         host_.TransferRefresh();
         SaveRadioSettings(document);
     }
