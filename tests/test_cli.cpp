@@ -133,12 +133,7 @@ TEST_F(CliTest, ReadGivesTheSameFileWhateverFormTheEmptyItemsCameIn)
     for (const QStringList &form : forms) {
         SCOPED_TRACE(form.join(' ').toStdString());
         SimFixture radioSim;
-        QStringList options = form;
-        options << QStringLiteral("--image")
-                << radioSim.WriteFile(QStringLiteral("image.381"), WriteDataFile(radio, QString()))
-                << QStringLiteral("--type") << QLatin1String(kAllBandsType) << QStringLiteral("--limits")
-                << QLatin1String(kAllBandsLimits);
-        ASSERT_TRUE(radioSim.Start(options)) << radioSim.ErrorString().toStdString();
+        ASSERT_TRUE(radioSim.Start(form + radioSim.RadioOptions(radio))) << radioSim.ErrorString().toStdString();
         const QString out = Path(QStringLiteral("read.381"));
         const CliResult result = Run({"read", "--no-backup", "--port", radioSim.DevicePath(), out});
         ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();

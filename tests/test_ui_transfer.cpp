@@ -180,12 +180,7 @@ TEST_F(TransferWindowTest, ReadGivesTheSameDocumentWhateverFormTheEmptyItemsCame
     for (const QStringList &form : EmptyItemReplyForms()) {
         SCOPED_TRACE(form.join(' ').toStdString());
         SimFixture radioSim;
-        QStringList options = form;
-        options << QStringLiteral("--image")
-                << radioSim.WriteFile(QStringLiteral("image.381"), WriteDataFile(radio, QString()))
-                << QStringLiteral("--type") << QLatin1String(kAllBandsType) << QStringLiteral("--limits")
-                << QLatin1String(kAllBandsLimits);
-        ASSERT_TRUE(radioSim.Start(options)) << radioSim.ErrorString().toStdString();
+        ASSERT_TRUE(radioSim.Start(form + radioSim.RadioOptions(radio))) << radioSim.ErrorString().toStdString();
         ScopedCommDevice com(1, radioSim.DevicePath());
         main->SetModified(0);
         messages.clear();

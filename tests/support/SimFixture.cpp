@@ -1,5 +1,8 @@
 #include "support/SimFixture.h"
 
+#include "data/ChannelDocument.h"
+#include "data/DataFile.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -59,6 +62,16 @@ QString SimFixture::WriteFile(const QString &name, const QByteArray &content) co
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
         return QString();
     return path;
+}
+
+QStringList SimFixture::RadioOptions(const TChannelDocument &radio) const
+{
+    QStringList limits;
+    for (int band = 0; band < kBandLimitSlots; ++band)
+        if (!radio.Record(rkBandLimit, band).isEmpty())
+            limits << radio.Record(rkBandLimit, band);
+    return {QStringLiteral("--image"), WriteFile(QStringLiteral("image.381"), WriteDataFile(radio, QString())),
+            QStringLiteral("--type"), radio.RadioType(), QStringLiteral("--limits"), limits.join(QLatin1Char(','))};
 }
 
 bool SimFixture::Start(const QStringList &options)

@@ -21,6 +21,8 @@
 
 #include <sys/types.h>
 
+class TChannelDocument;
+
 class SimFixture {
 public:
     SimFixture();
@@ -53,6 +55,10 @@ public:
     // The ".381" file written on exit.
     QString SavePath() const { return TempPath(QStringLiteral("saved.381")); }
     QByteArray SavedImage() const;
+
+    // Options that make the simulator the radio of a document: its memory
+    // (--image), radio type (--type) and band limits (--limits).
+    QStringList RadioOptions(const TChannelDocument &radio) const;
 
     // A file in the fixture's temporary folder, e.g. an image for --image.
     QString TempPath(const QString &name) const;
