@@ -25,16 +25,18 @@ QString Problem(TTransferStep step, const char *line, int slot = 0, int sub = 0)
 
 TEST(ReplyForms, RadioTypeAndBandLimits)
 {
-    // Fields 0 and 3 are not interpreted: any text; the sub-variant is two
-    // characters; the whole type fills at most its 19-character slot.
+    // Fields 0 and 3 are not interpreted: any text; so is the sub-variant
+    // beyond its comparison with "05". Trailing fields may be left off ("a
+    // field beyond the end of the text is empty") or added; the whole type
+    // fills at most its 19-character slot.
     for (const char *type : {"0,2,00,1,1,,", "0,0,00,1,1,1,1", "0,3,05,1,0,1,2", "A1,1,00,B,,,", "000,2,00,1,1,,",
-                             "EU-B,2,A5,x y,1,1,1", "0,2,-1,,,,"})
+                             "EU-B,2,A5,x y,1,1,1", "0,2,-1,,,,", "0,2", "0,2,00,1", "0,2,00,1,1,",
+                             "0,2,00,1,1,,,X", "0,2,0,1,1,,", "0,2,00,1,1,A,"})
         EXPECT_TRUE(IsRadioTypeReply(QLatin1String(type))) << type;
-    // Cut lines ("TYD" alone, half a type), too many fields, letters where
-    // digits belong, a text the length of a slot.
-    for (const char *type : {"", "0,2", "0,2,00,1,1,", "0,2,00,1,1,,,", "0,X,00,1,1,,", "0,2,0,1,1,,",
-                             "0,2,00,1,11,,", "0,2,00,1,1,,X", "EU-BC,2,A5,x y,1,1,1", "0,2,00,1,1,,\x1b",
-                             "\x1b,2,00,1,1,,"})
+    // No variant digit, a band flag of two characters, control characters,
+    // a type longer than its slot.
+    for (const char *type : {"", "0", "0,X,00,1,1,,", "0,22,00,1,1,,", "0,2,00,1,11,,", "0,2,00,1,1,,10",
+                             "EU-BC,2,A5,x y,1,1,1", "0,2,00,1,1,,\x1b", "\x1b,2,00,1,1,,"})
         EXPECT_FALSE(IsRadioTypeReply(QLatin1String(type))) << type;
 
     EXPECT_TRUE(IsBandLimitReply(QStringLiteral("00136,00173")));
@@ -147,7 +149,7 @@ TEST(ReplyForms, GarbageAndCutRepliesFail)
 {
     // A truncated radio type reply, a type of the wrong form.
     EXPECT_NE(Problem(tsTYD, "TYD"), QString());
-    EXPECT_NE(Problem(tsTYD, "TYD 0,2"), QString());
+    EXPECT_NE(Problem(tsTYD, "TYD 0"), QString());
     EXPECT_NE(Problem(tsTYD, "TYX 0,2,00,1,1,,"), QString());
     EXPECT_NE(Problem(tsFL, "FL 00136,001"), QString());
     // Memory replies: a frequency field that is not 11 digits, another

@@ -648,8 +648,8 @@ TEST_F(TransferTest, CutRadioTypeOrGarbageAfterIdFailsTheReadAndStoresNothing)
         const char *command;
     };
     const QList<Case> cases{
-        {{QStringLiteral("--type"), QStringLiteral("0,2")}, "TYD"},
-        {{QStringLiteral("--type"), QStringLiteral("0,2"), QStringLiteral("--throttle")}, "TYD"},
+        {{QStringLiteral("--type"), QStringLiteral("0,")}, "TYD"},
+        {{QStringLiteral("--type"), QStringLiteral("0,"), QStringLiteral("--throttle")}, "TYD"},
         {{QStringLiteral("--garbage-after"), QStringLiteral("4")}, "TYD"},
         {{QStringLiteral("--garbage-after"), QStringLiteral("4"), QStringLiteral("--throttle")}, "TYD"},
         {{QStringLiteral("--limits"), QStringLiteral("00136,001")}, "FL"},

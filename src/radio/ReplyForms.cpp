@@ -20,9 +20,11 @@
 //
 //  step        empty item (no form checked)            form when it carries data
 //  TYD         never: a type is always needed          "stored whole as the radio type text
-//                                                      (at most 19 characters)": 7 fields,
-//                                                      fields 0 and 3 "not interpreted" (any
-//                                                      text), field 2 "two characters"
+//                                                      (at most 19 characters)"; fields 0, 2,
+//                                                      3 and any past 6 are not read as numbers
+//                                                      (any text); trailing fields may be left
+//                                                      off ("A field beyond the end of the text
+//                                                      is empty")
 //  FL          never: limits are always needed         "5-digit whole-MHz values in pairs"
 //  MR 0,0,nnn  "fewer than 5 characters means the      the slot label and fields 1..12;
 //              slot is empty in the radio"             field 7 "carried unchanged" (any text)
@@ -189,13 +191,20 @@ QString ExpectedHead(TTransferStep step, int slot, int subIndex)
 
 bool IsRadioTypeReply(const QString &reply)
 {
+    // "stored whole as the radio type text (at most 19 characters)", and
+    // "A field beyond the end of the text is empty": a radio may leave off
+    // trailing empty fields or add fields that nothing reads. What is read
+    // must make sense: the variant a single digit, the band flags (fields
+    // 4 to 6) empty or a single character.
     if (reply.size() > kRadioTypeCapacity || !IsPlainField(QString(reply).remove(QLatin1Char(','))))
         return false;
     const QStringList f = reply.split(QLatin1Char(','));
-    if (f.size() != 7)
+    if (f.size() <= tfVariant || !OneDigit(f.at(tfVariant)))
         return false;
-    return OneDigit(f.at(tfVariant)) && f.at(tfSubVariant).size() == 2 && EmptyOrOneDigit(f.at(tfHas118))
-           && EmptyOrOneDigit(f.at(tfHas300)) && EmptyOrOneDigit(f.at(tfOption800));
+    for (int field : {tfHas118, tfHas300, tfOption800})
+        if (field < f.size() && f.at(field).size() > 1)
+            return false;
+    return true;
 }
 
 bool IsBandLimitReply(const QString &reply)

@@ -14,10 +14,10 @@
 
 namespace Protocol {
 
-// The radio type string: seven comma-separated fields of printable text,
-// at most 19 characters in all; field 1 one digit (variant), field 2 two
-// characters (sub-variant), fields 4 to 6 empty or one digit; fields 0 and 3
-// are not interpreted and may hold any text ("0,2,00,1,1,,").
+// The radio type string: comma-separated printable text of at most 19
+// characters whose field 1 (variant) is one digit and whose fields 4 to 6
+// (the bands present), where given, are empty or one character; the other
+// fields are not interpreted and may hold any text ("0,2,00,1,1,,").
 bool IsRadioTypeReply(const QString &reply);
 // The band limit list: one or more pairs of 5-digit whole-MHz values, lower
 // edge not above upper edge, all separated by commas.
