@@ -172,6 +172,8 @@ TEST(ReplyForms, GarbageAndCutRepliesFail)
               QString());
     EXPECT_NE(Problem(tsVfo, "VR 6,00435000000,6,1,0,0,0,,09,,09,0050000", 0, 3), QString());
     EXPECT_NE(Problem(tsMemory, "MR 0,0,007,00145000000,5,0,0,0,0,\x1b,09,,09,,0", 7), QString());
+    // Carried text so long that the record would no longer fit its slot.
+    EXPECT_NE(Problem(tsCall, "CR 1,0,00435000000,6,0,0,0,0,,09,ppppppppp,09,", 0, 1), QString());
     EXPECT_NE(Problem(tsVfo, "VR 6,00145000000,5,0,0,0,0,,09,,09,000600000", 0, 1), QString());
     EXPECT_NE(Problem(tsVfo, "VR 2,00145000000,5,0,0,0,0,,09,,09", 0, 1), QString());
     EXPECT_NE(Problem(tsVfoPower, "PC 0,7", 0, 1), QString());

@@ -58,6 +58,9 @@ namespace {
 constexpr int kFrequencyDigits = 11;
 constexpr int kMaxDtmfCode = 16;
 constexpr int kMaxNameReply = 13;
+// Longest text kept in the carried fields 7 and 9: with the longest values
+// of every other field, a split part and a name, a record of 99 characters.
+constexpr int kMaxCarriedField = 8;
 
 bool OneDigit(const QString &text)
 {
@@ -89,11 +92,16 @@ QString ChannelFieldsProblem(const QStringList &f, int first)
         if (!OneDigit(f.at(i)))
             return QStringLiteral("has no one-digit code in field %1").arg(i - first + 1);
     // Fields 7 and 9 are carried unchanged, whatever printable text they
-    // hold; tone and CTCSS codes (fields 8 and 10) two digits when given;
+    // hold, as long as the record still fits its slot together with a
+    // split part and a name (longer texts would be cut, and the record with
+    // them); tone and CTCSS codes (fields 8 and 10) two digits when given;
     // field 11 empty or a 9-digit offset.
-    for (int i : {first + 6, first + 8})
+    for (int i : {first + 6, first + 8}) {
         if (!IsPlainField(f.at(i)))
             return QStringLiteral("has a control character in field %1").arg(i - first + 1);
+        if (f.at(i).size() > kMaxCarriedField)
+            return QStringLiteral("has more than %1 characters in field %2").arg(kMaxCarriedField).arg(i - first + 1);
+    }
     for (int i : {first + 7, first + 9})
         if (!f.at(i).isEmpty() && !IsDigitText(f.at(i), 2))
             return QStringLiteral("has no two-digit tone code in field %1").arg(i - first + 1);
