@@ -194,11 +194,12 @@ TEST(CsvExport, WritesTheGenericLayout)
     doc.SetMemoryRecord(3, QStringLiteral("003,00145012500,1,0,0,0,1,,09,,15,,0,,00146012500,1,,"));
     doc.SetMemoryRecord(4, QStringLiteral("004,00439000000,6,3,0,0,0,,01,,39,,0,,,,,"));
     doc.SetMemoryRecord(5, QStringLiteral("005,00433000000,8,1,0,0,0,,02,,09,,0,,,,,"));
+    doc.SetMemoryRecord(6, QStringLiteral("006,00118100000,3,0,0,0,0,,09,,09,,0,,,,,TOWER"));
     doc.SetMemoryRecord(181, QStringLiteral("L1,00145000000,0,0,0,0,0,,09,,09,,0,,,,,"));
     doc.SetMemoryRecord(193, QStringLiteral("PR,00145000000,0,0,0,0,0,,09,,09,,0,,,,,HOME"));
 
     const QList<QByteArray> lines = ExportCsv(doc).split('\n');
-    ASSERT_EQ(lines.size(), 9); // header, seven rows, and the end after the last CR LF
+    ASSERT_EQ(lines.size(), 10); // header, eight rows, and the end after the last CR LF
     EXPECT_EQ(lines.at(0), QByteArray(kHeader) + '\r');
     const QByteArray tail = ",023,NN,023,Tone->Tone,FM,";
     EXPECT_EQ(lines.at(1), "1,GB3XX,145.500000,,0.000000,,88.5,88.5" + tail + "5.00,,,,,,,\r");
@@ -208,8 +209,10 @@ TEST(CsvExport, WritesTheGenericLayout)
     // Code 02 is the table's 69.4 Hz; 50 kHz is step code 8. The UHF VFO
     // of this radio type shifts by 1.6 MHz.
     EXPECT_EQ(lines.at(5), "5,,433.000000,+,1.600000,,69.4,88.5" + tail + "50.00,,,,,,,\r");
-    EXPECT_EQ(lines.at(6), "181,,145.000000,,0.000000,,88.5,88.5" + tail + "5.00,,,,,,,\r");
-    EXPECT_EQ(lines.at(7), "193,HOME,145.000000,,0.000000,,88.5,88.5" + tail + "5.00,,,,,,,\r");
+    // The radio receives the air band in AM.
+    EXPECT_EQ(lines.at(6), "6,TOWER,118.100000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,12.50,,,,,,,\r");
+    EXPECT_EQ(lines.at(7), "181,,145.000000,,0.000000,,88.5,88.5" + tail + "5.00,,,,,,,\r");
+    EXPECT_EQ(lines.at(8), "193,HOME,145.000000,,0.000000,,88.5,88.5" + tail + "5.00,,,,,,,\r");
 
     // One slot: the header and its row, as the clipboard carries it.
     const QByteArray one = ExportCsv(doc, {2});
@@ -387,7 +390,9 @@ TEST(CsvImport, AdjustsAsTheEditorsDoAndNamesEachChange)
         /* 8 */ "7,,439.0,-,7.6,,88.5,88.5,FM,25.00,\n"
         /* 9 */ "8,,145.5,-,7.6,,88.5,88.5,FM,5.00,\n"
         /* 10 */ "L2,NAME,145.5,,0,,88.5,88.5,FM,5.00,S\n"
-        /* 11 */ "9,,145.0,split,146.0037,,88.5,88.5,FM,5.00,\n";
+        /* 11 */ "9,,145.0,split,146.0037,,88.5,88.5,FM,5.00,\n"
+        /* 12 */ "17,TOWER,118.100,,0,,88.5,88.5,AM,12.50,\n"
+        /* 13 */ "18,,145.5,,0,,88.5,88.5,AM,5.00,\n";
     const TCsvImportPlan plan = PlanCsvImport(csv, doc);
     ASSERT_TRUE(plan.ok);
     struct Expect {
@@ -406,6 +411,9 @@ TEST(CsvImport, AdjustsAsTheEditorsDoAndNamesEachChange)
         {9, TCsvRowStatus::Adjusted, "VFO offset", "008,00145500000,0,2,"},
         {10, TCsvRowStatus::Adjusted, "L2 has no name", "L2,00145500000,0,0,0,0,0,,09,,09,,0,,,,,"},
         {11, TCsvRowStatus::Adjusted, "split transmit frequency 146.0037 MHz -> 146.000 MHz", "009,00145000000,0,0,0,0,0,,09,,09,,0,,00146000000,0,,"},
+        // AM is the air band's mode; elsewhere the radio uses FM.
+        {12, TCsvRowStatus::Applied, "", "017,00118100000,3,0,0,0,0,,09,,09,,0,,,,,TOWER"},
+        {13, TCsvRowStatus::Adjusted, "Mode AM", "018,00145500000,0,0,"},
     };
     ASSERT_EQ(plan.rows.size(), int(std::size(expected)));
     for (const Expect &e : expected) {
@@ -413,6 +421,7 @@ TEST(CsvImport, AdjustsAsTheEditorsDoAndNamesEachChange)
         ASSERT_NE(row, nullptr) << e.line;
         EXPECT_EQ(row->status, e.status) << "line " << e.line << ": " << Notes(row);
         EXPECT_TRUE(row->notes.join(' ').contains(QLatin1String(e.note))) << "line " << e.line << ": " << Notes(row);
+        EXPECT_EQ(row->notes.isEmpty(), *e.note == 0) << "line " << e.line << ": " << Notes(row);
         EXPECT_TRUE(row->record.startsWith(QLatin1String(e.recordStart)))
             << "line " << e.line << ": " << row->record.toStdString();
         EXPECT_TRUE(IsValidMemoryName(row->record.section(',', 17)));

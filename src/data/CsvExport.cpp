@@ -90,6 +90,7 @@ QStringList CsvRowOfSlot(const TChannelDocument &doc, int slot)
     if (rx < 0)
         return {};
 
+    const int band = BandOfFrequency(doc, field(1).mid(2));
     QString duplex;
     qint64 offset = 0;
     const qint64 tx = DigitsValue(field(14));
@@ -99,7 +100,7 @@ QStringList CsvRowOfSlot(const TChannelDocument &doc, int slot)
         offset = tx;
     } else if (shift == QLatin1String("1") || shift == QLatin1String("2")) {
         duplex = shift == QLatin1String("1") ? QStringLiteral("+") : QStringLiteral("-");
-        offset = MemoryShiftOffsetHz(doc, BandOfFrequency(doc, field(1).mid(2)));
+        offset = MemoryShiftOffsetHz(doc, band);
     } else if (shift == QLatin1String("3")) {
         duplex = QStringLiteral("-");
         offset = 7600000;
@@ -129,7 +130,7 @@ QStringList CsvRowOfSlot(const TChannelDocument &doc, int slot)
         QStringLiteral("NN"),
         QStringLiteral("023"),
         QStringLiteral("Tone->Tone"),
-        QStringLiteral("FM"),
+        band == 0 ? QStringLiteral("AM") : QStringLiteral("FM"), // the air band is received in AM
         StepKhz(doc, field(2)),
         skip,
         QString(),

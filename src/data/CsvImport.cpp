@@ -352,9 +352,12 @@ private:
         if (!Tones(row, entry))
             return false;
 
-        // Mode: the radio has one mode per band.
+        // Mode: the radio has one mode per band, AM on the air band and FM
+        // elsewhere.
         const QString mode = Get(row, "Mode");
-        if (!mode.isEmpty() && mode.compare(QLatin1String("FM"), Qt::CaseInsensitive) != 0) {
+        const bool bandMode = mode.compare(QLatin1String("FM"), Qt::CaseInsensitive) == 0
+            || (band == 0 && mode.compare(QLatin1String("AM"), Qt::CaseInsensitive) == 0);
+        if (!mode.isEmpty() && !bandMode) {
             if (mode.compare(QLatin1String("NFM"), Qt::CaseInsensitive) == 0
                 || mode.compare(QLatin1String("AM"), Qt::CaseInsensitive) == 0)
                 Note(QStringLiteral("Mode %1: the radio chooses the mode by band").arg(mode));
