@@ -659,6 +659,46 @@ TEST(CsvRoundTrip, ExportThenImportGivesBackEveryCarriedField)
     }
 }
 
+TEST(CsvRoundTrip, ExportThenImportKeepsTheShiftCode)
+{
+    // A Minus Shift on a band whose VFO offset is 7.6 MHz transmits where
+    // the -7.6 MHz shift does; both must still come back as they were.
+    // Variant 3 with sub-variant 00 offers the -7.6 MHz shift, variant 2
+    // does not.
+    const QString uhfVfo76 = QStringLiteral("6,00430000000,6,0,0,0,0,,09,,09,007600000,,,,,0,");
+    struct Case {
+        const char *type;
+        bool vfo76;          // the UHF VFO offset is 7.6 MHz
+        const char *record;  // memory slot 1
+    } cases[] = {
+        {"0,3,00,1,1,,", true, "001,00439000000,6,0,0,0,0,,09,,09,,0,,,,,"},
+        {"0,3,00,1,1,,", true, "001,00439000000,6,1,0,0,0,,09,,09,,0,,,,,"},
+        {"0,3,00,1,1,,", true, "001,00439000000,6,2,0,0,0,,09,,09,,0,,,,,"},
+        {"0,3,00,1,1,,", true, "001,00439000000,6,3,0,0,0,,09,,09,,0,,,,,"},
+        {"0,3,00,1,1,,", true, "001,00439000000,6,0,0,0,0,,09,,09,,0,,00431400000,6,,"},
+        {"0,3,00,1,1,,", false, "001,00439000000,6,2,0,0,0,,09,,09,,0,,,,,"},
+        {"0,3,00,1,1,,", false, "001,00439000000,6,3,0,0,0,,09,,09,,0,,,,,"},
+        {"0,3,00,1,1,,", false, "001,00145000000,3,2,0,0,0,,09,,09,,0,,,,,"},
+        {"0,2,00,1,1,,", true, "001,00439000000,6,0,0,0,0,,09,,09,,0,,,,,"},
+        {"0,2,00,1,1,,", true, "001,00439000000,6,1,0,0,0,,09,,09,,0,,,,,"},
+        {"0,2,00,1,1,,", true, "001,00439000000,6,2,0,0,0,,09,,09,,0,,,,,"},
+        {"0,2,00,1,1,,", false, "001,00439000000,6,2,0,0,0,,09,,09,,0,,,,,"},
+        {"0,2,00,1,1,,", false, "001,00145000000,0,1,0,0,0,,09,,09,,0,,,,,"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.type) + (c.vfo76 ? " VFO 7.6 " : " ") + c.record);
+        TChannelDocument source = EmptyMemory(QLatin1String(c.type));
+        if (c.vfo76)
+            source.SetVfoRecord(3, uhfVfo76);
+        source.SetMemoryRecord(1, QLatin1String(c.record));
+        const TCsvImportPlan plan = PlanCsvImport(ExportCsv(source), source);
+        ASSERT_TRUE(plan.ok);
+        ASSERT_EQ(plan.rows.size(), 1);
+        EXPECT_EQ(plan.rows.at(0).status, TCsvRowStatus::Applied) << Notes(&plan.rows.at(0));
+        EXPECT_EQ(plan.rows.at(0).record, QLatin1String(c.record));
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Command line
 

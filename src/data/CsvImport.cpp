@@ -153,6 +153,14 @@ int ChooseStep(const TChannelDocument &doc, qint64 rxHz, qint64 txHz)
     return best >= 0 ? best : fallback;
 }
 
+// The comment our export gives a Minus Shift that the -7.6 MHz shift would
+// otherwise be read as (same transmit frequency): the name of the memory
+// editor's choice.
+bool IsMinusShiftComment(const QString &comment)
+{
+    return comment.compare(QLatin1String(kCsvMinusShiftComment), Qt::CaseInsensitive) == 0;
+}
+
 // Makes a name valid as the editor's name field does with what is typed
 // (upper case; only 0-9, A-Z, '.' and space) and then cuts what the name
 // rule does not allow: leading dots, double dots, more than seven
@@ -339,12 +347,16 @@ private:
                     return Refuse(QStringLiteral("Offset %1 is not a number").arg(Quoted(offsetText)));
             }
             txHz = plus ? rxHz + offset : rxHz - offset;
-            const bool minus76 = !plus && offset == kMinus76Hz && Minus76ShiftOffered(doc_)
+            // The -7.6 MHz shift keeps its transmit frequency whatever the
+            // VFO offset is set to later, so it is taken before a Minus
+            // Shift by the same 7.6 MHz, unless the row is marked as a
+            // Minus Shift (our export does that where both would do).
+            const bool minus76 = !plus && !offsetText.isEmpty() && offset == kMinus76Hz && Minus76ShiftOffered(doc_)
                 && normalized.at(0) > QLatin1Char('2');
-            if (offset == vfoOffset) {
-                entry.shift = plus ? QLatin1Char('1') : QLatin1Char('2');
-            } else if (minus76) {
+            if (minus76 && !(offset == vfoOffset && IsMinusShiftComment(Get(row, "Comment")))) {
                 entry.shift = QLatin1Char('3');
+            } else if (offset == vfoOffset) {
+                entry.shift = plus ? QLatin1Char('1') : QLatin1Char('2');
             } else if (offset == 0) {
                 Inform(QStringLiteral("stored as simplex: transmit %1").arg(Mhz(txHz)));
             } else {
