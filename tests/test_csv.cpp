@@ -194,11 +194,12 @@ TEST(CsvExport, WritesTheGenericLayout)
     doc.SetMemoryRecord(3, QStringLiteral("003,00145012500,1,0,0,0,1,,09,,15,,0,,00146012500,1,,"));
     doc.SetMemoryRecord(4, QStringLiteral("004,00439000000,6,3,0,0,0,,01,,39,,0,,,,,"));
     doc.SetMemoryRecord(5, QStringLiteral("005,00433000000,8,1,0,0,0,,02,,09,,0,,,,,"));
+    doc.SetMemoryRecord(6, QStringLiteral("006,00118100000,3,0,0,0,0,,09,,09,,0,,,,,TOWER"));
     doc.SetMemoryRecord(181, QStringLiteral("L1,00145000000,0,0,0,0,0,,09,,09,,0,,,,,"));
     doc.SetMemoryRecord(193, QStringLiteral("PR,00145000000,0,0,0,0,0,,09,,09,,0,,,,,HOME"));
 
     const QList<QByteArray> lines = ExportCsv(doc).split('\n');
-    ASSERT_EQ(lines.size(), 9); // header, seven rows, and the end after the last CR LF
+    ASSERT_EQ(lines.size(), 10); // header, eight rows, and the end after the last CR LF
     EXPECT_EQ(lines.at(0), QByteArray(kHeader) + '\r');
     const QByteArray tail = ",023,NN,023,Tone->Tone,FM,";
     EXPECT_EQ(lines.at(1), "1,GB3XX,145.500000,,0.000000,,88.5,88.5" + tail + "5.00,,,,,,,\r");
@@ -208,8 +209,10 @@ TEST(CsvExport, WritesTheGenericLayout)
     // Code 02 is the table's 69.4 Hz; 50 kHz is step code 8. The UHF VFO
     // of this radio type shifts by 1.6 MHz.
     EXPECT_EQ(lines.at(5), "5,,433.000000,+,1.600000,,69.4,88.5" + tail + "50.00,,,,,,,\r");
-    EXPECT_EQ(lines.at(6), "181,,145.000000,,0.000000,,88.5,88.5" + tail + "5.00,,,,,,,\r");
-    EXPECT_EQ(lines.at(7), "193,HOME,145.000000,,0.000000,,88.5,88.5" + tail + "5.00,,,,,,,\r");
+    // The radio receives the air band in AM.
+    EXPECT_EQ(lines.at(6), "6,TOWER,118.100000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,12.50,,,,,,,\r");
+    EXPECT_EQ(lines.at(7), "181,,145.000000,,0.000000,,88.5,88.5" + tail + "5.00,,,,,,,\r");
+    EXPECT_EQ(lines.at(8), "193,HOME,145.000000,,0.000000,,88.5,88.5" + tail + "5.00,,,,,,,\r");
 
     // One slot: the header and its row, as the clipboard carries it.
     const QByteArray one = ExportCsv(doc, {2});
@@ -322,7 +325,16 @@ TEST(CsvImport, RefusesWhatTheRadioLacksAndSaysWhy)
         /* 16 */ "11,OFF,145.500000,off,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,\n"
         /* 17 */ "12,STEP,145.500000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,abc,,,,,,,\n"
         /* 18 */ "13,AIR,125.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,,,,,,\n"
-        /* 19 */ "14,THREE,340.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,,,,,,\n";
+        /* 19 */ "14,THREE,340.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,,,,,,\n"
+        // Repeater and marine rows whose offset is not the VFO offset of
+        // their band (0.6 MHz VHF, 5 MHz UHF) need a split channel, which
+        // L1..U6 and PR cannot be; a transmit frequency in another band or
+        // beyond the band's upper limit cannot be one either.
+        /* 20 */ "L1,RPT,441.300000,+,4.600000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,\n"
+        /* 21 */ "PR,MARINE,160.650000,-,4.600000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,\n"
+        /* 22 */ "U6,,145.200,-,1.0,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,\n"
+        /* 23 */ "15,XBAND,145.500000,+,290.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,\n"
+        /* 24 */ "16,EDGE,172.000000,+,4.600000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,\n";
     const TCsvImportPlan plan = PlanCsvImport(csv, doc);
     ASSERT_TRUE(plan.ok);
     struct Expect {
@@ -348,6 +360,11 @@ TEST(CsvImport, RefusesWhatTheRadioLacksAndSaysWhy)
         {17, TCsvRowStatus::Refused, "TStep \"abc\" is not a number"},
         {18, TCsvRowStatus::Applied, ""},
         {19, TCsvRowStatus::Refused, "340.000000 MHz is not in a band of this radio"},
+        {20, TCsvRowStatus::Refused, "L1 cannot be a split channel (transmit 445.900 MHz)"},
+        {21, TCsvRowStatus::Refused, "PR cannot be a split channel (transmit 156.050 MHz)"},
+        {22, TCsvRowStatus::Refused, "U6 cannot be a split channel (transmit 144.200 MHz)"},
+        {23, TCsvRowStatus::Refused, "transmit frequency 435.500 MHz is not in the band of"},
+        {24, TCsvRowStatus::Refused, "transmit frequency 176.600 MHz is not in the band of"},
     };
     ASSERT_EQ(plan.rows.size(), int(std::size(expected)));
     for (const Expect &e : expected) {
@@ -372,9 +389,10 @@ TEST(CsvImport, RefusesWhatTheRadioLacksAndSaysWhy)
     EXPECT_EQ(eight.rows.at(1).status, TCsvRowStatus::Applied) << Notes(&eight.rows.at(1));
 }
 
-TEST(CsvImport, AdjustsAsTheEditorsDoAndNamesEachChange)
+TEST(CsvImport, AdjustsAsTheEditorsDoButNeverMovesTheTransmitFrequency)
 {
-    // Variant 3 (the -7.6 MHz shift), air band, 300 MHz band, 800 MHz band.
+    // Variant 3 (the -7.6 MHz shift), air band, 300 MHz band, 800 MHz band;
+    // the VFO offsets are 0.6 MHz (VHF) and 1.6 MHz (UHF).
     const TChannelDocument doc = MakeDocument(QStringLiteral("0,3,00,1,1,1,1"));
     const QByteArray csv =
         "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode,TStep,Skip\n"
@@ -387,7 +405,17 @@ TEST(CsvImport, AdjustsAsTheEditorsDoAndNamesEachChange)
         /* 8 */ "7,,439.0,-,7.6,,88.5,88.5,FM,25.00,\n"
         /* 9 */ "8,,145.5,-,7.6,,88.5,88.5,FM,5.00,\n"
         /* 10 */ "L2,NAME,145.5,,0,,88.5,88.5,FM,5.00,S\n"
-        /* 11 */ "9,,145.0,split,146.0037,,88.5,88.5,FM,5.00,\n";
+        /* 11 */ "9,,145.0,split,146.0037,,88.5,88.5,FM,5.00,\n"
+        /* 12 */ "10,RPT,441.300000,+,4.600000,,88.5,88.5,FM,5.00,\n"
+        /* 13 */ "11,MARINE,160.650000,-,4.600000,,88.5,88.5,FM,25.00,\n"
+        /* 14 */ "12,,145.200,-,1.0,,88.5,88.5,FM,,\n"
+        /* 15 */ "13,,145.2,-,0.6,,88.5,88.5,FM,5.00,\n"
+        /* 16 */ "14,,433.0,+,1.6,,88.5,88.5,FM,25.00,\n"
+        /* 17 */ "15,,145.0037,+,0.6,,88.5,88.5,FM,5.00,\n"
+        /* 18 */ "16,,145.0037,split,146.0,,88.5,88.5,FM,5.00,\n"
+        /* 19 */ "17,TOWER,118.100,,0,,88.5,88.5,AM,12.50,\n"
+        /* 20 */ "18,,145.5,,0,,88.5,88.5,AM,5.00,\n"
+        /* 21 */ "19,,439.0,+,0,,88.5,88.5,FM,25.00,\n";
     const TCsvImportPlan plan = PlanCsvImport(csv, doc);
     ASSERT_TRUE(plan.ok);
     struct Expect {
@@ -396,16 +424,43 @@ TEST(CsvImport, AdjustsAsTheEditorsDoAndNamesEachChange)
         const char *note;
         const char *recordStart;
     } expected[] = {
-        {2, TCsvRowStatus::Adjusted, "Frequency 145.0037 MHz -> 145.000 MHz", "001,00145000000,0,0,0,0,0,,09,,09,,0,,,,,LOWER"},
-        {3, TCsvRowStatus::Adjusted, "VFO offset of its band, 0.600000 MHz", "002,00145500000,0,1,"},
+        // Rounding a simplex channel to its step moves where it transmits.
+        {2, TCsvRowStatus::Refused, "transmit frequency 145.0037 MHz would become 145.000 MHz", ""},
+        // A memory channel shifts by the VFO offset of its band: any other
+        // offset is held as a split channel with the same transmit frequency.
+        {3, TCsvRowStatus::Adjusted, "stored as a split channel: transmit 146.500 MHz",
+         "002,00145500000,0,0,0,0,0,,09,,09,,0,,00146500000,0,,TOOLONG"},
         {4, TCsvRowStatus::Adjusted, "69.4 Hz is not in the editors' tone list: 71.9 Hz", "003,00145500000,0,0,0,0,1,,09,,03,,0,"},
         {5, TCsvRowStatus::Adjusted, "Mode NFM", "004,00145500000,0,0,0,0,0,,09,,09,"},
         {6, TCsvRowStatus::Adjusted, "TStep 30.00 kHz is not offered: 12.5 kHz", "005,00145500000,3,"},
         {7, TCsvRowStatus::Adjusted, "TStep 5 kHz -> 6.25 kHz on the 800 MHz band", "006,00851000000,1,"},
         {8, TCsvRowStatus::Applied, "", "007,00439000000,6,3,"},
-        {9, TCsvRowStatus::Adjusted, "VFO offset", "008,00145500000,0,2,"},
+        // -7.6 MHz below 300 MHz is no -7.6 MHz shift, but a split channel.
+        {9, TCsvRowStatus::Applied, "stored as a split channel: transmit 137.900 MHz",
+         "008,00145500000,0,0,0,0,0,,09,,09,,0,,00137900000,0,,"},
         {10, TCsvRowStatus::Adjusted, "L2 has no name", "L2,00145500000,0,0,0,0,0,,09,,09,,0,,,,,"},
-        {11, TCsvRowStatus::Adjusted, "split transmit frequency 146.0037 MHz -> 146.000 MHz", "009,00145000000,0,0,0,0,0,,09,,09,,0,,00146000000,0,,"},
+        {11, TCsvRowStatus::Refused, "transmit frequency 146.0037 MHz would become 146.000 MHz", ""},
+        // A repeater, a marine channel (ship transmits 156.050 MHz) and a
+        // 1 MHz shift: exactly the transmit frequency the row asks for.
+        {12, TCsvRowStatus::Applied, "stored as a split channel: transmit 445.900 MHz",
+         "010,00441300000,0,0,0,0,0,,09,,09,,0,,00445900000,0,,RPT"},
+        {13, TCsvRowStatus::Applied, "stored as a split channel: transmit 156.050 MHz",
+         "011,00160650000,6,0,0,0,0,,09,,09,,0,,00156050000,6,,MARINE"},
+        {14, TCsvRowStatus::Applied, "stored as a split channel: transmit 144.200 MHz",
+         "012,00145200000,3,0,0,0,0,,09,,09,,0,,00144200000,3,,"},
+        // The band's own offset stays a Minus or Plus Shift.
+        {15, TCsvRowStatus::Applied, "", "013,00145200000,0,2,0,0,0,,09,,09,,0,,,,,"},
+        {16, TCsvRowStatus::Applied, "", "014,00433000000,6,1,0,0,0,,09,,09,,0,,,,,"},
+        {17, TCsvRowStatus::Refused, "transmit frequency 145.6037 MHz would become 145.600 MHz", ""},
+        // The receive frequency of a split channel may be rounded: it
+        // still transmits where the row says.
+        {18, TCsvRowStatus::Adjusted, "Frequency 145.0037 MHz -> 145.000 MHz",
+         "016,00145000000,0,0,0,0,0,,09,,09,,0,,00146000000,0,,"},
+        // AM is the air band's mode; elsewhere the radio uses FM.
+        {19, TCsvRowStatus::Applied, "", "017,00118100000,3,0,0,0,0,,09,,09,,0,,,,,TOWER"},
+        {20, TCsvRowStatus::Adjusted, "Mode AM", "018,00145500000,0,0,"},
+        // A shift of nothing transmits on the receive frequency.
+        {21, TCsvRowStatus::Applied, "stored as simplex", "019,00439000000,6,0,0,0,0,,09,,09,,0,,,,,"},
     };
     ASSERT_EQ(plan.rows.size(), int(std::size(expected)));
     for (const Expect &e : expected) {
@@ -413,8 +468,12 @@ TEST(CsvImport, AdjustsAsTheEditorsDoAndNamesEachChange)
         ASSERT_NE(row, nullptr) << e.line;
         EXPECT_EQ(row->status, e.status) << "line " << e.line << ": " << Notes(row);
         EXPECT_TRUE(row->notes.join(' ').contains(QLatin1String(e.note))) << "line " << e.line << ": " << Notes(row);
-        EXPECT_TRUE(row->record.startsWith(QLatin1String(e.recordStart)))
-            << "line " << e.line << ": " << row->record.toStdString();
+        EXPECT_EQ(row->notes.isEmpty(), *e.note == 0) << "line " << e.line << ": " << Notes(row);
+        EXPECT_EQ(row->record.isEmpty(), e.status == TCsvRowStatus::Refused) << "line " << e.line;
+        if (e.status != TCsvRowStatus::Refused) {
+            EXPECT_TRUE(row->record.startsWith(QLatin1String(e.recordStart)))
+                << "line " << e.line << ": " << row->record.toStdString();
+        }
         EXPECT_TRUE(IsValidMemoryName(row->record.section(',', 17)));
     }
     EXPECT_TRUE(RowAtLine(plan, 3)->record.endsWith(",TOOLONG"));
@@ -600,6 +659,46 @@ TEST(CsvRoundTrip, ExportThenImportGivesBackEveryCarriedField)
     }
 }
 
+TEST(CsvRoundTrip, ExportThenImportKeepsTheShiftCode)
+{
+    // A Minus Shift on a band whose VFO offset is 7.6 MHz transmits where
+    // the -7.6 MHz shift does; both must still come back as they were.
+    // Variant 3 with sub-variant 00 offers the -7.6 MHz shift, variant 2
+    // does not.
+    const QString uhfVfo76 = QStringLiteral("6,00430000000,6,0,0,0,0,,09,,09,007600000,,,,,0,");
+    struct Case {
+        const char *type;
+        bool vfo76;          // the UHF VFO offset is 7.6 MHz
+        const char *record;  // memory slot 1
+    } cases[] = {
+        {"0,3,00,1,1,,", true, "001,00439000000,6,0,0,0,0,,09,,09,,0,,,,,"},
+        {"0,3,00,1,1,,", true, "001,00439000000,6,1,0,0,0,,09,,09,,0,,,,,"},
+        {"0,3,00,1,1,,", true, "001,00439000000,6,2,0,0,0,,09,,09,,0,,,,,"},
+        {"0,3,00,1,1,,", true, "001,00439000000,6,3,0,0,0,,09,,09,,0,,,,,"},
+        {"0,3,00,1,1,,", true, "001,00439000000,6,0,0,0,0,,09,,09,,0,,00431400000,6,,"},
+        {"0,3,00,1,1,,", false, "001,00439000000,6,2,0,0,0,,09,,09,,0,,,,,"},
+        {"0,3,00,1,1,,", false, "001,00439000000,6,3,0,0,0,,09,,09,,0,,,,,"},
+        {"0,3,00,1,1,,", false, "001,00145000000,3,2,0,0,0,,09,,09,,0,,,,,"},
+        {"0,2,00,1,1,,", true, "001,00439000000,6,0,0,0,0,,09,,09,,0,,,,,"},
+        {"0,2,00,1,1,,", true, "001,00439000000,6,1,0,0,0,,09,,09,,0,,,,,"},
+        {"0,2,00,1,1,,", true, "001,00439000000,6,2,0,0,0,,09,,09,,0,,,,,"},
+        {"0,2,00,1,1,,", false, "001,00439000000,6,2,0,0,0,,09,,09,,0,,,,,"},
+        {"0,2,00,1,1,,", false, "001,00145000000,0,1,0,0,0,,09,,09,,0,,,,,"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.type) + (c.vfo76 ? " VFO 7.6 " : " ") + c.record);
+        TChannelDocument source = EmptyMemory(QLatin1String(c.type));
+        if (c.vfo76)
+            source.SetVfoRecord(3, uhfVfo76);
+        source.SetMemoryRecord(1, QLatin1String(c.record));
+        const TCsvImportPlan plan = PlanCsvImport(ExportCsv(source), source);
+        ASSERT_TRUE(plan.ok);
+        ASSERT_EQ(plan.rows.size(), 1);
+        EXPECT_EQ(plan.rows.at(0).status, TCsvRowStatus::Applied) << Notes(&plan.rows.at(0));
+        EXPECT_EQ(plan.rows.at(0).record, QLatin1String(c.record));
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Command line
 
@@ -673,7 +772,7 @@ TEST_F(CliCsvTest, ExportAndImportThroughFilesAndStandardStreams)
 TEST_F(CliCsvTest, ImportExitCodesAndWhenTheOutputIsWritten)
 {
     // Some rows adjusted or refused: exit 1, the file written.
-    const QString mixed = Write(QStringLiteral("mixed.csv"), "Location,Frequency\n1,145.0037\n2,999.0\n3,145.5\n");
+    const QString mixed = Write(QStringLiteral("mixed.csv"), "Location,Frequency,TStep\n1,145.5,30\n2,999.0,\n3,145.5,\n");
     CliRunResult result = RunCliTool({"import", mixed, Path("mixed.381")});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(result.err.contains("line 2, 001: adjusted: ")) << result.err.constData();

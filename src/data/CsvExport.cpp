@@ -6,6 +6,7 @@
 #include "RecordFields.h"
 #include "CsvFormat.h"
 #include "FrequencyRules.h"
+#include "MemoryChannel.h"
 
 namespace {
 
@@ -90,16 +91,25 @@ QStringList CsvRowOfSlot(const TChannelDocument &doc, int slot)
     if (rx < 0)
         return {};
 
+    // Shift: the offset the radio shifts by; a Minus Shift by a VFO offset
+    // of 7.6 MHz is marked, as import reads a plain "-" 7.6 MHz row as the
+    // -7.6 MHz shift where the radio offers it.
     QString duplex;
+    QString comment;
     qint64 offset = 0;
     const qint64 tx = DigitsValue(field(14));
     const QString shift = field(3);
+    const QString frequency = field(1).mid(2);
+    const int band = BandOfFrequency(doc, frequency);
     if (tx >= 0) {
         duplex = QStringLiteral("split");
         offset = tx;
     } else if (shift == QLatin1String("1") || shift == QLatin1String("2")) {
         duplex = shift == QLatin1String("1") ? QStringLiteral("+") : QStringLiteral("-");
-        offset = MemoryShiftOffsetHz(doc, BandOfFrequency(doc, field(1).mid(2)));
+        offset = MemoryShiftOffsetHz(doc, band);
+        if (shift == QLatin1String("2") && offset == 7600000 && Minus76ShiftOffered(doc)
+            && frequency.left(1) > QLatin1String("2"))
+            comment = QLatin1String(kCsvMinusShiftComment);
     } else if (shift == QLatin1String("3")) {
         duplex = QStringLiteral("-");
         offset = 7600000;
@@ -129,11 +139,11 @@ QStringList CsvRowOfSlot(const TChannelDocument &doc, int slot)
         QStringLiteral("NN"),
         QStringLiteral("023"),
         QStringLiteral("Tone->Tone"),
-        QStringLiteral("FM"),
+        band == 0 ? QStringLiteral("AM") : QStringLiteral("FM"), // the air band is received in AM
         StepKhz(doc, field(2)),
         skip,
         QString(),
-        QString(),
+        comment,
         QString(),
         QString(),
         QString(),

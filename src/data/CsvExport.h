@@ -12,6 +12,11 @@ class TChannelDocument;
 // The columns, in the order they are written.
 QStringList CsvColumns();
 
+// Comment of a Minus Shift row whose offset, the band's VFO offset, is
+// 7.6 MHz where the -7.6 MHz shift is offered: the row alone reads as that
+// shift (same transmit frequency), the comment keeps the Minus Shift.
+constexpr const char *kCsvMinusShiftComment = "Minus Shift";
+
 // Location of a memory slot: 1..193 (181..193 are L1..U6 and PR).
 // Frequencies and offsets in MHz with six decimals; tones in Hz; the step
 // in kHz.

@@ -73,9 +73,16 @@ qint64 HertzOf(const QString &digits)
     return ok ? value : -1;
 }
 
+// "145.0037 MHz": three to six decimals, as the lists show frequencies; any
+// value, also one below zero or above 999 MHz that a row's offset may give.
 QString Mhz(qint64 hertz)
 {
-    return FormatFrequency(QStringLiteral("%1").arg(hertz, 11, 10, QLatin1Char('0'))) + QStringLiteral(" MHz");
+    const QString sign = hertz < 0 ? QStringLiteral("-") : QString();
+    hertz = qAbs(hertz);
+    QString fraction = QStringLiteral("%1").arg(hertz % 1000000, 6, 10, QLatin1Char('0'));
+    while (fraction.size() > 3 && fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+    return sign + QString::number(hertz / 1000000) + QLatin1Char('.') + fraction + QStringLiteral(" MHz");
 }
 
 QString Quoted(const QString &text)
@@ -125,21 +132,33 @@ QString StepName(int pos)
     return EditorStepTexts().value(pos).replace(QStringLiteral("kHz"), QStringLiteral(" kHz"));
 }
 
-// The step for a frequency when the file names none or one the editors do
-// not offer: the editor's default step when the frequency lies on it,
-// else the largest offered step it lies on, else the default.
-int ChooseStep(const TChannelDocument &doc, qint64 hertz)
+// The step for a channel when the file names none or one the editors do
+// not offer: the editor's default step when the receive frequency and the
+// transmit frequency of a split channel lie on it, else the largest offered
+// step both lie on, else the default.
+int ChooseStep(const TChannelDocument &doc, qint64 rxHz, qint64 txHz)
 {
+    auto holds = [&](int pos) {
+        const int size = StepSizeHz(pos);
+        return size > 0 && rxHz % size == 0 && txHz % size == 0;
+    };
     const int fallback = BandDefaultStep(doc, 1);
-    if (StepSizeHz(fallback) > 0 && hertz % StepSizeHz(fallback) == 0)
+    if (holds(fallback))
         return fallback;
     int best = -1;
     for (int pos = 0; pos < 8; ++pos) {
-        const int size = StepSizeHz(pos);
-        if (hertz % size == 0 && (best < 0 || size > StepSizeHz(best)))
+        if (holds(pos) && (best < 0 || StepSizeHz(pos) > StepSizeHz(best)))
             best = pos;
     }
     return best >= 0 ? best : fallback;
+}
+
+// The comment our export gives a Minus Shift that the -7.6 MHz shift would
+// otherwise be read as (same transmit frequency): the name of the memory
+// editor's choice.
+bool IsMinusShiftComment(const QString &comment)
+{
+    return comment.compare(QLatin1String(kCsvMinusShiftComment), Qt::CaseInsensitive) == 0;
 }
 
 // Makes a name valid as the editor's name field does with what is typed
@@ -184,17 +203,26 @@ public:
     void Plan(const QStringList &row, TCsvRowResult &result)
     {
         result_ = &result;
+        changed_ = false;
         if (!Location(row) || !Build(row)) {
             result.status = TCsvRowStatus::Refused;
             result.record.clear();
         } else {
-            result.status = result.notes.isEmpty() ? TCsvRowStatus::Applied : TCsvRowStatus::Adjusted;
+            result.status = changed_ ? TCsvRowStatus::Adjusted : TCsvRowStatus::Applied;
         }
     }
 
 private:
     QString Get(const QStringList &row, const char *name) const { return columns_.Get(row, name); }
-    void Note(const QString &text) { result_->notes.append(text); }
+    // Something of the row the record does not hold as written.
+    void Note(const QString &text)
+    {
+        result_->notes.append(text);
+        changed_ = true;
+    }
+    // How the record holds what the row asks for, when that is not plain
+    // from the row (the row is still stored as written).
+    void Inform(const QString &text) { result_->notes.append(text); }
     bool Refuse(const QString &text)
     {
         result_->notes = {text};
@@ -296,7 +324,58 @@ private:
         if (!InBand(rxHz, band))
             return Refuse(QStringLiteral("Frequency %1 MHz is not in a band of this radio").arg(freqText));
 
-        // Step.
+        // Shift, split and offset: the transmit frequency the row asks for,
+        // then the way a memory channel holds exactly that frequency. A
+        // Plus or Minus Shift moves by the VFO offset of the band; any other
+        // offset can only be held as a split channel.
+        const QString duplex = Get(row, "Duplex");
+        const QString offsetText = Get(row, "Offset");
+        const qint64 vfoOffset = MemoryShiftOffsetHz(doc_, band);
+        qint64 txHz = rxHz;
+        if (duplex.compare(QLatin1String("split"), Qt::CaseInsensitive) == 0) {
+            txHz = HertzOfMhzText(offsetText);
+            if (txHz < 0)
+                return Refuse(QStringLiteral("Offset %1 is not a number").arg(Quoted(offsetText)));
+            if (!SplitChannel(entry, txHz, band, freqText, QString()))
+                return false;
+        } else if (duplex == QLatin1String("+") || duplex == QLatin1String("-")) {
+            const bool plus = duplex == QLatin1String("+");
+            qint64 offset = vfoOffset;
+            if (!offsetText.isEmpty()) {
+                offset = HertzOfMhzText(offsetText);
+                if (offset < 0)
+                    return Refuse(QStringLiteral("Offset %1 is not a number").arg(Quoted(offsetText)));
+            }
+            txHz = plus ? rxHz + offset : rxHz - offset;
+            // The -7.6 MHz shift keeps its transmit frequency whatever the
+            // VFO offset is set to later, so it is taken before a Minus
+            // Shift by the same 7.6 MHz, unless the row is marked as a
+            // Minus Shift (our export does that where both would do).
+            const bool minus76 = !plus && !offsetText.isEmpty() && offset == kMinus76Hz && Minus76ShiftOffered(doc_)
+                && normalized.at(0) > QLatin1Char('2');
+            if (minus76 && !(offset == vfoOffset && IsMinusShiftComment(Get(row, "Comment")))) {
+                entry.shift = QLatin1Char('3');
+            } else if (offset == vfoOffset) {
+                entry.shift = plus ? QLatin1Char('1') : QLatin1Char('2');
+            } else if (offset == 0) {
+                Inform(QStringLiteral("stored as simplex: transmit %1").arg(Mhz(txHz)));
+            } else {
+                const QString why = QStringLiteral("a memory channel shifts by the VFO offset of its band, %1 MHz, "
+                                                   "not by Offset %2 MHz")
+                                        .arg(CsvMegahertz(vfoOffset), offsetText);
+                if (!SplitChannel(entry, txHz, band, freqText, why))
+                    return false;
+                Inform(QStringLiteral("stored as a split channel: transmit %1 (%2)").arg(Mhz(txHz), why));
+            }
+        } else if (duplex.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0) {
+            return Refuse(QStringLiteral("Duplex off: this radio cannot inhibit transmitting"));
+        } else if (!duplex.isEmpty()) {
+            return Refuse(QStringLiteral("Duplex %1 is not a shift").arg(Quoted(duplex)));
+        }
+
+        // Step; without a usable one, one that holds both frequencies of a
+        // split channel.
+        const qint64 splitTxHz = entry.txText.isEmpty() ? rxHz : txHz;
         const QString stepText = Get(row, "TStep");
         int requestedStep = -1;
         if (!stepText.isEmpty()) {
@@ -305,56 +384,24 @@ private:
                 return Refuse(QStringLiteral("TStep %1 is not a number").arg(Quoted(stepText)));
             requestedStep = StepPositionOfHz(qRound64(number.toDouble() * 1000.0));
             if (requestedStep < 0) {
-                entry.stepPosition = ChooseStep(doc_, rxHz);
+                entry.stepPosition = ChooseStep(doc_, rxHz, splitTxHz);
                 Note(QStringLiteral("TStep %1 kHz is not offered: %2").arg(stepText, StepName(entry.stepPosition)));
             } else {
                 entry.stepPosition = requestedStep;
             }
         } else {
-            entry.stepPosition = ChooseStep(doc_, rxHz);
-        }
-
-        // Shift, split and offset.
-        const QString duplex = Get(row, "Duplex");
-        const QString offsetText = Get(row, "Offset");
-        if (duplex.compare(QLatin1String("split"), Qt::CaseInsensitive) == 0) {
-            if (slot > kLastNumberedSlot)
-                return Refuse(QStringLiteral("%1 cannot be a split channel").arg(MemorySlotLabel(slot)));
-            const qint64 txHz = HertzOfMhzText(offsetText);
-            if (txHz < 0)
-                return Refuse(QStringLiteral("Offset %1 is not a number").arg(Quoted(offsetText)));
-            if (!InBand(txHz, band))
-                return Refuse(QStringLiteral("split transmit frequency %1 MHz is not in the band of %2 MHz")
-                                  .arg(offsetText, freqText));
-            entry.txText = CsvMegahertz(txHz);
-        } else if (duplex == QLatin1String("+") || duplex == QLatin1String("-")) {
-            const qint64 vfoOffset = MemoryShiftOffsetHz(doc_, band);
-            qint64 offset = vfoOffset;
-            if (!offsetText.isEmpty()) {
-                offset = HertzOfMhzText(offsetText);
-                if (offset < 0)
-                    return Refuse(QStringLiteral("Offset %1 is not a number").arg(Quoted(offsetText)));
-            }
-            entry.shift = duplex == QLatin1String("+") ? QLatin1Char('1') : QLatin1Char('2');
-            if (duplex == QLatin1String("-") && offset == kMinus76Hz && offset != vfoOffset
-                && Minus76ShiftOffered(doc_) && normalized.at(0) > QLatin1Char('2')) {
-                entry.shift = QLatin1Char('3');
-            } else if (offset != vfoOffset) {
-                Note(QStringLiteral("Offset %1 MHz: a memory channel shifts by the VFO offset of its band, %2 MHz")
-                         .arg(offsetText, CsvMegahertz(vfoOffset)));
-            }
-        } else if (duplex.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0) {
-            return Refuse(QStringLiteral("Duplex off: this radio cannot inhibit transmitting"));
-        } else if (!duplex.isEmpty()) {
-            return Refuse(QStringLiteral("Duplex %1 is not a shift").arg(Quoted(duplex)));
+            entry.stepPosition = ChooseStep(doc_, rxHz, splitTxHz);
         }
 
         if (!Tones(row, entry))
             return false;
 
-        // Mode: the radio has one mode per band.
+        // Mode: the radio has one mode per band, AM on the air band and FM
+        // elsewhere.
         const QString mode = Get(row, "Mode");
-        if (!mode.isEmpty() && mode.compare(QLatin1String("FM"), Qt::CaseInsensitive) != 0) {
+        const bool bandMode = mode.compare(QLatin1String("FM"), Qt::CaseInsensitive) == 0
+            || (band == 0 && mode.compare(QLatin1String("AM"), Qt::CaseInsensitive) == 0);
+        if (!mode.isEmpty() && !bandMode) {
             if (mode.compare(QLatin1String("NFM"), Qt::CaseInsensitive) == 0
                 || mode.compare(QLatin1String("AM"), Qt::CaseInsensitive) == 0)
                 Note(QStringLiteral("Mode %1: the radio chooses the mode by band").arg(mode));
@@ -394,15 +441,46 @@ private:
             Note(QStringLiteral("TStep %1 -> %2 on the 800 MHz band")
                      .arg(StepName(requestedStep), StepName(built.stepPosition)));
         }
-        if (HertzOf(built.rxRecord) != rxHz)
-            Note(QStringLiteral("Frequency %1 -> %2 (rounded to the step)").arg(Mhz(rxHz), Mhz(HertzOf(built.rxRecord))));
-        if (!entry.txText.isEmpty()) {
-            const qint64 txHz = HertzOfMhzText(entry.txText);
-            if (HertzOf(built.txRecord) != txHz)
-                Note(QStringLiteral("split transmit frequency %1 -> %2 (rounded to the step)")
-                         .arg(Mhz(txHz), Mhz(HertzOf(built.txRecord))));
+        // Where the stored channel transmits: rounding to the step must not
+        // move that, so such a row is refused; the receive frequency of a
+        // split channel may be rounded.
+        const qint64 storedRx = HertzOf(built.rxRecord);
+        qint64 storedTx = storedRx;
+        if (!entry.txText.isEmpty())
+            storedTx = HertzOf(built.txRecord);
+        else if (entry.shift == QLatin1Char('1'))
+            storedTx = storedRx + vfoOffset;
+        else if (entry.shift == QLatin1Char('2'))
+            storedTx = storedRx - vfoOffset;
+        else if (entry.shift == QLatin1Char('3'))
+            storedTx = storedRx - kMinus76Hz;
+        if (storedTx != txHz) {
+            return Refuse(QStringLiteral("transmit frequency %1 would become %2 on the %3 step")
+                              .arg(Mhz(txHz), Mhz(storedTx), StepName(built.stepPosition)));
         }
+        if (storedRx != rxHz)
+            Note(QStringLiteral("Frequency %1 -> %2 (rounded to the step)").arg(Mhz(rxHz), Mhz(storedRx)));
         result_->record = built.record;
+        return true;
+    }
+
+    // Makes the entry a split channel transmitting on txHz: only slots
+    // 001..180 can be one, and its transmit frequency must lie in the band of
+    // its receive frequency. why: what made the row need one, for a refusal.
+    bool SplitChannel(TMemoryChannelEntry &entry, qint64 txHz, int band, const QString &freqText, const QString &why)
+    {
+        const int slot = result_->slot;
+        if (slot > kLastNumberedSlot) {
+            QString text = QStringLiteral("%1 cannot be a split channel (transmit %2)").arg(MemorySlotLabel(slot), Mhz(txHz));
+            if (!why.isEmpty())
+                text += QStringLiteral("; ") + why;
+            return Refuse(text);
+        }
+        if (!InBand(txHz, band)) {
+            return Refuse(QStringLiteral("transmit frequency %1 is not in the band of Frequency %2 MHz")
+                              .arg(Mhz(txHz), freqText));
+        }
+        entry.txText = CsvMegahertz(txHz);
         return true;
     }
 
@@ -425,6 +503,7 @@ private:
     const TColumns &columns_;
     TCsvRowResult *result_ = nullptr;
     QHash<int, int> seen_; // slot -> line of the row that took it
+    bool changed_ = false; // the row is not stored as written
     int nextSlot_ = 0;
 };
 
@@ -497,6 +576,8 @@ QStringList CsvImportReport(const TCsvImportPlan &plan)
         switch (row.status) {
         case TCsvRowStatus::Applied:
             line += QStringLiteral(": applied");
+            if (!row.notes.isEmpty())
+                line += QStringLiteral(": ") + row.notes.join(QStringLiteral("; "));
             break;
         case TCsvRowStatus::Adjusted:
             line += QStringLiteral(": adjusted: ") + row.notes.join(QStringLiteral("; "));

@@ -11,8 +11,11 @@
 
 class TChannelDocument;
 
+// A row is never stored with another transmit frequency than the one it
+// asks for: a change that would move it refuses the row.
 enum class TCsvRowStatus {
-    Applied,  // stored as written
+    Applied,  // stored as written; notes, if any, say how the channel holds
+              // it (an offset other than the band's as a split channel)
     Adjusted, // stored with the changes its notes name
     Refused,  // not stored; the notes say why
 };
@@ -21,7 +24,7 @@ struct TCsvRowResult {
     int line = 0;          // line of the file where the row starts (1-based)
     int slot = 0;          // memory slot 1..193; 0 when the location is unusable
     TCsvRowStatus status = TCsvRowStatus::Applied;
-    QStringList notes;     // what was changed, or why the row was refused
+    QStringList notes;     // what was changed or how it is held, or why the row was refused
     QString record;        // the record text to store (not for refused rows)
 };
 
@@ -48,6 +51,7 @@ TCsvImportPlan PlanCsvImport(const QByteArray &csv, const TChannelDocument &doc,
 // names keep their content. Returns the number of slots written.
 int ApplyCsvImport(const TCsvImportPlan &plan, TChannelDocument &doc);
 
-// The report, one line per row: "line 3, 005: applied", "line 4, 006:
-// adjusted: ...", "line 5: refused: ...", and a closing count line.
+// The report, one line per row: "line 3, 005: applied" (with its notes
+// when it has any), "line 4, 006: adjusted: ...", "line 5: refused: ...",
+// and a closing count line.
 QStringList CsvImportReport(const TCsvImportPlan &plan);
