@@ -415,7 +415,9 @@ TEST(CsvImport, AdjustsAsTheEditorsDoButNeverMovesTheTransmitFrequency)
         /* 18 */ "16,,145.0037,split,146.0,,88.5,88.5,FM,5.00,\n"
         /* 19 */ "17,TOWER,118.100,,0,,88.5,88.5,AM,12.50,\n"
         /* 20 */ "18,,145.5,,0,,88.5,88.5,AM,5.00,\n"
-        /* 21 */ "19,,439.0,+,0,,88.5,88.5,FM,25.00,\n";
+        /* 21 */ "19,,439.0,+,0,,88.5,88.5,FM,25.00,\n"
+        /* 22 */ "20,,145.6125,,0,,88.5,88.5,FM,5.00,\n"
+        /* 23 */ "21,,159.4725,,0,,88.5,88.5,FM,12.50,\n";
     const TCsvImportPlan plan = PlanCsvImport(csv, doc);
     ASSERT_TRUE(plan.ok);
     struct Expect {
@@ -424,8 +426,10 @@ TEST(CsvImport, AdjustsAsTheEditorsDoButNeverMovesTheTransmitFrequency)
         const char *note;
         const char *recordStart;
     } expected[] = {
-        // Rounding a simplex channel to its step moves where it transmits.
-        {2, TCsvRowStatus::Refused, "transmit frequency 145.0037 MHz would become 145.000 MHz", ""},
+        // No step holds 145.0037 MHz: the nearest frequency on the step
+        // (not the one below), said in the report.
+        {2, TCsvRowStatus::Adjusted, "Frequency 145.0037 MHz -> 145.005 MHz: no step of the radio holds it",
+         "001,00145005000,0,0,"},
         // A memory channel shifts by the VFO offset of its band: any other
         // offset is held as a split channel with the same transmit frequency.
         {3, TCsvRowStatus::Adjusted, "stored as a split channel: transmit 146.500 MHz",
@@ -451,16 +455,23 @@ TEST(CsvImport, AdjustsAsTheEditorsDoButNeverMovesTheTransmitFrequency)
         // The band's own offset stays a Minus or Plus Shift.
         {15, TCsvRowStatus::Applied, "", "013,00145200000,0,2,0,0,0,,09,,09,,0,,,,,"},
         {16, TCsvRowStatus::Applied, "", "014,00433000000,6,1,0,0,0,,09,,09,,0,,,,,"},
-        {17, TCsvRowStatus::Refused, "transmit frequency 145.6037 MHz would become 145.600 MHz", ""},
-        // The receive frequency of a split channel may be rounded: it
-        // still transmits where the row says.
-        {18, TCsvRowStatus::Adjusted, "Frequency 145.0037 MHz -> 145.000 MHz",
-         "016,00145000000,0,0,0,0,0,,09,,09,,0,,00146000000,0,,"},
+        // A shifted channel moves with its receive frequency, to the nearest.
+        {17, TCsvRowStatus::Adjusted, "Frequency 145.0037 MHz -> 145.005 MHz", "015,00145005000,0,1,"},
+        // The receive frequency of a split channel may be rounded to the
+        // nearest: it still transmits where the row says.
+        {18, TCsvRowStatus::Adjusted, "Frequency 145.0037 MHz -> 145.005 MHz",
+         "016,00145005000,0,0,0,0,0,,09,,09,,0,,00146000000,0,,"},
         // AM is the air band's mode; elsewhere the radio uses FM.
         {19, TCsvRowStatus::Applied, "", "017,00118100000,3,0,0,0,0,,09,,09,,0,,,,,TOWER"},
         {20, TCsvRowStatus::Adjusted, "Mode AM", "018,00145500000,0,0,"},
         // A shift of nothing transmits on the receive frequency.
         {21, TCsvRowStatus::Applied, "stored as simplex", "019,00439000000,6,0,0,0,0,,09,,09,,0,,,,,"},
+        // A named step that does not hold the frequency gives way to one
+        // that does; the channel keeps its frequency.
+        {22, TCsvRowStatus::Adjusted, "TStep 5 kHz does not hold 145.6125 MHz: 12.5 kHz", "020,00145612500,3,"},
+        // 2.5 kHz off every step: the nearest on the named 12.5 kHz step,
+        // 2.5 kHz away, not 10 kHz below.
+        {23, TCsvRowStatus::Adjusted, "Frequency 159.4725 MHz -> 159.475 MHz", "021,00159475000,3,"},
     };
     ASSERT_EQ(plan.rows.size(), int(std::size(expected)));
     for (const Expect &e : expected) {

@@ -132,16 +132,20 @@ QString StepName(int pos)
     return EditorStepTexts().value(pos).replace(QStringLiteral("kHz"), QStringLiteral(" kHz"));
 }
 
+// Whether the step of list position pos holds both frequencies.
+bool StepHolds(int pos, qint64 rxHz, qint64 txHz)
+{
+    const int size = StepSizeHz(pos);
+    return size > 0 && rxHz % size == 0 && txHz % size == 0;
+}
+
 // The step for a channel when the file names none or one the editors do
 // not offer: the editor's default step when the receive frequency and the
 // transmit frequency of a split channel lie on it, else the largest offered
 // step both lie on, else the default.
 int ChooseStep(const TChannelDocument &doc, qint64 rxHz, qint64 txHz)
 {
-    auto holds = [&](int pos) {
-        const int size = StepSizeHz(pos);
-        return size > 0 && rxHz % size == 0 && txHz % size == 0;
-    };
+    auto holds = [&](int pos) { return StepHolds(pos, rxHz, txHz); };
     const int fallback = BandDefaultStep(doc, 1);
     if (holds(fallback))
         return fallback;
@@ -314,7 +318,7 @@ private:
 
         // Receive frequency: a number in a band of this radio.
         const QString freqText = Get(row, "Frequency");
-        const qint64 rxHz = HertzOfMhzText(freqText);
+        qint64 rxHz = HertzOfMhzText(freqText);
         if (rxHz < 0)
             return Refuse(QStringLiteral("Frequency %1 is not a number").arg(Quoted(freqText)));
         entry.rxText = CsvMegahertz(rxHz);
@@ -391,6 +395,32 @@ private:
             }
         } else {
             entry.stepPosition = ChooseStep(doc_, rxHz, splitTxHz);
+        }
+        // A named step that does not hold the frequencies gives way to one
+        // that does: a channel keeps its frequency rather than its step.
+        if (!StepHolds(entry.stepPosition, rxHz, splitTxHz)) {
+            const int holding = ChooseStep(doc_, rxHz, splitTxHz);
+            if (holding != entry.stepPosition && StepHolds(holding, rxHz, splitTxHz)) {
+                Note(QStringLiteral("TStep %1 does not hold %2: %3")
+                         .arg(StepName(entry.stepPosition), Mhz(rxHz), StepName(holding)));
+                entry.stepPosition = holding;
+            }
+        }
+        // No step of the radio holds the receive frequency: the nearest one
+        // on the step, never simply the one below, and the report says so.
+        // A shifted or simplex channel's transmit frequency moves with it
+        // (it is the receive frequency shifted); a split channel's named
+        // transmit frequency never moves: if the step cannot hold it, the
+        // row is refused below.
+        if (!StepHolds(entry.stepPosition, rxHz, rxHz)) {
+            const qint64 size = StepSizeHz(entry.stepPosition);
+            const qint64 nearest = (rxHz + size / 2) / size * size;
+            Note(QStringLiteral("Frequency %1 -> %2: no step of the radio holds it, the nearest on the %3 step")
+                     .arg(Mhz(rxHz), Mhz(nearest), StepName(entry.stepPosition)));
+            if (entry.txText.isEmpty())
+                txHz += nearest - rxHz;
+            rxHz = nearest;
+            entry.rxText = CsvMegahertz(rxHz);
         }
 
         if (!Tones(row, entry))
