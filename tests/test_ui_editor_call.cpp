@@ -224,11 +224,12 @@ TEST_F(CallEditor, PageKeysSwitchChannelsAndOfferPendingChanges)
 
 } // namespace
 
-TEST_F(CallEditor, StoredToneCodesTheListsCannotShowSurviveAnOk)
+TEST_F(CallEditor, StoredToneAndStepCodesTheListsCannotShowSurviveAnOk)
 {
-    Doc().SetCallRecord(0, "0,00145000000,0,0,0,0,1,,02,,02,,,,,,,");
+    // 69.4 Hz (code "02") and 100 kHz (step code "9") have no list entry.
+    Doc().SetCallRecord(0, "0,00145000000,9,0,0,0,1,,02,,02,,,,,,,");
     Open(1);
     Type(dlg->Edit1, "145.5");
     Click(dlg->Button2);
-    EXPECT_EQ(Stored(0), "0,00145500000,0,0,0,0,1,,02,,02,,,,,,,");
+    EXPECT_EQ(Stored(0), "0,00145500000,9,0,0,0,1,,02,,02,,,,,,,");
 }

@@ -163,6 +163,25 @@ TEST_F(MemoryEditor, ToneAndCtcssExcludeEachOther)
     EXPECT_EQ(Stored(7), "007,00145000000,0,0,0,0,1,,02,,39,,0,,,,,");
 }
 
+TEST_F(MemoryEditor, StoredStepCodeTheListCannotShowSurvivesUntilAStepIsChosen)
+{
+    // 30 kHz (code "7") has no list entry: the list shows the default, a
+    // split channel keeps the code in both step fields, and 145.030 MHz
+    // (on the 30 kHz raster, not on 12.5 kHz) does not move.
+    Doc().SetMemoryRecord(9, "009,00145030000,7,0,0,0,0,,09,,09,,0,,00145090000,7,,RPT");
+    Open(9);
+    Type(dlg->Edit5, "RPT2");
+    Click(dlg->Button2);
+    EXPECT_EQ(Stored(9), "009,00145030000,7,0,0,0,0,,09,,09,,0,,00145090000,7,,RPT2");
+
+    Open(9);
+    Pick(dlg->ComboBox3, "25kHz");
+    Type(dlg->Edit1, "145.050");
+    Type(dlg->Edit3, "145.100");
+    Click(dlg->Button2);
+    EXPECT_EQ(Stored(9), "009,00145050000,6,0,0,0,0,,09,,09,,0,,00145100000,6,,RPT2");
+}
+
 TEST_F(MemoryEditor, StoredToneCodesSurviveAnEditOfOtherFieldsButNotAChoiceInTheirList)
 {
     // 69.4 Hz (code "02") has no entry in the lists, which show 71.9 Hz.

@@ -275,12 +275,13 @@ TEST_F(VfoEditor, BandChangeIsPermittedAgainAtEveryShowing)
 
 } // namespace
 
-TEST_F(VfoEditor, StoredToneCodesTheListsCannotShowSurviveAnOk)
+TEST_F(VfoEditor, StoredToneAndStepCodesTheListsCannotShowSurviveAnOk)
 {
-    Doc().SetVfoRecord(1, "2,00145000000,0,1,0,1,0,,02,,02,000600000,,,,,0,");
+    // 69.4 Hz (code "02") and 30 kHz (step code "7") have no list entry.
+    Doc().SetVfoRecord(1, "2,00145000000,7,1,0,1,0,,02,,02,000600000,,,,,0,");
     Open(2);
     ASSERT_EQ(dlg->CurrentBand(), 1);
     Type(dlg->Edit1, "145.5");
     Click(dlg->Button2);
-    EXPECT_EQ(Stored(1), "2,00145500000,0,1,0,1,0,,02,,02,000600000,,,,,0,");
+    EXPECT_EQ(Stored(1), "2,00145500000,7,1,0,1,0,,02,,02,000600000,,,,,0,");
 }

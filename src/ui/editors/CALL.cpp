@@ -89,7 +89,7 @@ bool TCALL::CommitCall()
     int step = StepPosition();
     bool adjusted = false;
     const QString rxRecord = ClampToRecord(rx, band, step, adjusted);
-    ComboBox3->setCurrentIndex(step);
+    ShowStep(step);
 
     TRecordBuilder record;
     record.Set(cfCallNumber, QString::number(index_));

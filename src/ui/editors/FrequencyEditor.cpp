@@ -108,6 +108,7 @@ TFrequencyEditor::TFrequencyEditor(TDocumentHost &host, QWidget *parent, const Q
         connect(list, &QComboBox::activated, this, [this] { SetChanged(); });
     connect(ComboBox1, &QComboBox::activated, this, [this] { toneChosen_[0] = true; });
     connect(ComboBox2, &QComboBox::activated, this, [this] { toneChosen_[1] = true; });
+    connect(ComboBox3, &QComboBox::activated, this, [this] { stepChosen_ = true; });
 
     ComboBox1->setCurrentIndex(ToneListPosOfCode(QString()));
     ComboBox2->setCurrentIndex(ToneListPosOfCode(QString()));
@@ -182,8 +183,11 @@ void TFrequencyEditor::CheckBox2Click()
 void TFrequencyEditor::LoadStep(const QString &code, int defaultPosition)
 {
     int position = code.isEmpty() ? defaultPosition : StepListPosOfCode(code);
-    // A code the list cannot show (30kHz, 100kHz, garbage) takes the
-    // default, so that a step size is always chosen.
+    // A step the list cannot show (30kHz, 100kHz) is kept as it is unless
+    // the user picks one; the list shows the default meanwhile. Garbage
+    // takes the default, so that a step size is always chosen.
+    stepChosen_ = false;
+    loadedStepCode_ = position < 0 && (code == QLatin1String("7") || code == QLatin1String("9")) ? code : QString();
     if (position < 0 || position >= ComboBox3->count())
         position = defaultPosition;
     ComboBox3->setCurrentIndex(qBound(0, position, ComboBox3->count() - 1));
@@ -240,7 +244,22 @@ void TFrequencyEditor::ShowMinus76(bool enabled)
 
 int TFrequencyEditor::StepPosition() const
 {
+    if (!stepChosen_ && !loadedStepCode_.isEmpty())
+        return 0;
     return qMax(0, ComboBox3->currentIndex());
+}
+
+void TFrequencyEditor::ShowStep(int stepPosition)
+{
+    if (stepChosen_ || loadedStepCode_.isEmpty())
+        ComboBox3->setCurrentIndex(stepPosition);
+}
+
+QString TFrequencyEditor::StepCode(int stepPosition) const
+{
+    if (!stepChosen_ && !loadedStepCode_.isEmpty())
+        return loadedStepCode_;
+    return StepCodeOfListPos(stepPosition);
 }
 
 QString TFrequencyEditor::ClampToRecord(const QString &normalized, int band, int &stepPosition,
@@ -267,7 +286,7 @@ void TFrequencyEditor::SetRecordMiddle(TRecordBuilder &record, const QString &rx
 {
     auto flag = [](const QCheckBox *box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); };
     record.Set(cfReceiveFrequency, rxRecord)
-        .Set(cfStep, StepCodeOfListPos(stepPosition))
+        .Set(cfStep, StepCode(stepPosition))
         .Set(cfShift, ShiftCode())
         .Set(cfReverse, flag(CheckBox4))
         .Set(cfToneOn, flag(CheckBox1))
@@ -375,7 +394,7 @@ void TSplitChannelEditor::SetSplitFields(TRecordBuilder &record, const QString &
         return;
     int position = stepPosition;
     record.Set(cfTransmitFrequency, ClampToRecord(txNormalized, band, position, adjusted))
-        .Set(cfTransmitStep, StepCodeOfListPos(stepPosition));
+        .Set(cfTransmitStep, StepCode(stepPosition));
 }
 
 bool TSplitChannelEditor::EnterKey(QLineEdit *edit)
@@ -396,7 +415,7 @@ void TSplitChannelEditor::FrequencyEnter()
     bool adjusted = false;
     const QString rxRecord = ClampToRecord(rx, band, step, adjusted);
     Edit1->setText(FormatFrequency(rxRecord));
-    ComboBox3->setCurrentIndex(step);
+    ShowStep(step);
     EnterBandChosen(band);
     if (RadioButton4->isChecked()) {
         int txStep = step;

@@ -70,7 +70,14 @@ protected:
     void ShowMinus76(bool enabled);
 
     // Commit pieces.
+    // The step list position frequencies are rounded to: the chosen entry,
+    // or 5 kHz (which every stored step is a multiple of) while a stored
+    // step the list cannot show is kept.
     int StepPosition() const;
+    // Shows the step a rounding settled on, unless a stored step is kept.
+    void ShowStep(int stepPosition);
+    // The step code to store for a list position: the kept code, if any.
+    QString StepCode(int stepPosition) const;
     // Clamps and rounds a normalized frequency into the band at the step
     // position (which may be forced) and returns its 11-digit record form.
     QString ClampToRecord(const QString &normalized, int band, int &stepPosition, bool &adjusted) const;
@@ -85,6 +92,10 @@ private:
     // 69.4 Hz) is written back unchanged unless the user chose another.
     QString loadedToneCode_[2];
     bool toneChosen_[2] = {false, false};
+    // The same for a step code the step list cannot show ("7" 30 kHz,
+    // "9" 100 kHz): kept unless the user chooses a step.
+    QString loadedStepCode_;
+    bool stepChosen_ = false;
 };
 
 class TSplitChannelEditor : public TFrequencyEditor {

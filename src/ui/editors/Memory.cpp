@@ -163,7 +163,7 @@ bool TMemory::CommitChannel()
     int step = StepPosition();
     bool adjusted = false;
     const QString rxRecord = ClampToRecord(rx, band, step, adjusted);
-    ComboBox3->setCurrentIndex(step);
+    ShowStep(step);
 
     TRecordBuilder record;
     record.Set(cfLabel, MemorySlotLabel(slot));

@@ -156,7 +156,7 @@ bool TVFO::CommitVfo()
     bool adjusted = false;
     // The VFO of a band always stays inside that band.
     const QString record11 = ClampToRecord(frequency, band, step, adjusted);
-    ComboBox3->setCurrentIndex(step);
+    ShowStep(step);
 
     const QString power = hasPower(band) ? QString::number(qMax(0, ComboBox4->currentIndex())) : QString();
     TRecordBuilder record;
@@ -188,7 +188,7 @@ bool TVFO::EnterKey(QLineEdit *edit)
     int step = StepPosition();
     bool adjusted = false;
     Edit1->setText(FormatFrequency(ClampToRecord(frequency, band_, step, adjusted)));
-    ComboBox3->setCurrentIndex(step);
+    ShowStep(step);
     // Both fields count as rewritten.
     SetChanged();
     if (adjusted)
