@@ -100,27 +100,27 @@ TEST_F(CallEditor, ReceiveFrequencyIsClampedIntoTheCallBand)
     // With the air band, VHF CALL frequencies of the air band stay there.
     CommitRx(1, "100");
     EXPECT_EQ(Doc().GetRecordField(rkCall, 0, 1), "00118000000");
-    EXPECT_EQ(TakeMessages(), QStringList{Rounded});
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n100.000 MHz -> 118.000 MHz"});
     CommitRx(1, "125.000");
     EXPECT_EQ(Doc().GetRecordField(rkCall, 0, 1), "00125000000");
     EXPECT_TRUE(TakeMessages().isEmpty());
     CommitRx(1, "180");
     EXPECT_EQ(Doc().GetRecordField(rkCall, 0, 1), "00173995000");
-    EXPECT_EQ(TakeMessages(), QStringList{Rounded});
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n180.000 MHz -> 173.995 MHz"});
     // The fields have no length limit; extra decimals are cut, then rounded.
     CommitRx(1, "145.1234567");
     EXPECT_EQ(Doc().GetRecordField(rkCall, 0, 1), "00145120000");
-    EXPECT_EQ(TakeMessages(), QStringList{Rounded});
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n145.123456 MHz -> 145.120 MHz"});
 
     // Without the 300 MHz band the UHF CALL channel keeps to band 3.
     CommitRx(2, "350.000");
     EXPECT_EQ(Doc().GetRecordField(rkCall, 1, 1), "00410000000");
-    EXPECT_EQ(TakeMessages(), QStringList{Rounded});
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n350.000 MHz -> 410.000 MHz"});
 
     SetRadioType("0,2,00,1,0,1,");
     CommitRx(1, "125");
     EXPECT_EQ(Doc().GetRecordField(rkCall, 0, 1), "00136000000");
-    EXPECT_EQ(TakeMessages(), QStringList{Rounded});
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n125.000 MHz -> 136.000 MHz"});
     CommitRx(2, "350.000");
     EXPECT_EQ(Doc().GetRecordField(rkCall, 1, 1), "00350000000");
     EXPECT_TRUE(TakeMessages().isEmpty());
@@ -134,7 +134,7 @@ TEST_F(CallEditor, SplitTransmitFrequencyIsClampedIntoTheUhfBand)
     EXPECT_FALSE(dlg->CheckBox4->isEnabled());
     Type(dlg->Edit3, "145");
     Click(dlg->Button2);
-    EXPECT_EQ(TakeMessages(), QStringList{Rounded});
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n145.000 MHz -> 410.000 MHz"});
     EXPECT_EQ(Stored(1), "1,00440000000,6,0,0,0,0,,09,,09,,,,00410000000,6,,");
 
     Open(2);
@@ -145,7 +145,7 @@ TEST_F(CallEditor, SplitTransmitFrequencyIsClampedIntoTheUhfBand)
     QTest::keyClick(dlg->Edit1, Qt::Key_Return);
     EXPECT_EQ(dlg->Edit1->text(), "469.975");
     EXPECT_EQ(dlg->Edit3->text(), "410.000");
-    EXPECT_EQ(TakeMessages(), QStringList{Rounded});
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n500.000 MHz -> 469.975 MHz"});
 }
 
 TEST_F(CallEditor, MinusSevenPointSixShiftOnlyForTheUhfChannel)

@@ -1,4 +1,5 @@
 // The memory channel dialog driven through its controls.
+#include "data/DataFile.h"
 #include "support/EditorFixture.h"
 #include "ui/editors/CALL.h"
 #include "ui/editors/DTMF.h"
@@ -9,6 +10,7 @@
 #include "ui/main/MainForm.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -50,6 +52,28 @@ protected:
 
     std::unique_ptr<TMemory> dlg;
 };
+
+TEST_F(MemoryEditor, EveryChannelOfTheDemoFileIsOneTheEditorKeepsAsItIs)
+{
+    // The shipped demo radio holds only channels this radio can hold: OK on
+    // each, without a change, stores it unchanged and says nothing.
+    QFile file(QStringLiteral(VXL_GOLDEN_DIR "/../../tools/demo/demo-radio.381"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    Doc().ResetDocument();
+    ASSERT_TRUE(ReadDataFile(file.readAll(), Doc(), nullptr));
+    int channels = 0;
+    for (int slot = 1; slot <= kLastMemorySlot; ++slot) {
+        const QString record = Stored(slot);
+        if (record.size() <= 4)
+            continue;
+        ++channels;
+        Open(slot);
+        Click(dlg->Button2);
+        EXPECT_EQ(Stored(slot), record) << slot;
+        EXPECT_TRUE(TakeMessages().isEmpty()) << slot;
+    }
+    EXPECT_GT(channels, 5);
+}
 
 TEST_F(MemoryEditor, EmptySlotLoadsTheVhfDefaultsOfTheRadioType)
 {
@@ -250,7 +274,8 @@ TEST_F(MemoryEditor, OutOfRangeFrequenciesAreClampedAndRoundedWithANotice)
     Open(1);
     Type(dlg->Edit1, "145.0037");
     Click(dlg->Button2);
-    EXPECT_EQ(TakeMessages(), QStringList{Rounded});
+    // The message names the frequency before and after.
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n145.0037 MHz -> 145.000 MHz"});
     EXPECT_EQ(Doc().GetRecordField(rkMemory, 1, 1), "00145000000");
     EXPECT_FALSE(dlg->isVisible());
 
@@ -262,7 +287,7 @@ TEST_F(MemoryEditor, OutOfRangeFrequenciesAreClampedAndRoundedWithANotice)
     Click(dlg->RadioButton4);
     Type(dlg->Edit3, "145.000");
     Click(dlg->Button2);
-    EXPECT_EQ(TakeMessages(), QStringList{Rounded});
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n145.000 MHz -> 135.9875 MHz"});
     EXPECT_EQ(Stored(3), "003,00130000000,3,0,0,0,0,,09,,09,,0,,00135987500,3,,");
 }
 
@@ -273,7 +298,7 @@ TEST_F(MemoryEditor, EnterAppliesTheFrequencyRulesToBothFields)
     QTest::keyClick(dlg->Edit1, Qt::Key_Return);
     EXPECT_EQ(dlg->Edit1->text(), "173.995");
     EXPECT_EQ(dlg->Edit3->text(), "173.995");
-    EXPECT_EQ(TakeMessages(), QStringList{Rounded});
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n180.000 MHz -> 173.995 MHz"});
     EXPECT_TRUE(dlg->ContentsChanged());
     EXPECT_TRUE(dlg->isVisible()) << "Enter must never press OK";
 
@@ -281,7 +306,7 @@ TEST_F(MemoryEditor, EnterAppliesTheFrequencyRulesToBothFields)
     Type(dlg->Edit3, "500");
     QTest::keyClick(dlg->Edit3, Qt::Key_Enter);
     EXPECT_EQ(dlg->Edit3->text(), "173.995");
-    EXPECT_EQ(TakeMessages(), QStringList{Rounded});
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n500.000 MHz -> 173.995 MHz"});
 
     Type(dlg->Edit1, "1.2.3");
     QTest::keyClick(dlg->Edit1, Qt::Key_Return);

@@ -133,7 +133,7 @@ TEST_F(VfoEditor, FrequencyIsClampedIntoTheEditedBand)
     Open(2);
     Type(dlg->Edit1, "435.000");
     Click(dlg->Button2);
-    EXPECT_EQ(TakeMessages(), QStringList{Rounded});
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n435.000 MHz -> 173.995 MHz"});
     EXPECT_EQ(Stored(1), "2,00173995000,0,0,0,0,0,,09,,09,000600000,,,,,0,");
     // The dialog reloads what it stored.
     EXPECT_EQ(dlg->Edit1->text(), "173.995");
@@ -174,7 +174,7 @@ TEST_F(VfoEditor, EnterRewritesFrequencyAndOffset)
     Type(dlg->Edit1, "145.0037");
     QTest::keyClick(dlg->Edit1, Qt::Key_Return);
     EXPECT_EQ(dlg->Edit1->text(), "145.000");
-    EXPECT_EQ(TakeMessages(), QStringList{Rounded});
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n145.0037 MHz -> 145.000 MHz"});
     EXPECT_TRUE(dlg->ContentsChanged());
     EXPECT_TRUE(dlg->isVisible());
 

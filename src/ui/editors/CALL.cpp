@@ -99,7 +99,7 @@ bool TCALL::CommitCall()
     RefreshMainGrids(index_ == 0 ? QStringLiteral("Edit CALL VHF") : QStringLiteral("Edit CALL UHF"));
     LoadCall(index_);
     if (adjusted)
-        Inform(EditorText::kRounded);
+        Inform(RoundedMessage());
     return true;
 }
 

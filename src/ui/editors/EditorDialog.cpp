@@ -162,7 +162,12 @@ bool TEditorDialog::AskToChange()
 
 void TEditorDialog::Inform(const char *text)
 {
-    Dialogs::Message(this, QString::fromLatin1(text), Dialogs::Icon::Information, Dialogs::Buttons::Ok);
+    Inform(QString::fromLatin1(text));
+}
+
+void TEditorDialog::Inform(const QString &text)
+{
+    Dialogs::Message(this, text, Dialogs::Icon::Information, Dialogs::Buttons::Ok);
 }
 
 void TEditorDialog::SetFieldColour(QWidget *field, bool window)

@@ -105,6 +105,7 @@ protected:
 
     bool AskToChange(); // the question before a move; true on Yes
     void Inform(const char *text);
+    void Inform(const QString &text);
 
     void SetChanged() { contentsChanged_ = true; }
     void ClearChanged() { contentsChanged_ = false; }

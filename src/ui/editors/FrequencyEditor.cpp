@@ -265,10 +265,26 @@ QString TFrequencyEditor::StepCode(int stepPosition) const
 QString TFrequencyEditor::ClampToRecord(const QString &normalized, int band, int &stepPosition,
                                         bool &adjusted) const
 {
+    // Nothing was moved yet in this entry: notes of an earlier one go.
+    if (!adjusted)
+        roundings_.clear();
     QString frequency = normalized;
-    if (ClampAndRoundFrequency(Doc(), frequency, band, stepPosition))
+    const bool moved = ClampAndRoundFrequency(Doc(), frequency, band, stepPosition);
+    const QString record = QStringLiteral("00") + frequency.rightJustified(9, QLatin1Char('0'));
+    if (moved) {
         adjusted = true;
-    return QStringLiteral("00") + frequency.rightJustified(9, QLatin1Char('0'));
+        roundings_ << QStringLiteral("%1 MHz -> %2 MHz")
+                          .arg(FormatFrequency(QStringLiteral("00") + normalized), FormatFrequency(record));
+    }
+    return record;
+}
+
+QString TFrequencyEditor::RoundedMessage() const
+{
+    QStringList lines{QLatin1String(EditorText::kRounded)};
+    lines += roundings_;
+    roundings_.clear();
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString TFrequencyEditor::ShiftCode() const
@@ -426,5 +442,5 @@ void TSplitChannelEditor::FrequencyEnter()
     // Both fields count as rewritten.
     SetChanged();
     if (adjusted)
-        Inform(EditorText::kRounded);
+        Inform(RoundedMessage());
 }

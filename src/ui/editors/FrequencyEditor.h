@@ -80,7 +80,11 @@ protected:
     QString StepCode(int stepPosition) const;
     // Clamps and rounds a normalized frequency into the band at the step
     // position (which may be forced) and returns its 11-digit record form.
+    // A frequency it moves is noted for RoundedMessage.
     QString ClampToRecord(const QString &normalized, int band, int &stepPosition, bool &adjusted) const;
+    // "Frequency is rounded." with a line for each frequency moved since
+    // the last message, before and after ("430.800 MHz -> 173.995 MHz").
+    QString RoundedMessage() const;
     // Fields 1 to 10 of a record: receive frequency, step, shift, Reverse,
     // tone and CTCSS flags and codes (fields 7 and 9 stay empty).
     void SetRecordMiddle(TRecordBuilder &record, const QString &rxRecord, int stepPosition) const;
@@ -96,6 +100,7 @@ private:
     // "9" 100 kHz): kept unless the user chooses a step.
     QString loadedStepCode_;
     bool stepChosen_ = false;
+    mutable QStringList roundings_; // frequencies moved, for RoundedMessage
 };
 
 class TSplitChannelEditor : public TFrequencyEditor {

@@ -175,7 +175,7 @@ bool TMemory::CommitChannel()
     RefreshMainGrids(QStringLiteral("Edit ") + MemorySlotLabel(slot));
     ClearChanged();
     if (adjusted)
-        Inform(EditorText::kRounded);
+        Inform(RoundedMessage());
     return true;
 }
 

@@ -167,7 +167,7 @@ bool TVFO::CommitVfo()
     RefreshMainGrids(QStringLiteral("Edit VFO ") + BandLabel(Doc(), band));
     LoadVfo(band);
     if (adjusted)
-        Inform(EditorText::kRounded);
+        Inform(RoundedMessage());
     return true;
 }
 
@@ -192,7 +192,7 @@ bool TVFO::EnterKey(QLineEdit *edit)
     // Both fields count as rewritten.
     SetChanged();
     if (adjusted)
-        Inform(EditorText::kRounded);
+        Inform(RoundedMessage());
     Edit2->setText(FormatOffset(QLatin1Char('0') + offset));
     return true;
 }
