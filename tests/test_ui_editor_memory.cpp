@@ -206,6 +206,35 @@ TEST_F(MemoryEditor, StoredStepCodeTheListCannotShowSurvivesUntilAStepIsChosen)
     EXPECT_EQ(Stored(9), "009,00145050000,6,0,0,0,0,,09,,09,,0,,00145100000,6,,RPT2");
 }
 
+TEST_F(MemoryEditor, ANewChannelTakesAStepThatHoldsItsFrequency)
+{
+    // 145.6125 MHz into an empty slot, the list showing the 5 kHz default:
+    // the channel keeps its frequency on the 12.5 kHz step, without a word.
+    Open(2);
+    ASSERT_EQ(dlg->ComboBox3->currentText(), "5kHz");
+    Type(dlg->Edit1, "145.6125");
+    Click(dlg->Button2);
+    EXPECT_TRUE(TakeMessages().isEmpty());
+    EXPECT_EQ(Stored(2), "002,00145612500,3,0,0,0,0,,09,,09,,0,,,,,");
+
+    // A step the user picks is the user's: the frequency is rounded to it.
+    Open(4);
+    Pick(dlg->ComboBox3, "10kHz");
+    Type(dlg->Edit1, "145.6125");
+    Click(dlg->Button2);
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n145.6125 MHz -> 145.610 MHz"});
+    EXPECT_EQ(Stored(4), "004,00145610000,2,0,0,0,0,,09,,09,,0,,,,,");
+
+    // A split channel takes a step that holds both frequencies.
+    Open(5);
+    Type(dlg->Edit1, "145.6125");
+    Click(dlg->RadioButton4);
+    Type(dlg->Edit3, "145.0250");
+    Click(dlg->Button2);
+    EXPECT_TRUE(TakeMessages().isEmpty());
+    EXPECT_EQ(Stored(5), "005,00145612500,3,0,0,0,0,,09,,09,,0,,00145025000,3,,");
+}
+
 TEST_F(MemoryEditor, StoredToneCodesSurviveAnEditOfOtherFieldsButNotAChoiceInTheirList)
 {
     // 69.4 Hz (code "02") has no entry in the lists, which show 71.9 Hz.

@@ -28,7 +28,7 @@ constexpr int kStepCount = int(sizeof kSteps / sizeof kSteps[0]);
 const char *const kEditorSteps[] = {"5kHz",  "6.25kHz", "10kHz", "12.5kHz",
                                     "15kHz", "20kHz",   "25kHz", "50kHz"};
 const int kEditorStepHz[] = {5000, 6250, 10000, 12500, 15000, 20000, 25000, 50000};
-constexpr int kEditorStepCount = int(sizeof kEditorStepHz / sizeof kEditorStepHz[0]);
+static_assert(sizeof kEditorStepHz / sizeof kEditorStepHz[0] == kEditorStepCount, "one size per list entry");
 
 const char *const kPowers[] = {"High", "Mid", "Low", "EL"};
 

@@ -34,6 +34,7 @@ QStringList EditorToneTexts();
 QString StepText(int code);
 QString StepTextOfCode(const QString &codeField); // "8" -> "50kHz"; bad -> ""
 // Editors' step list: 8 texts by list position, and step size in Hz.
+constexpr int kEditorStepCount = 8;
 QStringList EditorStepTexts();
 int StepSizeHz(int listPosition); // 0 for a bad position
 

@@ -132,29 +132,18 @@ QString StepName(int pos)
     return EditorStepTexts().value(pos).replace(QStringLiteral("kHz"), QStringLiteral(" kHz"));
 }
 
-// Whether the step of list position pos holds both frequencies.
-bool StepHolds(int pos, qint64 rxHz, qint64 txHz)
-{
-    const int size = StepSizeHz(pos);
-    return size > 0 && rxHz % size == 0 && txHz % size == 0;
-}
-
 // The step for a channel when the file names none or one the editors do
 // not offer: the editor's default step when the receive frequency and the
 // transmit frequency of a split channel lie on it, else the largest offered
 // step both lie on, else the default.
 int ChooseStep(const TChannelDocument &doc, qint64 rxHz, qint64 txHz)
 {
-    auto holds = [&](int pos) { return StepHolds(pos, rxHz, txHz); };
-    const int fallback = BandDefaultStep(doc, 1);
-    if (holds(fallback))
-        return fallback;
-    int best = -1;
-    for (int pos = 0; pos < 8; ++pos) {
-        if (holds(pos) && (best < 0 || StepSizeHz(pos) > StepSizeHz(best)))
-            best = pos;
-    }
-    return best >= 0 ? best : fallback;
+    return StepForFrequencies(BandDefaultStep(doc, 1), rxHz, txHz);
+}
+
+bool StepHolds(int pos, qint64 rxHz, qint64 txHz)
+{
+    return StepHoldsFrequencies(pos, rxHz, txHz);
 }
 
 // The comment our export gives a Minus Shift that the -7.6 MHz shift would

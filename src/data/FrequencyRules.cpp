@@ -309,6 +309,24 @@ bool IsValidMemoryName(const QString &name)
     return true;
 }
 
+bool StepHoldsFrequencies(int pos, qint64 rxHz, qint64 txHz)
+{
+    const int size = StepSizeHz(pos);
+    return size > 0 && rxHz % size == 0 && txHz % size == 0;
+}
+
+int StepForFrequencies(int preferred, qint64 rxHz, qint64 txHz)
+{
+    if (StepHoldsFrequencies(preferred, rxHz, txHz))
+        return preferred;
+    int best = -1;
+    for (int pos = 0; pos < kEditorStepCount; ++pos) {
+        if (StepHoldsFrequencies(pos, rxHz, txHz) && (best < 0 || StepSizeHz(pos) > StepSizeHz(best)))
+            best = pos;
+    }
+    return best >= 0 ? best : preferred;
+}
+
 int StepListPosOfCode(const QString &code)
 {
     if (code.size() != 1 || !IsAsciiDigit(code.at(0)))

@@ -26,6 +26,14 @@ bool NormalizeOffsetText(QString &text);
 QString FormatOffset(const QString &record);
 bool IsValidMemoryName(const QString &name);
 
+// Whether the step of list position pos holds both frequencies (Hz).
+bool StepHoldsFrequencies(int pos, qint64 rxHz, qint64 txHz);
+// The step of a new channel: preferred when it holds the receive frequency
+// and the transmit frequency of a split channel (else pass the receive
+// frequency twice), else the largest offered step that holds both, else
+// preferred. A frequency keeps its place rather than a step.
+int StepForFrequencies(int preferred, qint64 rxHz, qint64 txHz);
+
 // Step list position <-> record step code.
 int StepListPosOfCode(const QString &code); // "8" -> 7; "7", "9", empty/bad -> -1
 QString StepCodeOfListPos(int pos);         // 7 -> "8"

@@ -86,7 +86,7 @@ bool TCALL::CommitCall()
     if (!NormalizeBoth(rx, tx))
         return false;
     const int band = ClampBand(rx);
-    int step = StepPosition();
+    int step = StepPositionFor(rx, RadioButton4->isChecked() ? tx : QString());
     bool adjusted = false;
     const QString rxRecord = ClampToRecord(rx, band, step, adjusted);
     ShowStep(step);

@@ -187,6 +187,7 @@ void TFrequencyEditor::LoadStep(const QString &code, int defaultPosition)
     // the user picks one; the list shows the default meanwhile. Garbage
     // takes the default, so that a step size is always chosen.
     stepChosen_ = false;
+    stepFromDefault_ = code.isEmpty();
     loadedStepCode_ = position < 0 && (code == QLatin1String("7") || code == QLatin1String("9")) ? code : QString();
     if (position < 0 || position >= ComboBox3->count())
         position = defaultPosition;
@@ -247,6 +248,15 @@ int TFrequencyEditor::StepPosition() const
     if (!stepChosen_ && !loadedStepCode_.isEmpty())
         return 0;
     return qMax(0, ComboBox3->currentIndex());
+}
+
+int TFrequencyEditor::StepPositionFor(const QString &rxNormalized, const QString &txNormalized) const
+{
+    const int shown = StepPosition();
+    if (!stepFromDefault_ || stepChosen_)
+        return shown;
+    return StepForFrequencies(shown, rxNormalized.toLongLong(),
+                              txNormalized.isEmpty() ? rxNormalized.toLongLong() : txNormalized.toLongLong());
 }
 
 void TFrequencyEditor::ShowStep(int stepPosition)
@@ -427,7 +437,7 @@ void TSplitChannelEditor::FrequencyEnter()
     if (!NormalizeBoth(rx, tx))
         return;
     const int band = ClampBand(rx);
-    int step = StepPosition();
+    int step = StepPositionFor(rx, RadioButton4->isChecked() ? tx : QString());
     bool adjusted = false;
     const QString rxRecord = ClampToRecord(rx, band, step, adjusted);
     Edit1->setText(FormatFrequency(rxRecord));

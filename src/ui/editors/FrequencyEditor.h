@@ -74,6 +74,10 @@ protected:
     // or 5 kHz (which every stored step is a multiple of) while a stored
     // step the list cannot show is kept.
     int StepPosition() const;
+    // The same for a channel with the frequencies typed (normalized texts):
+    // an empty slot or field being filled, with no step chosen, takes a
+    // step that holds them, so a new channel keeps its frequency.
+    int StepPositionFor(const QString &rxNormalized, const QString &txNormalized) const;
     // Shows the step a rounding settled on, unless a stored step is kept.
     void ShowStep(int stepPosition);
     // The step code to store for a list position: the kept code, if any.
@@ -100,6 +104,7 @@ private:
     // "9" 100 kHz): kept unless the user chooses a step.
     QString loadedStepCode_;
     bool stepChosen_ = false;
+    bool stepFromDefault_ = false; // the step shown is the default of an empty field
     mutable QStringList roundings_; // frequencies moved, for RoundedMessage
 };
 

@@ -160,7 +160,7 @@ bool TMemory::CommitChannel()
     }
 
     const int band = BandOfFrequency(Doc(), rx);
-    int step = StepPosition();
+    int step = StepPositionFor(rx, RadioButton4->isChecked() ? tx : QString());
     bool adjusted = false;
     const QString rxRecord = ClampToRecord(rx, band, step, adjusted);
     ShowStep(step);

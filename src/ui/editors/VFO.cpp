@@ -152,7 +152,7 @@ bool TVFO::CommitVfo()
         return false;
     }
     const int band = band_;
-    int step = StepPosition();
+    int step = StepPositionFor(frequency, QString());
     bool adjusted = false;
     // The VFO of a band always stays inside that band.
     const QString record11 = ClampToRecord(frequency, band, step, adjusted);
@@ -185,7 +185,7 @@ bool TVFO::EnterKey(QLineEdit *edit)
         Inform(EditorText::kInvalidOffset);
         return true;
     }
-    int step = StepPosition();
+    int step = StepPositionFor(frequency, QString());
     bool adjusted = false;
     Edit1->setText(FormatFrequency(ClampToRecord(frequency, band_, step, adjusted)));
     ShowStep(step);
