@@ -166,12 +166,17 @@ int BandOfFrequency(const TChannelDocument &doc, const QString &text)
     return 1;
 }
 
+bool BandForcesStep(const TChannelDocument &doc, int band)
+{
+    return band == 4 && Has800Option(doc);
+}
+
 bool ClampAndRoundFrequency(const TChannelDocument &doc, QString &freq, int band, int &stepPos)
 {
     bool adjusted = false;
     const int mhz = int(DigitValue(freq.left(3), 999));
 
-    if (band == 4 && Has800Option(doc)) {
+    if (BandForcesStep(doc, band)) {
         switch (stepPos) {
         case 0:
             stepPos = 1;
