@@ -279,6 +279,13 @@ TEST(TableBulkEdit, Minus76AndOffsetFollowEachChannel)
     const TBulkResult o = ApplyBulkEdit(doc, {1, 2}, offset);
     EXPECT_EQ(o.changed, 0);
     EXPECT_EQ(o.notes.size(), 2);
+
+    // What the bulk edit does not set stays, also what the lists cannot show.
+    doc.SetMemoryRecord(3, QStringLiteral("003,00145012500,7,0,0,1,0,,02,,02,,0,,,,,"));
+    TBulkEdit lockOut;
+    lockOut.lockOut = true;
+    EXPECT_EQ(ApplyBulkEdit(doc, {3}, lockOut).changed, 1);
+    EXPECT_EQ(doc.Record(rkMemory, 3), QStringLiteral("003,00145012500,7,0,0,1,0,,02,,02,,1,,,,,"));
 }
 
 TEST(TableSlots, MoveSwapInsertDeleteKeepRecordsAndRewriteLabels)
