@@ -112,6 +112,14 @@ TEST(TableCellEdit, AppliedAdjustedAndRefusedAsTheEditorDoes)
     r = ApplyCellEdit(doc, 5, tcName, QStringLiteral("home"));
     EXPECT_EQ(r.status, TEditStatus::Adjusted);
     EXPECT_EQ(Field(doc, 5, cfName), QStringLiteral("HOME"));
+    // Names are taken as the editor's name box takes them: a..z in capitals,
+    // nothing else is turned into a letter.
+    for (const char *typed : {"stra\xc3\x9f" "e", "\xef\xac\x81re", "\xc4\xb1n"}) {
+        r = ApplyCellEdit(doc, 5, tcName, QString::fromUtf8(typed));
+        EXPECT_EQ(r.status, TEditStatus::Refused) << typed;
+        EXPECT_TRUE(r.reason.startsWith(QStringLiteral("Invalid Memory name."))) << typed;
+    }
+    EXPECT_EQ(Field(doc, 5, cfName), QStringLiteral("HOME"));
 
     // 173.9875 MHz is no multiple of 25 kHz: the coarser step rounds it down.
     EXPECT_EQ(ApplyCellEdit(doc, 5, tcStep, QStringLiteral("25kHz")).status, TEditStatus::Adjusted);

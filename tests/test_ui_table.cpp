@@ -46,10 +46,11 @@ protected:
 
     void TearDown() override
     {
-        SetBulkEditResponder(nullptr);
-        Dialogs::ResetResponders();
+        // The windows go first: closing them may still ask or tell.
         table.reset();
         form.reset();
+        SetBulkEditResponder(nullptr);
+        Dialogs::ResetResponders();
     }
 
     // The table as the application shell makes it.
@@ -201,7 +202,8 @@ TEST_F(TableTest, InCellEditsAreAppliedAdjustedOrRefusedAndEachIsOneUndoStep)
     EXPECT_EQ(ViewIndex(5, tcReceive).data().toString(), QStringLiteral("145.000"));
     EXPECT_EQ(MainCell(5, 2), QStringLiteral("145.000"));
 
-    // Typing into a cell through the view.
+    // Typing into a cell through the view. The name cell takes keys as the
+    // editor's name box does: letters in capitals, other characters dropped.
     table->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(table.get()));
     QApplication::setActiveWindow(table.get());
@@ -210,12 +212,36 @@ TEST_F(TableTest, InCellEditsAreAppliedAdjustedOrRefusedAndEachIsOneUndoStep)
     QTest::keyClick(table->TableView1, Qt::Key_F2);
     QWidget *editor = QApplication::focusWidget();
     ASSERT_NE(editor, table->TableView1);
-    QTest::keyClicks(editor, QStringLiteral("cq"));
-    EXPECT_EQ(editor->property("text").toString(), QStringLiteral("cq"));
+    QTest::keyClicks(editor, QStringLiteral("hill-top"));
+    EXPECT_EQ(editor->property("text").toString(), QStringLiteral("HILLTOP"));
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents(); // the view commits after the key
-    EXPECT_EQ(Doc().GetRecordField(rkMemory, 5, cfName), QStringLiteral("CQ"));
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 5, cfName), QStringLiteral("HILLTOP"));
     EXPECT_EQ(Undo().undoText(), QStringLiteral("Edit 005 Name"));
+
+    // A name the rule refuses: the message says why and the cell opens
+    // again with what was typed, to be corrected.
+    messages.clear();
+    QTest::keyClick(table->TableView1, Qt::Key_F2);
+    editor = QApplication::focusWidget();
+    ASSERT_NE(editor, table->TableView1);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, QStringLiteral("hilltops"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        editor = QApplication::focusWidget();
+        return editor && editor != table->TableView1
+            && editor->property("text").toString() == QStringLiteral("HILLTOPS");
+    }));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Invalid Memory name.")));
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 5, cfName), QStringLiteral("HILLTOP"));
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClick(editor, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Doc().GetRecordField(rkMemory, 5, cfName) == QStringLiteral("HILLTO"); }));
+    EXPECT_EQ(messages.size(), 1);
 }
 
 TEST_F(TableTest, BulkEditOfAMixedSelectionIsOneNamedStep)

@@ -613,7 +613,7 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
     case tcName: {
         if (!IsNamedSlot(slot))
             return refuse(QStringLiteral("Channels L1..U6 carry no name."));
-        const QString upper = text.toUpper();
+        const QString upper = MemoryNameInCapitals(text);
         if (!IsValidMemoryName(upper))
             return refuse(QStringLiteral("Invalid Memory name.\nPlease check and try again.\n"
                                          "Up to 7 characters A-Z, 0-9 and space, each may be followed by one '.'."));

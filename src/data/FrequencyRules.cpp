@@ -314,6 +314,16 @@ bool IsValidMemoryName(const QString &name)
     return true;
 }
 
+QString MemoryNameInCapitals(const QString &text)
+{
+    QString name = text;
+    for (QChar &c : name) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 'a' + 'A');
+    }
+    return name;
+}
+
 int StepListPosOfCode(const QString &code)
 {
     if (code.size() != 1 || !IsAsciiDigit(code.at(0)))

@@ -28,6 +28,10 @@ bool NormalizeOffsetText(QString &text);
 // 9-digit record offset -> display text ("000600000" -> "0.60").
 QString FormatOffset(const QString &record);
 bool IsValidMemoryName(const QString &name);
+// A name as the editors' name box takes typed letters: a..z in capitals;
+// every other character stays as it is, for IsValidMemoryName to judge
+// (no other letter becomes one of A..Z).
+QString MemoryNameInCapitals(const QString &text);
 
 // Step list position <-> record step code.
 int StepListPosOfCode(const QString &code); // "8" -> 7; "7", "9", empty/bad -> -1

@@ -7,6 +7,7 @@
 #include "data/DocumentHost.h"
 #include "data/Settings.h"
 #include "ui/Artwork.h"
+#include "ui/editors/EditorDialog.h"
 #include "ui/seam/Dialogs.h"
 
 #include <QAction>
@@ -27,12 +28,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPersistentModelIndex>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -57,7 +61,9 @@ QStringList ChoicesOf(int column)
 }
 
 // Lists for the columns that take one of a few values; a line edit for the
-// others.
+// others, the name's taking keys as the memory editor's name box does. A
+// typed entry the table refuses opens its cell again with the text, to be
+// corrected (or dropped with Escape).
 class TTableDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -65,8 +71,15 @@ public:
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         const QStringList choices = ChoicesOf(index.column());
-        if (choices.isEmpty())
-            return QStyledItemDelegate::createEditor(parent, option, index);
+        if (choices.isEmpty()) {
+            QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+            auto *line = qobject_cast<QLineEdit *>(editor);
+            if (line && index.column() == tcName) {
+                line->setValidator(new TCharFilterValidator(EditorFilter::MemoryName, line));
+                line->setMaxLength(kNameBoxLength);
+            }
+            return editor;
+        }
         auto *list = new QComboBox(parent);
         list->addItems(choices);
         return list;
@@ -78,6 +91,12 @@ public:
             list->setCurrentIndex(qMax(0, position));
             return;
         }
+        auto *line = qobject_cast<QLineEdit *>(editor);
+        if (line && retryCell_.isValid() && retryCell_ == index) {
+            line->setText(retryText_);
+            retryEditor_ = line;
+            return;
+        }
         QStyledItemDelegate::setEditorData(editor, index);
     }
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
@@ -86,8 +105,47 @@ public:
             model->setData(index, list->currentText(), Qt::EditRole);
             return;
         }
-        QStyledItemDelegate::setModelData(editor, model, index);
+        auto *line = qobject_cast<QLineEdit *>(editor);
+        if (!line) {
+            QStyledItemDelegate::setModelData(editor, model, index);
+            return;
+        }
+        const QString typed = line->text();
+        if (model->setData(index, typed, Qt::EditRole))
+            return;
+        // Refused, and the table has said why. The view closes this editor
+        // after the commit; the cell opens again once it has.
+        auto *view = qobject_cast<QAbstractItemView *>(parent());
+        if (!view)
+            return;
+        const QPersistentModelIndex cell(index);
+        QTimer::singleShot(0, view, [this, view, cell, typed] { Retry(view, cell, typed); });
     }
+
+private:
+    // The memory editor's name box takes at most this many characters.
+    static constexpr int kNameBoxLength = 13;
+
+    void Retry(QAbstractItemView *view, const QPersistentModelIndex &cell, const QString &typed) const
+    {
+        if (!cell.isValid())
+            return;
+        retryCell_ = cell;
+        retryText_ = typed;
+        retryEditor_.clear();
+        view->setCurrentIndex(cell);
+        view->edit(cell);
+        // The view selects a new editor's text; the cursor goes after it.
+        if (retryEditor_)
+            retryEditor_->deselect();
+        retryCell_ = QPersistentModelIndex();
+        retryText_.clear();
+        retryEditor_.clear();
+    }
+
+    mutable QPersistentModelIndex retryCell_;
+    mutable QString retryText_;
+    mutable QPointer<QLineEdit> retryEditor_;
 };
 
 // Sorts by the model's sort keys; empty slots stay below the channels in
