@@ -244,6 +244,33 @@ TEST_F(TableTest, InCellEditsAreAppliedAdjustedOrRefusedAndEachIsOneUndoStep)
     EXPECT_EQ(messages.size(), 1);
 }
 
+TEST_F(TableTest, AListCellLeftWithoutAChoiceChangesNothing)
+{
+    // 69.4 Hz and a 30 kHz step: values the lists do not offer.
+    Doc().SetMemoryRecord(6, QStringLiteral("006,00145030000,7,0,0,1,0,,02,,02,,0,,,,,"));
+    form->RefreshGrids();
+    form->RecordChange(QStringLiteral("Setup"));
+    const QString before = Doc().Record(rkMemory, 6);
+    const int steps = Undo().count();
+    table->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(table.get()));
+    QApplication::setActiveWindow(table.get());
+    for (int column : {int(tcToneFrequency), int(tcCtcssFrequency), int(tcStep)}) {
+        const QString shown = ViewIndex(6, column).data().toString();
+        table->TableView1->setCurrentIndex(ViewIndex(6, column));
+        table->TableView1->setFocus();
+        QTest::keyClick(table->TableView1, Qt::Key_F2);
+        QWidget *list = QApplication::focusWidget();
+        ASSERT_NE(list, table->TableView1);
+        EXPECT_EQ(list->property("currentText").toString(), shown); // the list shows the stored value
+        QTest::keyClick(list, Qt::Key_Return);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == table->TableView1; }));
+        EXPECT_EQ(Doc().Record(rkMemory, 6), before) << qPrintable(TableColumnTitle(column));
+    }
+    EXPECT_EQ(Undo().count(), steps);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
 TEST_F(TableTest, BulkEditOfAMixedSelectionIsOneNamedStep)
 {
     Put(1, QStringLiteral("145.0"));

@@ -61,9 +61,10 @@ QStringList ChoicesOf(int column)
 }
 
 // Lists for the columns that take one of a few values; a line edit for the
-// others, the name's taking keys as the memory editor's name box does. A
-// typed entry the table refuses opens its cell again with the text, to be
-// corrected (or dropped with Escape).
+// others, the name's taking keys as the memory editor's name box does.
+// A list left without a choice changes nothing, and a typed entry the table
+// refuses opens its cell again with the text, to be corrected (or dropped
+// with Escape).
 class TTableDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -86,8 +87,15 @@ public:
     }
     void setEditorData(QWidget *editor, const QModelIndex &index) const override
     {
+        const QString shown = index.data(Qt::EditRole).toString();
         if (auto *list = qobject_cast<QComboBox *>(editor)) {
-            const int position = list->findText(index.data(Qt::EditRole).toString());
+            int position = list->findText(shown);
+            // A stored value the list does not offer (69.4Hz, 30kHz) is
+            // shown as it is, on top.
+            if (position < 0 && !shown.isEmpty()) {
+                list->insertItem(0, shown);
+                position = 0;
+            }
             list->setCurrentIndex(qMax(0, position));
             return;
         }
@@ -102,7 +110,8 @@ public:
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
     {
         if (auto *list = qobject_cast<QComboBox *>(editor)) {
-            model->setData(index, list->currentText(), Qt::EditRole);
+            if (list->currentText() != index.data(Qt::EditRole).toString())
+                model->setData(index, list->currentText(), Qt::EditRole);
             return;
         }
         auto *line = qobject_cast<QLineEdit *>(editor);
