@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTableWidget>
@@ -425,6 +426,63 @@ TEST_F(TableTest, ChangesElsewhereShowInTheTableAtOnce)
     table->TableView1->sortByColumn(tcReceive, Qt::DescendingOrder);
     Put(100, QStringLiteral("173.0"));
     EXPECT_EQ(SlotAt(0), 100);
+}
+
+TEST_F(TableTest, EachChangeRedrawsOnlyTheRowsItChanged)
+{
+    Put(5, QStringLiteral("145.0"));
+    Put(40, QStringLiteral("146.0"), QStringLiteral("FAR"));
+    QSignalSpy changed(table->Model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy reset(table->Model(), &QAbstractItemModel::modelReset);
+    using Ranges = QList<QList<int>>; // first row, last row, first column, last column
+    auto ranges = [&] {
+        Ranges list;
+        for (const QList<QVariant> &args : std::as_const(changed)) {
+            const QModelIndex from = args[0].toModelIndex(), to = args[1].toModelIndex();
+            list << QList<int>{from.row(), to.row(), from.column(), to.column()};
+        }
+        changed.clear();
+        return list;
+    };
+    const int last = tcColumnCount - 1;
+
+    // A cell edit: its slot's row, once.
+    EXPECT_TRUE(table->Proxy()->setData(ViewIndex(5, tcName), QStringLiteral("CQ")));
+    EXPECT_EQ(ranges(), (Ranges{{4, 4, 0, last}}));
+    Undo().undo();
+    EXPECT_EQ(ranges(), (Ranges{{4, 4, 0, last}}));
+    Undo().redo();
+    EXPECT_EQ(ranges(), (Ranges{{4, 4, 0, last}}));
+    // A change made in the main window.
+    Put(12, QStringLiteral("147.0"), QStringLiteral("NEW"));
+    EXPECT_EQ(ranges(), (Ranges{{11, 11, 0, last}}));
+    // A move: the rows it renumbers.
+    table->SelectSlots({40});
+    table->MoveUpAction->trigger();
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 39, cfName), QStringLiteral("FAR"));
+    EXPECT_EQ(ranges(), (Ranges{{38, 39, 0, last}}));
+    // A redraw without a change: nothing.
+    form->RefreshGrids();
+    EXPECT_TRUE(ranges().isEmpty());
+    EXPECT_EQ(reset.count(), 0);
+
+    // The VFO offset shows in the Offset column of every channel that shifts.
+    EXPECT_TRUE(table->Proxy()->setData(ViewIndex(5, tcShift), QStringLiteral("Plus")));
+    ranges();
+    QStringList vfo = Doc().Record(rkVfo, 1).split(QLatin1Char(','));
+    ASSERT_GT(vfo.size(), int(cfOffset));
+    vfo[cfOffset] = QStringLiteral("001000000");
+    Doc().SetVfoRecord(1, vfo.join(QLatin1Char(',')));
+    form->RefreshGrids();
+    EXPECT_EQ(ViewIndex(5, tcOffset).data().toString(), QStringLiteral("1.00"));
+    EXPECT_EQ(ranges(), (Ranges{{0, kMemorySlots - 1, tcOffset, tcOffset}}));
+
+    // Sorting and find follow an edit.
+    table->TableView1->sortByColumn(tcReceive, Qt::DescendingOrder);
+    EXPECT_TRUE(table->Proxy()->setData(ViewIndex(5, tcReceive), QStringLiteral("173.5")));
+    EXPECT_EQ(SlotAt(0), 5);
+    EXPECT_TRUE(table->FindNext(QStringLiteral("173.5")));
+    EXPECT_EQ(table->CurrentSlot(), 5);
 }
 
 TEST_F(TableTest, ColumnLayoutAndGeometryAreRemembered)
