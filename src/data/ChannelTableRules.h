@@ -5,7 +5,8 @@
 // (BuildMemoryRecord), so the table never stores a record the editor would
 // refuse. A change touches only what it names: a step or tone code the
 // editor's lists cannot show (30 kHz, 100 kHz, 69.4 Hz) stays unless its
-// own column is changed.
+// own column is changed, and the frequencies are clamped and rounded only
+// by a change of a frequency or of the step.
 #pragma once
 
 #include "MemoryChannel.h"
