@@ -37,10 +37,14 @@ void Put(TChannelDocument &doc, int slot, const QString &rx, const QString &name
 
 QString Field(const TChannelDocument &doc, int slot, int field) { return doc.GetRecordField(rkMemory, slot, field); }
 
-// A record the memory editor would load and store back unchanged.
+// A record the memory editor would load and store back unchanged (the
+// editor rounds the frequencies again and keeps only tone codes).
 void ExpectEditorRecord(const TChannelDocument &doc, int slot)
 {
-    const TMemoryRecordResult again = BuildMemoryRecord(doc, slot, EntryOfSlot(doc, slot));
+    TMemoryChannelEntry entry = EntryOfSlot(doc, slot);
+    entry.rxAsStored = entry.txAsStored = false;
+    entry.stepCode.clear();
+    const TMemoryRecordResult again = BuildMemoryRecord(doc, slot, entry);
     ASSERT_EQ(again.error, TMemoryRecordResult::None);
     EXPECT_EQ(again.record, doc.Record(rkMemory, slot)) << "slot " << slot;
 }
@@ -107,6 +111,14 @@ TEST(TableCellEdit, AppliedAdjustedAndRefusedAsTheEditorDoes)
     EXPECT_TRUE(r.reason.startsWith(QStringLiteral("Invalid Memory name.")));
     r = ApplyCellEdit(doc, 5, tcName, QStringLiteral("home"));
     EXPECT_EQ(r.status, TEditStatus::Adjusted);
+    EXPECT_EQ(Field(doc, 5, cfName), QStringLiteral("HOME"));
+    // Names are taken as the editor's name box takes them: a..z in capitals,
+    // nothing else is turned into a letter.
+    for (const char *typed : {"stra\xc3\x9f" "e", "\xef\xac\x81re", "\xc4\xb1n"}) {
+        r = ApplyCellEdit(doc, 5, tcName, QString::fromUtf8(typed));
+        EXPECT_EQ(r.status, TEditStatus::Refused) << typed;
+        EXPECT_TRUE(r.reason.startsWith(QStringLiteral("Invalid Memory name."))) << typed;
+    }
     EXPECT_EQ(Field(doc, 5, cfName), QStringLiteral("HOME"));
 
     // 173.9875 MHz is no multiple of 25 kHz: the coarser step rounds it down.
@@ -177,12 +189,45 @@ TEST(TableCellEdit, EmptySlotsTakeAFrequencyFirstAndOtherColumnsChangesAreNamed)
     EXPECT_EQ(ApplyCellEdit(doc, 9, tcReceive, QStringLiteral("433.5")).status, TEditStatus::Applied);
     EXPECT_EQ(Field(doc, 9, cfLabel), QStringLiteral("009"));
     ExpectEditorRecord(doc, 9);
-    // A tone code the editor's list lacks is stored as the editor would.
-    doc.SetMemoryRecord(10, QStringLiteral("010,00145000000,0,0,0,1,0,,02,,09,,0,,,,,"));
-    const TEditResult r = ApplyCellEdit(doc, 10, tcName, QStringLiteral("A"));
-    EXPECT_EQ(r.status, TEditStatus::Adjusted);
-    EXPECT_TRUE(r.notes.join(QString()).contains(QStringLiteral("69.4Hz -> 71.9Hz")));
-    EXPECT_EQ(Field(doc, 10, cfToneCode), QStringLiteral("03"));
+}
+
+TEST(TableCellEdit, AnEditChangesOnlyItsColumnEvenWhereTheListsCannotShowTheValue)
+{
+    TChannelDocument doc = DefaultDocument();
+    // A 30 kHz step and 69.4 Hz in both tone fields, as read from a radio:
+    // none of the three is offered by the editor's lists; and a frequency
+    // off the 5 kHz the editor would round it to.
+    const QString odd = QStringLiteral("010,00145012500,7,0,0,1,0,,02,,02,,0,,,,,");
+    struct Case {
+        int column;
+        const char *typed;
+        TEditStatus status;
+        const char *stored;
+    };
+    const Case cases[] = {
+        {tcName, "A", TEditStatus::Applied, "010,00145012500,7,0,0,1,0,,02,,02,,0,,,,,A"},
+        {tcLockOut, "On", TEditStatus::Applied, "010,00145012500,7,0,0,1,0,,02,,02,,1,,,,,"},
+        {tcToneMode, "CTCSS", TEditStatus::Applied, "010,00145012500,7,0,0,0,1,,02,,02,,0,,,,,"},
+        {tcShift, "Plus", TEditStatus::Applied, "010,00145012500,7,1,0,1,0,,02,,02,,0,,,,,"},
+        {tcReverse, "On", TEditStatus::Applied, "010,00145012500,7,0,1,1,0,,02,,02,,0,,,,,"},
+        // The channel keeps its 30 kHz step: a typed frequency is rounded
+        // only to 5 kHz, which 30 kHz is a multiple of.
+        {tcReceive, "145.03", TEditStatus::Applied, "010,00145030000,7,0,0,1,0,,02,,02,,0,,,,,"},
+        {tcReceive, "145.0325", TEditStatus::Adjusted, "010,00145030000,7,0,0,1,0,,02,,02,,0,,,,,"},
+        {tcTransmit, "144.51", TEditStatus::Applied, "010,00145012500,7,0,0,1,0,,02,,02,,0,,00144510000,7,,"},
+        // The edited column takes the choice; the other codes stay.
+        {tcToneFrequency, "100", TEditStatus::Applied, "010,00145012500,7,0,0,1,0,,13,,02,,0,,,,,"},
+        {tcCtcssFrequency, "100", TEditStatus::Applied, "010,00145012500,7,0,0,1,0,,02,,13,,0,,,,,"},
+        {tcToneFrequency, "71.9Hz", TEditStatus::Applied, "010,00145012500,7,0,0,1,0,,03,,02,,0,,,,,"},
+        {tcStep, "25", TEditStatus::Adjusted, "010,00145000000,6,0,0,1,0,,02,,02,,0,,,,,"},
+    };
+    for (const Case &c : cases) {
+        doc.SetMemoryRecord(10, odd);
+        const TEditResult r = ApplyCellEdit(doc, 10, c.column, QString::fromLatin1(c.typed));
+        const QString what = TableColumnTitle(c.column) + QStringLiteral(" = ") + QString::fromLatin1(c.typed);
+        EXPECT_EQ(int(r.status), int(c.status)) << qPrintable(what) << ": " << qPrintable(r.reason + r.notes.join(QStringLiteral("; ")));
+        EXPECT_EQ(doc.Record(rkMemory, 10).toStdString(), c.stored) << qPrintable(what);
+    }
 }
 
 TEST(TableBulkEdit, MixedSelectionChangesWhatEachSlotCanTake)
@@ -242,6 +287,13 @@ TEST(TableBulkEdit, Minus76AndOffsetFollowEachChannel)
     const TBulkResult o = ApplyBulkEdit(doc, {1, 2}, offset);
     EXPECT_EQ(o.changed, 0);
     EXPECT_EQ(o.notes.size(), 2);
+
+    // What the bulk edit does not set stays, also what the lists cannot show.
+    doc.SetMemoryRecord(3, QStringLiteral("003,00145012500,7,0,0,1,0,,02,,02,,0,,,,,"));
+    TBulkEdit lockOut;
+    lockOut.lockOut = true;
+    EXPECT_EQ(ApplyBulkEdit(doc, {3}, lockOut).changed, 1);
+    EXPECT_EQ(doc.Record(rkMemory, 3), QStringLiteral("003,00145012500,7,0,0,1,0,,02,,02,,1,,,,,"));
 }
 
 TEST(TableSlots, MoveSwapInsertDeleteKeepRecordsAndRewriteLabels)

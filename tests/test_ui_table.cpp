@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTableWidget>
@@ -46,10 +47,11 @@ protected:
 
     void TearDown() override
     {
-        SetBulkEditResponder(nullptr);
-        Dialogs::ResetResponders();
+        // The windows go first: closing them may still ask or tell.
         table.reset();
         form.reset();
+        SetBulkEditResponder(nullptr);
+        Dialogs::ResetResponders();
     }
 
     // The table as the application shell makes it.
@@ -201,7 +203,8 @@ TEST_F(TableTest, InCellEditsAreAppliedAdjustedOrRefusedAndEachIsOneUndoStep)
     EXPECT_EQ(ViewIndex(5, tcReceive).data().toString(), QStringLiteral("145.000"));
     EXPECT_EQ(MainCell(5, 2), QStringLiteral("145.000"));
 
-    // Typing into a cell through the view.
+    // Typing into a cell through the view. The name cell takes keys as the
+    // editor's name box does: letters in capitals, other characters dropped.
     table->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(table.get()));
     QApplication::setActiveWindow(table.get());
@@ -210,12 +213,63 @@ TEST_F(TableTest, InCellEditsAreAppliedAdjustedOrRefusedAndEachIsOneUndoStep)
     QTest::keyClick(table->TableView1, Qt::Key_F2);
     QWidget *editor = QApplication::focusWidget();
     ASSERT_NE(editor, table->TableView1);
-    QTest::keyClicks(editor, QStringLiteral("cq"));
-    EXPECT_EQ(editor->property("text").toString(), QStringLiteral("cq"));
+    QTest::keyClicks(editor, QStringLiteral("hill-top"));
+    EXPECT_EQ(editor->property("text").toString(), QStringLiteral("HILLTOP"));
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents(); // the view commits after the key
-    EXPECT_EQ(Doc().GetRecordField(rkMemory, 5, cfName), QStringLiteral("CQ"));
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 5, cfName), QStringLiteral("HILLTOP"));
     EXPECT_EQ(Undo().undoText(), QStringLiteral("Edit 005 Name"));
+
+    // A name the rule refuses: the message says why and the cell opens
+    // again with what was typed, to be corrected.
+    messages.clear();
+    QTest::keyClick(table->TableView1, Qt::Key_F2);
+    editor = QApplication::focusWidget();
+    ASSERT_NE(editor, table->TableView1);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, QStringLiteral("hilltops"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        editor = QApplication::focusWidget();
+        return editor && editor != table->TableView1
+            && editor->property("text").toString() == QStringLiteral("HILLTOPS");
+    }));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Invalid Memory name.")));
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 5, cfName), QStringLiteral("HILLTOP"));
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClick(editor, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Doc().GetRecordField(rkMemory, 5, cfName) == QStringLiteral("HILLTO"); }));
+    EXPECT_EQ(messages.size(), 1);
+}
+
+TEST_F(TableTest, AListCellLeftWithoutAChoiceChangesNothing)
+{
+    // 69.4 Hz and a 30 kHz step: values the lists do not offer.
+    Doc().SetMemoryRecord(6, QStringLiteral("006,00145030000,7,0,0,1,0,,02,,02,,0,,,,,"));
+    form->RefreshGrids();
+    form->RecordChange(QStringLiteral("Setup"));
+    const QString before = Doc().Record(rkMemory, 6);
+    const int steps = Undo().count();
+    table->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(table.get()));
+    QApplication::setActiveWindow(table.get());
+    for (int column : {int(tcToneFrequency), int(tcCtcssFrequency), int(tcStep)}) {
+        const QString shown = ViewIndex(6, column).data().toString();
+        table->TableView1->setCurrentIndex(ViewIndex(6, column));
+        table->TableView1->setFocus();
+        QTest::keyClick(table->TableView1, Qt::Key_F2);
+        QWidget *list = QApplication::focusWidget();
+        ASSERT_NE(list, table->TableView1);
+        EXPECT_EQ(list->property("currentText").toString(), shown); // the list shows the stored value
+        QTest::keyClick(list, Qt::Key_Return);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == table->TableView1; }));
+        EXPECT_EQ(Doc().Record(rkMemory, 6), before) << qPrintable(TableColumnTitle(column));
+    }
+    EXPECT_EQ(Undo().count(), steps);
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(TableTest, BulkEditOfAMixedSelectionIsOneNamedStep)
@@ -372,6 +426,63 @@ TEST_F(TableTest, ChangesElsewhereShowInTheTableAtOnce)
     table->TableView1->sortByColumn(tcReceive, Qt::DescendingOrder);
     Put(100, QStringLiteral("173.0"));
     EXPECT_EQ(SlotAt(0), 100);
+}
+
+TEST_F(TableTest, EachChangeRedrawsOnlyTheRowsItChanged)
+{
+    Put(5, QStringLiteral("145.0"));
+    Put(40, QStringLiteral("146.0"), QStringLiteral("FAR"));
+    QSignalSpy changed(table->Model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy reset(table->Model(), &QAbstractItemModel::modelReset);
+    using Ranges = QList<QList<int>>; // first row, last row, first column, last column
+    auto ranges = [&] {
+        Ranges list;
+        for (const QList<QVariant> &args : std::as_const(changed)) {
+            const QModelIndex from = args[0].toModelIndex(), to = args[1].toModelIndex();
+            list << QList<int>{from.row(), to.row(), from.column(), to.column()};
+        }
+        changed.clear();
+        return list;
+    };
+    const int last = tcColumnCount - 1;
+
+    // A cell edit: its slot's row, once.
+    EXPECT_TRUE(table->Proxy()->setData(ViewIndex(5, tcName), QStringLiteral("CQ")));
+    EXPECT_EQ(ranges(), (Ranges{{4, 4, 0, last}}));
+    Undo().undo();
+    EXPECT_EQ(ranges(), (Ranges{{4, 4, 0, last}}));
+    Undo().redo();
+    EXPECT_EQ(ranges(), (Ranges{{4, 4, 0, last}}));
+    // A change made in the main window.
+    Put(12, QStringLiteral("147.0"), QStringLiteral("NEW"));
+    EXPECT_EQ(ranges(), (Ranges{{11, 11, 0, last}}));
+    // A move: the rows it renumbers.
+    table->SelectSlots({40});
+    table->MoveUpAction->trigger();
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 39, cfName), QStringLiteral("FAR"));
+    EXPECT_EQ(ranges(), (Ranges{{38, 39, 0, last}}));
+    // A redraw without a change: nothing.
+    form->RefreshGrids();
+    EXPECT_TRUE(ranges().isEmpty());
+    EXPECT_EQ(reset.count(), 0);
+
+    // The VFO offset shows in the Offset column of every channel that shifts.
+    EXPECT_TRUE(table->Proxy()->setData(ViewIndex(5, tcShift), QStringLiteral("Plus")));
+    ranges();
+    QStringList vfo = Doc().Record(rkVfo, 1).split(QLatin1Char(','));
+    ASSERT_GT(vfo.size(), int(cfOffset));
+    vfo[cfOffset] = QStringLiteral("001000000");
+    Doc().SetVfoRecord(1, vfo.join(QLatin1Char(',')));
+    form->RefreshGrids();
+    EXPECT_EQ(ViewIndex(5, tcOffset).data().toString(), QStringLiteral("1.00"));
+    EXPECT_EQ(ranges(), (Ranges{{0, kMemorySlots - 1, tcOffset, tcOffset}}));
+
+    // Sorting and find follow an edit.
+    table->TableView1->sortByColumn(tcReceive, Qt::DescendingOrder);
+    EXPECT_TRUE(table->Proxy()->setData(ViewIndex(5, tcReceive), QStringLiteral("173.5")));
+    EXPECT_EQ(SlotAt(0), 5);
+    EXPECT_TRUE(table->FindNext(QStringLiteral("173.5")));
+    EXPECT_EQ(table->CurrentSlot(), 5);
 }
 
 TEST_F(TableTest, ColumnLayoutAndGeometryAreRemembered)

@@ -109,6 +109,13 @@ TMemoryChannelEntry EntryOfRecord(const TChannelDocument &doc, const QString &re
     };
     entry.tonePosition = tonePosition(field(cfToneCode));
     entry.ctcssPosition = tonePosition(field(cfCtcssCode));
+    // What the lists cannot show, and the frequencies, go back as they are
+    // unless a change clears them here.
+    entry.rxAsStored = !rx.isEmpty();
+    entry.txAsStored = !tx.isEmpty();
+    entry.stepCode = stepCode;
+    entry.toneCode = field(cfToneCode);
+    entry.ctcssCode = field(cfCtcssCode);
     entry.lockOut = field(cfLockOut) == QLatin1String("1");
     entry.name = IsNamedSlot(slot) ? field(cfName) : QString();
     return entry;
@@ -505,6 +512,8 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
             return refuse(QStringLiteral("Enter a receive frequency; use Clear to empty a slot."));
         }
         entry.rxText = rx;
+        // The split frequency is clamped into the new band.
+        entry.rxAsStored = entry.txAsStored = false;
         // A -7.6 MHz shift goes with the band: it falls back to simplex below 300 MHz.
         if (entry.shift == QLatin1Char('3') && !Minus76Refusal(doc, rx).isEmpty()) {
             entry.shift = QLatin1Char('0');
@@ -517,6 +526,8 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
         if (position < 0)
             return refuse(QStringLiteral("Invalid Step.\nChoose one of %1.").arg(EditorStepTexts().join(QStringLiteral(", "))));
         entry.stepPosition = position;
+        entry.stepCode.clear();
+        entry.rxAsStored = entry.txAsStored = false; // rounded to the new step
         break;
     }
     case tcShift: {
@@ -567,6 +578,7 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
             return refuse(QStringLiteral("Invalid tone frequency.\nChoose one of %1.")
                               .arg(EditorToneTexts().join(QStringLiteral(", "))));
         (column == tcToneFrequency ? entry.tonePosition : entry.ctcssPosition) = position;
+        (column == tcToneFrequency ? entry.toneCode : entry.ctcssCode).clear();
         break;
     }
     case tcTransmit: {
@@ -584,6 +596,7 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
         if (entry.reverse)
             notes << QStringLiteral("reverse turned off");
         entry.txText = tx;
+        entry.txAsStored = false;
         entry.shift = QLatin1Char('0');
         entry.reverse = false;
         break;
@@ -600,7 +613,7 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
     case tcName: {
         if (!IsNamedSlot(slot))
             return refuse(QStringLiteral("Channels L1..U6 carry no name."));
-        const QString upper = text.toUpper();
+        const QString upper = MemoryNameInCapitals(text);
         if (!IsValidMemoryName(upper))
             return refuse(QStringLiteral("Invalid Memory name.\nPlease check and try again.\n"
                                          "Up to 7 characters A-Z, 0-9 and space, each may be followed by one '.'."));
@@ -730,8 +743,11 @@ TBulkResult ApplyBulkEdit(TChannelDocument &doc, const QList<int> &chosen, const
         }
         const QString label = Label(slot);
         TMemoryChannelEntry entry = EntryOfSlot(doc, slot);
-        if (edit.stepPosition)
+        if (edit.stepPosition) {
             entry.stepPosition = *edit.stepPosition;
+            entry.stepCode.clear();
+            entry.rxAsStored = entry.txAsStored = false; // rounded to the new step
+        }
         if (edit.shift) {
             const QString why = *edit.shift == QLatin1Char('3') ? Minus76Refusal(doc, entry.rxText) : QString();
             if (!why.isEmpty()) {
@@ -753,10 +769,14 @@ TBulkResult ApplyBulkEdit(TChannelDocument &doc, const QList<int> &chosen, const
             entry.tone = *edit.toneMode == 1;
             entry.ctcss = *edit.toneMode == 2;
         }
-        if (edit.tonePosition)
+        if (edit.tonePosition) {
             entry.tonePosition = *edit.tonePosition;
-        if (edit.ctcssPosition)
+            entry.toneCode.clear();
+        }
+        if (edit.ctcssPosition) {
             entry.ctcssPosition = *edit.ctcssPosition;
+            entry.ctcssCode.clear();
+        }
         if (edit.lockOut) {
             if (IsNumberedSlot(slot))
                 entry.lockOut = *edit.lockOut;

@@ -3,7 +3,10 @@
 // bulk edit of many slots, moving, swapping, inserting and deleting slots).
 // Every record these functions store is built by the memory editor's rules
 // (BuildMemoryRecord), so the table never stores a record the editor would
-// refuse.
+// refuse. A change touches only what it names: a step or tone code the
+// editor's lists cannot show (30 kHz, 100 kHz, 69.4 Hz) stays unless its
+// own column is changed, and the frequencies are clamped and rounded only
+// by a change of a frequency or of the step.
 #pragma once
 
 #include "MemoryChannel.h"
@@ -49,7 +52,8 @@ QVariant TableSortKey(const TChannelDocument &doc, int slot, int column);
 bool TableCellEditable(const TChannelDocument &doc, int slot, int column);
 
 // The memory editor's controls as they stand after loading a slot: empty
-// fields take the editor's defaults.
+// fields take the editor's defaults; the record's step and tone codes are
+// kept beside the positions (see TMemoryChannelEntry).
 TMemoryChannelEntry EntryOfSlot(const TChannelDocument &doc, int slot);
 
 enum class TEditStatus {

@@ -166,12 +166,17 @@ int BandOfFrequency(const TChannelDocument &doc, const QString &text)
     return 1;
 }
 
+bool BandForcesStep(const TChannelDocument &doc, int band)
+{
+    return band == 4 && Has800Option(doc);
+}
+
 bool ClampAndRoundFrequency(const TChannelDocument &doc, QString &freq, int band, int &stepPos)
 {
     bool adjusted = false;
     const int mhz = int(DigitValue(freq.left(3), 999));
 
-    if (band == 4 && Has800Option(doc)) {
+    if (BandForcesStep(doc, band)) {
         switch (stepPos) {
         case 0:
             stepPos = 1;
@@ -325,6 +330,16 @@ int StepForFrequencies(int preferred, qint64 rxHz, qint64 txHz)
             best = pos;
     }
     return best >= 0 ? best : preferred;
+}
+
+QString MemoryNameInCapitals(const QString &text)
+{
+    QString name = text;
+    for (QChar &c : name) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 'a' + 'A');
+    }
+    return name;
 }
 
 int StepListPosOfCode(const QString &code)

@@ -16,6 +16,9 @@ int BandOfFrequency(const TChannelDocument &doc, const QString &text);
 // band). The text becomes the value in Hz without leading zeros. Returns
 // true when the frequency was moved.
 bool ClampAndRoundFrequency(const TChannelDocument &doc, QString &freq, int band, int &stepPos);
+// Whether ClampAndRoundFrequency forces the step position in the band
+// (the 800 MHz band of a radio type that has it).
+bool BandForcesStep(const TChannelDocument &doc, int band);
 // Lower and upper whole MHz that ClampAndRoundFrequency holds a band to.
 void BandLimitsMHz(const TChannelDocument &doc, int band, int &lower, int &upper);
 // 11-digit record frequency -> display text ("00145000000" -> "145.000").
@@ -25,6 +28,10 @@ bool NormalizeOffsetText(QString &text);
 // 9-digit record offset -> display text ("000600000" -> "0.60").
 QString FormatOffset(const QString &record);
 bool IsValidMemoryName(const QString &name);
+// A name as the editors' name box takes typed letters: a..z in capitals;
+// every other character stays as it is, for IsValidMemoryName to judge
+// (no other letter becomes one of A..Z).
+QString MemoryNameInCapitals(const QString &text);
 
 // Whether the step of list position pos holds both frequencies (Hz).
 bool StepHoldsFrequencies(int pos, qint64 rxHz, qint64 txHz);

@@ -20,6 +20,20 @@ struct TMemoryChannelEntry {
     int ctcssPosition = 7;
     bool lockOut = false;
     QString name;
+
+    // What a change of other fields must leave as the slot's record has it
+    // (the table's cell edits, bulk edits and moves; the editor sets none
+    // of these). Whoever changes a value clears its entry here.
+    // Frequencies written back exactly, neither clamped nor rounded.
+    bool rxAsStored = false;
+    bool txAsStored = false;
+    // Codes that no list position writes (step "7" 30 kHz and "9" 100 kHz,
+    // tone "02" 69.4 Hz), written in place of the position's code; any
+    // other code here is ignored. A kept step code gives way to the
+    // position when a frequency is rounded in a band that forces the step.
+    QString stepCode;
+    QString toneCode;
+    QString ctcssCode;
 };
 
 struct TMemoryRecordResult {

@@ -7,6 +7,7 @@
 #include "data/DocumentHost.h"
 #include "data/Settings.h"
 #include "ui/Artwork.h"
+#include "ui/editors/EditorDialog.h"
 #include "ui/seam/Dialogs.h"
 
 #include <QAction>
@@ -27,12 +28,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPersistentModelIndex>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -57,7 +61,10 @@ QStringList ChoicesOf(int column)
 }
 
 // Lists for the columns that take one of a few values; a line edit for the
-// others.
+// others, the name's taking keys as the memory editor's name box does.
+// A list left without a choice changes nothing, and a typed entry the table
+// refuses opens its cell again with the text, to be corrected (or dropped
+// with Escape).
 class TTableDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -65,17 +72,37 @@ public:
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         const QStringList choices = ChoicesOf(index.column());
-        if (choices.isEmpty())
-            return QStyledItemDelegate::createEditor(parent, option, index);
+        if (choices.isEmpty()) {
+            QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+            auto *line = qobject_cast<QLineEdit *>(editor);
+            if (line && index.column() == tcName) {
+                line->setValidator(new TCharFilterValidator(EditorFilter::MemoryName, line));
+                line->setMaxLength(kNameBoxLength);
+            }
+            return editor;
+        }
         auto *list = new QComboBox(parent);
         list->addItems(choices);
         return list;
     }
     void setEditorData(QWidget *editor, const QModelIndex &index) const override
     {
+        const QString shown = index.data(Qt::EditRole).toString();
         if (auto *list = qobject_cast<QComboBox *>(editor)) {
-            const int position = list->findText(index.data(Qt::EditRole).toString());
+            int position = list->findText(shown);
+            // A stored value the list does not offer (69.4Hz, 30kHz) is
+            // shown as it is, on top.
+            if (position < 0 && !shown.isEmpty()) {
+                list->insertItem(0, shown);
+                position = 0;
+            }
             list->setCurrentIndex(qMax(0, position));
+            return;
+        }
+        auto *line = qobject_cast<QLineEdit *>(editor);
+        if (line && retryCell_.isValid() && retryCell_ == index) {
+            line->setText(retryText_);
+            retryEditor_ = line;
             return;
         }
         QStyledItemDelegate::setEditorData(editor, index);
@@ -83,11 +110,51 @@ public:
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
     {
         if (auto *list = qobject_cast<QComboBox *>(editor)) {
-            model->setData(index, list->currentText(), Qt::EditRole);
+            if (list->currentText() != index.data(Qt::EditRole).toString())
+                model->setData(index, list->currentText(), Qt::EditRole);
             return;
         }
-        QStyledItemDelegate::setModelData(editor, model, index);
+        auto *line = qobject_cast<QLineEdit *>(editor);
+        if (!line) {
+            QStyledItemDelegate::setModelData(editor, model, index);
+            return;
+        }
+        const QString typed = line->text();
+        if (model->setData(index, typed, Qt::EditRole))
+            return;
+        // Refused, and the table has said why. The view closes this editor
+        // after the commit; the cell opens again once it has.
+        auto *view = qobject_cast<QAbstractItemView *>(parent());
+        if (!view)
+            return;
+        const QPersistentModelIndex cell(index);
+        QTimer::singleShot(0, view, [this, view, cell, typed] { Retry(view, cell, typed); });
     }
+
+private:
+    // The memory editor's name box takes at most this many characters.
+    static constexpr int kNameBoxLength = 13;
+
+    void Retry(QAbstractItemView *view, const QPersistentModelIndex &cell, const QString &typed) const
+    {
+        if (!cell.isValid())
+            return;
+        retryCell_ = cell;
+        retryText_ = typed;
+        retryEditor_.clear();
+        view->setCurrentIndex(cell);
+        view->edit(cell);
+        // The view selects a new editor's text; the cursor goes after it.
+        if (retryEditor_)
+            retryEditor_->deselect();
+        retryCell_ = QPersistentModelIndex();
+        retryText_.clear();
+        retryEditor_.clear();
+    }
+
+    mutable QPersistentModelIndex retryCell_;
+    mutable QString retryText_;
+    mutable QPointer<QLineEdit> retryEditor_;
 };
 
 // Sorts by the model's sort keys; empty slots stay below the channels in

@@ -64,6 +64,11 @@ QByteArray WithoutLocation(const QByteArray &csv)
 TChannelTableModel::TChannelTableModel(TDocumentHost &host, QObject *parent)
     : QAbstractTableModel(parent), host_(host)
 {
+    const TChannelDocument &doc = host_.Document();
+    shown_.reserve(kMemorySlots);
+    for (int slot = 1; slot <= kMemorySlots; ++slot)
+        shown_ << doc.Record(rkMemory, slot);
+    shownSources_ = OffsetSources();
 }
 
 int TChannelTableModel::rowCount(const QModelIndex &parent) const
@@ -141,20 +146,34 @@ bool TChannelTableModel::setData(const QModelIndex &index, const QVariant &value
 
 // ---------------------------------------------------------------- changes
 
-QStringList TChannelTableModel::Snapshot() const
+bool TChannelTableModel::SlotsChanged() const
 {
-    QStringList records;
-    records.reserve(kMemorySlots);
-    for (int slot = 1; slot <= kMemorySlots; ++slot)
-        records << host_.Document().Record(rkMemory, slot);
-    return records;
+    const TChannelDocument &doc = host_.Document();
+    for (int slot = 1; slot <= kMemorySlots; ++slot) {
+        if (doc.Record(rkMemory, slot) != shown_[RowOfSlot(slot)])
+            return true;
+    }
+    return false;
 }
 
-bool TChannelTableModel::Finish(const QStringList &before, const QString &name)
+QString TChannelTableModel::OffsetSources() const
 {
-    if (Snapshot() == before)
+    const TChannelDocument &doc = host_.Document();
+    QStringList sources{doc.RadioType()};
+    for (int band = 0; band < kBandLimitSlots; ++band)
+        sources << doc.Record(rkBandLimit, band);
+    for (int band = 0; band < kVfoSlots; ++band)
+        sources << doc.Record(rkVfo, band);
+    return sources.join(QLatin1Char('\n'));
+}
+
+bool TChannelTableModel::Finish(const QString &name)
+{
+    if (!SlotsChanged())
         return false;
     host_.SetModified(1);
+    // The main window passes its redraw on to Reload; a host that does not
+    // leaves it to the call below, which then finds the rows.
     host_.RefreshGrids();
     host_.RecordChange(name);
     Reload();
@@ -163,12 +182,32 @@ bool TChannelTableModel::Finish(const QStringList &before, const QString &name)
 
 void TChannelTableModel::Reload()
 {
-    emit dataChanged(index(0, 0), index(kMemorySlots - 1, tcColumnCount - 1));
+    const TChannelDocument &doc = host_.Document();
+    int first = -1; // first row of the run of changed rows being collected
+    for (int row = 0; row <= kMemorySlots; ++row) {
+        bool changed = false;
+        if (row < kMemorySlots) {
+            const QString record = doc.Record(rkMemory, SlotOfRow(row));
+            changed = record != shown_[row];
+            if (changed)
+                shown_[row] = record;
+        }
+        if (changed && first < 0)
+            first = row;
+        if (!changed && first >= 0) {
+            emit dataChanged(index(first, 0), index(row - 1, tcColumnCount - 1));
+            first = -1;
+        }
+    }
+    const QString sources = OffsetSources();
+    if (sources != shownSources_) {
+        shownSources_ = sources;
+        emit dataChanged(index(0, tcOffset), index(kMemorySlots - 1, tcOffset));
+    }
 }
 
 TEditResult TChannelTableModel::EditCell(int slot, int column, const QString &text)
 {
-    const QStringList before = Snapshot();
     const TEditResult result = ApplyCellEdit(host_.Document(), slot, column, text);
     switch (result.status) {
     case TEditStatus::Refused:
@@ -177,7 +216,7 @@ TEditResult TChannelTableModel::EditCell(int slot, int column, const QString &te
     case TEditStatus::Unchanged:
         break;
     default:
-        Finish(before, QStringLiteral("Edit %1 %2").arg(Label(slot), TableColumnTitle(column)));
+        Finish(QStringLiteral("Edit %1 %2").arg(Label(slot), TableColumnTitle(column)));
         emit Outcome(false, result.notes.isEmpty()
                                 ? QString()
                                 : QStringLiteral("%1 %2 adjusted: %3")
@@ -189,13 +228,12 @@ TEditResult TChannelTableModel::EditCell(int slot, int column, const QString &te
 
 bool TChannelTableModel::BulkEdit(const QList<int> &slotList, const TBulkEdit &edit)
 {
-    const QStringList before = Snapshot();
     const TBulkResult result = ApplyBulkEdit(host_.Document(), slotList, edit);
     if (!result.refusal.isEmpty()) {
         emit Outcome(true, result.refusal);
         return false;
     }
-    const bool changed = Finish(before, edit.Name() + QLatin1Char(' ') + SlotsName(slotList));
+    const bool changed = Finish(edit.Name() + QLatin1Char(' ') + SlotsName(slotList));
     emit Outcome(false, QStringLiteral("%1 channel(s) changed").arg(result.changed)
                             + (result.notes.isEmpty() ? QString() : QStringLiteral("; ") + result.notes.join(QStringLiteral("; "))));
     return changed;
@@ -203,64 +241,59 @@ bool TChannelTableModel::BulkEdit(const QList<int> &slotList, const TBulkEdit &e
 
 bool TChannelTableModel::Swap(int a, int b)
 {
-    const QStringList before = Snapshot();
     const TSlotResult result = SwapSlots(host_.Document(), a, b);
     if (!result.ok) {
         emit Outcome(true, result.reason);
         return false;
     }
     lastSlots_ = result.slotList;
-    const bool changed = Finish(before, QStringLiteral("Swap %1 and %2").arg(Label(a), Label(b)));
+    const bool changed = Finish(QStringLiteral("Swap %1 and %2").arg(Label(a), Label(b)));
     emit Outcome(false, result.notes.join(QStringLiteral("; ")));
     return changed;
 }
 
 bool TChannelTableModel::Move(const QList<int> &slotList, int target)
 {
-    const QStringList before = Snapshot();
     const TSlotResult result = MoveSlots(host_.Document(), slotList, target);
     if (!result.ok) {
         emit Outcome(true, result.reason);
         return false;
     }
     lastSlots_ = result.slotList;
-    return Finish(before, QStringLiteral("Move ") + SlotsName(slotList));
+    return Finish(QStringLiteral("Move ") + SlotsName(slotList));
 }
 
 bool TChannelTableModel::Shift(const QList<int> &slotList, int direction)
 {
-    const QStringList before = Snapshot();
     const TSlotResult result = ShiftSlots(host_.Document(), slotList, direction);
     if (!result.ok) {
         emit Outcome(true, result.reason);
         return false;
     }
     lastSlots_ = result.slotList;
-    return Finish(before, QStringLiteral("Move ") + SlotsName(slotList) + (direction < 0 ? QStringLiteral(" Up") : QStringLiteral(" Down")));
+    return Finish(QStringLiteral("Move ") + SlotsName(slotList) + (direction < 0 ? QStringLiteral(" Up") : QStringLiteral(" Down")));
 }
 
 bool TChannelTableModel::InsertEmpty(int slot, int count)
 {
-    const QStringList before = Snapshot();
     const TSlotResult result = InsertEmptySlots(host_.Document(), slot, count);
     if (!result.ok) {
         emit Outcome(true, result.reason);
         return false;
     }
     lastSlots_ = result.slotList;
-    return Finish(before, QStringLiteral("Insert Empty Slot %1").arg(Label(slot)));
+    return Finish(QStringLiteral("Insert Empty Slot %1").arg(Label(slot)));
 }
 
 bool TChannelTableModel::DeleteCloseGap(const QList<int> &slotList)
 {
-    const QStringList before = Snapshot();
     const TSlotResult result = DeleteAndCloseGap(host_.Document(), slotList);
     if (!result.ok) {
         emit Outcome(true, result.reason);
         return false;
     }
     lastSlots_ = result.slotList;
-    return Finish(before, QStringLiteral("Delete %1 and Close the Gap").arg(SlotsName(slotList)));
+    return Finish(QStringLiteral("Delete %1 and Close the Gap").arg(SlotsName(slotList)));
 }
 
 QByteArray TChannelTableModel::CopyCsv(const QList<int> &slotList) const
@@ -280,7 +313,6 @@ bool TChannelTableModel::PasteCsv(const QByteArray &csv, int firstSlot)
         emit Outcome(true, QStringLiteral("No row could be pasted.\n") + CsvImportReport(plan).join(QLatin1Char('\n')));
         return false;
     }
-    const QStringList before = Snapshot();
     QList<int> slotList;
     for (const TCsvRowResult &row : plan.rows) {
         if (row.status != TCsvRowStatus::Refused)
@@ -288,7 +320,7 @@ bool TChannelTableModel::PasteCsv(const QByteArray &csv, int firstSlot)
     }
     ApplyCsvImport(plan, host_.Document());
     lastSlots_ = slotList;
-    const bool changed = Finish(before, QStringLiteral("Paste %1 Row(s)").arg(plan.StoredCount()));
+    const bool changed = Finish(QStringLiteral("Paste %1 Row(s)").arg(plan.StoredCount()));
     const bool clean = plan.Count(TCsvRowStatus::Adjusted) == 0 && plan.Count(TCsvRowStatus::Refused) == 0;
     emit Outcome(false, clean ? QString() : CsvImportReport(plan).join(QStringLiteral("; ")));
     return changed;

@@ -1,8 +1,10 @@
 // TChannelTableModel: the document's memory slots 1..193 as a table, one
 // row per slot (row r is slot r + 1) and one column per field. It reads the
-// document on every request and keeps no copy. Every change goes through
-// the channel table rules, then the host: Modified, the lists redrawn and
-// one named undo step.
+// document on every request. Every change goes through the channel table
+// rules, then the host: Modified, the lists redrawn and one named undo
+// step. The view is told only of the rows whose slots changed: the model
+// remembers the records the rows last showed (shared text, no copying) and
+// what else the cells read.
 #pragma once
 
 #include "data/ChannelTableRules.h"
@@ -44,7 +46,9 @@ public:
     static int SlotOfRow(int row) { return row + 1; }
     static int RowOfSlot(int slot) { return slot - 1; }
 
-    // The document changed elsewhere (an editor, a paste, a read, undo).
+    // The document may have changed (an editor, a paste, a read, undo, or
+    // the table's own change): the rows whose slots changed since the view
+    // was last told are redrawn, each run of neighbouring rows at once.
     void Reload();
 
     // Changes. Each returns whether the document changed; the outcome
@@ -71,10 +75,16 @@ signals:
     void Outcome(bool refused, const QString &text);
 
 private:
-    // Stores the step when the memory slots changed since before.
-    bool Finish(const QStringList &before, const QString &name);
-    QStringList Snapshot() const;
+    // Stores the step when the memory slots changed since the view was
+    // last told; false when they did not.
+    bool Finish(const QString &name);
+    bool SlotsChanged() const;
+    // What the Offset column reads besides the row's record: the radio
+    // type, the band limits and the VFO records (their offsets).
+    QString OffsetSources() const;
 
     TDocumentHost &host_;
     QList<int> lastSlots_;
+    QStringList shown_;     // record of each slot as the rows show it, by row
+    QString shownSources_;  // OffsetSources() as the Offset column shows it
 };
