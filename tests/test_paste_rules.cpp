@@ -48,10 +48,17 @@ TEST_F(PasteRulesTest, MemoryTargetsKeepWhatTheirSlotCanHold)
 {
     EXPECT_EQ(Paste(kSplit, Memory(20)), "020,00145000000,0,0,1,1,0,,09,,12,,1,,00145600000,0,,AB.C");
     EXPECT_EQ(Paste(kSplit, Memory(180)), "180,00145000000,0,0,1,1,0,,09,,12,,1,,00145600000,0,,AB.C");
-    // L/U slots: no split, no name, lock-out "0"; PR: no split, a name.
-    EXPECT_EQ(Paste(kSplit, Memory(181)), "L1,00145000000,0,0,1,1,0,,09,,12,,0,,,,,");
-    EXPECT_EQ(Paste(kSplit, Memory(192)), "U6,00145000000,0,0,1,1,0,,09,,12,,0,,,,,");
-    EXPECT_EQ(Paste(kSplit, Memory(193)), "PR,00145000000,0,0,1,1,0,,09,,12,,0,,,,,AB.C");
+    // L/U slots: no split, no name, lock-out "0"; PR: no split, a name. A
+    // split channel would transmit elsewhere there: it is not pasted.
+    const QString simplex = QStringLiteral("010,00145000000,0,0,1,1,0,,09,,12,,1,,,,,AB.C");
+    EXPECT_EQ(Paste(simplex, Memory(181)), "L1,00145000000,0,0,1,1,0,,09,,12,,0,,,,,");
+    EXPECT_EQ(Paste(simplex, Memory(192)), "U6,00145000000,0,0,1,1,0,,09,,12,,0,,,,,");
+    EXPECT_EQ(Paste(simplex, Memory(193)), "PR,00145000000,0,0,1,1,0,,09,,12,,0,,,,,AB.C");
+    for (int slot : {181, 192, 193}) {
+        EXPECT_EQ(Paste(kSplit, Memory(slot)), "") << slot;
+        EXPECT_EQ(SplitPasteProblem(doc, kSplit, Memory(slot)),
+                  MemorySlotLabel(slot) + " cannot hold the split channel 145.000/145.600 MHz");
+    }
     // Outside the memory list.
     EXPECT_EQ(Paste(kSplit, Memory(0)), "");
     EXPECT_EQ(Paste(kSplit, Memory(194)), "");
@@ -127,17 +134,23 @@ TEST_F(PasteRulesTest, FrequenciesOutsideTheBandLimitsAreRefused)
     EXPECT_EQ(Paste(QStringLiteral("030,,3,0,0,0,0,,09,,09,,0,,,,,,,,,,"), Memory(1)), "");
 }
 
-TEST_F(PasteRulesTest, SplitPairSurvivesOnlyInBandWithTheReceiveStep)
+TEST_F(PasteRulesTest, ASplitChannelIsPastedOnlyWhereItKeepsItsTransmitFrequency)
 {
-    EXPECT_EQ(Paste(QStringLiteral("014,00145000000,0,0,0,0,0,,09,,09,,0,,00435000000,0,,"), Memory(14)),
-              "014,00145000000,0,0,0,0,0,,09,,09,,0,,,,,");
-    EXPECT_EQ(Paste(QStringLiteral("015,00145000000,0,0,0,0,0,,09,,09,,0,,00146000000,3,,"), Memory(15)),
-              "015,00145000000,0,0,0,0,0,,09,,09,,0,,,,,");
+    // Another band, another step: dropping the split would make the channel
+    // transmit on its receive frequency, so it is not pasted, and why.
+    const QString crossBand = QStringLiteral("014,00145000000,0,0,0,0,0,,09,,09,,0,,00435000000,0,,");
+    EXPECT_EQ(Paste(crossBand, Memory(14)), "");
+    EXPECT_EQ(SplitPasteProblem(doc, crossBand, Memory(14)),
+              "the split channel 145.000/435.000 MHz transmits outside the band it receives in");
+    const QString otherStep = QStringLiteral("015,00145000000,0,0,0,0,0,,09,,09,,0,,00146000000,3,,");
+    EXPECT_EQ(Paste(otherStep, Memory(15)), "");
+    EXPECT_EQ(SplitPasteProblem(doc, otherStep, Memory(15)),
+              "the split channel 145.000/146.000 MHz has a transmit step unlike its receive step");
+    EXPECT_EQ(Paste(crossBand, TPasteTarget{rkCall, 1, -1}), "");
     // 30 kHz on both sides: both become 10 kHz, so the pair survives.
     EXPECT_EQ(Paste(QStringLiteral("012,00145000000,7,0,0,0,0,,09,,09,,0,,00145600000,7,,"), Memory(12)),
               "012,00145000000,2,0,0,0,0,,09,,09,,0,,00145600000,2,,");
-    EXPECT_EQ(Paste(QStringLiteral("015,00145000000,0,0,0,0,0,,09,,09,,0,,garbage,0,,"), Memory(15)),
-              "015,00145000000,0,0,0,0,0,,09,,09,,0,,,,,");
+    EXPECT_EQ(Paste(QStringLiteral("015,00145000000,0,0,0,0,0,,09,,09,,0,,garbage,0,,"), Memory(15)), "");
 }
 
 TEST_F(PasteRulesTest, StepCodesFollowTheReceiveBand)

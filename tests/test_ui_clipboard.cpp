@@ -243,11 +243,23 @@ TEST_F(ClipboardTest, PasteIntoOrdinaryAndNamedMemoryRows)
     EXPECT_EQ(form->Modified(), 1);
     // The staging buffer stays: the same record pastes again.
     EXPECT_EQ(PasteInto(1, 180), QStringLiteral("180,00145000000,0,0,1,1,0,,09,,12,,1,,00145600000,0,,AB.C"));
-    // "L1".."U6": lock-out "0", no split, no name.
+    // "L1".."U6" and "PR" hold no split channel: it would transmit on its
+    // receive frequency there, so it is not pasted, and the Paste button
+    // says why.
+    for (int slot : {181, 192, 193}) {
+        Activate(1, slot);
+        EXPECT_FALSE(PasteEnabled()) << slot;
+        EXPECT_TRUE(form->SpeedButton3->toolTip().contains("cannot hold the split channel 145.000/145.600 MHz"))
+            << form->SpeedButton3->toolTip().toStdString();
+        form->Paste1Click();
+        EXPECT_TRUE(Doc().Record(rkMemory, slot).isEmpty()) << slot;
+    }
+    // "L1".."U6": lock-out "0", no name; "PR" keeps a valid name only.
+    Offer(QStringLiteral("010,00145000000,0,0,1,1,0,,09,,12,,1,,,,,AB.C"));
     EXPECT_EQ(PasteInto(1, 181), QStringLiteral("L1,00145000000,0,0,1,1,0,,09,,12,,0,,,,,"));
     EXPECT_EQ(PasteInto(1, 192), QStringLiteral("U6,00145000000,0,0,1,1,0,,09,,12,,0,,,,,"));
-    // "PR" keeps a valid name only.
     EXPECT_EQ(PasteInto(1, 193), QStringLiteral("PR,00145000000,0,0,1,1,0,,09,,12,,0,,,,,AB.C"));
+    EXPECT_EQ(form->SpeedButton3->toolTip(), "Paste");
     // A name that breaks the name rule is dropped; the channel pastes.
     for (const char *name : {"abc", "ABCDEFG.", "lower"}) {
         Offer(QStringLiteral("011,00145000000,0,0,0,0,0,,09,,09,,,,,,,") + QLatin1String(name));
@@ -272,11 +284,16 @@ TEST_F(ClipboardTest, PasteAdjustsStepShiftAndSplit)
     Offer(QStringLiteral("013,00435000000,9,0,0,0,0,,09,,09,,0,,,,,"));
     EXPECT_EQ(PasteInto(1, 13), QStringLiteral("013,00435000000,8,0,0,0,0,,09,,09,,0,,,,,"));
 
-    // A split pair in another band, or with another step, is dropped.
-    Offer(QStringLiteral("014,00145000000,0,0,0,0,0,,09,,09,,0,,00435000000,0,,"));
-    EXPECT_EQ(PasteInto(1, 14), QStringLiteral("014,00145000000,0,0,0,0,0,,09,,09,,0,,,,,"));
-    Offer(QStringLiteral("015,00145000000,0,0,0,0,0,,09,,09,,0,,00146000000,3,,"));
-    EXPECT_EQ(PasteInto(1, 15), QStringLiteral("015,00145000000,0,0,0,0,0,,09,,09,,0,,,,,"));
+    // A split pair in another band, or with another step, is not pasted:
+    // without it the channel would transmit on its receive frequency.
+    for (const char *copied : {"014,00145000000,0,0,0,0,0,,09,,09,,0,,00435000000,0,,",
+                               "015,00145000000,0,0,0,0,0,,09,,09,,0,,00146000000,3,,"}) {
+        Offer(QLatin1String(copied));
+        Activate(1, 14);
+        EXPECT_FALSE(PasteEnabled()) << copied;
+        form->Paste1Click();
+        EXPECT_TRUE(Doc().Record(rkMemory, 14).isEmpty()) << copied;
+    }
 
     // The -7.6 MHz shift needs market code 3.
     Offer(QStringLiteral("016,00435000000,6,3,0,0,0,,09,,09,,0,,,,,"));

@@ -81,13 +81,15 @@ QString PastedChannel(const TChannelDocument &doc, const QString &copied, const 
         .Set(cfToneCode, S(cfToneCode))
         .Set(cfCtcssCode, S(cfCtcssCode));
 
-    // A split pair survives only within the receive band and with the
-    // receive step.
+    // A split channel is pasted only where it keeps its transmit frequency:
+    // into a row that holds split channels, within the receive band and
+    // with the receive step. Dropping the split would make it transmit on
+    // its receive frequency.
+    if (!SplitPasteProblem(doc, copied, target).isEmpty())
+        return QString();
     const QString splitStep = PasteSplitStepCode(S(cfTransmitStep));
-    const bool splitSurvives = BandOfRecordFrequency(doc, S(cfTransmitFrequency)) == receiveBand
-                               && FirstChar(step) == FirstChar(splitStep);
     auto setSplit = [&] {
-        if (splitSurvives)
+        if (!S(cfTransmitFrequency).isEmpty())
             record.Set(cfTransmitFrequency, S(cfTransmitFrequency)).Set(cfTransmitStep, splitStep);
     };
 
@@ -203,6 +205,28 @@ QString PasteVfoPower(const QString &power, const QString &bandCode)
         return QString();
     const bool valid = power.size() == 1 && power.at(0) >= QLatin1Char('0') && power.at(0) <= QLatin1Char('2');
     return valid ? power : QStringLiteral("0");
+}
+
+QString SplitPasteProblem(const TChannelDocument &doc, const QString &copied, const TPasteTarget &target)
+{
+    if (copied.size() < kChannelRecordMinLength || target.kind == rkVfo)
+        return QString();
+    const QString transmit = RecordTextField(copied, cfTransmitFrequency);
+    if (transmit.isEmpty())
+        return QString();
+    const QString receive = RecordTextField(copied, cfReceiveFrequency);
+    const int receiveBand = BandOfRecordFrequency(doc, receive);
+    const QString shown = QStringLiteral("the split channel %1/%2 MHz")
+                              .arg(FormatFrequency(receive), FormatFrequency(transmit));
+    if (target.kind == rkMemory && !IsNumberedSlot(target.row))
+        return QStringLiteral("%1 cannot hold %2").arg(MemorySlotLabel(target.row), shown);
+    if (BandOfRecordFrequency(doc, transmit) != receiveBand)
+        return QStringLiteral("%1 transmits outside the band it receives in").arg(shown);
+    const QString step = PasteStepCode(RecordTextField(copied, cfStep), receiveBand);
+    const QString splitStep = PasteSplitStepCode(RecordTextField(copied, cfTransmitStep));
+    if (FirstChar(step) != FirstChar(splitStep))
+        return QStringLiteral("%1 has a transmit step unlike its receive step").arg(shown);
+    return QString();
 }
 
 QString PastedRecord(const TChannelDocument &doc, const QString &copied, const TPasteTarget &target)

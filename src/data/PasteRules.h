@@ -23,6 +23,13 @@ constexpr int kChannelRecordMinLength = 20;
 // target; empty when it does not fit there.
 QString PastedRecord(const TChannelDocument &doc, const QString &copied, const TPasteTarget &target);
 
+// Why a copied split channel cannot be pasted into the target without
+// moving its transmit frequency (empty when it can, or when the copied text
+// is no split channel): the row holds no split channels (L1..U6, PR), the
+// transmit frequency lies in another band than the receive frequency, or
+// its step differs from the receive step. A VFO row takes no split.
+QString SplitPasteProblem(const TChannelDocument &doc, const QString &copied, const TPasteTarget &target);
+
 // Band index of a record frequency field (11 digits) by its whole MHz;
 // -1 when the field is not a record frequency or lies in no band.
 int BandOfRecordFrequency(const TChannelDocument &doc, const QString &frequency);

@@ -210,6 +210,15 @@ void TMainForm::UpdateEditCommands()
     const bool pasteable = csvText
                            || (IsValidClipboardRecord(document_, document_.ClipboardBuffer())
                                && !PastedRecordForRow(*this, grid, SelectedRow(grid)).isEmpty());
+    // A split channel that would transmit elsewhere in this row says why
+    // Paste is off, on the Paste button and in the status bar.
+    const QString splitProblem = csvText ? QString()
+                                         : SplitPasteProblem(document_, document_.ClipboardBuffer(),
+                                                             TPasteTarget{grid, SelectedRow(grid),
+                                                                          grid == rkVfo ? VfoBandOfRow(SelectedRow(grid)) : -1});
+    SpeedButton3->setToolTip(splitProblem.isEmpty() ? QStringLiteral("Paste")
+                                                    : QStringLiteral("Paste: ") + splitProblem);
+    Paste1->setStatusTip(splitProblem);
     const bool channelList = grid == rkVfo || grid == rkCall;
     SetEnabled(Paste1, pasteable);
     SetEnabled(channelList ? Paste3 : Paste2, pasteable);
