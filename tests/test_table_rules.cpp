@@ -150,6 +150,26 @@ TEST(TableCellEdit, SplitShiftReverseAndSlotClasses)
     EXPECT_EQ(Field(doc, 7, cfReverse), QStringLiteral("0"));
     EXPECT_EQ(TableCellText(doc, 7, tcShift), QStringLiteral("Split"));
     EXPECT_EQ(ApplyCellEdit(doc, 7, tcReverse, QStringLiteral("On")).status, TEditStatus::Refused);
+    // The radio transmits a split channel in the band of its receive
+    // frequency: a Tx frequency elsewhere is refused, never moved into it.
+    struct Refusal {
+        int column;
+        const char *typed;
+        const char *reason;
+    };
+    const Refusal refusals[] = {
+        {tcTransmit, "435.0", "Tx 435.000 MHz is not in the band of Rx 145.000 MHz"},
+        {tcTransmit, "180", "Tx 180.000 MHz is outside the band limits 136-173 MHz"},
+        {tcTransmit, "50", "Tx 000.000 MHz is not in the band of Rx 145.000 MHz"},
+        {tcReceive, "435.0", "Tx 144.500 MHz is not in the band of Rx 435.000 MHz"},
+    };
+    for (const Refusal &c : refusals) {
+        const QString split = doc.Record(rkMemory, 7);
+        r = ApplyCellEdit(doc, 7, c.column, QString::fromLatin1(c.typed));
+        EXPECT_EQ(r.status, TEditStatus::Refused) << c.typed;
+        EXPECT_TRUE(r.reason.startsWith(QString::fromLatin1(c.reason))) << c.typed << ": " << qPrintable(r.reason);
+        EXPECT_EQ(doc.Record(rkMemory, 7), split) << c.typed;
+    }
     // A shift ends the split.
     r = ApplyCellEdit(doc, 7, tcShift, QStringLiteral("Plus"));
     EXPECT_EQ(r.status, TEditStatus::Adjusted);
@@ -189,6 +209,12 @@ TEST(TableCellEdit, EmptySlotsTakeAFrequencyFirstAndOtherColumnsChangesAreNamed)
     EXPECT_EQ(ApplyCellEdit(doc, 9, tcReceive, QStringLiteral("433.5")).status, TEditStatus::Applied);
     EXPECT_EQ(Field(doc, 9, cfLabel), QStringLiteral("009"));
     ExpectEditorRecord(doc, 9);
+    // A new channel takes a step that holds the frequency typed.
+    const TEditResult r = ApplyCellEdit(doc, 11, tcReceive, QStringLiteral("145.6125"));
+    EXPECT_EQ(r.status, TEditStatus::Applied) << qPrintable(r.notes.join(QStringLiteral("; ")));
+    EXPECT_EQ(Field(doc, 11, cfReceiveFrequency), QStringLiteral("00145612500"));
+    EXPECT_EQ(Field(doc, 11, cfStep), QStringLiteral("3"));
+    ExpectEditorRecord(doc, 11);
 }
 
 TEST(TableCellEdit, AnEditChangesOnlyItsColumnEvenWhereTheListsCannotShowTheValue)

@@ -245,6 +245,37 @@ TEST_F(TableTest, InCellEditsAreAppliedAdjustedOrRefusedAndEachIsOneUndoStep)
     EXPECT_EQ(messages.size(), 1);
 }
 
+TEST_F(TableTest, FrequencyCellsKeepWhatWasTypedOrRefuse)
+{
+    Put(5, QStringLiteral("144.8"));
+    QSortFilterProxyModel *proxy = table->Proxy();
+    EXPECT_TRUE(proxy->setData(ViewIndex(5, tcTransmit), QStringLiteral("144.2")));
+    const int steps = Undo().count();
+    const QString split = Doc().Record(rkMemory, 5);
+
+    // A Tx frequency in another band is refused with the reason, not moved.
+    EXPECT_FALSE(proxy->setData(ViewIndex(5, tcTransmit), QStringLiteral("435.0")));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Tx 435.000 MHz is not in the band of Rx 144.800 MHz")))
+        << qPrintable(messages[0]);
+    EXPECT_EQ(ViewIndex(5, tcTransmit).data().toString(), QStringLiteral("144.200"));
+    // So is a Rx frequency that would leave the Tx frequency in another band.
+    EXPECT_FALSE(proxy->setData(ViewIndex(5, tcReceive), QStringLiteral("435.0")));
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages[1].startsWith(QStringLiteral("Tx 144.200 MHz is not in the band of Rx 435.000 MHz")))
+        << qPrintable(messages[1]);
+    EXPECT_EQ(Doc().Record(rkMemory, 5), split);
+    EXPECT_EQ(Undo().count(), steps);
+
+    // A channel typed into an empty row keeps its frequency: it takes a
+    // step that holds it.
+    EXPECT_TRUE(proxy->setData(ViewIndex(30, tcReceive), QStringLiteral("145.6125")));
+    EXPECT_EQ(ViewIndex(30, tcReceive).data().toString(), QStringLiteral("145.6125"));
+    EXPECT_EQ(ViewIndex(30, tcStep).data().toString(), QStringLiteral("12.5kHz"));
+    EXPECT_FALSE(table->StatusText().contains(QStringLiteral("adjusted")));
+    EXPECT_EQ(messages.size(), 2);
+}
+
 TEST_F(TableTest, AListCellLeftWithoutAChoiceChangesNothing)
 {
     // 69.4 Hz and a 30 kHz step: values the lists do not offer.

@@ -206,6 +206,38 @@ QString Minus76Refusal(const TChannelDocument &doc, const QString &rxText)
     return QString();
 }
 
+// Display text of a normalized 9-digit frequency.
+QString ShownFrequency(const QString &normalized)
+{
+    return FormatFrequency(QStringLiteral("00") + normalized);
+}
+
+// Why a split transmit frequency cannot go with a receive frequency (both
+// as typed); empty when it can. The radio transmits a split channel in the
+// band of its receive frequency, within that band's limits: a transmit
+// frequency anywhere else is refused, never moved to where it would fit.
+QString SplitRefusal(const TChannelDocument &doc, const QString &rxText, const QString &txText)
+{
+    QString rx = rxText;
+    QString tx = txText;
+    if (!NormalizeFrequencyText(rx) || !NormalizeFrequencyText(tx))
+        return QString(); // the record rules refuse the text itself
+    const int band = BandOfFrequency(doc, rx);
+    if (BandOfFrequency(doc, tx) != band)
+        return QStringLiteral("Tx %1 MHz is not in the band of Rx %2 MHz.").arg(ShownFrequency(tx), ShownFrequency(rx));
+    int lower = 0;
+    int upper = 0;
+    BandLimitsMHz(doc, band, lower, upper);
+    const int mhz = tx.left(3).toInt();
+    if (mhz < lower || mhz > upper)
+        return QStringLiteral("Tx %1 MHz is outside the band limits %2-%3 MHz.").arg(ShownFrequency(tx)).arg(lower).arg(upper);
+    // The cellular telephone ranges the 800 MHz variant cannot use.
+    if (BandForcesStep(doc, band) && doc.GetRecordField(rkRadioType, 0, tfOption800) == QLatin1String("2")
+        && ((mhz >= 824 && mhz <= 848) || (mhz >= 866 && mhz <= 893)))
+        return QStringLiteral("Tx %1 MHz lies in a range this radio does not use.").arg(ShownFrequency(tx));
+    return QString();
+}
+
 // Offset in Hz of a typed offset in MHz; -1 when it is no number.
 qint64 OffsetHzOfText(const QString &text)
 {
@@ -511,8 +543,20 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
                 return result; // nothing typed into an empty row
             return refuse(QStringLiteral("Enter a receive frequency; use Clear to empty a slot."));
         }
+        if (!entry.txText.isEmpty()) {
+            const QString why = SplitRefusal(doc, rx, entry.txText);
+            if (!why.isEmpty())
+                return refuse(why + QStringLiteral("\nChange or clear the Tx frequency first."));
+        }
+        if (wasEmpty) {
+            // A new channel takes a step that holds the frequency typed.
+            QString hz = rx;
+            if (NormalizeFrequencyText(hz))
+                entry.stepPosition = StepForFrequencies(entry.stepPosition, hz.toLongLong(), hz.toLongLong());
+        }
         entry.rxText = rx;
-        // The split frequency is clamped into the new band.
+        // The split frequency goes through the band's rules again; should
+        // that move it, the edit is refused below.
         entry.rxAsStored = entry.txAsStored = false;
         // A -7.6 MHz shift goes with the band: it falls back to simplex below 300 MHz.
         if (entry.shift == QLatin1Char('3') && !Minus76Refusal(doc, rx).isEmpty()) {
@@ -591,6 +635,9 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
             entry.txText.clear(); // no longer split: simplex
             break;
         }
+        const QString why = SplitRefusal(doc, entry.rxText, tx);
+        if (!why.isEmpty())
+            return refuse(why);
         if (entry.shift != QLatin1Char('0'))
             notes << QStringLiteral("%1 replaced by the split").arg(ShiftText(entry.shift));
         if (entry.reverse)
@@ -627,6 +674,11 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
     const TMemoryRecordResult built = BuildMemoryRecord(doc, slot, entry);
     if (built.error != TMemoryRecordResult::None)
         return refuse(ErrorText(built.error));
+    // Where the radio transmits changes only by typing the Tx frequency.
+    const QString txBefore = RecordTextField(before, cfTransmitFrequency);
+    if (column != tcTransmit && !txBefore.isEmpty() && !built.txRecord.isEmpty() && built.txRecord != txBefore)
+        return refuse(QStringLiteral("This change would move the split Tx frequency %1 MHz to %2 MHz.")
+                          .arg(FormatFrequency(txBefore), FormatFrequency(built.txRecord)));
     if (built.stepPosition != entry.stepPosition)
         notes << QStringLiteral("step set to %1 on this band").arg(EditorStepTexts().value(built.stepPosition));
     if (built.adjusted) {
