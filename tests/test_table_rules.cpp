@@ -322,6 +322,41 @@ TEST(TableBulkEdit, Minus76AndOffsetFollowEachChannel)
     EXPECT_EQ(doc.Record(rkMemory, 3), QStringLiteral("003,00145012500,7,0,0,1,0,,02,,02,,1,,,,,"));
 }
 
+TEST(TableBulkEdit, TheStepNamesTheFrequenciesItMovesAndNeverMovesASplitTx)
+{
+    TChannelDocument doc = DefaultDocument();
+    Put(doc, 5, QStringLiteral("145.000"), QString(), QStringLiteral("144.5125")); // Tx off 5 kHz
+    Put(doc, 6, QStringLiteral("145.0125"), QString(), QStringLiteral("144.500"));
+    Put(doc, 7, QStringLiteral("145.100"));
+    Put(doc, 12, QStringLiteral("145.7875"));
+    TBulkEdit edit;
+    edit.stepPosition = 0; // 5 kHz
+    const QList<int> chosen{5, 6, 7, 12};
+    const TChannelDocument before = doc;
+
+    const TBulkPlan plan = PlanBulkEdit(doc, chosen, edit);
+    for (int slot : chosen)
+        EXPECT_EQ(doc.Record(rkMemory, slot), before.Record(rkMemory, slot));
+    auto text = [](const QList<TFrequencyMove> &moves) {
+        QStringList list;
+        for (const TFrequencyMove &m : moves)
+            list << QStringLiteral("%1 %2 %3 -> %4").arg(m.slot).arg(m.transmit ? "Tx" : "Rx", m.before, m.after);
+        return list;
+    };
+    EXPECT_EQ(text(plan.moves), (QStringList{"6 Rx 145.0125 -> 145.010", "12 Rx 145.7875 -> 145.785"}));
+    EXPECT_EQ(text(plan.stepKept), (QStringList{"5 Tx 144.5125 -> 144.510"}));
+
+    const TBulkResult r = ApplyBulkEdit(doc, chosen, edit);
+    EXPECT_EQ(Field(doc, 12, cfReceiveFrequency), QStringLiteral("00145785000"));
+    EXPECT_EQ(Field(doc, 12, cfStep), QStringLiteral("0"));
+    EXPECT_EQ(Field(doc, 6, cfReceiveFrequency), QStringLiteral("00145010000"));
+    EXPECT_EQ(Field(doc, 6, cfTransmitFrequency), QStringLiteral("00144500000"));
+    // The split Tx frequency the step cannot hold keeps the channel at its step.
+    EXPECT_EQ(doc.Record(rkMemory, 5), before.Record(rkMemory, 5));
+    EXPECT_TRUE(r.notes.join(QLatin1Char('\n')).contains(QStringLiteral("005: step kept")))
+        << qPrintable(r.notes.join(QLatin1Char('\n')));
+}
+
 TEST(TableSlots, MoveSwapInsertDeleteKeepRecordsAndRewriteLabels)
 {
     TChannelDocument doc = DefaultDocument();

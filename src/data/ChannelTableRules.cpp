@@ -8,6 +8,7 @@
 #include "FrequencyRules.h"
 #include "RecordFields.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -750,6 +751,81 @@ QString TBulkEdit::Name() const
     return QStringLiteral("Bulk Edit");
 }
 
+// The entry of a slot with a bulk edit's values set (the step only when
+// withStep); the parts the slot cannot take are named in notes.
+static TMemoryChannelEntry BulkEntry(const TChannelDocument &doc, int slot, const TBulkEdit &edit, bool withStep,
+                                     QStringList &notes)
+{
+    const QString label = Label(slot);
+    TMemoryChannelEntry entry = EntryOfSlot(doc, slot);
+    if (edit.stepPosition && withStep) {
+        entry.stepPosition = *edit.stepPosition;
+        entry.stepCode.clear();
+        entry.rxAsStored = entry.txAsStored = false; // rounded to the new step
+    }
+    if (edit.shift) {
+        const QString why = *edit.shift == QLatin1Char('3') ? Minus76Refusal(doc, entry.rxText) : QString();
+        if (!why.isEmpty()) {
+            notes << label + QStringLiteral(": shift kept: ") + why;
+        } else {
+            if (!entry.txText.isEmpty() && *edit.shift != QLatin1Char('0')) {
+                notes << label + QStringLiteral(": split transmit frequency %1 MHz dropped").arg(entry.txText);
+                entry.txText.clear();
+            }
+            entry.shift = *edit.shift;
+        }
+    }
+    if (edit.offset) {
+        const QString why = OffsetRefusal(doc, entry, *edit.offset);
+        if (!why.isEmpty())
+            notes << label + QStringLiteral(": offset not set: ") + QString(why).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    }
+    if (edit.toneMode) {
+        entry.tone = *edit.toneMode == 1;
+        entry.ctcss = *edit.toneMode == 2;
+    }
+    if (edit.tonePosition) {
+        entry.tonePosition = *edit.tonePosition;
+        entry.toneCode.clear();
+    }
+    if (edit.ctcssPosition) {
+        entry.ctcssPosition = *edit.ctcssPosition;
+        entry.ctcssCode.clear();
+    }
+    if (edit.lockOut) {
+        if (IsNumberedSlot(slot))
+            entry.lockOut = *edit.lockOut;
+        else
+            notes << label + QStringLiteral(": no lock-out on this channel");
+    }
+    return entry;
+}
+
+TBulkPlan PlanBulkEdit(const TChannelDocument &doc, const QList<int> &chosen, const TBulkEdit &edit)
+{
+    TBulkPlan plan;
+    if (edit.clear || !edit.stepPosition || *edit.stepPosition < 0 || *edit.stepPosition >= EditorStepTexts().size())
+        return plan;
+    for (int slot : SortedUnique(chosen)) {
+        if (!ValidSlot(slot) || !HasChannel(doc, slot))
+            continue;
+        const QString before = doc.Record(rkMemory, slot);
+        QStringList notes;
+        const TMemoryRecordResult built = BuildMemoryRecord(doc, slot, BulkEntry(doc, slot, edit, true, notes));
+        if (built.error != TMemoryRecordResult::None)
+            continue;
+        const QString rx = RecordTextField(before, cfReceiveFrequency);
+        const QString tx = RecordTextField(before, cfTransmitFrequency);
+        if (!tx.isEmpty() && !built.txRecord.isEmpty() && built.txRecord != tx) {
+            plan.stepKept << TFrequencyMove{slot, true, FormatFrequency(tx), FormatFrequency(built.txRecord)};
+            continue;
+        }
+        if (built.rxRecord != rx)
+            plan.moves << TFrequencyMove{slot, false, FormatFrequency(rx), FormatFrequency(built.rxRecord)};
+    }
+    return plan;
+}
+
 TBulkResult ApplyBulkEdit(TChannelDocument &doc, const QList<int> &chosen, const TBulkEdit &edit)
 {
     TBulkResult result;
@@ -781,6 +857,9 @@ TBulkResult ApplyBulkEdit(TChannelDocument &doc, const QList<int> &chosen, const
         return result;
     }
 
+    QHash<int, TFrequencyMove> kept;
+    for (const TFrequencyMove &move : PlanBulkEdit(doc, slotList, edit).stepKept)
+        kept.insert(move.slot, move);
     int empty = 0;
     for (int slot : slotList) {
         const QString before = doc.Record(rkMemory, slot);
@@ -794,47 +873,11 @@ TBulkResult ApplyBulkEdit(TChannelDocument &doc, const QList<int> &chosen, const
             continue;
         }
         const QString label = Label(slot);
-        TMemoryChannelEntry entry = EntryOfSlot(doc, slot);
-        if (edit.stepPosition) {
-            entry.stepPosition = *edit.stepPosition;
-            entry.stepCode.clear();
-            entry.rxAsStored = entry.txAsStored = false; // rounded to the new step
-        }
-        if (edit.shift) {
-            const QString why = *edit.shift == QLatin1Char('3') ? Minus76Refusal(doc, entry.rxText) : QString();
-            if (!why.isEmpty()) {
-                result.notes << label + QStringLiteral(": shift kept: ") + why;
-            } else {
-                if (!entry.txText.isEmpty() && *edit.shift != QLatin1Char('0')) {
-                    result.notes << label + QStringLiteral(": split transmit frequency %1 MHz dropped").arg(entry.txText);
-                    entry.txText.clear();
-                }
-                entry.shift = *edit.shift;
-            }
-        }
-        if (edit.offset) {
-            const QString why = OffsetRefusal(doc, entry, *edit.offset);
-            if (!why.isEmpty())
-                result.notes << label + QStringLiteral(": offset not set: ") + QString(why).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        }
-        if (edit.toneMode) {
-            entry.tone = *edit.toneMode == 1;
-            entry.ctcss = *edit.toneMode == 2;
-        }
-        if (edit.tonePosition) {
-            entry.tonePosition = *edit.tonePosition;
-            entry.toneCode.clear();
-        }
-        if (edit.ctcssPosition) {
-            entry.ctcssPosition = *edit.ctcssPosition;
-            entry.ctcssCode.clear();
-        }
-        if (edit.lockOut) {
-            if (IsNumberedSlot(slot))
-                entry.lockOut = *edit.lockOut;
-            else
-                result.notes << label + QStringLiteral(": no lock-out on this channel");
-        }
+        const bool keepStep = kept.contains(slot);
+        if (keepStep)
+            result.notes << label + QStringLiteral(": step kept: it would move the split Tx frequency %1 MHz to %2 MHz")
+                                        .arg(kept.value(slot).before, kept.value(slot).after);
+        const TMemoryChannelEntry entry = BulkEntry(doc, slot, edit, !keepStep, result.notes);
         const TMemoryRecordResult built = BuildMemoryRecord(doc, slot, entry);
         if (built.error != TMemoryRecordResult::None) {
             result.notes << label + QStringLiteral(": not changed: ") + ErrorText(built.error).section(QLatin1Char('\n'), 0, 0);
