@@ -150,6 +150,26 @@ TEST(TableCellEdit, SplitShiftReverseAndSlotClasses)
     EXPECT_EQ(Field(doc, 7, cfReverse), QStringLiteral("0"));
     EXPECT_EQ(TableCellText(doc, 7, tcShift), QStringLiteral("Split"));
     EXPECT_EQ(ApplyCellEdit(doc, 7, tcReverse, QStringLiteral("On")).status, TEditStatus::Refused);
+    // The radio transmits a split channel in the band of its receive
+    // frequency: a Tx frequency elsewhere is refused, never moved into it.
+    struct Refusal {
+        int column;
+        const char *typed;
+        const char *reason;
+    };
+    const Refusal refusals[] = {
+        {tcTransmit, "435.0", "Tx 435.000 MHz is not in the band of Rx 145.000 MHz"},
+        {tcTransmit, "180", "Tx 180.000 MHz is outside the band limits 136-173 MHz"},
+        {tcTransmit, "50", "Tx 000.000 MHz is not in the band of Rx 145.000 MHz"},
+        {tcReceive, "435.0", "Tx 144.500 MHz is not in the band of Rx 435.000 MHz"},
+    };
+    for (const Refusal &c : refusals) {
+        const QString split = doc.Record(rkMemory, 7);
+        r = ApplyCellEdit(doc, 7, c.column, QString::fromLatin1(c.typed));
+        EXPECT_EQ(r.status, TEditStatus::Refused) << c.typed;
+        EXPECT_TRUE(r.reason.startsWith(QString::fromLatin1(c.reason))) << c.typed << ": " << qPrintable(r.reason);
+        EXPECT_EQ(doc.Record(rkMemory, 7), split) << c.typed;
+    }
     // A shift ends the split.
     r = ApplyCellEdit(doc, 7, tcShift, QStringLiteral("Plus"));
     EXPECT_EQ(r.status, TEditStatus::Adjusted);
@@ -189,6 +209,12 @@ TEST(TableCellEdit, EmptySlotsTakeAFrequencyFirstAndOtherColumnsChangesAreNamed)
     EXPECT_EQ(ApplyCellEdit(doc, 9, tcReceive, QStringLiteral("433.5")).status, TEditStatus::Applied);
     EXPECT_EQ(Field(doc, 9, cfLabel), QStringLiteral("009"));
     ExpectEditorRecord(doc, 9);
+    // A new channel takes a step that holds the frequency typed.
+    const TEditResult r = ApplyCellEdit(doc, 11, tcReceive, QStringLiteral("145.6125"));
+    EXPECT_EQ(r.status, TEditStatus::Applied) << qPrintable(r.notes.join(QStringLiteral("; ")));
+    EXPECT_EQ(Field(doc, 11, cfReceiveFrequency), QStringLiteral("00145612500"));
+    EXPECT_EQ(Field(doc, 11, cfStep), QStringLiteral("3"));
+    ExpectEditorRecord(doc, 11);
 }
 
 TEST(TableCellEdit, AnEditChangesOnlyItsColumnEvenWhereTheListsCannotShowTheValue)
@@ -294,6 +320,41 @@ TEST(TableBulkEdit, Minus76AndOffsetFollowEachChannel)
     lockOut.lockOut = true;
     EXPECT_EQ(ApplyBulkEdit(doc, {3}, lockOut).changed, 1);
     EXPECT_EQ(doc.Record(rkMemory, 3), QStringLiteral("003,00145012500,7,0,0,1,0,,02,,02,,1,,,,,"));
+}
+
+TEST(TableBulkEdit, TheStepNamesTheFrequenciesItMovesAndNeverMovesASplitTx)
+{
+    TChannelDocument doc = DefaultDocument();
+    Put(doc, 5, QStringLiteral("145.000"), QString(), QStringLiteral("144.5125")); // Tx off 5 kHz
+    Put(doc, 6, QStringLiteral("145.0125"), QString(), QStringLiteral("144.500"));
+    Put(doc, 7, QStringLiteral("145.100"));
+    Put(doc, 12, QStringLiteral("145.7875"));
+    TBulkEdit edit;
+    edit.stepPosition = 0; // 5 kHz
+    const QList<int> chosen{5, 6, 7, 12};
+    const TChannelDocument before = doc;
+
+    const TBulkPlan plan = PlanBulkEdit(doc, chosen, edit);
+    for (int slot : chosen)
+        EXPECT_EQ(doc.Record(rkMemory, slot), before.Record(rkMemory, slot));
+    auto text = [](const QList<TFrequencyMove> &moves) {
+        QStringList list;
+        for (const TFrequencyMove &m : moves)
+            list << QStringLiteral("%1 %2 %3 -> %4").arg(m.slot).arg(m.transmit ? "Tx" : "Rx", m.before, m.after);
+        return list;
+    };
+    EXPECT_EQ(text(plan.moves), (QStringList{"6 Rx 145.0125 -> 145.010", "12 Rx 145.7875 -> 145.785"}));
+    EXPECT_EQ(text(plan.stepKept), (QStringList{"5 Tx 144.5125 -> 144.510"}));
+
+    const TBulkResult r = ApplyBulkEdit(doc, chosen, edit);
+    EXPECT_EQ(Field(doc, 12, cfReceiveFrequency), QStringLiteral("00145785000"));
+    EXPECT_EQ(Field(doc, 12, cfStep), QStringLiteral("0"));
+    EXPECT_EQ(Field(doc, 6, cfReceiveFrequency), QStringLiteral("00145010000"));
+    EXPECT_EQ(Field(doc, 6, cfTransmitFrequency), QStringLiteral("00144500000"));
+    // The split Tx frequency the step cannot hold keeps the channel at its step.
+    EXPECT_EQ(doc.Record(rkMemory, 5), before.Record(rkMemory, 5));
+    EXPECT_TRUE(r.notes.join(QLatin1Char('\n')).contains(QStringLiteral("005: step kept")))
+        << qPrintable(r.notes.join(QLatin1Char('\n')));
 }
 
 TEST(TableSlots, MoveSwapInsertDeleteKeepRecordsAndRewriteLabels)

@@ -245,6 +245,37 @@ TEST_F(TableTest, InCellEditsAreAppliedAdjustedOrRefusedAndEachIsOneUndoStep)
     EXPECT_EQ(messages.size(), 1);
 }
 
+TEST_F(TableTest, FrequencyCellsKeepWhatWasTypedOrRefuse)
+{
+    Put(5, QStringLiteral("144.8"));
+    QSortFilterProxyModel *proxy = table->Proxy();
+    EXPECT_TRUE(proxy->setData(ViewIndex(5, tcTransmit), QStringLiteral("144.2")));
+    const int steps = Undo().count();
+    const QString split = Doc().Record(rkMemory, 5);
+
+    // A Tx frequency in another band is refused with the reason, not moved.
+    EXPECT_FALSE(proxy->setData(ViewIndex(5, tcTransmit), QStringLiteral("435.0")));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Tx 435.000 MHz is not in the band of Rx 144.800 MHz")))
+        << qPrintable(messages[0]);
+    EXPECT_EQ(ViewIndex(5, tcTransmit).data().toString(), QStringLiteral("144.200"));
+    // So is a Rx frequency that would leave the Tx frequency in another band.
+    EXPECT_FALSE(proxy->setData(ViewIndex(5, tcReceive), QStringLiteral("435.0")));
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages[1].startsWith(QStringLiteral("Tx 144.200 MHz is not in the band of Rx 435.000 MHz")))
+        << qPrintable(messages[1]);
+    EXPECT_EQ(Doc().Record(rkMemory, 5), split);
+    EXPECT_EQ(Undo().count(), steps);
+
+    // A channel typed into an empty row keeps its frequency: it takes a
+    // step that holds it.
+    EXPECT_TRUE(proxy->setData(ViewIndex(30, tcReceive), QStringLiteral("145.6125")));
+    EXPECT_EQ(ViewIndex(30, tcReceive).data().toString(), QStringLiteral("145.6125"));
+    EXPECT_EQ(ViewIndex(30, tcStep).data().toString(), QStringLiteral("12.5kHz"));
+    EXPECT_FALSE(table->StatusText().contains(QStringLiteral("adjusted")));
+    EXPECT_EQ(messages.size(), 2);
+}
+
 TEST_F(TableTest, AListCellLeftWithoutAChoiceChangesNothing)
 {
     // 69.4 Hz and a 30 kHz step: values the lists do not offer.
@@ -312,6 +343,58 @@ TEST_F(TableTest, BulkEditOfAMixedSelectionIsOneNamedStep)
     SetBulkEditResponder([](TBulkEdit &) { return false; });
     table->BulkEditAction->trigger();
     EXPECT_EQ(Undo().undoText(), QStringLiteral("Setup"));
+}
+
+TEST_F(TableTest, BulkEditOfTheStepAsksBeforeMovingAFrequency)
+{
+    Put(12, QStringLiteral("145.7875"));
+    Put(13, QStringLiteral("145.0"));
+    const TChannelDocument before = Doc();
+    const int steps = Undo().count();
+    QList<Dialogs::MessageRequest> asked;
+    Dialogs::Answer answer = Dialogs::Answer::No;
+    Dialogs::SetMessageResponder([&](const Dialogs::MessageRequest &request) {
+        asked << request;
+        return answer;
+    });
+    SetBulkEditResponder([](TBulkEdit &edit) {
+        edit.stepPosition = 0; // 5 kHz
+        return true;
+    });
+
+    // No: nothing changes.
+    table->SelectSlots({12, 13});
+    table->BulkEditAction->trigger();
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0].buttons, Dialogs::Buttons::YesNo);
+    EXPECT_TRUE(asked[0].text.contains(QStringLiteral("012: 145.7875 MHz -> 145.785 MHz"))) << qPrintable(asked[0].text);
+    EXPECT_FALSE(asked[0].text.contains(QStringLiteral("013")));
+    EXPECT_EQ(Undo().count(), steps);
+    for (int slot = 1; slot <= kMemorySlots; ++slot)
+        EXPECT_EQ(Doc().Record(rkMemory, slot), before.Record(rkMemory, slot));
+
+    // Yes: the step is set and the frequency moved.
+    answer = Dialogs::Answer::Yes;
+    table->SelectSlots({12, 13});
+    table->BulkEditAction->trigger();
+    EXPECT_EQ(asked.size(), 2);
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 12, cfReceiveFrequency), QStringLiteral("00145785000"));
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 13, cfStep), QStringLiteral("0"));
+    EXPECT_EQ(Undo().count(), steps + 1);
+
+    // A long list is cut short.
+    QList<int> many;
+    for (int slot = 100; slot < 125; ++slot) {
+        Put(slot, QStringLiteral("146.0125"));
+        many << slot;
+    }
+    answer = Dialogs::Answer::No;
+    table->SelectSlots(many);
+    table->BulkEditAction->trigger();
+    ASSERT_EQ(asked.size(), 3);
+    EXPECT_TRUE(asked[2].text.contains(QStringLiteral("and 5 more"))) << qPrintable(asked[2].text);
+    EXPECT_EQ(asked[2].text.count(QStringLiteral(" -> ")), 20);
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 124, cfReceiveFrequency), QStringLiteral("00146012500"));
 }
 
 TEST_F(TableTest, MoveSwapInsertAndDeleteRenumberSlotsAndUndo)

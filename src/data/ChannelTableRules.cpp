@@ -8,6 +8,7 @@
 #include "FrequencyRules.h"
 #include "RecordFields.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -203,6 +204,38 @@ QString Minus76Refusal(const TChannelDocument &doc, const QString &rxText)
     QString rx = rxText;
     if (!NormalizeFrequencyText(rx) || BandOfFrequency(doc, rx) < 2)
         return QStringLiteral("The -7.6MHz Shift needs a frequency of 300 MHz or more.");
+    return QString();
+}
+
+// Display text of a normalized 9-digit frequency.
+QString ShownFrequency(const QString &normalized)
+{
+    return FormatFrequency(QStringLiteral("00") + normalized);
+}
+
+// Why a split transmit frequency cannot go with a receive frequency (both
+// as typed); empty when it can. The radio transmits a split channel in the
+// band of its receive frequency, within that band's limits: a transmit
+// frequency anywhere else is refused, never moved to where it would fit.
+QString SplitRefusal(const TChannelDocument &doc, const QString &rxText, const QString &txText)
+{
+    QString rx = rxText;
+    QString tx = txText;
+    if (!NormalizeFrequencyText(rx) || !NormalizeFrequencyText(tx))
+        return QString(); // the record rules refuse the text itself
+    const int band = BandOfFrequency(doc, rx);
+    if (BandOfFrequency(doc, tx) != band)
+        return QStringLiteral("Tx %1 MHz is not in the band of Rx %2 MHz.").arg(ShownFrequency(tx), ShownFrequency(rx));
+    int lower = 0;
+    int upper = 0;
+    BandLimitsMHz(doc, band, lower, upper);
+    const int mhz = tx.left(3).toInt();
+    if (mhz < lower || mhz > upper)
+        return QStringLiteral("Tx %1 MHz is outside the band limits %2-%3 MHz.").arg(ShownFrequency(tx)).arg(lower).arg(upper);
+    // The cellular telephone ranges the 800 MHz variant cannot use.
+    if (BandForcesStep(doc, band) && doc.GetRecordField(rkRadioType, 0, tfOption800) == QLatin1String("2")
+        && ((mhz >= 824 && mhz <= 848) || (mhz >= 866 && mhz <= 893)))
+        return QStringLiteral("Tx %1 MHz lies in a range this radio does not use.").arg(ShownFrequency(tx));
     return QString();
 }
 
@@ -511,8 +544,20 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
                 return result; // nothing typed into an empty row
             return refuse(QStringLiteral("Enter a receive frequency; use Clear to empty a slot."));
         }
+        if (!entry.txText.isEmpty()) {
+            const QString why = SplitRefusal(doc, rx, entry.txText);
+            if (!why.isEmpty())
+                return refuse(why + QStringLiteral("\nChange or clear the Tx frequency first."));
+        }
+        if (wasEmpty) {
+            // A new channel takes a step that holds the frequency typed.
+            QString hz = rx;
+            if (NormalizeFrequencyText(hz))
+                entry.stepPosition = StepForFrequencies(entry.stepPosition, hz.toLongLong(), hz.toLongLong());
+        }
         entry.rxText = rx;
-        // The split frequency is clamped into the new band.
+        // The split frequency goes through the band's rules again; should
+        // that move it, the edit is refused below.
         entry.rxAsStored = entry.txAsStored = false;
         // A -7.6 MHz shift goes with the band: it falls back to simplex below 300 MHz.
         if (entry.shift == QLatin1Char('3') && !Minus76Refusal(doc, rx).isEmpty()) {
@@ -591,6 +636,9 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
             entry.txText.clear(); // no longer split: simplex
             break;
         }
+        const QString why = SplitRefusal(doc, entry.rxText, tx);
+        if (!why.isEmpty())
+            return refuse(why);
         if (entry.shift != QLatin1Char('0'))
             notes << QStringLiteral("%1 replaced by the split").arg(ShiftText(entry.shift));
         if (entry.reverse)
@@ -627,6 +675,11 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
     const TMemoryRecordResult built = BuildMemoryRecord(doc, slot, entry);
     if (built.error != TMemoryRecordResult::None)
         return refuse(ErrorText(built.error));
+    // Where the radio transmits changes only by typing the Tx frequency.
+    const QString txBefore = RecordTextField(before, cfTransmitFrequency);
+    if (column != tcTransmit && !txBefore.isEmpty() && !built.txRecord.isEmpty() && built.txRecord != txBefore)
+        return refuse(QStringLiteral("This change would move the split Tx frequency %1 MHz to %2 MHz.")
+                          .arg(FormatFrequency(txBefore), FormatFrequency(built.txRecord)));
     if (built.stepPosition != entry.stepPosition)
         notes << QStringLiteral("step set to %1 on this band").arg(EditorStepTexts().value(built.stepPosition));
     if (built.adjusted) {
@@ -698,6 +751,81 @@ QString TBulkEdit::Name() const
     return QStringLiteral("Bulk Edit");
 }
 
+// The entry of a slot with a bulk edit's values set (the step only when
+// withStep); the parts the slot cannot take are named in notes.
+static TMemoryChannelEntry BulkEntry(const TChannelDocument &doc, int slot, const TBulkEdit &edit, bool withStep,
+                                     QStringList &notes)
+{
+    const QString label = Label(slot);
+    TMemoryChannelEntry entry = EntryOfSlot(doc, slot);
+    if (edit.stepPosition && withStep) {
+        entry.stepPosition = *edit.stepPosition;
+        entry.stepCode.clear();
+        entry.rxAsStored = entry.txAsStored = false; // rounded to the new step
+    }
+    if (edit.shift) {
+        const QString why = *edit.shift == QLatin1Char('3') ? Minus76Refusal(doc, entry.rxText) : QString();
+        if (!why.isEmpty()) {
+            notes << label + QStringLiteral(": shift kept: ") + why;
+        } else {
+            if (!entry.txText.isEmpty() && *edit.shift != QLatin1Char('0')) {
+                notes << label + QStringLiteral(": split transmit frequency %1 MHz dropped").arg(entry.txText);
+                entry.txText.clear();
+            }
+            entry.shift = *edit.shift;
+        }
+    }
+    if (edit.offset) {
+        const QString why = OffsetRefusal(doc, entry, *edit.offset);
+        if (!why.isEmpty())
+            notes << label + QStringLiteral(": offset not set: ") + QString(why).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    }
+    if (edit.toneMode) {
+        entry.tone = *edit.toneMode == 1;
+        entry.ctcss = *edit.toneMode == 2;
+    }
+    if (edit.tonePosition) {
+        entry.tonePosition = *edit.tonePosition;
+        entry.toneCode.clear();
+    }
+    if (edit.ctcssPosition) {
+        entry.ctcssPosition = *edit.ctcssPosition;
+        entry.ctcssCode.clear();
+    }
+    if (edit.lockOut) {
+        if (IsNumberedSlot(slot))
+            entry.lockOut = *edit.lockOut;
+        else
+            notes << label + QStringLiteral(": no lock-out on this channel");
+    }
+    return entry;
+}
+
+TBulkPlan PlanBulkEdit(const TChannelDocument &doc, const QList<int> &chosen, const TBulkEdit &edit)
+{
+    TBulkPlan plan;
+    if (edit.clear || !edit.stepPosition || *edit.stepPosition < 0 || *edit.stepPosition >= EditorStepTexts().size())
+        return plan;
+    for (int slot : SortedUnique(chosen)) {
+        if (!ValidSlot(slot) || !HasChannel(doc, slot))
+            continue;
+        const QString before = doc.Record(rkMemory, slot);
+        QStringList notes;
+        const TMemoryRecordResult built = BuildMemoryRecord(doc, slot, BulkEntry(doc, slot, edit, true, notes));
+        if (built.error != TMemoryRecordResult::None)
+            continue;
+        const QString rx = RecordTextField(before, cfReceiveFrequency);
+        const QString tx = RecordTextField(before, cfTransmitFrequency);
+        if (!tx.isEmpty() && !built.txRecord.isEmpty() && built.txRecord != tx) {
+            plan.stepKept << TFrequencyMove{slot, true, FormatFrequency(tx), FormatFrequency(built.txRecord)};
+            continue;
+        }
+        if (built.rxRecord != rx)
+            plan.moves << TFrequencyMove{slot, false, FormatFrequency(rx), FormatFrequency(built.rxRecord)};
+    }
+    return plan;
+}
+
 TBulkResult ApplyBulkEdit(TChannelDocument &doc, const QList<int> &chosen, const TBulkEdit &edit)
 {
     TBulkResult result;
@@ -729,6 +857,9 @@ TBulkResult ApplyBulkEdit(TChannelDocument &doc, const QList<int> &chosen, const
         return result;
     }
 
+    QHash<int, TFrequencyMove> kept;
+    for (const TFrequencyMove &move : PlanBulkEdit(doc, slotList, edit).stepKept)
+        kept.insert(move.slot, move);
     int empty = 0;
     for (int slot : slotList) {
         const QString before = doc.Record(rkMemory, slot);
@@ -742,47 +873,11 @@ TBulkResult ApplyBulkEdit(TChannelDocument &doc, const QList<int> &chosen, const
             continue;
         }
         const QString label = Label(slot);
-        TMemoryChannelEntry entry = EntryOfSlot(doc, slot);
-        if (edit.stepPosition) {
-            entry.stepPosition = *edit.stepPosition;
-            entry.stepCode.clear();
-            entry.rxAsStored = entry.txAsStored = false; // rounded to the new step
-        }
-        if (edit.shift) {
-            const QString why = *edit.shift == QLatin1Char('3') ? Minus76Refusal(doc, entry.rxText) : QString();
-            if (!why.isEmpty()) {
-                result.notes << label + QStringLiteral(": shift kept: ") + why;
-            } else {
-                if (!entry.txText.isEmpty() && *edit.shift != QLatin1Char('0')) {
-                    result.notes << label + QStringLiteral(": split transmit frequency %1 MHz dropped").arg(entry.txText);
-                    entry.txText.clear();
-                }
-                entry.shift = *edit.shift;
-            }
-        }
-        if (edit.offset) {
-            const QString why = OffsetRefusal(doc, entry, *edit.offset);
-            if (!why.isEmpty())
-                result.notes << label + QStringLiteral(": offset not set: ") + QString(why).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        }
-        if (edit.toneMode) {
-            entry.tone = *edit.toneMode == 1;
-            entry.ctcss = *edit.toneMode == 2;
-        }
-        if (edit.tonePosition) {
-            entry.tonePosition = *edit.tonePosition;
-            entry.toneCode.clear();
-        }
-        if (edit.ctcssPosition) {
-            entry.ctcssPosition = *edit.ctcssPosition;
-            entry.ctcssCode.clear();
-        }
-        if (edit.lockOut) {
-            if (IsNumberedSlot(slot))
-                entry.lockOut = *edit.lockOut;
-            else
-                result.notes << label + QStringLiteral(": no lock-out on this channel");
-        }
+        const bool keepStep = kept.contains(slot);
+        if (keepStep)
+            result.notes << label + QStringLiteral(": step kept: it would move the split Tx frequency %1 MHz to %2 MHz")
+                                        .arg(kept.value(slot).before, kept.value(slot).after);
+        const TMemoryChannelEntry entry = BulkEntry(doc, slot, edit, !keepStep, result.notes);
         const TMemoryRecordResult built = BuildMemoryRecord(doc, slot, entry);
         if (built.error != TMemoryRecordResult::None) {
             result.notes << label + QStringLiteral(": not changed: ") + ErrorText(built.error).section(QLatin1Char('\n'), 0, 0);

@@ -100,6 +100,26 @@ struct TBulkResult {
     QString refusal;          // the edit as a whole is refused (nothing changed)
 };
 
+// A frequency of a slot that a bulk edit's step moves (rounded down to it).
+struct TFrequencyMove {
+    int slot = 0;
+    bool transmit = false;    // the split transmit frequency, else the receive frequency
+    QString before;           // display texts, MHz
+    QString after;
+};
+
+// What a bulk edit's step would do to the frequencies of the chosen slots.
+// The split transmit frequency is never moved by a step: a slot whose
+// transmit frequency the step cannot hold keeps its step (and both its
+// frequencies), with a note; the rest of the edit still applies to it.
+struct TBulkPlan {
+    QList<TFrequencyMove> moves;     // frequencies applying the edit moves
+    QList<TFrequencyMove> stepKept;  // per slot that keeps its step: the Tx move it avoids
+};
+
+// Plans a bulk edit without touching the document (empty when it sets no step).
+TBulkPlan PlanBulkEdit(const TChannelDocument &doc, const QList<int> &slotList, const TBulkEdit &edit);
+
 TBulkResult ApplyBulkEdit(TChannelDocument &doc, const QList<int> &slotList, const TBulkEdit &edit);
 
 // Moving and renumbering slots. Records keep everything but their label;

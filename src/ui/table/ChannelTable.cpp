@@ -515,6 +515,32 @@ void TChannelTable::BulkEditRows()
     TBulkEdit edit;
     if (!AskBulkEdit(this, edit, slotList.size()))
         return;
+    // A step that would move frequencies asks first, naming them.
+    const TBulkPlan plan = PlanBulkEdit(host_.Document(), slotList, edit);
+    if (!plan.moves.isEmpty()) {
+        constexpr int kListed = 20;
+        QStringList lines;
+        for (const TFrequencyMove &move : plan.moves.mid(0, kListed))
+            lines << QStringLiteral("%1: %2%3 MHz -> %4 MHz")
+                         .arg(MemorySlotLabel(move.slot), move.transmit ? QStringLiteral("Tx ") : QString(),
+                              move.before, move.after);
+        if (plan.moves.size() > kListed)
+            lines << QStringLiteral("and %1 more").arg(plan.moves.size() - kListed);
+        QString text = QStringLiteral("The step %1 would move these frequencies:\n%2")
+                           .arg(EditorStepTexts().value(*edit.stepPosition), lines.join(QLatin1Char('\n')));
+        if (!plan.stepKept.isEmpty()) {
+            QStringList kept;
+            for (const TFrequencyMove &move : plan.stepKept)
+                kept << MemorySlotLabel(move.slot);
+            text += QStringLiteral("\n\nThese channels keep their step, which holds their split Tx frequency: %1")
+                        .arg(kept.join(QStringLiteral(", ")));
+        }
+        text += QStringLiteral("\n\nApply the step anyway?");
+        if (Dialogs::Message(this, text, Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes) {
+            ShowOutcome(false, QStringLiteral("Bulk edit cancelled: nothing changed"));
+            return;
+        }
+    }
     model_->BulkEdit(slotList, edit);
     SelectSlots(slotList);
 }
