@@ -162,6 +162,8 @@ TEST(TableCellEdit, SplitShiftReverseAndSlotClasses)
         {tcTransmit, "180", "Tx 180.000 MHz is outside the band limits 136-173 MHz"},
         {tcTransmit, "50", "Tx 000.000 MHz is not in the band of Rx 145.000 MHz"},
         {tcReceive, "435.0", "Tx 144.500 MHz is not in the band of Rx 435.000 MHz"},
+        // 144.5037 MHz lies on no step with 145.000: not rounded, refused.
+        {tcTransmit, "144.5037", "Tx 144.5037 MHz lies on no step of the radio together with Rx 145.000 MHz"},
     };
     for (const Refusal &c : refusals) {
         const QString split = doc.Record(rkMemory, 7);
@@ -170,6 +172,15 @@ TEST(TableCellEdit, SplitShiftReverseAndSlotClasses)
         EXPECT_TRUE(r.reason.startsWith(QString::fromLatin1(c.reason))) << c.typed << ": " << qPrintable(r.reason);
         EXPECT_EQ(doc.Record(rkMemory, 7), split) << c.typed;
     }
+    // A Tx frequency the step cannot hold takes a step that holds both.
+    // (The channel is on the 12.5 kHz step; 144.505 MHz is on 5 kHz.)
+    ASSERT_EQ(Field(doc, 7, cfStep), QStringLiteral("3"));
+    r = ApplyCellEdit(doc, 7, tcTransmit, QStringLiteral("144.505"));
+    EXPECT_EQ(r.status, TEditStatus::Adjusted);
+    EXPECT_TRUE(r.notes.join(' ').contains(QStringLiteral("step set to 5kHz"))) << qPrintable(r.notes.join(' '));
+    EXPECT_EQ(Field(doc, 7, cfTransmitFrequency), QStringLiteral("00144505000"));
+    EXPECT_EQ(Field(doc, 7, cfStep), QStringLiteral("0"));
+    EXPECT_EQ(Field(doc, 7, cfReceiveFrequency), QStringLiteral("00145000000"));
     // A shift ends the split.
     r = ApplyCellEdit(doc, 7, tcShift, QStringLiteral("Plus"));
     EXPECT_EQ(r.status, TEditStatus::Adjusted);

@@ -639,6 +639,27 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
         const QString why = SplitRefusal(doc, entry.rxText, tx);
         if (!why.isEmpty())
             return refuse(why);
+        // The channel transmits exactly where the user typed: a step that
+        // cannot hold both frequencies gives way to one that can, and where
+        // none can, the entry is refused rather than rounded.
+        QString rxHzText = entry.rxText;
+        QString txHzText = tx;
+        const bool stepKept = entry.stepCode == QLatin1String("7") || entry.stepCode == QLatin1String("9");
+        if (NormalizeFrequencyText(rxHzText) && NormalizeFrequencyText(txHzText) && !stepKept) {
+            const qint64 rxHz = rxHzText.toLongLong();
+            const qint64 txHz = txHzText.toLongLong();
+            if (!StepHoldsFrequencies(entry.stepPosition, rxHz, txHz)) {
+                const int holding = StepForFrequencies(entry.stepPosition, rxHz, txHz);
+                if (!StepHoldsFrequencies(holding, rxHz, txHz))
+                    return refuse(QStringLiteral("Tx %1 MHz lies on no step of the radio together with Rx %2 MHz.")
+                                      .arg(FormatFrequency(QStringLiteral("00") + txHzText),
+                                           FormatFrequency(QStringLiteral("00") + rxHzText)));
+                notes << QStringLiteral("step set to %1, which holds both frequencies")
+                             .arg(EditorStepTexts().value(holding));
+                entry.stepPosition = holding;
+                entry.stepCode.clear();
+            }
+        }
         if (entry.shift != QLatin1Char('0'))
             notes << QStringLiteral("%1 replaced by the split").arg(ShiftText(entry.shift));
         if (entry.reverse)
