@@ -480,6 +480,9 @@ TEST(CsvImport, AdjustsAsTheEditorsDoButNeverMovesTheTransmitFrequency)
         EXPECT_EQ(row->status, e.status) << "line " << e.line << ": " << Notes(row);
         EXPECT_TRUE(row->notes.join(' ').contains(QLatin1String(e.note))) << "line " << e.line << ": " << Notes(row);
         EXPECT_EQ(row->notes.isEmpty(), *e.note == 0) << "line " << e.line << ": " << Notes(row);
+        // Only the 851 MHz row (line 7) is on the 800 MHz band.
+        if (e.line != 7)
+            EXPECT_FALSE(row->notes.join(' ').contains(QLatin1String("800 MHz band"))) << "line " << e.line << ": " << Notes(row);
         EXPECT_EQ(row->record.isEmpty(), e.status == TCsvRowStatus::Refused) << "line " << e.line;
         if (e.status != TCsvRowStatus::Refused) {
             EXPECT_TRUE(row->record.startsWith(QLatin1String(e.recordStart)))

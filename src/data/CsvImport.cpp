@@ -456,9 +456,9 @@ private:
         const TMemoryRecordResult built = BuildMemoryRecord(doc_, slot, entry);
         if (built.error != TMemoryRecordResult::None)
             return Refuse(QStringLiteral("the channel cannot be built"));
-        if (requestedStep >= 0 && built.stepPosition != requestedStep) {
+        if (requestedStep >= 0 && built.stepPosition != entry.stepPosition) {
             Note(QStringLiteral("TStep %1 -> %2 on the 800 MHz band")
-                     .arg(StepName(requestedStep), StepName(built.stepPosition)));
+                     .arg(StepName(entry.stepPosition), StepName(built.stepPosition)));
         }
         // Where the stored channel transmits: rounding to the step must not
         // move that, so such a row is refused; the receive frequency of a
