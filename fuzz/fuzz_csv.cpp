@@ -65,8 +65,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (storedSlots.contains(row.slot))
             Fail("two rows stored in one slot", row.slot);
         storedSlots.insert(row.slot);
-        if ((row.status == TCsvRowStatus::Adjusted) == row.notes.isEmpty())
-            Fail("adjusted row without notes, or applied row with notes", row.slot);
+        // An adjusted row says what changed; an applied row may say how the
+        // record holds the row (a split channel for an offset).
+        if (row.status == TCsvRowStatus::Adjusted && row.notes.isEmpty())
+            Fail("adjusted row without notes", row.slot);
         if (row.record.size() > kRecordCapacity)
             Fail("record longer than its slot", row.slot);
         if (row.record.count(QLatin1Char(',')) != kLastField)
