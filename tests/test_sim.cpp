@@ -541,8 +541,8 @@ const EmptyRead kEmptyReads[] = {
     {"VR 5", "VR 5"},                   // VFO band without a record
     {"PC 0", "PC 0,"},                  // its VFO (band code 2) without a record
     {"PC 1", "PC 1,"},                  // its VFO (band code 6) without a power code
-    {"DM 03", "DM 03,"},                // DTMF memory never written
-    {"DM 05", "DM 05,"},                // DTMF memory written without a code
+    {"DM 03", "DM 03"},                 // DTMF memory never written
+    {"DM 05", "DM 05"},                 // DTMF memory written without a code
 };
 
 TEST_F(SimTest, EmptyItemsAnswerTheChosenForm)

@@ -314,8 +314,10 @@ std::string Radio::Dtmf(const std::string &command, const std::vector<std::strin
     std::string &record = memory_.dtmf[number];
     if (args.size() == 1) {
         std::string code = Field(record, 1);
+        // The cut echo of an empty DTMF memory is the bare "DM nn", the
+        // number with no comma after it.
         if (code.empty())
-            return Empty("DM " + args[0] + ",");
+            return Empty(command);
         for (char &c : code) {
             if (c == '*')
                 c = 'E';
