@@ -8,6 +8,7 @@
 #include "data/ChannelDocument.h"
 #include "data/ChannelTableRules.h"
 #include "data/DocumentHost.h"
+#include "data/FrequencyRules.h"
 #include "data/MemoryChannel.h"
 #include "ui/main/DocumentHistory.h"
 #include "ui/table/ChannelTable.h"
@@ -63,18 +64,18 @@ void Fill(TChannelDocument &doc)
         // Frequencies and names in an order that no column already has.
         const int n = (slot * 73) % kMemorySlots;
         entry.rxText = QStringLiteral("%1.%2").arg(n % 2 ? 144 + n % 4 : 430 + n % 30).arg(n * 25 % 1000, 3, 10, QLatin1Char('0'));
-        entry.stepPosition = n % 8;
+        entry.stepCode = StepCodeOfListPos(n % 8);
         entry.shift = QChar(u"012"[n % 3]);
         entry.tone = n % 2;
         entry.ctcss = !entry.tone;
-        entry.tonePosition = n % 38;
-        entry.ctcssPosition = (n * 7) % 38;
+        entry.toneCode = ToneCodeOfListPos(n % 38);
+        entry.ctcssCode = ToneCodeOfListPos((n * 7) % 38);
         entry.lockOut = n % 5 == 0;
         if (IsNumberedSlot(slot) && n % 4 == 0)
             entry.txText = entry.rxText;
         if (IsNamedSlot(slot))
             entry.name = QStringLiteral("CH%1").arg(n);
-        const TMemoryRecordResult built = BuildMemoryRecord(doc, slot, entry);
+        const TMemoryRecordResult built = CommitMemoryChannel(doc, slot, entry);
         doc.SetMemoryRecord(slot, built.record);
     }
 }

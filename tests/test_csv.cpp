@@ -77,15 +77,15 @@ TEST(MemoryRecord, BuildsWhatTheMemoryEditorWrites)
     const TChannelDocument doc = MakeDocument();
     TMemoryChannelEntry entry;
     entry.rxText = QStringLiteral("145.5");
-    entry.stepPosition = 3;
+    entry.stepCode = QStringLiteral("3");
     entry.shift = QLatin1Char('1');
     entry.reverse = true;
     entry.tone = true;
-    entry.tonePosition = 11; // 100.0 Hz
-    entry.ctcssPosition = 0; // 67.0 Hz
+    entry.toneCode = QStringLiteral("13"); // 100.0 Hz
+    entry.ctcssCode = QStringLiteral("01"); // 67.0 Hz
     entry.lockOut = true;
     entry.name = QStringLiteral("AB.C");
-    TMemoryRecordResult result = BuildMemoryRecord(doc, 5, entry);
+    TMemoryRecordResult result = CommitMemoryChannel(doc, 5, entry);
     EXPECT_EQ(result.record, QStringLiteral("005,00145500000,3,1,1,1,0,,13,,01,,1,,,,,AB.C"));
     EXPECT_FALSE(result.adjusted);
 
@@ -94,25 +94,26 @@ TEST(MemoryRecord, BuildsWhatTheMemoryEditorWrites)
     TMemoryChannelEntry split;
     split.rxText = QStringLiteral("130.000");
     split.txText = QStringLiteral("145.000");
-    split.stepPosition = 3;
+    split.stepCode = QStringLiteral("3");
     split.reverse = true;
-    result = BuildMemoryRecord(doc, 3, split);
+    result = CommitMemoryChannel(doc, 3, split);
     EXPECT_EQ(result.record, QStringLiteral("003,00130000000,3,0,0,0,0,,09,,09,,0,,00135987500,3,,"));
     EXPECT_TRUE(result.adjusted);
 
     TMemoryChannelEntry rounded;
     rounded.rxText = QStringLiteral("145.0037");
-    result = BuildMemoryRecord(doc, 193, rounded);
+    rounded.stepCode = QStringLiteral("0");
+    result = CommitMemoryChannel(doc, 193, rounded);
     EXPECT_EQ(result.record, QStringLiteral("PR,00145000000,0,0,0,0,0,,09,,09,,0,,,,,"));
     EXPECT_TRUE(result.adjusted);
 
     TMemoryChannelEntry bad;
     bad.rxText = QStringLiteral("1.2.3");
-    EXPECT_EQ(BuildMemoryRecord(doc, 1, bad).error, TMemoryRecordResult::InvalidFrequency);
+    EXPECT_EQ(CommitMemoryChannel(doc, 1, bad).error, TMemoryRecordResult::InvalidFrequency);
     bad.rxText = QStringLiteral("145");
     bad.name = QStringLiteral("ABCDEFGH");
-    EXPECT_EQ(BuildMemoryRecord(doc, 1, bad).error, TMemoryRecordResult::InvalidName);
-    EXPECT_TRUE(BuildMemoryRecord(doc, 1, bad).record.isEmpty());
+    EXPECT_EQ(CommitMemoryChannel(doc, 1, bad).error, TMemoryRecordResult::InvalidName);
+    EXPECT_TRUE(CommitMemoryChannel(doc, 1, bad).record.isEmpty());
 }
 
 // ---------------------------------------------------------------------------
@@ -598,7 +599,7 @@ TChannelDocument GeneratedDocument(std::mt19937 &random, const QString &type)
         const qint64 hz = frequency();
         TMemoryChannelEntry entry;
         entry.rxText = CsvMegahertz(hz);
-        entry.stepPosition = pick(8);
+        entry.stepCode = StepCodeOfListPos(pick(8));
         const bool numbered = slot <= 180;
         if (numbered && pick(5) == 0) {
             entry.txText = CsvMegahertz(frequency());
@@ -617,8 +618,8 @@ TChannelDocument GeneratedDocument(std::mt19937 &random, const QString &type)
         default:
             break;
         }
-        entry.tonePosition = pick(38);
-        entry.ctcssPosition = pick(38);
+        entry.toneCode = ToneCodeOfListPos(pick(38));
+        entry.ctcssCode = ToneCodeOfListPos(pick(38));
         entry.lockOut = numbered && pick(2) == 0;
         if (numbered || slot == 193) {
             const int letters = pick(8);
@@ -630,7 +631,7 @@ TChannelDocument GeneratedDocument(std::mt19937 &random, const QString &type)
             }
             entry.name = name;
         }
-        const TMemoryRecordResult built = BuildMemoryRecord(doc, slot, entry);
+        const TMemoryRecordResult built = CommitMemoryChannel(doc, slot, entry);
         EXPECT_EQ(built.error, TMemoryRecordResult::None) << slot;
         doc.SetMemoryRecord(slot, built.record);
     }

@@ -1,5 +1,7 @@
 // Frequency, offset and name rules.
 #include "data/ChannelDocument.h"
+#include "data/ChannelRecord.h"
+#include "data/Hertz.h"
 #include "data/FrequencyRules.h"
 
 #include <gtest/gtest.h>
@@ -358,4 +360,85 @@ TEST(RulesDefaults, EmptyFieldDefaultsByBand)
     EXPECT_EQ(BandDefaultFrequency(v0, 4), "870.000");
     EXPECT_EQ(BandDefaultStep(v0, 1), 5);
     EXPECT_EQ(BandDefaultStep(v0, 3), 5);
+}
+
+// One hertz type reads what records, users and files write and writes it back.
+TEST(RulesHertz, ReadsAndWritesDigitsAndMegahertz)
+{
+    const struct {
+        const char *text;
+        qint64 hz; // -1: refused
+    } mhz[] = {
+        {"145.6125", 145612500}, {"145,6125", 145612500}, {" 430.8 MHz ", 430800000}, {"145", 145000000},
+        {".5", 500000}, {"145.12345678", 145123456}, {"1.2.3", -1}, {".", -1}, {"", -1}, {"-1", -1},
+        {"1234567.0", -1}, {"99999999999999999999999", -1}, {"14 5", -1},
+    };
+    for (const auto &c : mhz) {
+        const std::optional<THz> hz = THz::OfMhzText(QLatin1String(c.text));
+        EXPECT_EQ(hz ? hz->Value() : -1, c.hz) << c.text;
+    }
+    EXPECT_EQ(THz::OfDigits(QStringLiteral("00145000000"))->Value(), 145000000);
+    for (const char *bad : {"", "0014500000x", "1234567890123456", " 1"})
+        EXPECT_FALSE(THz::OfDigits(QLatin1String(bad))) << bad;
+    EXPECT_EQ(THz(145612500).Digits(11), QStringLiteral("00145612500"));
+    EXPECT_EQ(THz(145000000).Mhz(), QStringLiteral("145.000"));
+    EXPECT_EQ(THz(145612500).Mhz(), QStringLiteral("145.6125"));
+    EXPECT_EQ(THz(-600000).Mhz(), QStringLiteral("-0.600"));
+    EXPECT_EQ(THz(7600000).MhzFixed(2), QStringLiteral("7.60"));
+    EXPECT_EQ(THz(145612500).MhzFixed(6), QStringLiteral("145.612500"));
+}
+
+// A view reads and writes the record text it is given, nothing else.
+TEST(RulesChannelRecord, ViewReadsAndWritesTheRecordInPlace)
+{
+    QString record = QStringLiteral("005,00145000000,3,2,0,1,0,,13,,09,,1,,,,,RPT");
+    TChannelRecordText view(record);
+    EXPECT_EQ(view.Receive()->Value(), 145000000);
+    EXPECT_EQ(view.Shift(), TShift::Minus);
+    EXPECT_FALSE(view.IsSplit());
+    EXPECT_TRUE(view.ToneOn());
+    EXPECT_TRUE(view.LockOut());
+    EXPECT_EQ(view.Name(), QStringLiteral("RPT"));
+    view.SetTransmit(THz(145600000), QStringLiteral("3"));
+    view.SetShift(TShift::Simplex);
+    EXPECT_EQ(record, QStringLiteral("005,00145000000,3,0,0,1,0,,13,,09,,1,,00145600000,3,,RPT"));
+    QString empty;
+    TChannelRecordText(empty).SetName(QStringLiteral("A"));
+    EXPECT_EQ(empty, QStringLiteral(",,,,,,,,,,,,,,,,,A"));
+}
+
+// Every value the radio's rules forbid is named, each once.
+TEST(RulesChannelRecord, RuleBreaksNameEachForbiddenValue)
+{
+    const TChannelDocument doc = DocWithType("0,2,00,1,1,,");
+    const struct {
+        int slot;
+        const char *record;
+        const char *found; // text of the one break expected; "" none
+    } cases[] = {
+        {1, "001,00145000000,3,0,0,0,0,,09,,09,,0,,,,,RPT", ""},
+        {1, "", ""},
+        {1, "001,00999625000,3,0,0,0,0,,09,,09,,0,,,,,", "outside the band limits"},
+        {1, "001,00145000000,3,9,0,0,0,,09,,09,,0,,,,,", "shift code \"9\""},
+        {1, "001,00145000000,3,0,0,0,0,,99,,09,,0,,,,,", "tone code \"99\""},
+        {1, "001,00145000000,3,0,0,0,0,,09,,09,,7,,,,,", "lock-out \"7\""},
+        {1, "001,00145000000,3,0,0,0,0,,09,,09,,0,,00145600000,0,,", "split step code \"0\""},
+        {1, "001,00145000000,3,0,0,0,0,,09,,09,,0,,00435000000,3,,", "not in the band"},
+        {1, "001,00145000000,3,0,0,0,0,,09,,09,,0,,,,,call", "name \"call\""},
+        {1, "001,00145000000,3,0,0,0,0,,09,,09,,0,,,,,ABCDEFGHIJKL", "name \"ABCDEFGHIJKL\""},
+        {181, "L1,00145000000,3,0,0,0,0,,09,,09,,1,,,,,", "lock-out outside"},
+        {181, "L1,00145000000,3,0,0,0,0,,09,,09,,0,,,,,AB", "a name outside"},
+        {1, "001,00145000000,x,0,2,0,0,,09,,09,,0,,,,,", "step code \"x\""},
+    };
+    for (const auto &c : cases) {
+        const QList<TRuleBreak> breaks = ChannelRuleBreaks(doc, rkMemory, c.slot, QLatin1String(c.record));
+        if (*c.found == 0) {
+            EXPECT_TRUE(breaks.isEmpty()) << c.record;
+            continue;
+        }
+        ASSERT_FALSE(breaks.isEmpty()) << c.record;
+        EXPECT_TRUE(breaks.first().what.contains(QLatin1String(c.found))) << breaks.first().what.toStdString();
+    }
+    // Two faults, two breaks.
+    EXPECT_EQ(ChannelRuleBreaks(doc, rkMemory, 1, QStringLiteral("001,00145000000,3,9,0,0,0,,99,,09,,0,,,,,")).size(), 2);
 }

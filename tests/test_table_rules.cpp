@@ -27,10 +27,10 @@ void Put(TChannelDocument &doc, int slot, const QString &rx, const QString &name
     TMemoryChannelEntry entry;
     entry.rxText = rx;
     entry.txText = tx;
-    entry.stepPosition = 3;
+    entry.stepCode = QStringLiteral("3");
     entry.shift = shift;
     entry.name = name;
-    const TMemoryRecordResult built = BuildMemoryRecord(doc, slot, entry);
+    const TMemoryRecordResult built = CommitMemoryChannel(doc, slot, entry);
     ASSERT_EQ(built.error, TMemoryRecordResult::None);
     doc.SetMemoryRecord(slot, built.record);
 }
@@ -41,10 +41,9 @@ QString Field(const TChannelDocument &doc, int slot, int field) { return doc.Get
 // editor rounds the frequencies again and keeps only tone codes).
 void ExpectEditorRecord(const TChannelDocument &doc, int slot)
 {
-    TMemoryChannelEntry entry = EntryOfSlot(doc, slot);
+    TMemoryChannelEntry entry = LoadMemoryChannel(doc, slot);
     entry.rxAsStored = entry.txAsStored = false;
-    entry.stepCode.clear();
-    const TMemoryRecordResult again = BuildMemoryRecord(doc, slot, entry);
+    const TMemoryRecordResult again = CommitMemoryChannel(doc, slot, entry);
     ASSERT_EQ(again.error, TMemoryRecordResult::None);
     EXPECT_EQ(again.record, doc.Record(rkMemory, slot)) << "slot " << slot;
 }

@@ -1,6 +1,10 @@
 // The memory channel dialog driven through its controls.
 #include "data/DataFile.h"
+#include "data/BandPlan.h"
+#include "data/FrequencyRules.h"
+#include "data/MemoryChannel.h"
 #include "support/EditorFixture.h"
+#include "support/RadioImage.h"
 #include "ui/editors/CALL.h"
 #include "ui/editors/DTMF.h"
 #include "ui/editors/Memory.h"
@@ -701,3 +705,86 @@ TEST_F(EditorsFromLists, EnterInAListRunsItsEditorOnTheSelectedRow)
 }
 
 } // namespace
+
+// The dialog's OK stores exactly what the memory channel's commit builds
+// for the same values: the slot as the commit's load gives it, with the
+// same changes made in record codes. Every other way into a slot (table,
+// Bulk Edit, CSV rows, slot moves) goes through that commit.
+TEST_F(MemoryEditor, OkStoresWhatTheMemoryChannelCommitBuilds)
+{
+    struct Case {
+        const char *what;
+        const char *record;    // slot 7 before ("" empty)
+        const char *rx;        // typed receive frequency; nullptr: as loaded
+        const char *tx;        // typed split frequency (Split Channel chosen); nullptr: none
+        const char *step;      // step list entry picked; nullptr: none
+        int shift;             // button: -1 none, 1 Simplex, 2 Plus, 3 Minus
+        const char *ctcss;     // CTCSS list entry picked; nullptr: none
+        const char *name;      // typed name; nullptr: as loaded
+        const char *radioType; // nullptr: the fixture's
+    };
+    const Case cases[] = {
+        {"new channel off the default step", "", "145.6125", nullptr, nullptr, -1, nullptr, nullptr, nullptr},
+        {"new channel no step holds", "", "145.0037", nullptr, nullptr, -1, nullptr, nullptr, nullptr},
+        {"new channel, step picked, rounded", "", "145.6125", nullptr, "12.5kHz", -1, nullptr, nullptr, nullptr},
+        {"30 kHz step kept on a name change", "007,00145020000,7,0,0,0,0,,09,,09,,0,,,,,", nullptr, nullptr,
+         nullptr, -1, nullptr, "HILL", nullptr},
+        {"69.4 Hz kept, shift changed", "007,00145000000,0,0,0,1,0,,02,,02,,0,,,,,OLD", nullptr, nullptr, nullptr,
+         3, nullptr, nullptr, nullptr},
+        {"CTCSS picked", "007,00145000000,0,0,0,0,1,,02,,02,,0,,,,,", nullptr, nullptr, nullptr, -1, "100.0Hz",
+         nullptr, nullptr},
+        {"cross-band split clamped", "007,00144800000,0,0,0,0,0,,09,,09,,0,,00430800000,0,,", nullptr, nullptr,
+         nullptr, -1, nullptr, nullptr, nullptr},
+        {"split typed", "007,00145000000,3,0,0,0,0,,09,,09,,0,,,,,", nullptr, "145.6", nullptr, -1, nullptr,
+         nullptr, nullptr},
+        {"100 kHz step on the 800 MHz band", "007,00851000000,9,0,0,0,0,,09,,09,,0,,,,,", "851.0125", nullptr,
+         nullptr, -1, nullptr, nullptr, kAllBandsType},
+        {"garbage step code", "007,00145000000,x,0,0,0,0,,09,,09,,0,,,,,", nullptr, nullptr, nullptr, -1, nullptr,
+         nullptr, nullptr},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        Doc().ResetDocument();
+        if (c.radioType)
+            SetRadioType(QLatin1String(c.radioType));
+        Doc().SetMemoryRecord(7, QLatin1String(c.record));
+
+        TMemoryChannelEntry entry = LoadMemoryChannel(Doc(), 7);
+        entry.rxAsStored = entry.txAsStored = false; // the dialog rewrites both
+        Open(7);
+        if (c.rx) {
+            Type(dlg->Edit1, QLatin1String(c.rx));
+            entry.rxText = QLatin1String(c.rx);
+        }
+        if (c.tx) {
+            Click(dlg->RadioButton4);
+            Type(dlg->Edit3, QLatin1String(c.tx));
+            entry.txText = QLatin1String(c.tx);
+            entry.shift = QLatin1Char('0');
+        }
+        if (c.step) {
+            Pick(dlg->ComboBox3, QLatin1String(c.step));
+            entry.stepCode = StepCodeOfListPos(EditorStepTexts().indexOf(QLatin1String(c.step)));
+        }
+        if (c.shift > 0) {
+            Click(c.shift == 1 ? dlg->RadioButton1 : c.shift == 2 ? dlg->RadioButton2 : dlg->RadioButton3);
+            entry.shift = QLatin1Char(char('0' + c.shift - 1));
+        }
+        if (c.ctcss) {
+            Pick(dlg->ComboBox2, QLatin1String(c.ctcss));
+            entry.ctcssCode = ToneCodeOfListPos(EditorToneTexts().indexOf(QLatin1String(c.ctcss)));
+        }
+        if (c.name) {
+            Type(dlg->Edit5, QLatin1String(c.name));
+            entry.name = QLatin1String(c.name);
+        }
+        const TMemoryRecordResult built = CommitMemoryChannel(Doc(), 7, entry);
+        ASSERT_EQ(built.error, TMemoryRecordResult::None);
+        Click(dlg->Button2);
+        EXPECT_EQ(Stored(7), built.record);
+        const QStringList messages = TakeMessages();
+        EXPECT_EQ(!messages.isEmpty(), built.adjusted) << messages.join(QLatin1Char('|')).toStdString();
+        for (const QString &move : built.moves)
+            EXPECT_TRUE(messages.join(QLatin1Char('\n')).contains(move)) << move.toStdString();
+    }
+}

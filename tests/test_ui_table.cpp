@@ -69,9 +69,9 @@ protected:
     {
         TMemoryChannelEntry entry;
         entry.rxText = rx;
-        entry.stepPosition = 3;
+        entry.stepCode = QStringLiteral("3");
         entry.name = name;
-        Doc().SetMemoryRecord(slot, BuildMemoryRecord(Doc(), slot, entry).record);
+        Doc().SetMemoryRecord(slot, CommitMemoryChannel(Doc(), slot, entry).record);
         form->RefreshGrids();
         form->RecordChange(QStringLiteral("Setup"));
     }

@@ -1,8 +1,8 @@
 // The channel table's rules: what each column of a memory slot shows and
 // sorts by, and every change the table makes to memory slots (one cell, a
 // bulk edit of many slots, moving, swapping, inserting and deleting slots).
-// Every record these functions store is built by the memory editor's rules
-// (BuildMemoryRecord), so the table never stores a record the editor would
+// Every record these functions store is built by the memory channel's
+// commit (CommitMemoryChannel), so the table never stores a record the editor would
 // refuse. A change touches only what it names: a step or tone code the
 // editor's lists cannot show (30 kHz, 100 kHz, 69.4 Hz) stays unless its
 // own column is changed, and the frequencies are clamped and rounded only
@@ -50,11 +50,6 @@ QVariant TableSortKey(const TChannelDocument &doc, int slot, int column);
 // Whether the cell can be edited (the label never; lock-out only on
 // 001..180, split only on 001..180, name on 001..180 and PR).
 bool TableCellEditable(const TChannelDocument &doc, int slot, int column);
-
-// The memory editor's controls as they stand after loading a slot: empty
-// fields take the editor's defaults; the record's step and tone codes are
-// kept beside the positions (see TMemoryChannelEntry).
-TMemoryChannelEntry EntryOfSlot(const TChannelDocument &doc, int slot);
 
 enum class TEditStatus {
     Applied,   // stored as typed

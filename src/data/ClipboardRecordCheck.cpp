@@ -2,6 +2,7 @@
 #include "ClipboardRecordCheck.h"
 
 #include "BandPlan.h"
+#include "ChannelRecord.h"
 #include "RecordFields.h"
 #include "ChannelDocument.h"
 #include "FrequencyRules.h"
@@ -12,25 +13,8 @@ namespace {
 
 constexpr int kRecordFields = kLastField + 1; // 18
 constexpr int kNameBoxLength = 13;
-constexpr int kFrequencyDigits = 11;
 constexpr int kOffsetDigits = 9;
 constexpr int kMaxDtmfCode = 16;
-
-// One character from first..last.
-bool OneOf(const QString &text, char first, char last)
-{
-    return text.size() == 1 && text.at(0) >= QLatin1Char(first) && text.at(0) <= QLatin1Char(last);
-}
-
-bool IsToneCode(const QString &text)
-{
-    if (text.isEmpty())
-        return true; // read as code 9
-    if (!IsDigitText(text, 2))
-        return false;
-    const int code = text.toInt();
-    return code >= 1 && code <= 39;
-}
 
 bool IsFieldZero(const QString &text)
 {
@@ -41,35 +25,14 @@ bool IsFieldZero(const QString &text)
     return text.size() == 1 && BandOfCode(text.at(0)) >= 0;
 }
 
-// Problem of a record frequency, empty when it is 11 digits below 1 GHz in
-// a band the radio has, inside that band's limits.
-QString FrequencyProblem(const TChannelDocument &doc, const QString &frequency)
-{
-    if (!IsDigitText(frequency, kFrequencyDigits))
-        return QStringLiteral("not 11 digits");
-    if (!frequency.startsWith(QLatin1String("00")))
-        return QStringLiteral("not below 1 GHz");
-    const QString mhzText = frequency.mid(2, 3);
-    const int band = BandOfFrequency(doc, mhzText);
-    if (band < 0 || band >= kBandLimitSlots || !BandPresent(doc, band)
-        || doc.Record(rkBandLimit, band).isEmpty())
-        return QStringLiteral("in no band of the radio");
-    const int mhz = mhzText.toInt();
-    const int lower = doc.GetRecordField(rkBandLimit, band, bfLower).toInt();
-    const int upper = doc.GetRecordField(rkBandLimit, band, bfUpper).toInt();
-    if (mhz < lower || mhz > upper)
-        return QStringLiteral("outside the band limits %1..%2 MHz").arg(lower).arg(upper);
-    return QString();
-}
-
 QString DtmfProblem(const QString &text)
 {
     const QStringList fields = text.split(QLatin1Char(','));
     if (fields.size() != 2)
         return QStringLiteral("a DTMF record has two fields");
-    if (!IsDigitText(fields.at(0), 2) || fields.at(0).at(0) != QLatin1Char('0'))
+    if (!IsDigitText(fields.at(dfNumber), 2) || fields.at(dfNumber).at(0) != QLatin1Char('0'))
         return QStringLiteral("DTMF number is not 00..09");
-    const QString &code = fields.at(1);
+    const QString &code = fields.at(dfCode);
     if (code.size() > kMaxDtmfCode)
         return QStringLiteral("DTMF code longer than 16 characters");
     for (QChar c : code) {
@@ -90,36 +53,36 @@ QString ChannelProblem(const TChannelDocument &doc, const QString &text)
         return QStringLiteral("%1 fields instead of 18").arg(f.size());
     if (!IsFieldZero(f.at(cfLabel)))
         return QStringLiteral("field 0 is no slot label, CALL number or band code");
-    QString problem = FrequencyProblem(doc, f.at(cfReceiveFrequency));
+    QString problem = RecordFrequencyProblem(doc, f.at(cfReceiveFrequency));
     if (!problem.isEmpty())
         return QStringLiteral("receive frequency ") + problem;
-    if (!OneOf(f.at(cfStep), '0', '9'))
+    if (!IsCodeIn(f.at(cfStep), '0', '9'))
         return QStringLiteral("step code is not 0..9");
-    if (!OneOf(f.at(cfShift), '0', '3'))
+    if (!IsCodeIn(f.at(cfShift), '0', '3'))
         return QStringLiteral("shift is not 0..3");
     for (int field : {cfReverse, cfToneOn, cfCtcssOn})
-        if (!OneOf(f.at(field), '0', '1'))
+        if (!IsCodeIn(f.at(field), '0', '1'))
             return QStringLiteral("field %1 is not 0 or 1").arg(field);
     for (int field : {cfUnused7, cfUnused9, cfUnused13})
         if (!f.at(field).isEmpty())
             return QStringLiteral("field %1 is not empty").arg(field);
     for (int field : {cfToneCode, cfCtcssCode})
-        if (!IsToneCode(f.at(field)))
+        if (!f.at(field).isEmpty() && !IsToneTableCode(f.at(field)))
             return QStringLiteral("field %1 is no tone code 01..39").arg(field);
     if (!f.at(cfOffset).isEmpty() && !IsDigitText(f.at(cfOffset), kOffsetDigits))
         return QStringLiteral("offset is not 9 digits");
-    if (!f.at(cfLockOut).isEmpty() && !OneOf(f.at(cfLockOut), '0', '1'))
+    if (!f.at(cfLockOut).isEmpty() && !IsCodeIn(f.at(cfLockOut), '0', '1'))
         return QStringLiteral("lock-out is not 0 or 1");
     if (!f.at(cfTransmitFrequency).isEmpty()) {
-        problem = FrequencyProblem(doc, f.at(cfTransmitFrequency));
+        problem = RecordFrequencyProblem(doc, f.at(cfTransmitFrequency));
         if (!problem.isEmpty())
             return QStringLiteral("transmit frequency ") + problem;
-        if (!OneOf(f.at(cfTransmitStep), '0', '9'))
+        if (!IsCodeIn(f.at(cfTransmitStep), '0', '9'))
             return QStringLiteral("split step code is not 0..9");
     } else if (!f.at(cfTransmitStep).isEmpty()) {
         return QStringLiteral("split step code without a transmit frequency");
     }
-    if (!f.at(cfPower).isEmpty() && !OneOf(f.at(cfPower), '0', '3'))
+    if (!f.at(cfPower).isEmpty() && !IsCodeIn(f.at(cfPower), '0', '3'))
         return QStringLiteral("output power is not 0..3");
     // A name that breaks the name rule is no reason to refuse the record:
     // Paste takes a name only when it passes the rule, and leaves the

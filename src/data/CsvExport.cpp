@@ -19,20 +19,6 @@ const char *const kColumns[] = {
 // Step sizes in Hz by record step code 0..9.
 const int kStepHzOfCode[] = {5000, 6250, 10000, 12500, 15000, 20000, 25000, 30000, 50000, 100000};
 
-// Value of a text made only of digits; -1 otherwise (or when too long).
-qint64 DigitsValue(const QString &text)
-{
-    if (text.isEmpty() || text.size() > 12)
-        return -1;
-    qint64 value = 0;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return -1;
-        value = value * 10 + (c.unicode() - '0');
-    }
-    return value;
-}
-
 // Tone in Hz of a record tone code ("09" -> "88.5"); a code outside the
 // table gives the 88.5 Hz an editor would show.
 QString ToneHz(const QString &code)
@@ -46,10 +32,9 @@ QString ToneHz(const QString &code)
 
 QString StepKhz(const TChannelDocument &doc, const QString &code)
 {
-    qint64 value = DigitsValue(code);
     int hertz = 0;
-    if (value >= 0 && value <= 9)
-        hertz = kStepHzOfCode[value];
+    if (code.size() == 1 && IsDecimalDigit(code.at(0)))
+        hertz = kStepHzOfCode[code.at(0).unicode() - '0'];
     else
         hertz = StepSizeHz(BandDefaultStep(doc, 1));
     return QString::number(hertz / 1000.0, 'f', 2);
@@ -67,28 +52,27 @@ QStringList CsvColumns()
 
 QString CsvMegahertz(qint64 hertz)
 {
-    if (hertz < 0)
-        hertz = 0;
-    return QStringLiteral("%1.%2").arg(hertz / 1000000).arg(hertz % 1000000, 6, 10, QLatin1Char('0'));
+    return THz(qMax<qint64>(0, hertz)).MhzFixed(6);
 }
 
 qint64 MemoryShiftOffsetHz(const TChannelDocument &doc, int band)
 {
-    const qint64 stored = DigitsValue(doc.GetRecordField(rkVfo, band, cfOffset));
-    if (stored >= 0)
-        return stored;
+    const std::optional<THz> stored = THz::OfDigits(doc.GetRecordField(rkVfo, band, cfOffset));
+    if (stored)
+        return stored->Value();
     QString text = BandDefaultOffset(band);
     NormalizeOffsetText(text);
-    return qMax<qint64>(0, DigitsValue(text));
+    return THz::OfDigits(text).value_or(THz(0)).Value();
 }
 
 QStringList CsvRowOfSlot(const TChannelDocument &doc, int slot)
 {
     if (slot < 1 || slot > kMemorySlots)
         return {};
-    auto field = [&](int number) { return doc.GetRecordField(rkMemory, slot, number); };
-    const qint64 rx = DigitsValue(field(1));
-    if (rx < 0)
+    const QString record = doc.Record(rkMemory, slot);
+    const TChannelRecordView view(record);
+    const std::optional<THz> rx = view.Receive();
+    if (!rx)
         return {};
 
     // Shift: the offset the radio shifts by; a Minus Shift by a VFO offset
@@ -97,50 +81,49 @@ QStringList CsvRowOfSlot(const TChannelDocument &doc, int slot)
     QString duplex;
     QString comment;
     qint64 offset = 0;
-    const qint64 tx = DigitsValue(field(14));
-    const QString shift = field(3);
-    const QString frequency = field(1).mid(2);
+    const std::optional<THz> tx = view.Transmit();
+    const std::optional<TShift> shift = view.Shift();
+    const QString frequency = view.Field(cfReceiveFrequency).mid(2);
     const int band = BandOfFrequency(doc, frequency);
-    if (tx >= 0) {
+    if (tx) {
         duplex = QStringLiteral("split");
-        offset = tx;
-    } else if (shift == QLatin1String("1") || shift == QLatin1String("2")) {
-        duplex = shift == QLatin1String("1") ? QStringLiteral("+") : QStringLiteral("-");
+        offset = tx->Value();
+    } else if (shift == TShift::Plus || shift == TShift::Minus) {
+        duplex = shift == TShift::Plus ? QStringLiteral("+") : QStringLiteral("-");
         offset = MemoryShiftOffsetHz(doc, band);
-        if (shift == QLatin1String("2") && offset == 7600000 && Minus76ShiftOffered(doc)
+        if (shift == TShift::Minus && offset == 7600000 && Minus76ShiftOffered(doc)
             && frequency.left(1) > QLatin1String("2"))
             comment = QLatin1String(kCsvMinusShiftComment);
-    } else if (shift == QLatin1String("3")) {
+    } else if (shift == TShift::Minus76) {
         duplex = QStringLiteral("-");
         offset = 7600000;
     }
 
     QString tone;
-    if (field(6) == QLatin1String("1"))
+    if (view.CtcssOn())
         tone = QStringLiteral("TSQL");
-    else if (field(5) == QLatin1String("1"))
+    else if (view.ToneOn())
         tone = QStringLiteral("Tone");
 
     // Names belong to slots 1..180 and PR; lock-out to 1..180.
-    const bool named = slot <= 180 || slot == kMemorySlots;
-    const QString name = named ? field(17) : QString();
-    const QString skip = slot <= 180 && field(12) == QLatin1String("1") ? QStringLiteral("S") : QString();
+    const QString name = IsNamedSlot(slot) ? view.Name() : QString();
+    const QString skip = IsNumberedSlot(slot) && view.LockOut() ? QStringLiteral("S") : QString();
 
     return {
         QString::number(slot),
         name,
-        CsvMegahertz(rx),
+        CsvMegahertz(rx->Value()),
         duplex,
         CsvMegahertz(offset),
         tone,
-        ToneHz(field(8)),
-        ToneHz(field(10)),
+        ToneHz(view.ToneCode()),
+        ToneHz(view.CtcssCode()),
         QStringLiteral("023"),
         QStringLiteral("NN"),
         QStringLiteral("023"),
         QStringLiteral("Tone->Tone"),
         band == 0 ? QStringLiteral("AM") : QStringLiteral("FM"), // the air band is received in AM
-        StepKhz(doc, field(2)),
+        StepKhz(doc, view.StepCode()),
         skip,
         QString(),
         comment,

@@ -1,5 +1,5 @@
 // CSV import planning: each row becomes a memory editor entry and goes
-// through BuildMemoryRecord, after the checks only a file needs (location,
+// through CommitMemoryChannel, after the checks only a file needs (location,
 // band of this radio, tone modes and values the radio lacks).
 #include "CsvImport.h"
 
@@ -9,6 +9,7 @@
 #include "CsvExport.h"
 #include "CsvFormat.h"
 #include "FrequencyRules.h"
+#include "Hertz.h"
 #include "MemoryChannel.h"
 
 #include <QHash>
@@ -65,44 +66,9 @@ QString DecimalText(QString text)
     return dots <= 1 && digits > 0 ? text : QString();
 }
 
-// Hz of a normalized or record frequency text.
-qint64 HertzOf(const QString &digits)
-{
-    bool ok = false;
-    const qint64 value = digits.toLongLong(&ok);
-    return ok ? value : -1;
-}
-
-// "145.0037 MHz": three to six decimals, as the lists show frequencies; any
-// value, also one below zero or above 999 MHz that a row's offset may give.
-QString Mhz(qint64 hertz)
-{
-    const QString sign = hertz < 0 ? QStringLiteral("-") : QString();
-    hertz = qAbs(hertz);
-    QString fraction = QStringLiteral("%1").arg(hertz % 1000000, 6, 10, QLatin1Char('0'));
-    while (fraction.size() > 3 && fraction.endsWith(QLatin1Char('0')))
-        fraction.chop(1);
-    return sign + QString::number(hertz / 1000000) + QLatin1Char('.') + fraction + QStringLiteral(" MHz");
-}
-
 QString Quoted(const QString &text)
 {
     return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-// Hz of a MHz text (up to six decimals); -1 when it is not a number.
-qint64 HertzOfMhzText(const QString &text)
-{
-    const QString number = DecimalText(text);
-    if (number.isEmpty())
-        return -1;
-    const int dot = number.indexOf(QLatin1Char('.'));
-    const QString whole = dot < 0 ? number : number.left(dot);
-    QString fraction = dot < 0 ? QString() : number.mid(dot + 1);
-    if (whole.size() > 6)
-        return -1;
-    fraction = fraction.left(6).leftJustified(6, QLatin1Char('0'));
-    return (whole.isEmpty() ? 0 : whole.toLongLong()) * 1000000 + fraction.toLongLong();
 }
 
 // Tone table code 1..39 of a frequency in Hz; 0 when none is that close.
@@ -274,28 +240,28 @@ private:
         else if (!mode.isEmpty())
             return Refuse(QStringLiteral("Tone %1 is not a tone mode").arg(Quoted(mode)));
 
-        return TonePosition(row, "rToneFreq", entry.tone, entry.tonePosition)
-            && TonePosition(row, "cToneFreq", entry.ctcss, entry.ctcssPosition);
+        return ToneCode(row, "rToneFreq", entry.tone, entry.toneCode)
+            && ToneCode(row, "cToneFreq", entry.ctcss, entry.ctcssCode);
     }
 
-    bool TonePosition(const QStringList &row, const char *column, bool used, int &position)
+    bool ToneCode(const QStringList &row, const char *column, bool used, QString &code)
     {
         const QString text = Get(row, column);
-        position = 7; // 88.5 Hz, the editors' choice for an empty code
+        code = ToneCodeOfListPos(ToneListPosOfCode(QString())); // 88.5 Hz, the editors' choice for an empty code
         if (text.isEmpty())
             return true;
         const QString number = DecimalText(text);
         if (number.isEmpty())
             return Refuse(QStringLiteral("%1 %2 is not a number").arg(QLatin1String(column), Quoted(text)));
-        const int code = ToneCodeOfHz(number.toDouble());
-        if (code == 0) {
+        const int tableCode = ToneCodeOfHz(number.toDouble());
+        if (tableCode == 0) {
             if (used)
                 return Refuse(QStringLiteral("%1 %2 Hz is not a tone of this radio").arg(QLatin1String(column), text));
             Note(QStringLiteral("%1 %2 Hz (not used) is not a tone of this radio: 88.5 Hz").arg(QLatin1String(column), text));
             return true;
         }
-        position = ToneListPosOfCode(QStringLiteral("%1").arg(code, 2, 10, QLatin1Char('0')));
-        if (code == 2)
+        code = ToneCodeOfListPos(ToneListPosOfCode(QStringLiteral("%1").arg(tableCode, 2, 10, QLatin1Char('0'))));
+        if (tableCode == 2)
             Note(QStringLiteral("%1 69.4 Hz is not in the editors' tone list: 71.9 Hz").arg(QLatin1String(column)));
         return true;
     }
@@ -307,7 +273,7 @@ private:
 
         // Receive frequency: a number in a band of this radio.
         const QString freqText = Get(row, "Frequency");
-        qint64 rxHz = HertzOfMhzText(freqText);
+        qint64 rxHz = THz::OfMhzText(freqText).value_or(THz(-1)).Value();
         if (rxHz < 0)
             return Refuse(QStringLiteral("Frequency %1 is not a number").arg(Quoted(freqText)));
         entry.rxText = CsvMegahertz(rxHz);
@@ -326,7 +292,7 @@ private:
         const qint64 vfoOffset = MemoryShiftOffsetHz(doc_, band);
         qint64 txHz = rxHz;
         if (duplex.compare(QLatin1String("split"), Qt::CaseInsensitive) == 0) {
-            txHz = HertzOfMhzText(offsetText);
+            txHz = THz::OfMhzText(offsetText).value_or(THz(-1)).Value();
             if (txHz < 0)
                 return Refuse(QStringLiteral("Offset %1 is not a number").arg(Quoted(offsetText)));
             if (!SplitChannel(entry, txHz, band, freqText, QString()))
@@ -335,7 +301,7 @@ private:
             const bool plus = duplex == QLatin1String("+");
             qint64 offset = vfoOffset;
             if (!offsetText.isEmpty()) {
-                offset = HertzOfMhzText(offsetText);
+                offset = THz::OfMhzText(offsetText).value_or(THz(-1)).Value();
                 if (offset < 0)
                     return Refuse(QStringLiteral("Offset %1 is not a number").arg(Quoted(offsetText)));
             }
@@ -351,14 +317,14 @@ private:
             } else if (offset == vfoOffset) {
                 entry.shift = plus ? QLatin1Char('1') : QLatin1Char('2');
             } else if (offset == 0) {
-                Inform(QStringLiteral("stored as simplex: transmit %1").arg(Mhz(txHz)));
+                Inform(QStringLiteral("stored as simplex: transmit %1").arg(THz(txHz).MhzWithUnit()));
             } else {
                 const QString why = QStringLiteral("a memory channel shifts by the VFO offset of its band, %1 MHz, "
                                                    "not by Offset %2 MHz")
                                         .arg(CsvMegahertz(vfoOffset), offsetText);
                 if (!SplitChannel(entry, txHz, band, freqText, why))
                     return false;
-                Inform(QStringLiteral("stored as a split channel: transmit %1 (%2)").arg(Mhz(txHz), why));
+                Inform(QStringLiteral("stored as a split channel: transmit %1 (%2)").arg(THz(txHz).MhzWithUnit(), why));
             }
         } else if (duplex.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0) {
             return Refuse(QStringLiteral("Duplex off: this radio cannot inhibit transmitting"));
@@ -371,28 +337,29 @@ private:
         const qint64 splitTxHz = entry.txText.isEmpty() ? rxHz : txHz;
         const QString stepText = Get(row, "TStep");
         int requestedStep = -1;
+        int stepPosition = 0;
         if (!stepText.isEmpty()) {
             const QString number = DecimalText(stepText);
             if (number.isEmpty())
                 return Refuse(QStringLiteral("TStep %1 is not a number").arg(Quoted(stepText)));
             requestedStep = StepPositionOfHz(qRound64(number.toDouble() * 1000.0));
             if (requestedStep < 0) {
-                entry.stepPosition = ChooseStep(doc_, rxHz, splitTxHz);
-                Note(QStringLiteral("TStep %1 kHz is not offered: %2").arg(stepText, StepName(entry.stepPosition)));
+                stepPosition = ChooseStep(doc_, rxHz, splitTxHz);
+                Note(QStringLiteral("TStep %1 kHz is not offered: %2").arg(stepText, StepName(stepPosition)));
             } else {
-                entry.stepPosition = requestedStep;
+                stepPosition = requestedStep;
             }
         } else {
-            entry.stepPosition = ChooseStep(doc_, rxHz, splitTxHz);
+            stepPosition = ChooseStep(doc_, rxHz, splitTxHz);
         }
         // A named step that does not hold the frequencies gives way to one
         // that does: a channel keeps its frequency rather than its step.
-        if (!StepHolds(entry.stepPosition, rxHz, splitTxHz)) {
+        if (!StepHolds(stepPosition, rxHz, splitTxHz)) {
             const int holding = ChooseStep(doc_, rxHz, splitTxHz);
-            if (holding != entry.stepPosition && StepHolds(holding, rxHz, splitTxHz)) {
+            if (holding != stepPosition && StepHolds(holding, rxHz, splitTxHz)) {
                 Note(QStringLiteral("TStep %1 does not hold %2: %3")
-                         .arg(StepName(entry.stepPosition), Mhz(rxHz), StepName(holding)));
-                entry.stepPosition = holding;
+                         .arg(StepName(stepPosition), THz(rxHz).MhzWithUnit(), StepName(holding)));
+                stepPosition = holding;
             }
         }
         // No step of the radio holds the receive frequency: the nearest one
@@ -401,11 +368,11 @@ private:
         // (it is the receive frequency shifted); a split channel's named
         // transmit frequency never moves: if the step cannot hold it, the
         // row is refused below.
-        if (!StepHolds(entry.stepPosition, rxHz, rxHz)) {
-            const qint64 size = StepSizeHz(entry.stepPosition);
+        if (!StepHolds(stepPosition, rxHz, rxHz)) {
+            const qint64 size = StepSizeHz(stepPosition);
             const qint64 nearest = (rxHz + size / 2) / size * size;
             Note(QStringLiteral("Frequency %1 -> %2: no step of the radio holds it, the nearest on the %3 step")
-                     .arg(Mhz(rxHz), Mhz(nearest), StepName(entry.stepPosition)));
+                     .arg(THz(rxHz).MhzWithUnit(), THz(nearest).MhzWithUnit(), StepName(stepPosition)));
             if (entry.txText.isEmpty())
                 txHz += nearest - rxHz;
             rxHz = nearest;
@@ -453,20 +420,21 @@ private:
             }
         }
 
-        const TMemoryRecordResult built = BuildMemoryRecord(doc_, slot, entry);
+        entry.stepCode = StepCodeOfListPos(stepPosition);
+        const TMemoryRecordResult built = CommitMemoryChannel(doc_, slot, entry);
         if (built.error != TMemoryRecordResult::None)
             return Refuse(QStringLiteral("the channel cannot be built"));
-        if (requestedStep >= 0 && built.stepPosition != entry.stepPosition) {
+        if (requestedStep >= 0 && built.stepPosition != stepPosition) {
             Note(QStringLiteral("TStep %1 -> %2 on the 800 MHz band")
-                     .arg(StepName(entry.stepPosition), StepName(built.stepPosition)));
+                     .arg(StepName(stepPosition), StepName(built.stepPosition)));
         }
         // Where the stored channel transmits: rounding to the step must not
         // move that, so such a row is refused; the receive frequency of a
         // split channel may be rounded.
-        const qint64 storedRx = HertzOf(built.rxRecord);
+        const qint64 storedRx = THz::OfDigits(built.rxRecord).value_or(THz(-1)).Value();
         qint64 storedTx = storedRx;
         if (!entry.txText.isEmpty())
-            storedTx = HertzOf(built.txRecord);
+            storedTx = THz::OfDigits(built.txRecord).value_or(THz(-1)).Value();
         else if (entry.shift == QLatin1Char('1'))
             storedTx = storedRx + vfoOffset;
         else if (entry.shift == QLatin1Char('2'))
@@ -475,10 +443,10 @@ private:
             storedTx = storedRx - kMinus76Hz;
         if (storedTx != txHz) {
             return Refuse(QStringLiteral("transmit frequency %1 would become %2 on the %3 step")
-                              .arg(Mhz(txHz), Mhz(storedTx), StepName(built.stepPosition)));
+                              .arg(THz(txHz).MhzWithUnit(), THz(storedTx).MhzWithUnit(), StepName(built.stepPosition)));
         }
         if (storedRx != rxHz)
-            Note(QStringLiteral("Frequency %1 -> %2 (rounded to the step)").arg(Mhz(rxHz), Mhz(storedRx)));
+            Note(QStringLiteral("Frequency %1 -> %2 (rounded to the step)").arg(THz(rxHz).MhzWithUnit(), THz(storedRx).MhzWithUnit()));
         result_->record = built.record;
         return true;
     }
@@ -490,14 +458,14 @@ private:
     {
         const int slot = result_->slot;
         if (slot > kLastNumberedSlot) {
-            QString text = QStringLiteral("%1 cannot be a split channel (transmit %2)").arg(MemorySlotLabel(slot), Mhz(txHz));
+            QString text = QStringLiteral("%1 cannot be a split channel (transmit %2)").arg(MemorySlotLabel(slot), THz(txHz).MhzWithUnit());
             if (!why.isEmpty())
                 text += QStringLiteral("; ") + why;
             return Refuse(text);
         }
         if (!InBand(txHz, band)) {
             return Refuse(QStringLiteral("transmit frequency %1 is not in the band of Frequency %2 MHz")
-                              .arg(Mhz(txHz), freqText));
+                              .arg(THz(txHz).MhzWithUnit(), freqText));
         }
         entry.txText = CsvMegahertz(txHz);
         return true;

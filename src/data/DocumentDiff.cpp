@@ -89,30 +89,30 @@ bool HasData(const TChannelDocument &doc, int kind, int index)
 
 QList<TFieldText> FieldsOf(const TChannelDocument &doc, int kind, int index, TDiffScope scope)
 {
-    auto field = [&](int number) { return doc.GetRecordField(kind, index, number); };
+    auto field = [&](ChannelField number) { return doc.GetRecordField(kind, index, number); };
     QList<TFieldText> fields;
-    const bool split = !field(14).isEmpty();
-    fields.append({QStringLiteral("Frequency"), FrequencyText(field(1)), {}});
-    fields.append({QStringLiteral("Step"), StepValue(field(2)), {}});
-    fields.append({QStringLiteral("Shift"), ShiftValue(field(3), split), {}});
+    const bool split = !field(cfTransmitFrequency).isEmpty();
+    fields.append({QStringLiteral("Frequency"), FrequencyText(field(cfReceiveFrequency)), {}});
+    fields.append({QStringLiteral("Step"), StepValue(field(cfStep)), {}});
+    fields.append({QStringLiteral("Shift"), ShiftValue(field(cfShift), split), {}});
     if (kind != rkVfo)
-        fields.append({QStringLiteral("Tx Frequency"), FrequencyText(field(14)), {}});
+        fields.append({QStringLiteral("Tx Frequency"), FrequencyText(field(cfTransmitFrequency)), {}});
     if (scope == TDiffScope::Whole)
-        fields.append({QStringLiteral("Reverse"), OnOff(field(4)), {}});
-    fields.append(ToneField(QStringLiteral("Tone"), field(5), field(8)));
-    fields.append(ToneField(QStringLiteral("CTCSS"), field(6), field(10)));
+        fields.append({QStringLiteral("Reverse"), OnOff(field(cfReverse)), {}});
+    fields.append(ToneField(QStringLiteral("Tone"), field(cfToneOn), field(cfToneCode)));
+    fields.append(ToneField(QStringLiteral("CTCSS"), field(cfCtcssOn), field(cfCtcssCode)));
     if (kind == rkVfo) {
-        const QString offset = field(11);
+        const QString offset = field(cfOffset);
         fields.append({QStringLiteral("Offset"),
                        offset.size() == 9 && IsDigits(offset) ? FormatOffset(offset) + QStringLiteral(" MHz") : Shown(offset),
                        {}});
-        const QString power = field(16);
+        const QString power = field(cfPower);
         const QString powerText = power.size() == 1 && IsDigits(power) ? PowerText(power.toInt()) : QString();
         fields.append({QStringLiteral("Power"), powerText.isEmpty() ? Shown(power) : powerText, {}});
     }
     if (kind == rkMemory) {
-        fields.append({QStringLiteral("Lock Out"), OnOff(field(12)), {}});
-        fields.append({QStringLiteral("Name"), Shown(field(17)), {}});
+        fields.append({QStringLiteral("Lock Out"), OnOff(field(cfLockOut)), {}});
+        fields.append({QStringLiteral("Name"), Shown(field(cfName)), {}});
     }
     return fields;
 }

@@ -1,45 +1,80 @@
-// Memory record building shared by the memory editor's rules and the
-// importers.
 #include "MemoryChannel.h"
 
 #include "BandPlan.h"
 #include "ChannelDocument.h"
-#include "RecordFields.h"
 #include "FrequencyRules.h"
+#include "RecordFields.h"
 
 namespace {
 
-QString Flag(bool on)
+// A step code of the step table that the step list cannot show.
+bool IsUnlistedStepCode(const QString &code)
 {
-    return on ? QStringLiteral("1") : QStringLiteral("0");
+    return code.size() == 1 && !StepTextOfCode(code).isEmpty() && StepListPosOfCode(code) < 0;
 }
 
-QString ToRecord(const QString &frequency)
+QString ToneOrDefault(const QString &code)
 {
-    return QStringLiteral("00") + frequency.rightJustified(9, QLatin1Char('0'));
+    return IsToneTableCode(code) ? code : ToneCodeOfListPos(ToneListPosOfCode(QString()));
 }
 
-// The kept tone code when it is a code of the tone table that no list
-// position writes ("02"), else the code of the list position.
-QString ToneCode(const QString &kept, int position)
+// Clamps and rounds a normalized frequency; a move is noted in the result.
+QString ClampToRecord(const TChannelDocument &doc, const QString &normalized, int band, int &step,
+                      TMemoryRecordResult &result)
 {
-    const bool tableCode = kept.size() == 2 && kept.at(0).isDigit() && kept.at(1).isDigit()
-                           && kept.toInt() >= 1 && kept.toInt() <= 39;
-    if (tableCode && ToneCodeOfListPos(ToneListPosOfCode(kept)) != kept)
-        return kept;
-    return ToneCodeOfListPos(position);
-}
-
-// Whether a kept step code is one of the step table that no list position
-// writes ("7", "9").
-bool KeepsStepCode(const QString &kept)
-{
-    return kept.size() == 1 && !StepTextOfCode(kept).isEmpty() && StepListPosOfCode(kept) < 0;
+    QString frequency = normalized;
+    const QString before = QStringLiteral("00") + normalized.rightJustified(9, QLatin1Char('0'));
+    const bool moved = ClampAndRoundFrequency(doc, frequency, band, step);
+    const QString record = QStringLiteral("00") + frequency.rightJustified(9, QLatin1Char('0'));
+    if (moved) {
+        result.adjusted = true;
+        result.moves << QStringLiteral("%1 MHz -> %2 MHz").arg(FormatFrequency(before), FormatFrequency(record));
+    }
+    return record;
 }
 
 } // namespace
 
-TMemoryRecordResult BuildMemoryRecord(const TChannelDocument &doc, int slot, const TMemoryChannelEntry &entry)
+TMemoryChannelEntry LoadMemoryChannel(const TChannelDocument &doc, int slot)
+{
+    return LoadMemoryChannel(doc, slot, doc.Record(rkMemory, slot));
+}
+
+TMemoryChannelEntry LoadMemoryChannel(const TChannelDocument &doc, int slot, const QString &record)
+{
+    const TChannelRecordView view(record);
+    TMemoryChannelEntry entry;
+    const QString rx = view.Field(cfReceiveFrequency);
+    entry.rxText = rx.isEmpty() ? BandDefaultFrequency(doc, 1) : FormatFrequency(rx);
+    const QString step = view.StepCode();
+    if (step.isEmpty() || IsUnlistedStepCode(step))
+        entry.stepCode = step;
+    else if (StepListPosOfCode(step) < 0)
+        entry.stepCode = StepCodeOfListPos(BandDefaultStep(doc, 1)); // shown for a code outside the table
+    else
+        entry.stepCode = step;
+    const QString tx = view.Field(cfTransmitFrequency);
+    const std::optional<TShift> shift = view.Shift();
+    if (shift && *shift != TShift::Simplex) {
+        entry.shift = ShiftCode(*shift);
+    } else {
+        entry.shift = QLatin1Char('0');
+        if (!tx.isEmpty())
+            entry.txText = FormatFrequency(tx);
+    }
+    entry.reverse = tx.isEmpty() && view.Reverse();
+    entry.tone = view.ToneOn();
+    entry.ctcss = view.CtcssOn();
+    entry.toneCode = ToneOrDefault(view.ToneCode());
+    entry.ctcssCode = ToneOrDefault(view.CtcssCode());
+    entry.lockOut = view.LockOut();
+    entry.name = IsNamedSlot(slot) ? view.Name() : QString();
+    entry.rxAsStored = !rx.isEmpty();
+    entry.txAsStored = !entry.txText.isEmpty();
+    return entry;
+}
+
+TMemoryRecordResult CommitMemoryChannel(const TChannelDocument &doc, int slot, const TMemoryChannelEntry &entry)
 {
     TMemoryRecordResult result;
     QString rx = entry.rxText;
@@ -55,48 +90,42 @@ TMemoryRecordResult BuildMemoryRecord(const TChannelDocument &doc, int slot, con
     }
 
     const int band = BandOfFrequency(doc, rx);
-    // A kept step the list lacks stays unless the band forces the step of
-    // a frequency rounded here; while it stays, frequencies round to 5 kHz
-    // (list position 0), which divides both 30 and 100 kHz.
-    const bool keepsCode = KeepsStepCode(entry.stepCode);
-    const bool forces = BandForcesStep(doc, band);
-    int step = keepsCode && !forces ? 0 : entry.stepPosition;
-    bool adjusted = false;
-    bool rounded = false; // some frequency went through the band's rules
-    if (!entry.rxAsStored) {
-        adjusted = ClampAndRoundFrequency(doc, rx, band, step);
-        rounded = true;
-    }
-    if (split && !entry.txAsStored) {
+    const bool keepsCode = IsUnlistedStepCode(entry.stepCode);
+    int step = StepListPosOfCode(entry.stepCode);
+    if (keepsCode)
+        step = 0; // 5 kHz divides both unlisted steps
+    else if (step < 0)
+        step = StepForFrequencies(BandDefaultStep(doc, 1), rx.toLongLong(), split ? tx.toLongLong() : rx.toLongLong());
+
+    result.rxRecord = entry.rxAsStored ? QStringLiteral("00") + rx.rightJustified(9, QLatin1Char('0'))
+                                       : ClampToRecord(doc, rx, band, step, result);
+    if (split) {
         // The step is forced (if at all) as for the receive frequency.
         int txStep = step;
-        if (ClampAndRoundFrequency(doc, tx, band, txStep))
-            adjusted = true;
+        result.txRecord = entry.txAsStored ? QStringLiteral("00") + tx.rightJustified(9, QLatin1Char('0'))
+                                           : ClampToRecord(doc, tx, band, txStep, result);
         step = txStep;
-        rounded = true;
     }
-    const bool keepStep = keepsCode && !(rounded && forces);
-    const QString stepCode = keepStep ? entry.stepCode : StepCodeOfListPos(step);
     result.band = band;
-    result.stepPosition = keepStep ? entry.stepPosition : step;
-    result.rxRecord = ToRecord(rx);
+    result.stepPosition = step;
+    result.stepCode = keepsCode ? entry.stepCode : StepCodeOfListPos(step);
 
-    const QChar shift = split ? QLatin1Char('0') : entry.shift;
-    QString record = MemorySlotLabel(slot) + QLatin1Char(',') + result.rxRecord + QLatin1Char(',') + stepCode
-        + QLatin1Char(',') + shift + QLatin1Char(',') + Flag(entry.reverse && !split) + QLatin1Char(',')
-        + Flag(entry.tone) + QLatin1Char(',') + Flag(entry.ctcss) + QStringLiteral(",,")
-        + ToneCode(entry.toneCode, entry.tonePosition) + QStringLiteral(",,")
-        + ToneCode(entry.ctcssCode, entry.ctcssPosition) + QStringLiteral(",,") + Flag(entry.lockOut)
-        + QStringLiteral(",,");
-    if (split) {
-        result.txRecord = ToRecord(tx);
-        record += result.txRecord + QLatin1Char(',') + stepCode + QStringLiteral(",,");
-    } else {
-        record += QStringLiteral(",,,");
-    }
-    record += entry.name;
-    result.record = record;
-    result.adjusted = adjusted;
+    auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+    TRecordBuilder record;
+    record.Set(cfLabel, MemorySlotLabel(slot))
+        .Set(cfReceiveFrequency, result.rxRecord)
+        .Set(cfStep, result.stepCode)
+        .Set(cfShift, split ? QStringLiteral("0") : QString(entry.shift))
+        .Set(cfReverse, flag(entry.reverse && !split))
+        .Set(cfToneOn, flag(entry.tone))
+        .Set(cfCtcssOn, flag(entry.ctcss))
+        .Set(cfToneCode, ToneOrDefault(entry.toneCode))
+        .Set(cfCtcssCode, ToneOrDefault(entry.ctcssCode))
+        .Set(cfLockOut, flag(entry.lockOut))
+        .Set(cfName, entry.name);
+    if (split)
+        record.Set(cfTransmitFrequency, result.txRecord).Set(cfTransmitStep, result.stepCode);
+    result.record = record.Text();
     return result;
 }
 

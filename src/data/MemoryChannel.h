@@ -1,39 +1,40 @@
-// The memory channel editor's commit as a plain function: the values of
-// the dialog's controls turned into the record text of one slot through the
-// frequency and name rules, so every other way into a memory slot (CSV
-// import, pasted text) builds exactly the record the editor would.
+// The memory channel: one load and one commit that every way into a memory
+// slot goes through (the Memory Channel editor, the table's cells, Bulk
+// Edit, slot moves, CSV rows). The entry holds the values the user sees in
+// record codes; the commit turns it into the slot's record text through the
+// frequency and name rules, exactly as the editor's OK stores it.
 #pragma once
 
+#include "ChannelRecord.h"
+
 #include <QString>
+#include <QStringList>
 
 class TChannelDocument;
 
 struct TMemoryChannelEntry {
     QString rxText;         // receive frequency as typed (MHz)
     QString txText;         // transmit frequency of a split channel; empty: not split
-    int stepPosition = 0;   // editor step list position 0..7
+    // Step code "0".."9" to store. Empty: none chosen: the commit takes the
+    // default step when it holds the frequencies, else the largest offered
+    // step that holds them (a new channel keeps its frequency). A code the
+    // step list cannot show ("7" 30 kHz, "9" 100 kHz) is kept, and the
+    // frequencies round to 5 kHz meanwhile, which divides both.
+    QString stepCode;
     QChar shift = QLatin1Char('0'); // '0' simplex, '1' plus, '2' minus, '3' -7.6 MHz
     bool reverse = false;
     bool tone = false;
     bool ctcss = false;
-    int tonePosition = 7;   // editor tone list positions (7 is 88.5 Hz)
-    int ctcssPosition = 7;
+    QString toneCode = QStringLiteral("09");  // "01".."39" (anything else: "09", 88.5 Hz)
+    QString ctcssCode = QStringLiteral("09");
     bool lockOut = false;
     QString name;
 
-    // What a change of other fields must leave as the slot's record has it
-    // (the table's cell edits, bulk edits and moves; the editor sets none
-    // of these). Whoever changes a value clears its entry here.
-    // Frequencies written back exactly, neither clamped nor rounded.
+    // Frequencies written back exactly, neither clamped nor rounded: a
+    // change of other fields leaves them as the slot's record has them.
+    // Whoever changes a frequency clears its flag.
     bool rxAsStored = false;
     bool txAsStored = false;
-    // Codes that no list position writes (step "7" 30 kHz and "9" 100 kHz,
-    // tone "02" 69.4 Hz), written in place of the position's code; any
-    // other code here is ignored. A kept step code gives way to the
-    // position when a frequency is rounded in a band that forces the step.
-    QString stepCode;
-    QString toneCode;
-    QString ctcssCode;
 };
 
 struct TMemoryRecordResult {
@@ -41,17 +42,27 @@ struct TMemoryRecordResult {
     Error error = None;
     QString record;         // the record text (empty on an error)
     int band = 1;           // band the receive frequency was clamped into
-    int stepPosition = 0;   // step position after the 800 MHz forcing
+    int stepPosition = 0;   // step list position the frequencies were rounded to
+    QString stepCode;       // step code stored
     bool adjusted = false;  // a frequency was clamped or rounded
+    QStringList moves;      // each frequency moved: "430.800 MHz -> 173.995 MHz"
     QString rxRecord;       // 11-digit receive frequency
     QString txRecord;       // 11-digit transmit frequency of a split channel
 };
 
-// Builds the record of memory slot 1..193 as the memory editor's OK does:
-// both frequencies normalized, the name checked, the receive frequency
+// The entry of memory slot 1..193 as the Memory Channel editor shows it:
+// an empty field takes the editor's default, a code outside its table the
+// value the editor shows for it; codes the lists cannot show are kept.
+// Frequencies the record holds are marked as stored.
+TMemoryChannelEntry LoadMemoryChannel(const TChannelDocument &doc, int slot);
+// The same for a record text placed in slot (a record moving between slots).
+TMemoryChannelEntry LoadMemoryChannel(const TChannelDocument &doc, int slot, const QString &record);
+
+// The record of memory slot 1..193 as the Memory Channel editor's OK builds
+// it: both frequencies normalized, the name checked, the receive frequency
 // clamped and rounded in its own band and the transmit frequency of a split
-// channel in the same band and step.
-TMemoryRecordResult BuildMemoryRecord(const TChannelDocument &doc, int slot, const TMemoryChannelEntry &entry);
+// channel in the same band and step. Does not touch the document.
+TMemoryRecordResult CommitMemoryChannel(const TChannelDocument &doc, int slot, const TMemoryChannelEntry &entry);
 
 // Whether the -7.6 MHz shift is offered under the document's radio type
 // (market code '3' with a variant other than "05").

@@ -1,6 +1,8 @@
 // Paste rules: a copied record rebuilt for its target row.
 #include "PasteRules.h"
 
+#include "ChannelRecord.h"
+
 #include "ChannelDocument.h"
 #include "FrequencyRules.h"
 #include "RecordFields.h"
@@ -24,12 +26,6 @@ QChar FirstChar(const QString &text)
 QString TypeField(const TChannelDocument &doc, int field)
 {
     return doc.GetRecordField(rkRadioType, 0, field);
-}
-
-// Whole MHz of a record frequency (145 for "00145000000").
-int MhzOfRecordFrequency(const QString &frequency)
-{
-    return frequency.mid(2, 3).toInt();
 }
 
 // Field 0 of the new record: the target's own label or band code.
@@ -62,7 +58,8 @@ QString PastedDtmf(const QString &copied, const TPasteTarget &target)
 
 QString PastedChannel(const TChannelDocument &doc, const QString &copied, const TPasteTarget &target)
 {
-    auto S = [&copied](int field) { return RecordTextField(copied, field); };
+    const TChannelRecordView copy(copied);
+    auto S = [&copy](ChannelField field) { return copy.Field(field); };
     const QString receive = S(cfReceiveFrequency);
     const int receiveBand = BandOfRecordFrequency(doc, receive);
     if (!PasteFitsTarget(doc, receive, receiveBand, target))
@@ -135,7 +132,7 @@ bool PasteFitsTarget(const TChannelDocument &doc, const QString &frequency, int 
     // An absent band has an empty limit record, which admits nothing.
     if (doc.Record(rkBandLimit, band).isEmpty())
         return false;
-    const int mhz = MhzOfRecordFrequency(frequency);
+    const qint64 mhz = THz::OfDigits(frequency).value_or(THz(0)).WholeMhz();
     const int lower = doc.GetRecordField(rkBandLimit, band, bfLower).toInt();
     const int upper = doc.GetRecordField(rkBandLimit, band, bfUpper).toInt();
     if (mhz < lower || mhz > upper)

@@ -121,7 +121,7 @@ QString MainPartProblem(const QString &reply, const QString &label)
     const QString problem = ChannelFieldsProblem(f, 1);
     if (!problem.isEmpty())
         return problem;
-    if (!EmptyOrOneDigit(f.at(12)))
+    if (!EmptyOrOneDigit(f.at(cfLockOut)))
         return QStringLiteral("has no one-digit lock-out");
     return QString();
 }

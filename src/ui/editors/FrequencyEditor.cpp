@@ -297,6 +297,30 @@ QString TFrequencyEditor::RoundedMessage() const
     return lines.join(QLatin1Char('\n'));
 }
 
+QString TFrequencyEditor::RoundedMessage(const QStringList &moves)
+{
+    QStringList lines{QLatin1String(EditorText::kRounded)};
+    lines += moves;
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString TFrequencyEditor::EntryStepCode() const
+{
+    if (!stepChosen_ && !loadedStepCode_.isEmpty())
+        return loadedStepCode_;
+    if (stepFromDefault_ && !stepChosen_)
+        return QString();
+    return StepCodeOfListPos(qMax(0, ComboBox3->currentIndex()));
+}
+
+QString TFrequencyEditor::EntryToneCode(int which) const
+{
+    const QComboBox *list = which == 0 ? ComboBox1 : ComboBox2;
+    if (toneChosen_[which] || loadedToneCode_[which].isEmpty())
+        return ToneCodeOfListPos(qMax(0, list->currentIndex()));
+    return loadedToneCode_[which];
+}
+
 QString TFrequencyEditor::ShiftCode() const
 {
     if (RadioButton2->isChecked())

@@ -89,6 +89,15 @@ protected:
     // "Frequency is rounded." with a line for each frequency moved since
     // the last message, before and after ("430.800 MHz -> 173.995 MHz").
     QString RoundedMessage() const;
+    // The same for the moves a commit names.
+    static QString RoundedMessage(const QStringList &moves);
+    // The step and tone codes the controls stand for, as a commit takes
+    // them: the code of a chosen entry, a loaded code the list cannot show
+    // while no entry is chosen, and no step code while an empty field's
+    // default is shown (the commit then takes a step that holds the
+    // frequency).
+    QString EntryStepCode() const;
+    QString EntryToneCode(int which) const; // 0 tone, 1 CTCSS
     // Fields 1 to 10 of a record: receive frequency, step, shift, Reverse,
     // tone and CTCSS flags and codes (fields 7 and 9 stay empty).
     void SetRecordMiddle(TRecordBuilder &record, const QString &rxRecord, int stepPosition) const;

@@ -153,30 +153,36 @@ bool TMemory::CommitChannel()
     QString rx, tx;
     if (!NormalizeBoth(rx, tx))
         return false;
-    const QString name = Edit5->text();
-    if (!IsValidMemoryName(name)) {
-        Inform(EditorText::kInvalidName);
+    const TMemoryRecordResult built = CommitMemoryChannel(Doc(), slot, EntryOfControls());
+    if (built.error != TMemoryRecordResult::None) {
+        Inform(built.error == TMemoryRecordResult::InvalidName ? EditorText::kInvalidName
+                                                               : EditorText::kInvalidFrequency);
         return false;
     }
-
-    const int band = BandOfFrequency(Doc(), rx);
-    int step = StepPositionFor(rx, RadioButton4->isChecked() ? tx : QString());
-    bool adjusted = false;
-    const QString rxRecord = ClampToRecord(rx, band, step, adjusted);
-    ShowStep(step);
-
-    TRecordBuilder record;
-    record.Set(cfLabel, MemorySlotLabel(slot));
-    SetRecordMiddle(record, rxRecord, step);
-    record.Set(cfLockOut, CheckBox3->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    SetSplitFields(record, tx, band, step, adjusted);
-    record.Set(cfName, name);
-    Doc().SetMemoryRecord(slot, record.Text());
+    ShowStep(built.stepPosition);
+    Doc().SetMemoryRecord(slot, built.record);
     RefreshMainGrids(QStringLiteral("Edit ") + MemorySlotLabel(slot));
     ClearChanged();
-    if (adjusted)
-        Inform(RoundedMessage());
+    if (built.adjusted)
+        Inform(RoundedMessage(built.moves));
     return true;
+}
+
+TMemoryChannelEntry TMemory::EntryOfControls() const
+{
+    TMemoryChannelEntry entry;
+    entry.rxText = Edit1->text();
+    entry.txText = RadioButton4->isChecked() ? Edit3->text() : QString();
+    entry.stepCode = EntryStepCode();
+    entry.shift = ShiftCode().at(0);
+    entry.reverse = CheckBox4->isChecked();
+    entry.tone = CheckBox1->isChecked();
+    entry.ctcss = CheckBox2->isChecked();
+    entry.toneCode = EntryToneCode(0);
+    entry.ctcssCode = EntryToneCode(1);
+    entry.lockOut = CheckBox3->isChecked();
+    entry.name = Edit5->text();
+    return entry;
 }
 
 int TMemory::ClampBand(const QString &rxNormalized) const

@@ -4,6 +4,8 @@
 
 #include "FrequencyEditor.h"
 
+#include "data/MemoryChannel.h"
+
 class TUpDown;
 
 class TMemory : public TSplitChannelEditor {
@@ -23,6 +25,8 @@ public:
 
     void LoadChannel(int slot);
     bool CommitChannel();
+    // The controls as the memory channel's commit takes them.
+    TMemoryChannelEntry EntryOfControls() const;
     // The channel-number field's change handling on a text.
     void Edit6Change(const QString &text);
 

@@ -1,0 +1,179 @@
+// The channel table's columns: what each cell of a memory slot shows,
+// sorts by and whether it takes typing; and the find box's match.
+#include "ChannelTableRules.h"
+
+#include "BandPlan.h"
+#include "ChannelDocument.h"
+#include "CsvExport.h"
+#include "FrequencyRules.h"
+#include "RecordFields.h"
+#include "TableRulesCommon.h"
+
+#include <QRegularExpression>
+
+#include <limits>
+
+using namespace tablerules;
+
+QString TableColumnTitle(int column)
+{
+    switch (column) {
+    case tcChannel: return QStringLiteral("Channel");
+    case tcReceive: return QStringLiteral("Rx Frequency");
+    case tcStep: return QStringLiteral("Step");
+    case tcShift: return QStringLiteral("Shift");
+    case tcOffset: return QStringLiteral("Offset");
+    case tcReverse: return QStringLiteral("Reverse");
+    case tcToneMode: return QStringLiteral("Tone/CTCSS");
+    case tcToneFrequency: return QStringLiteral("Tone Frequency");
+    case tcCtcssFrequency: return QStringLiteral("CTCSS Frequency");
+    case tcTransmit: return QStringLiteral("Tx Frequency");
+    case tcLockOut: return QStringLiteral("Lock Out");
+    case tcName: return QStringLiteral("Name");
+    }
+    return QString();
+}
+
+bool TableColumnIsFlag(int column)
+{
+    return column == tcReverse || column == tcLockOut;
+}
+
+namespace {
+
+// Offset the channel's shift uses; none for simplex and split.
+std::optional<THz> RecordShiftOffset(const TChannelDocument &doc, const TChannelRecordView &view)
+{
+    const std::optional<TShift> shift = view.Shift();
+    if (shift == TShift::Minus76)
+        return THz(7600000);
+    if (shift != TShift::Plus && shift != TShift::Minus)
+        return std::nullopt;
+    return THz(MemoryShiftOffsetHz(doc, BandOfFrequency(doc, view.Field(cfReceiveFrequency).mid(2))));
+}
+
+} // namespace
+
+QString TableCellText(const TChannelDocument &doc, int slot, int column)
+{
+    if (!ValidSlot(slot))
+        return QString();
+    if (column == tcChannel)
+        return Label(slot);
+    const QString record = doc.Record(rkMemory, slot);
+    const TChannelRecordView view(record);
+    if (!view.HasChannel())
+        return QString();
+    switch (column) {
+    case tcReceive:
+        return FormatFrequency(view.Field(cfReceiveFrequency));
+    case tcStep:
+        return StepTextOfCode(view.StepCode());
+    case tcShift: {
+        const std::optional<TShift> shift = view.Shift();
+        if (shift && *shift != TShift::Simplex)
+            return ShiftText(ShiftCode(*shift));
+        return view.IsSplit() ? QStringLiteral("Split") : ShiftText(QLatin1Char('0'));
+    }
+    case tcOffset: {
+        const std::optional<THz> offset = RecordShiftOffset(doc, view);
+        return offset ? offset->MhzFixed(2) : QString();
+    }
+    case tcReverse:
+        return view.Reverse() ? kOn : QString();
+    case tcToneMode:
+        if (view.CtcssOn())
+            return QStringLiteral("CTCSS");
+        return view.ToneOn() ? QStringLiteral("Tone") : QStringLiteral("Off");
+    case tcToneFrequency:
+        return ToneTextOfCode(view.ToneCode());
+    case tcCtcssFrequency:
+        return ToneTextOfCode(view.CtcssCode());
+    case tcTransmit:
+        return view.IsSplit() ? FormatFrequency(view.Field(cfTransmitFrequency)) : QString();
+    case tcLockOut:
+        return IsNumberedSlot(slot) && view.LockOut() ? kOn : QString();
+    case tcName:
+        return IsNamedSlot(slot) ? view.Name() : QString();
+    }
+    return QString();
+}
+
+QVariant TableSortKey(const TChannelDocument &doc, int slot, int column)
+{
+    if (!ValidSlot(slot))
+        return QVariant();
+    if (column == tcChannel)
+        return slot;
+    const QString record = doc.Record(rkMemory, slot);
+    const TChannelRecordView view(record);
+    if (!view.HasChannel())
+        return QVariant(); // sorts after every value
+    switch (column) {
+    case tcReceive:
+        return view.Receive().value_or(THz(-1)).Value();
+    case tcTransmit:
+        return view.Transmit().value_or(THz(std::numeric_limits<qint64>::max())).Value();
+    case tcStep: {
+        const int position = StepListPosOfCode(view.StepCode());
+        return position < 0 ? std::numeric_limits<int>::max() : StepSizeHz(position);
+    }
+    case tcToneFrequency:
+    case tcCtcssFrequency: {
+        const QString code = column == tcToneFrequency ? view.ToneCode() : view.CtcssCode();
+        return code.isEmpty() ? 9 : code.toInt();
+    }
+    case tcReverse:
+    case tcLockOut:
+        return TableCellText(doc, slot, column).isEmpty() ? 0 : 1;
+    case tcOffset:
+        return RecordShiftOffset(doc, view).value_or(THz(-1)).Value();
+    default:
+        return TableCellText(doc, slot, column);
+    }
+}
+
+bool TableCellEditable(const TChannelDocument &doc, int slot, int column)
+{
+    if (!ValidSlot(slot) || column == tcChannel || column < 0 || column >= tcColumnCount)
+        return false;
+    if (!HasChannel(doc, slot))
+        return column == tcReceive;
+    switch (column) {
+    case tcTransmit:
+    case tcLockOut:
+        return IsNumberedSlot(slot);
+    case tcName:
+        return IsNamedSlot(slot);
+    case tcOffset: {
+        const QString shift = doc.GetRecordField(rkMemory, slot, cfShift);
+        return shift == QLatin1String("1") || shift == QLatin1String("2");
+    }
+    case tcReverse:
+        return doc.GetRecordField(rkMemory, slot, cfTransmitFrequency).isEmpty();
+    default:
+        return true;
+    }
+}
+
+bool SlotMatchesFind(const TChannelDocument &doc, int slot, const QString &typed)
+{
+    const QString query = typed.trimmed();
+    if (query.isEmpty() || !ValidSlot(slot) || !HasChannel(doc, slot))
+        return false;
+    static const QRegularExpression frequency(QStringLiteral("^\\d+\\.?\\d*$|^\\.\\d+$"));
+    if (frequency.match(query).hasMatch()) {
+        QString normalized = query;
+        const bool asNumber = NormalizeFrequencyText(normalized);
+        for (int field : {int(cfReceiveFrequency), int(cfTransmitFrequency)}) {
+            const QString digits = doc.GetRecordField(rkMemory, slot, field);
+            if (digits.isEmpty())
+                continue;
+            if (FormatFrequency(digits).startsWith(query))
+                return true;
+            if (asNumber && digits == QStringLiteral("00") + normalized)
+                return true;
+        }
+    }
+    return TableCellText(doc, slot, tcName).contains(query, Qt::CaseInsensitive);
+}
