@@ -4,6 +4,7 @@
 #include "data/ChannelDocument.h"
 #include "data/DataFile.h"
 #include "data/Settings.h"
+#include "support/Pty.h"
 #include "support/RadioImage.h"
 #include "support/SimFixture.h"
 #include "support/TestSettings.h"
@@ -18,7 +19,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <ostream>
+#include <sys/resource.h>
 
 static void PrintTo(const QString &text, std::ostream *out)
 {
@@ -422,6 +425,72 @@ TEST_F(CliTest, TraceRecordsTheExchangeOfARead)
     EXPECT_FALSE(result.err.contains(" > AI 0"));
 
     const CliResult bad = Run({"--trace", "/nonexistent/dir/t.txt", "read", "--port", sim.DevicePath(), Path("u.381")});
-    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.exitCode, 3);
     EXPECT_TRUE(bad.err.contains("cannot write the trace: /nonexistent/dir/t.txt")) << bad.err.toStdString();
+}
+
+TEST_F(CliTest, ATraceThatCannotBeWrittenIsReportedAndKeepsTheOldFile)
+{
+    // A file size limit stands in for a full disk: the trace stops after a
+    // few lines while the write itself goes through.
+    StartSim(nullptr);
+    const QString in = Path("in.381");
+    const QString trace = Path("trace.txt");
+    for (const auto &[path, content] : {std::pair{in, WriteDataFile(PopulatedDocument(), QString())},
+                                        std::pair{trace, QByteArray("old trace\n")}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    QProcess process;
+    process.setChildProcessModifier([] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{2048, 2048};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    process.start(kCli, {"--trace", trace, "write", "--yes", "--no-backup", "--port", sim.DevicePath(), in});
+    process.closeWriteChannel();
+    ASSERT_TRUE(process.waitForFinished(120000));
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    EXPECT_EQ(process.exitCode(), 3) << err.toStdString();
+    EXPECT_TRUE(err.contains("vxl-r381-cli: cannot write the trace: " + trace + ": ")) << err.toStdString();
+    QFile file(trace);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("old trace\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"in.381", "trace.txt"}));
+}
+
+TEST_F(CliTest, ASignalStopsAReadReleasesThePortAndLeavesNoFile)
+{
+    const TChannelDocument radio = PopulatedDocument();
+    StartSim(&radio, {QStringLiteral("--latency"), QStringLiteral("5")});
+    const QString out = Path("out.381");
+    struct Case {
+        int signal;
+        int exitCode;
+        QString name;
+    } cases[] = {{SIGINT, 130, "SIGINT"}, {SIGTERM, 143, "SIGTERM"}, {SIGHUP, 129, "SIGHUP"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        const int before = int(sim.CommandLog().size());
+        QProcess process;
+        process.start(kCli, {"read", "--no-backup", "--port", sim.DevicePath(), out});
+        process.closeWriteChannel();
+        ASSERT_TRUE(process.waitForStarted());
+        // Well into the memory channels.
+        ASSERT_TRUE(WaitUntil([&] { return sim.CommandLog().size() >= before + 12; }, 30000));
+        ::kill(pid_t(process.processId()), c.signal);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), c.exitCode) << err.toStdString();
+        EXPECT_TRUE(err.contains("Stopped by " + c.name + " at memory channel ")) << err.toStdString();
+        EXPECT_TRUE(err.contains(out + " was not written.")) << err.toStdString();
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    }
+    // The port is free at once for the next run.
+    const CliResult again = Run({"read", "--no-backup", "--port", sim.DevicePath(), out});
+    ASSERT_EQ(again.exitCode, 0) << again.err.toStdString();
+    QString difference;
+    EXPECT_TRUE(SameChannels(Load(out), radio, &difference)) << difference.toStdString();
 }

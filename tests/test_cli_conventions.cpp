@@ -18,6 +18,9 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 const char *const kCommands[] = {"list", "read", "write", "export", "import", "diff"};
@@ -204,4 +207,71 @@ TEST_F(CliConventions, EditorAnswersHelpAndVersionWithoutAWindow)
     const CliRunResult help = RunProgram(editor, {"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.startsWith("usage: vxl-r381 [FILE.381]")) << help.out.constData();
+}
+
+TEST_F(CliConventions, NoOutputReplacesAFileTheCommandReads)
+{
+    const QByteArray data = WriteDataFile(TChannelDocument(), QStringLiteral("keep me"));
+    const QString x = Write("x.381", data);
+    ASSERT_TRUE(QFile::link(x, dir.filePath("link.csv")));
+    ASSERT_EQ(::link(QFile::encodeName(x).constData(), QFile::encodeName(dir.filePath("hard.pdf")).constData()), 0);
+    const QString rows = Write("rows.csv", "Location,Name,Frequency\n1,CALL,145.500000\n");
+    const QString out = dir.filePath("out.csv");
+    struct Case {
+        QStringList args;
+        int exitCode;
+        QString message;
+    } cases[] = {
+        {{"export", x, x}, 2, "File Open error.\n" + x + ": the same file as " + x},
+        {{"export", x, dir.path() + "/./x.381"}, 2, "the same file as " + x},
+        {{"export", x, dir.filePath("link.csv")}, 2, "the same file as " + x},
+        {{"list", "--pdf", dir.filePath("hard.pdf"), x}, 1, "the same file as " + x},
+        {{"list", "--pdf", x, x}, 1, "the same file as " + x},
+        {{"import", rows, x, "--into", x}, 2, "the same file as " + x},
+        {{"--trace", x, "list", x}, 3, "vxl-r381-cli: cannot write the trace: " + x + ": the same file as " + x},
+        {{"--trace", out, "export", x, out}, 3, "cannot write the trace: " + out + ": the same file as " + out},
+        // A wrong command line opens nothing, the trace included.
+        {{"--trace", x, "read"}, 2, "missing argument OUT.381"},
+        {{"--trace", x, "list", "--bogus", x}, 2, "Unknown option 'bogus'"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const CliRunResult result = RunCliTool(c.args);
+        EXPECT_EQ(result.exitCode, c.exitCode);
+        EXPECT_TRUE(QString::fromLocal8Bit(result.err).contains(c.message)) << result.err.constData();
+        QFile file(x);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), data);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+                  (QStringList{"hard.pdf", "link.csv", "rows.csv", "x.381"}));
+    }
+}
+
+TEST_F(CliConventions, ADirectoryFifoOrDeviceIsRefusedAsAnOutputAtOnce)
+{
+    const QString x = Write("x.381", WriteDataFile(TChannelDocument(), QString()));
+    const QString fifo = dir.filePath("fifo.csv");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString folder = dir.filePath("folder");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    struct Case {
+        QStringList args;
+        int exitCode;
+        QString message;
+    } cases[] = {
+        {{"export", x, fifo}, 2, "File Open error.\n" + fifo + ": a FIFO, not a regular file"},
+        {{"export", x, "/dev/full"}, 2, "/dev/full: a character device, not a regular file"},
+        {{"list", "--pdf", fifo, x}, 1, fifo + ": a FIFO, not a regular file"},
+        {{"--trace", fifo, "list", x}, 3, "cannot write the trace: " + fifo + ": a FIFO, not a regular file"},
+        {{"--trace", "/dev/full", "list", x}, 3, "cannot write the trace: /dev/full: a character device"},
+        {{"--trace", folder, "list", x}, 3, "cannot write the trace: " + folder + ": is a directory"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        // A FIFO opened for writing would wait for a reader: -1 means hung.
+        const CliRunResult result = RunCliTool(c.args);
+        EXPECT_EQ(result.exitCode, c.exitCode);
+        EXPECT_TRUE(QString::fromLocal8Bit(result.err).contains(c.message)) << result.err.constData();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System), (QStringList{"fifo.csv", "x.381"}));
 }

@@ -335,3 +335,37 @@ TEST(SerialTraceTest, FileHoldsEveryLineBothWaysWhileItRuns)
     EXPECT_FALSE(bad.Start("/nonexistent/dir/trace.txt", &error));
     EXPECT_TRUE(error.startsWith("/nonexistent/dir/trace.txt: No such file")) << error.toStdString();
 }
+
+TEST(SerialTraceTest, ReplacingTraceLandsWhenItEndsAndRefusesWhatIsNoFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("trace.txt");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old\n");
+    }
+    TSerialTraceFile trace;
+    ASSERT_TRUE(trace.Start(path, nullptr, TTraceWriting::Replace));
+    TraceNote("/dev/ttyUSB0", "open");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("old\n"));
+    file.close();
+    EXPECT_TRUE(trace.Stop());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().endsWith(" /dev/ttyUSB0 - open\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"trace.txt"});
+
+    // Refused at once, never opened: a FIFO would wait for a reader.
+    const QString fifo = dir.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const TTraceWriting writing : {TTraceWriting::Direct, TTraceWriting::Replace}) {
+        for (const QString &target : {fifo, QStringLiteral("/dev/full"), dir.path()}) {
+            QString error;
+            EXPECT_FALSE(trace.Start(target, &error, writing));
+            EXPECT_TRUE(error.startsWith(target + ": ")) << error.toStdString();
+            EXPECT_FALSE(trace.Active());
+        }
+    }
+}

@@ -2,7 +2,9 @@
 #include "CliCommon.h"
 
 #include "CliOutput.h"
+#include "comm/SerialTrace.h"
 #include "data/InputFile.h"
+#include "data/OutputFile.h"
 
 #include "data/DataFile.h"
 #include "data/TerminalText.h"
@@ -17,6 +19,15 @@
 namespace {
 
 const QString kStdio = QStringLiteral("-");
+
+QString tracePath;
+bool traceNamed = false;
+TSerialTraceFile *trace = nullptr;
+
+void TraceError(const QString &text)
+{
+    CliPrintError(QStringLiteral("vxl-r381-cli: cannot write the trace: %1").arg(EscapeControlCharacters(text)));
+}
 
 bool WriteAll(std::FILE *stream, const QByteArray &bytes)
 {
@@ -177,4 +188,74 @@ bool CliWriteOutput(const QString &path, bool needsDataFileSuffix, const QByteAr
         return false;
     }
     return true;
+}
+
+void CliSetTracePath(const QString &path)
+{
+    tracePath = path;
+    traceNamed = true;
+}
+
+int CliBeginCommand(const QStringList &inputs, const QStringList &outputs, int fileFailed)
+{
+    const auto named = [](const QString &path) { return !path.isEmpty() && path != kStdio; };
+    // A typo such as "export x.381 x.381" must not replace the file read.
+    QStringList earlier;
+    for (const QString &input : inputs) {
+        if (named(input))
+            earlier.append(input);
+    }
+    for (const QString &output : outputs) {
+        if (!named(output))
+            continue;
+        for (const QString &other : earlier) {
+            if (SameFile(output, other)) {
+                CliFileError(output, QStringLiteral("the same file as %1, which this command reads; nothing was written")
+                                         .arg(EscapeControlCharacters(other)));
+                return fileFailed;
+            }
+        }
+        const QString problem = OutputTargetProblem(output);
+        if (!problem.isEmpty()) {
+            CliFileError(output, problem);
+            return fileFailed;
+        }
+        earlier.append(output);
+    }
+    if (!traceNamed)
+        return -1;
+    if (tracePath.isEmpty()) {
+        TraceError(QStringLiteral("no file name"));
+        return kCliTraceFailed;
+    }
+    for (const QString &other : earlier) {
+        if (SameFile(tracePath, other)) {
+            TraceError(QStringLiteral("%1: the same file as %2, which this command %3")
+                           .arg(tracePath, other,
+                                inputs.contains(other) ? QStringLiteral("reads") : QStringLiteral("writes")));
+            return kCliTraceFailed;
+        }
+    }
+    // Lives until the process ends; CliEndCommand puts the file in place.
+    static TSerialTraceFile file;
+    QString error;
+    if (!file.Start(tracePath, &error, TTraceWriting::Replace)) {
+        TraceError(error);
+        return kCliTraceFailed;
+    }
+    trace = &file;
+    return -1;
+}
+
+int CliEndCommand(int exitCode)
+{
+    if (!trace)
+        return exitCode;
+    QString error;
+    const bool complete = trace->Stop(&error);
+    trace = nullptr;
+    if (complete)
+        return exitCode;
+    TraceError(error);
+    return exitCode == 0 ? kCliTraceFailed : exitCode;
 }

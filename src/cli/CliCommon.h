@@ -11,6 +11,9 @@
 class QCommandLineParser;
 
 inline const char *const kCliFileOpenError = "File Open error.";
+// Exit code of a command whose trace (--trace FILE) could not be written,
+// when the command itself went well or never ran.
+constexpr int kCliTraceFailed = 3;
 constexpr qint64 kCliInputMaxBytes = 16 * 1024 * 1024;
 
 // Prints a line (or lines) on standard error. Text quoted from a file, a
@@ -52,3 +55,20 @@ bool CliReadInput(const QString &path, bool needsDataFileSuffix, QByteArray *con
 // Writes a file named on the command line ("-": standard output) in one
 // atomic step. On failure prints the file error and returns false.
 bool CliWriteOutput(const QString &path, bool needsDataFileSuffix, const QByteArray &content);
+
+// The trace file named before the command (--trace FILE); nothing is
+// opened until CliBeginCommand.
+void CliSetTracePath(const QString &path);
+// Called by every command once its arguments are checked and before it
+// opens anything. inputs: the files it reads; outputs: the files it writes
+// ("-" and empty names are skipped). Refuses an output or the trace that is
+// the same file as an input or as another output, and an output or trace
+// that is a directory, a FIFO or a device; then starts the trace (written
+// beside its file and put in place when the command ends). Returns -1 to
+// go on, else the exit code: fileFailed after a refused output,
+// kCliTraceFailed after a refused trace.
+int CliBeginCommand(const QStringList &inputs, const QStringList &outputs, int fileFailed);
+// Ends the trace after the command. Returns exitCode, or kCliTraceFailed
+// (after saying why) when the command succeeded but its trace could not be
+// written.
+int CliEndCommand(int exitCode);

@@ -55,6 +55,8 @@ int CliExport(const QStringList &args)
     if (parsed >= 0)
         return parsed;
     const QStringList files = parser.positionalArguments();
+    if (const int refused = CliBeginCommand({files.at(0)}, {files.at(1)}, 2); refused >= 0)
+        return refused;
 
     QByteArray content;
     if (!CliReadInput(files.at(0), true, &content))
@@ -82,6 +84,8 @@ int CliImport(const QStringList &args)
         return CliUsageError(spec, QStringLiteral("empty value for --into"));
     if (files.at(0) == QLatin1String("-") && base == QLatin1String("-"))
         return CliUsageError(spec, QStringLiteral("IN.csv and --into cannot both be standard input"));
+    if (const int refused = CliBeginCommand({files.at(0), base}, {files.at(1)}, 2); refused >= 0)
+        return refused;
 
     QByteArray csv;
     if (!CliReadInput(files.at(0), false, &csv))

@@ -96,6 +96,8 @@ int CliDiff(const QStringList &args)
     const QStringList files = parser.positionalArguments();
     if (files.at(0) == QLatin1String("-") && files.at(1) == QLatin1String("-"))
         return CliUsageError(spec, QStringLiteral("A and B cannot both be standard input"));
+    if (const int refused = CliBeginCommand(files, {}, 2); refused >= 0)
+        return refused;
 
     TLoaded a;
     TLoaded b;

@@ -46,6 +46,11 @@ int CliList(const QStringList &args)
     if (parsed >= 0)
         return parsed;
     const QString path = parser.positionalArguments().first();
+    const QString pdfPath = parser.value(pdfOption);
+    if (parser.isSet(pdfOption) && pdfPath.isEmpty())
+        return CliUsageError(CliListSpec(), QStringLiteral("empty value for --pdf"));
+    if (const int refused = CliBeginCommand({path}, {pdfPath}, 1); refused >= 0)
+        return refused;
 
     // The same checks as opening a file in the program: a ".381" file that
     // can be read.
@@ -60,7 +65,6 @@ int CliList(const QStringList &args)
     ReadDataFile(content, doc, &comment);
 
     if (parser.isSet(pdfOption)) {
-        const QString pdfPath = parser.value(pdfOption);
         // Page headers carry the editor's caption for the opened file.
         const QString shown = path == QLatin1String("-") ? QStringLiteral("Untitled")
                                                          : QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());

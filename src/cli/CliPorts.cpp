@@ -46,6 +46,8 @@ int CliPorts(const QStringList &args)
     const int parsed = CliParseCommand(parser, CliPortsSpec(), args);
     if (parsed >= 0)
         return parsed;
+    if (const int refused = CliBeginCommand({}, {}, 1); refused >= 0)
+        return refused;
     const QList<TPortInfo> ports = ListSerialPorts();
     if (parser.isSet(json))
         return CliPrintOut(QString::fromUtf8(PortsJson(ports))) ? 0 : 1;
@@ -73,6 +75,8 @@ int CliDetect(const QStringList &args)
         if (path.isEmpty())
             return CliUsageError(CliDetectSpec(), QStringLiteral("empty value for --port"));
     }
+    if (const int refused = CliBeginCommand({}, {}, 1); refused >= 0)
+        return refused;
     for (const TPortInfo &info : ListSerialPorts()) {
         if (!paths.contains(info.path))
             paths.append(info.path);

@@ -5,12 +5,14 @@
 #include "CliTransfer.h"
 
 #include "CliCommon.h"
+#include "CliInterrupt.h"
 
 #include "data/Backups.h"
 #include "data/ChannelDocument.h"
 #include "data/DataFile.h"
 #include "data/InputFile.h"
 #include "data/Settings.h"
+#include "data/TerminalText.h"
 #include "radio/ReadTransfer.h"
 #include "radio/WriteTransfer.h"
 
@@ -88,17 +90,39 @@ public:
     }
 
     // Runs the event loop until the transfer has ended; true when it
-    // completed.
-    bool Run(TTransferEngine &engine, const QString &port, const QString &device)
+    // completed. A signal caught meanwhile cancels the transfer between
+    // two commands, which closes the port; Interrupted() then says where.
+    bool Run(TTransferEngine &engine, const QString &port, const QString &device, TCliInterrupts &interrupts)
     {
+        interrupts.SetHandler([this, &engine](int) {
+            if (!place_.isEmpty())
+                return; // a second signal: the cancel is already under way
+            place_ = Protocol::TransferPlaceText(engine.Step(), engine.Slot(), engine.SubIndex());
+            stoppedAt_ = engine.Progress();
+            engine.Cancel();
+        });
         // On a terminal the progress line carries the label.
         if (!tty_)
             PrintError(label_);
+        if (interrupts.Signal() != 0)
+            return false;
         if (!engine.Start(port, device))
             return false;
         if (!ended_)
             loop_.exec();
-        return completed_;
+        interrupts.SetHandler({});
+        return completed_ && interrupts.Signal() == 0;
+    }
+
+    // The message after a transfer stopped by a signal: the first line
+    // names the signal and where the transfer stood, the second what that
+    // means for the user's data.
+    QString Interrupted(int signal, const QString &consequence) const
+    {
+        const QString where = place_.isEmpty()
+            ? QStringLiteral("before the first command")
+            : QStringLiteral("at %1 (%2 of %3)").arg(place_).arg(stoppedAt_).arg(TReadTransfer::kProgressMax);
+        return QStringLiteral("Stopped by %1 %2.\n%3").arg(TCliInterrupts::Name(signal), where, consequence);
     }
 
 private:
@@ -124,6 +148,8 @@ private:
     bool ended_ = false;
     bool failed_ = false;
     bool completed_ = false;
+    QString place_;    // where a signal found the transfer
+    int stoppedAt_ = 0; // progress then
 };
 
 struct TCliOptions {
@@ -226,7 +252,10 @@ const TCliCommandSpec &CliReadSpec()
         QStringLiteral("Reads the whole memory of the radio into a data file, as the editor's Read.\n"
                        "NAME is COM1..COM4 or a device path; without --port the stored port is used.\n"
                        "A complete read is also kept in the backups folder (the newest 50).\n"
-                       "Exit codes: 0 done, 1 failed, 2 wrong arguments."),
+                       "Ctrl+C (SIGINT), SIGTERM or SIGHUP stops the read between two commands\n"
+                       "and closes the port; no file is written then.\n"
+                       "Exit codes: 0 done, 1 failed, 2 wrong arguments, 3 the trace could not be\n"
+                       "written, 130/143/129 stopped by SIGINT/SIGTERM/SIGHUP."),
         {QStringLiteral("OUT.381")},
         0,
         QStringLiteral("  --port NAME      the serial port (COM1..COM4 or a device path)\n"
@@ -244,7 +273,10 @@ const TCliCommandSpec &CliWriteSpec()
                        "the terminal. NAME is COM1..COM4 or a device path; without --port the\n"
                        "stored port is used. What is sent is first kept in the backups folder\n"
                        "(the newest 50).\n"
-                       "Exit codes: 0 done, 1 failed or not confirmed, 2 wrong arguments."),
+                       "Ctrl+C (SIGINT), SIGTERM or SIGHUP stops the write between two commands\n"
+                       "and closes the port; the radio then holds part of the data.\n"
+                       "Exit codes: 0 done, 1 failed or not confirmed, 2 wrong arguments, 3 the\n"
+                       "trace could not be written, 130/143/129 stopped by SIGINT/SIGTERM/SIGHUP."),
         {QStringLiteral("IN.381")},
         0,
         QStringLiteral("  --port NAME      the serial port (COM1..COM4 or a device path)\n"
@@ -260,6 +292,8 @@ int CliRead(const QStringList &args)
     const int parsed = ParseOptions(CliReadSpec(), args, false, &options);
     if (parsed >= 0)
         return parsed;
+    if (const int refused = CliBeginCommand({}, {options.file}, kCliFailed); refused >= 0)
+        return refused;
     // Refuse a file that could not be written before talking to the radio.
     const QFileInfo target(options.file);
     QString reason;
@@ -282,7 +316,15 @@ int CliRead(const QStringList &args)
 
     TCliHost host(doc, QStringLiteral("Reading data from the Radio."));
     TReadTransfer engine(host);
-    if (!host.Run(engine, port, options.device))
+    TCliInterrupts interrupts;
+    const bool completed = host.Run(engine, port, options.device, interrupts);
+    if (const int signal = interrupts.Signal()) {
+        // Nothing of a read cut short reaches the file or the backups.
+        PrintError(host.Interrupted(
+            signal, QStringLiteral("The port is closed; %1 was not written.").arg(EscapeControlCharacters(options.file))));
+        return TCliInterrupts::ExitCode(signal);
+    }
+    if (!completed)
         return kCliFailed;
 
     // Only a complete read reaches the file, and it replaces any old file
@@ -304,6 +346,8 @@ int CliWrite(const QStringList &args)
     // Standard input answers the question, so the file cannot come from it.
     if (options.file == QLatin1String("-"))
         return CliUsageError(CliWriteSpec(), QStringLiteral("IN.381 cannot be standard input"));
+    if (const int refused = CliBeginCommand({options.file}, {}, kCliFailed); refused >= 0)
+        return refused;
     QByteArray content;
     if (!CliReadInput(options.file, true, &content))
         return kCliFailed;
@@ -327,5 +371,13 @@ int CliWrite(const QStringList &args)
     const QString port = PortForEngine(options, settings);
     TCliHost host(doc, QStringLiteral("Writing data to the Radio."));
     TWriteTransfer engine(host);
-    return host.Run(engine, port, options.device) ? kCliOk : kCliFailed;
+    TCliInterrupts interrupts;
+    if (host.Run(engine, port, options.device, interrupts))
+        return kCliOk;
+    if (const int signal = interrupts.Signal()) {
+        PrintError(host.Interrupted(
+            signal, QStringLiteral("The port is closed; the radio may hold part of the data. Write the file again.")));
+        return TCliInterrupts::ExitCode(signal);
+    }
+    return kCliFailed;
 }

@@ -11,7 +11,6 @@
 #include "CliList.h"
 #include "CliPorts.h"
 #include "CliTransfer.h"
-#include "comm/SerialTrace.h"
 #include "data/Settings.h"
 #include "data/TerminalText.h"
 #include "data/ProgramVersion.h"
@@ -45,9 +44,16 @@ QString GeneralUsage()
         "written under the radio type stored by the editor.\n\n"
         "Options:\n"
         "  --trace FILE     write every line sent to and received from the radio,\n"
-        "                   with a millisecond timestamp, into FILE\n"
+        "                   with a millisecond timestamp, into FILE (replaced when\n"
+        "                   the command ends; never a file the command reads)\n"
         "  -h, --help       show this help and exit\n"
-        "  -v, --version    show the version and exit\n");
+        "  -v, --version    show the version and exit\n\n"
+        "An output that is the same file as an input, a directory, a FIFO or a\n"
+        "device is refused before anything is opened; outputs are written beside\n"
+        "their file and put in place only when complete.\n\n"
+        "Exit codes of every command: see 'vxl-r381-cli COMMAND --help'; also\n"
+        "3 the trace file could not be written; 129, 130, 143 a transfer stopped\n"
+        "by SIGHUP, SIGINT or SIGTERM.\n");
     return text;
 }
 
@@ -100,22 +106,17 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    TSerialTraceFile traceFile;
-    if (parser.isSet(trace)) {
-        QString error;
-        if (!traceFile.Start(parser.value(trace), &error)) {
-            CliPrintError(
-                QStringLiteral("vxl-r381-cli: cannot write the trace: %1").arg(EscapeControlCharacters(error)));
-            return 1;
-        }
-    }
+    // The trace is opened by the command once its arguments are checked, so
+    // that a wrong command line leaves the named file alone.
+    if (parser.isSet(trace))
+        CliSetTracePath(parser.value(trace));
 
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty())
         return GeneralUsageError(QStringLiteral("missing command"));
     for (const TCommand &command : kCommands) {
         if (command.spec().name == args.first())
-            return command.run(args.mid(1));
+            return CliEndCommand(command.run(args.mid(1)));
     }
     return GeneralUsageError(QStringLiteral("unknown command '%1'").arg(EscapeControlCharacters(args.first())));
 }

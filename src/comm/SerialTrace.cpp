@@ -1,19 +1,25 @@
 #include "SerialTrace.h"
 
+#include "data/OutputFile.h"
+
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <memory>
 #include <mutex>
 
 Q_LOGGING_CATEGORY(lcSerial, "vxl.serial", QtWarningMsg)
 
 namespace {
 
+// The open trace file. Lines come from any thread (the receive thread
+// traces what arrives), so everything here is used under sinkMutex.
 std::mutex sinkMutex;
-std::FILE *sinkFile = nullptr;
+std::unique_ptr<QFileDevice> sinkFile;
+bool sinkFailed = false;
+QString sinkFailure; // the reason of the first line that could not be written
 QtMessageHandler previousHandler = nullptr;
 
 void TraceHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
@@ -21,9 +27,15 @@ void TraceHandler(QtMsgType type, const QMessageLogContext &context, const QStri
     if (context.category && qstrcmp(context.category, "vxl.serial") == 0) {
         std::lock_guard<std::mutex> lock(sinkMutex);
         if (sinkFile) {
-            const QByteArray line = message.toUtf8() + '\n';
-            std::fwrite(line.constData(), 1, size_t(line.size()), sinkFile);
-            std::fflush(sinkFile);
+            // After a failed line nothing more is written: a trace with a
+            // gap in it would mislead more than one that stops.
+            if (!sinkFailed) {
+                const QByteArray line = message.toUtf8() + '\n';
+                if (sinkFile->write(line) != line.size()) {
+                    sinkFailed = true;
+                    sinkFailure = sinkFile->errorString();
+                }
+            }
             return;
         }
     }
@@ -93,18 +105,33 @@ TSerialTraceFile::~TSerialTraceFile()
     Stop();
 }
 
-bool TSerialTraceFile::Start(const QString &path, QString *error)
+bool TSerialTraceFile::Start(const QString &path, QString *error, TTraceWriting writing)
 {
     Stop();
-    std::FILE *file = std::fopen(QFile::encodeName(path).constData(), "w");
-    if (!file) {
+    const auto refuse = [&](const QString &reason) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+            *error = QStringLiteral("%1: %2").arg(path, reason);
         return false;
-    }
+    };
+    const QString problem = OutputTargetProblem(path);
+    if (!problem.isEmpty())
+        return refuse(problem);
+    if (!QFileInfo(QFileInfo(path).absolutePath()).isDir())
+        return refuse(QStringLiteral("No such file or directory"));
+    std::unique_ptr<QFileDevice> file;
+    if (writing == TTraceWriting::Replace)
+        file = std::make_unique<QSaveFile>(path);
+    else
+        file = std::make_unique<QFile>(path);
+    const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered
+        | (writing == TTraceWriting::Direct ? QIODevice::Truncate : QIODevice::OpenMode());
+    if (!file->open(mode))
+        return refuse(file->errorString());
     {
         std::lock_guard<std::mutex> lock(sinkMutex);
-        sinkFile = file;
+        sinkFile = std::move(file);
+        sinkFailed = false;
+        sinkFailure.clear();
     }
     previousHandler = qInstallMessageHandler(TraceHandler);
     wasEnabled_ = lcSerial().isDebugEnabled();
@@ -114,17 +141,44 @@ bool TSerialTraceFile::Start(const QString &path, QString *error)
     return true;
 }
 
-void TSerialTraceFile::Stop()
+bool TSerialTraceFile::Failed() const
+{
+    std::lock_guard<std::mutex> lock(sinkMutex);
+    return active_ && sinkFailed;
+}
+
+QString TSerialTraceFile::FailureText() const
+{
+    std::lock_guard<std::mutex> lock(sinkMutex);
+    return active_ && sinkFailed ? QStringLiteral("%1: %2").arg(path_, sinkFailure) : QString();
+}
+
+bool TSerialTraceFile::Stop(QString *error)
 {
     if (!active_)
-        return;
+        return true;
     // Enabled before (QT_LOGGING_RULES): it stays on, to standard error.
     const_cast<QLoggingCategory &>(lcSerial()).setEnabled(QtDebugMsg, wasEnabled_);
     qInstallMessageHandler(previousHandler);
     previousHandler = nullptr;
     std::lock_guard<std::mutex> lock(sinkMutex);
-    if (sinkFile)
-        std::fclose(sinkFile);
-    sinkFile = nullptr;
+    bool ok = !sinkFailed;
+    QString reason = sinkFailure;
+    if (auto *replacing = qobject_cast<QSaveFile *>(sinkFile.get())) {
+        if (!ok)
+            replacing->cancelWriting();
+        if (!replacing->commit() && ok) {
+            ok = false;
+            reason = replacing->errorString();
+        }
+    } else if (sinkFile) {
+        sinkFile->close();
+    }
+    sinkFile.reset();
+    sinkFailed = false;
+    sinkFailure.clear();
     active_ = false;
+    if (!ok && error)
+        *error = QStringLiteral("%1: %2").arg(path_, reason);
+    return ok;
 }

@@ -36,9 +36,21 @@ private:
 // A note in the trace ("open", "close", errors).
 void TraceNote(const QString &device, const QString &text);
 
+// How a trace file is written.
+enum class TTraceWriting {
+    Direct, // straight into the named file (the editor: it can be read while
+            // the trace runs and survives a crash)
+    Replace // into a temporary file beside it, put in place by Stop() (the
+            // command-line tool: a failed trace leaves the old file alone)
+};
+
 // Writes the trace into a file while it lives: enables the category and
 // adds a message handler that appends its messages to the file (and hands
 // every other message to the previous handler). One at a time.
+//
+// Every line is written unbuffered and checked. The first line that cannot
+// be written (a full disk, a size limit) ends the writing: Failed() turns
+// true, FailureText() says why, and Stop() reports it.
 class TSerialTraceFile {
 public:
     TSerialTraceFile() = default;
@@ -47,11 +59,19 @@ public:
     TSerialTraceFile &operator=(const TSerialTraceFile &) = delete;
 
     // Starts writing to path (replacing the file); false with *error set
-    // when it cannot be written.
-    bool Start(const QString &path, QString *error = nullptr);
-    void Stop();
+    // ("<path>: <reason>") when it cannot be written. A directory, a FIFO or
+    // a device is refused without being opened.
+    bool Start(const QString &path, QString *error = nullptr, TTraceWriting writing = TTraceWriting::Direct);
+    // Ends the trace (and, with Replace, puts the file in place). False,
+    // with *error set ("<path>: <reason>"), when the trace could not be
+    // written completely; with Replace the named file is then left as it
+    // was. True when no trace was running.
+    bool Stop(QString *error = nullptr);
     bool Active() const { return active_; }
     QString Path() const { return path_; }
+    // Whether a line could not be written, and why ("<path>: <reason>").
+    bool Failed() const;
+    QString FailureText() const;
 
 private:
     bool active_ = false;

@@ -115,6 +115,52 @@ QString ReadCommand(TTransferStep step, int slot, int subIndex)
     }
 }
 
+QString TransferPlaceText(TTransferStep step, int slot, int subIndex)
+{
+    const auto memory = [slot] {
+        if (slot >= 1 && slot <= 180)
+            return QStringLiteral("memory channel ") + SlotNumberText(slot);
+        if (slot >= 181 && slot <= 192)
+            return QStringLiteral("memory channel ") + LuLabel(slot);
+        return QStringLiteral("memory channel PR");
+    };
+    switch (step) {
+    case tsWake:
+        return QStringLiteral("the wake-up line");
+    case tsAI:
+        return QStringLiteral("\"AI 0\"");
+    case tsID:
+        return QStringLiteral("the identification");
+    case tsTYD:
+        return QStringLiteral("the radio type");
+    case tsFL:
+        return QStringLiteral("the band limits");
+    case tsMemory:
+    case tsMemorySplit:
+    case tsMemoryName:
+    case tsMemoryLU:
+    case tsClearSlot:
+        return memory();
+    case tsMemoryPR:
+    case tsNamePR:
+        return QStringLiteral("memory channel PR");
+    case tsCall:
+    case tsCallSplit:
+        return QStringLiteral("CALL channel %1").arg(subIndex + 1);
+    case tsVfo:
+    case tsVfoPower:
+        return QStringLiteral("VFO band ") + BandCode(subIndex);
+    case tsDtmf:
+        return QStringLiteral("DTMF memory ") + DtmfNumberText(slot);
+    case tsPS0:
+    case tsPS1:
+        return QStringLiteral("the closing \"PS\" commands");
+    case tsCancelled:
+        break;
+    }
+    return QStringLiteral("the end");
+}
+
 int ReplyDropCount(TTransferStep step)
 {
     switch (step) {

@@ -61,6 +61,11 @@ QString DtmfNumberText(int number);
 // line; steps without a read command give an empty text.
 QString ReadCommand(TTransferStep step, int slot, int subIndex);
 
+// Where a transfer stands at a step, for messages: "the identification",
+// "memory channel 057", "memory channel L1", "CALL channel 1",
+// "VFO band 2", "DTMF memory 03", ... slot and subIndex as for ReadCommand.
+QString TransferPlaceText(TTransferStep step, int slot, int subIndex);
+
 // Number of reply characters (the echoed command head) dropped for a read
 // step. tsCancelled drops 7.
 int ReplyDropCount(TTransferStep step);

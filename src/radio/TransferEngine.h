@@ -79,6 +79,8 @@ public:
     const QTimer &CancelTimer() const { return Timer3; }
     State TransferState() const { return state_; }
     TTransferStep Step() const { return step_; }
+    int Slot() const { return slot_; }
+    int SubIndex() const { return sub_; }
     int Progress() const { return progress_; }
     bool CancelRequested() const { return cancel_; }
 

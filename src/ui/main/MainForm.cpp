@@ -546,8 +546,13 @@ void TMainForm::UpdateTraceCommand()
 void TMainForm::SerialTrace1Click()
 {
     if (SerialTraceActive()) {
-        trace_->Stop();
+        // A trace that stopped short (a full disk) says so when it ends.
+        QString error;
+        const bool complete = trace_->Stop(&error);
         UpdateTraceCommand();
+        if (!complete)
+            Dialogs::Message(this, tr("Cannot write the trace file.") + QLatin1Char('\n') + error,
+                             Dialogs::Icon::Warning, Dialogs::Buttons::Ok);
         return;
     }
     Dialogs::FileRequest request;
