@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -242,8 +243,15 @@ TEST_F(CliTest, WriteFailuresExitWithTheirMessage)
     const CliResult hangup = Run({"write", "--yes", "--port", sim.DevicePath(), in});
     EXPECT_EQ(hangup.exitCode, 1);
     EXPECT_FALSE(hangup.err.trimmed().isEmpty());
-    // The hang-up names the device and the cause under the message.
+    // The hang-up names the device and the cause under the message, then
+    // how far the radio took the memory, and the backup to write again.
     EXPECT_TRUE(hangup.err.contains(sim.DevicePath() + ": the line hung up (")) << hangup.err.toStdString();
+    EXPECT_TRUE(QRegularExpression("\nThe radio took the memory up to channel \\d{3}; it now holds old and new "
+                                   "memory mixed.\nThe backup taken before the write holds the whole memory "
+                                   "meant for the radio: .*-write\\.381\n")
+                    .match(hangup.err)
+                    .hasMatch())
+        << hangup.err.toStdString();
 
     const CliResult invalid = Run({"write", "--yes", "--port", "/nonexistent/vxl-r381", in});
     EXPECT_EQ(invalid.exitCode, 1);

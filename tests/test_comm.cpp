@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QObject>
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -582,10 +584,29 @@ TEST_F(CommTest, WriteLimitAndTimeOuts)
     EXPECT_EQ(comm.ReadData(buffer, 3), 2u);
     EXPECT_EQ(QByteArray(buffer, 2), "xy");
 
-    // The far end holds the line with XOFF: the write times out.
+    // The far end holds the line with XOFF: the write times out, and the
+    // error says it was held (ETIMEDOUT) for callers to explain.
     ASSERT_TRUE(pty.Write("\x13z"));
     ASSERT_TRUE(WaitForInput(1)); // the XOFF before it has been seen
-    EXPECT_EQ(ErrorOf([&] { comm.WriteData("q", 1); }), "Write data Timeout");
+    int code = 0;
+    EXPECT_EQ(ErrorOf([&] {
+                  try {
+                      comm.WriteData("q", 1);
+                  } catch (const ECommError &e) {
+                      code = e.Code();
+                      throw;
+                  }
+              }),
+              "Write data Timeout");
+    EXPECT_EQ(code, ETIMEDOUT);
+    // With a flow hold limit the write waits that long for XON, not
+    // 100 ms per byte.
+    comm.SetFlowHoldLimit(600);
+    QElapsedTimer held;
+    held.start();
+    EXPECT_EQ(ErrorOf([&] { comm.WriteData("AI 0", 4); }), "Write data Timeout");
+    EXPECT_GE(held.elapsed(), 600);
+    comm.SetFlowHoldLimit(0);
     ASSERT_TRUE(pty.Write("\x11k"));
     ASSERT_TRUE(WaitForInput(2)); // the XON has been seen too
     comm.WriteStringData("ok");

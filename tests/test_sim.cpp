@@ -745,6 +745,38 @@ TEST_F(SimTest, SilentAfterAnswersNothingMoreAndChangesNothing)
     EXPECT_TRUE(sim.SavedImage().endsWith("DTMF\r\n01\t1\r\n"));
 }
 
+TEST_F(SimTest, ChatterAfterPs0GoesOnUnasked)
+{
+    StartSim({"--chatter-after-ps0", "50"});
+    Terminal radio(sim.DevicePath());
+    EXPECT_EQ(radio.Ask("PS 1"), "PS 1");
+    EXPECT_EQ(radio.Line(300), kSilence) << "chatter before PS 0";
+    EXPECT_EQ(radio.Ask("PS 0"), "PS 0");
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(radio.Line(), "?");
+    // Commands are still answered in between.
+    radio.Send("PS 1");
+    std::string line = radio.Line();
+    while (line == "?")
+        line = radio.Line();
+    EXPECT_EQ(line, "PS 1");
+}
+
+TEST_F(SimTest, XoffHoldSurroundsTheChosenReplies)
+{
+    StartSim({"--xoff-hold", "200", "--xoff-replies", "2"});
+    Terminal radio(sim.DevicePath());
+    // XOFF right before each of the first two replies, XON after the hold.
+    for (const std::string command : {"AI 0", "ID"}) {
+        const auto start = Clock::now();
+        radio.Send(command);
+        const std::string reply = command == "ID" ? "ID QV-R381" : command;
+        EXPECT_EQ(radio.Bytes(reply.size() + 3), "\x13" + reply + "\r\x11");
+        EXPECT_GE(Milliseconds(Clock::now() - start), 200);
+    }
+    EXPECT_EQ(radio.Ask("TYD"), "TYD 0,2,00,1,1,,");
+}
+
 TEST_F(SimTest, WrongIdentificationAndFirstAiReply)
 {
     StartSim({"--id", "ID QV-R380", "--ai-reply", "AI 1"});
@@ -855,7 +887,9 @@ TEST(SimOptions, BadOptionsAndMissingImageEndWithStatus2)
     EXPECT_FALSE(sim.Start({"--frobnicate"}));
     EXPECT_EQ(sim.ExitStatus(), 2);
     for (const QStringList &options : {QStringList{"--empty-reply", "n"}, QStringList{"--empty-reply", ""},
-                                       QStringList{"--stray-cr", "-1"}, QStringList{"--stray-cr"}}) {
+                                       QStringList{"--stray-cr", "-1"}, QStringList{"--stray-cr"},
+                                       QStringList{"--xoff-hold", "long"}, QStringList{"--chatter-after-ps0", "-5"},
+                                       QStringList{"--xoff-replies"}}) {
         EXPECT_FALSE(sim.Start(options)) << options.join(' ').toStdString();
         EXPECT_EQ(sim.ExitStatus(), 2) << options.join(' ').toStdString();
     }

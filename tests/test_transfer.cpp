@@ -3,8 +3,11 @@
 #include "data/Settings.h"
 #include "data/ChannelDocument.h"
 #include "data/DataFile.h"
+#include "data/BandPlan.h"
+#include "radio/RadioFinder.h"
 #include "radio/ReadTransfer.h"
 #include "radio/WriteTransfer.h"
+#include "support/CliRun.h"
 #include "support/Pty.h"
 #include "support/RadioImage.h"
 #include "support/SimFixture.h"
@@ -18,6 +21,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <signal.h>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -529,7 +533,8 @@ TEST_F(TransferTest, WrongRadioIsRefusedBeforeAnyDataCommand)
         ASSERT_TRUE(engine->Start(QStringLiteral("COM1")));
         ASSERT_TRUE(WaitForEnd(host));
         EXPECT_EQ(host.finishes, QList<TTransferOutcome>{TTransferOutcome::WrongRadio});
-        EXPECT_EQ(host.messages, QStringList{kWrongRadio + (reading ? kNothingChanged : QString())});
+        EXPECT_EQ(host.messages, QStringList{kWrongRadio + (reading ? kNothingChanged
+                                                                    : QStringLiteral("\nNothing was written to the radio."))});
         EXPECT_EQ(host.enables, (QList<bool>{false, true}));
         EXPECT_FALSE(engine->PortOpen());
         EXPECT_EQ(sim.CommandLog().mid(before), (QStringList{QString(), "AI 0", "ID"}));
@@ -584,6 +589,182 @@ TEST_F(TransferTest, HangUpEndsWithAMessageAndAClosedPort)
         }
         EXPECT_EQ(engine->TransferState(), TTransferEngine::State::Idle);
     }
+}
+
+// The item of the radio's memory a write command carries, named as the
+// lists name it: "channel 045", "channel L1", "CALL VHF", "VFO 144MHz",
+// "DTMF 03".
+static QString ItemOfCommand(const TChannelDocument &doc, const QString &command)
+{
+    if (command.startsWith("MW 0,"))
+        return "channel " + command.mid(7).section(',', 0, 0);
+    if (command.startsWith("MNA 0,"))
+        return "channel " + command.mid(6).section(',', 0, 0);
+    if (command.startsWith("EEP 0CC"))
+        return QStringLiteral("DTMF %1").arg(command.mid(7, 1).toInt(nullptr, 16) - 6, 2, 10, QLatin1Char('0'));
+    if (command.startsWith("EEP 0C"))
+        return "channel " + MemorySlotLabel(command.mid(6, 2).toInt(nullptr, 16) + 1);
+    if (command.startsWith("CW "))
+        return command.mid(3, 1) == "0" ? "CALL VHF" : "CALL UHF";
+    if (command.startsWith("VW "))
+        return "VFO " + BandLabel(doc, BandOfCode(command.at(3)));
+    if (command.startsWith("PC "))
+        return "VFO " + BandLabel(doc, command.mid(3, 1) == "0" ? 1 : 3);
+    if (command.startsWith("DM "))
+        return "DTMF " + command.mid(3, 2);
+    return QString();
+}
+
+TEST_F(TransferTest, AFailedWriteSaysHowFarTheRadioTookTheMemory)
+{
+    const TChannelDocument doc = PopulatedDocument();
+    const QStringList commands = ExpectedWriteCommands(doc);
+    const int total = int(commands.size());
+    const auto firstOf = [&](const char *head) {
+        for (int i = 0; i < commands.size(); ++i)
+            if (commands[i].startsWith(QLatin1String(head)))
+                return i;
+        return -1;
+    };
+    const int firstVfo = firstOf("VW ");
+    const int firstDtmf = firstOf("DM ");
+    ASSERT_GT(firstVfo, 0);
+    ASSERT_GT(firstDtmf, 0);
+    const QString mixed = "; it now holds old and new memory mixed.";
+    // fault and the command it strikes (counted from 1, the wake-up line
+    // included); the radio has answered every command before it.
+    struct Case {
+        const char *fault;
+        int command;
+        QString note; // empty: up to the item of the command before
+    };
+    const Case cases[] = {
+        {"--silent-after", 120, {}},
+        {"--hangup-after", 50, {}},
+        {"--hangup-after", 205, {}},
+        {"--silent-after", firstVfo + 2, {}},
+        {"--silent-after", firstDtmf + 4, {}},
+        {"--silent-after", 3, "Nothing was written to the radio."},
+        {"--silent-after", total - 1,
+         "The radio took the whole memory; the closing \"PS 0\" went unanswered and \"PS 1\" was not sent."},
+        {"--silent-after", total, "The radio took the whole memory; only the closing \"PS 1\" went unanswered."},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.fault) + " " + std::to_string(c.command));
+        SimFixture radio;
+        ASSERT_TRUE(radio.Start({QLatin1String(c.fault), QString::number(c.command)}));
+        ScopedCommDevice com(1, radio.DevicePath());
+        RecordingHost host;
+        host.doc = doc;
+        TWriteTransfer write(host);
+        write.Start(QStringLiteral("COM1"));
+        ASSERT_TRUE(WaitForEnd(host, 60000, true));
+        const QStringList shown = host.messages + host.commErrors;
+        ASSERT_EQ(shown.size(), 1) << shown.join('|').toStdString();
+        const QStringList lines = shown[0].split('\n');
+        if (QLatin1String(c.fault) == QLatin1String("--silent-after"))
+            EXPECT_EQ(lines.value(0), kTimeout);
+        // The specified message first, then the device and the reason, then
+        // what the radio now holds.
+        ASSERT_EQ(lines.size(), 3) << shown[0].toStdString();
+        EXPECT_TRUE(lines[1].startsWith(radio.DevicePath())) << lines[1].toStdString();
+        const bool partWay = c.note.isEmpty();
+        const QString expected =
+            partWay ? "The radio took the memory up to " + ItemOfCommand(doc, commands.value(c.command - 2)) + mixed
+                    : c.note;
+        EXPECT_EQ(lines[2], expected);
+        EXPECT_TRUE(write.Failed());
+        EXPECT_EQ(write.MemoryMixed(), partWay);
+        EXPECT_EQ(radio.CommandLog().value(c.command - 1), commands.value(c.command - 1));
+    }
+
+    // A radio that dies in the middle of the memory.
+    for (int progress : {60, 200}) {
+        SCOPED_TRACE(progress);
+        SimFixture radio;
+        ASSERT_TRUE(radio.Start());
+        ScopedCommDevice com(1, radio.DevicePath());
+        RecordingHost host;
+        host.doc = doc;
+        host.onProgress = [&](int position) {
+            if (position == progress)
+                ::kill(radio.Pid(), SIGKILL);
+        };
+        TWriteTransfer write(host);
+        ASSERT_TRUE(write.Start(QStringLiteral("COM1")));
+        ASSERT_TRUE(WaitForEnd(host, 60000, true));
+        const QStringList shown = host.messages + host.commErrors;
+        ASSERT_EQ(shown.size(), 1);
+        const QString last = shown[0].section('\n', -1);
+        EXPECT_TRUE(last.startsWith("The radio took the memory up to ") && last.endsWith(mixed))
+            << last.toStdString();
+        if (progress == 60)
+            EXPECT_TRUE(last.contains("channel 060;") || last.contains("channel 061;")) << last.toStdString();
+        EXPECT_TRUE(write.MemoryMixed());
+    }
+}
+
+TEST_F(TransferTest, WriteEndsThoughTheRadioKeepsTalkingAfterPs0)
+{
+    // A line every 100 ms after "PS 0", fewer than the pause before "PS 1".
+    StartSim(nullptr, {QStringLiteral("--chatter-after-ps0"), QStringLiteral("100")});
+    RecordingHost host;
+    host.doc = PopulatedDocument();
+    TWriteTransfer write(host);
+    ASSERT_TRUE(write.Start(QStringLiteral("COM1")));
+    ASSERT_TRUE(WaitForEnd(host, 30000, true)) << "the write never ended";
+    EXPECT_EQ(host.finishes, QList<TTransferOutcome>{TTransferOutcome::Completed});
+    EXPECT_TRUE(host.messages.isEmpty());
+    EXPECT_TRUE(host.commErrors.isEmpty());
+    ASSERT_EQ(sim.Stop(), 0);
+    EXPECT_EQ(sim.CommandLog(), ExpectedWriteCommands(host.doc));
+}
+
+TEST_F(TransferTest, FlowControlWithinTheReplyTimeIsWaitedOut)
+{
+    // XOFF held for half a second around the first replies: the short
+    // commands that follow ("AI 0", "ID", "TYD", "FL") wait for XON.
+    const TChannelDocument radio = PopulatedDocument();
+    StartSim(&radio, {QStringLiteral("--xoff-hold"), QStringLiteral("500"), QStringLiteral("--xoff-replies"),
+                      QStringLiteral("4")});
+    RecordingHost host;
+    TReadTransfer read(host);
+    ASSERT_TRUE(read.Start(QStringLiteral("COM1")));
+    ASSERT_TRUE(WaitForEnd(host, 60000, true));
+    EXPECT_EQ(host.finishes, QList<TTransferOutcome>{TTransferOutcome::Completed});
+    EXPECT_TRUE(host.commErrors.isEmpty()) << host.commErrors.join('|').toStdString();
+    QString difference;
+    EXPECT_TRUE(SameChannels(host.doc, radio, &difference)) << difference.toStdString();
+
+    // Held longer than a reply may take: the write fails before any
+    // memory command, and says that the radio held the line.
+    SimFixture held;
+    ASSERT_TRUE(held.Start({QStringLiteral("--xoff-hold"), QStringLiteral("3000"), QStringLiteral("--xoff-replies"),
+                            QStringLiteral("2")}));
+    ScopedCommDevice com(1, held.DevicePath());
+    RecordingHost writer;
+    writer.doc = radio;
+    TWriteTransfer write(writer);
+    write.Start(QStringLiteral("COM1"));
+    ASSERT_TRUE(WaitForEnd(writer, 30000, true));
+    EXPECT_EQ(writer.commErrors,
+              QStringList{"Write data Timeout\n" + held.DevicePath()
+                          + " (COM1): the radio held the line with flow control (XOFF) and did not release it in "
+                            "time, so the command could not be sent.\nNothing was written to the radio."});
+    EXPECT_FALSE(write.PortOpen());
+}
+
+TEST_F(TransferTest, ARadioAnsweringWithinTheReplyTimeIsFound)
+{
+    // 1.5 s for each answer: longer than a second, within the 2 s a
+    // transfer waits.
+    StartSim(nullptr, {QStringLiteral("--latency"), QStringLiteral("1500")});
+    const TProbeResult probe = TRadioFinder().Probe(sim.DevicePath());
+    EXPECT_TRUE(probe.radio) << probe.detail.toStdString();
+    const CliRunResult detect = RunProgram(CliPath(), {QStringLiteral("detect"), QStringLiteral("--port"),
+                                                       sim.DevicePath()});
+    EXPECT_EQ(detect.exitCode, 0) << detect.err.toStdString();
+    EXPECT_EQ(detect.out, (sim.DevicePath() + "\n").toLocal8Bit());
 }
 
 TEST_F(TransferTest, GarbageAndOverlongRepliesNeverOverflowARecord)

@@ -51,7 +51,7 @@ public:
     void EditRecord(int) override {}
     bool PortValid(const QString &, bool) override { return false; }
     bool RunRead() override { return false; }
-    void RunWrite() override {}
+    bool RunWrite() override { return false; }
     void ShowAbout() override {}
     void ShowHelp() override {}
     void MainWindowClosed() override { ++closes; }

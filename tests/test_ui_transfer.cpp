@@ -2,6 +2,7 @@
 // the radio simulator.
 #include "data/Settings.h"
 #include "data/ChannelDocument.h"
+#include "data/Backups.h"
 #include "data/DataFile.h"
 #include "radio/ReadTransfer.h"
 #include "radio/WriteTransfer.h"
@@ -20,6 +21,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -362,6 +364,61 @@ TEST_F(TransferWindowTest, WriteSendsTheDocumentOnlyAfterYes)
     EXPECT_EQ(sim.CommandLog(), ExpectedWriteCommands(main->Document()));
 }
 
+TEST_F(TransferWindowTest, AWriteThatFailsPartWayOffersTheBackupTakenBeforeIt)
+{
+    for (Dialogs::Answer answer : {Dialogs::Answer::No, Dialogs::Answer::Yes}) {
+        SCOPED_TRACE(answer == Dialogs::Answer::Yes ? "Yes" : "No");
+        messages.clear();
+        SimFixture radio;
+        ASSERT_TRUE(radio.Start({QStringLiteral("--silent-after"), QStringLiteral("120")}));
+        ScopedCommDevice com(1, radio.DevicePath());
+        main->Document() = PopulatedDocument();
+        main->SetModified(0);
+        const QString fileName = main->FileName();
+        // Yes to the write; the answer under test to the offer.
+        Dialogs::SetMessageResponder([&](const Dialogs::MessageRequest &request) {
+            messages.push_back(request);
+            if (request.buttons != Dialogs::Buttons::YesNo)
+                return Dialogs::Answer::Ok;
+            return messages.size() == 1 ? Dialogs::Answer::Yes : answer;
+        });
+        main->Write1Click();
+        ASSERT_EQ(messages.size(), 3u) << MessageTexts().join('|').toStdString();
+        EXPECT_EQ(messages[1].icon, Dialogs::Icon::Critical);
+        EXPECT_TRUE(messages[1].text.startsWith("Communication timeout error.\n"));
+        EXPECT_TRUE(messages[1].text.endsWith("; it now holds old and new memory mixed."))
+            << messages[1].text.toStdString();
+        EXPECT_FALSE(WriteForm()->isVisible());
+        // The offer names the backup that the write kept.
+        const QStringList backups = BackupFiles(BackupFolder());
+        ASSERT_FALSE(backups.isEmpty());
+        const QString backup = QDir(BackupFolder()).filePath(backups.last());
+        EXPECT_EQ(messages[2].icon, Dialogs::Icon::Question);
+        EXPECT_TRUE(messages[2].text.startsWith("Do you want to open the backup taken before the write?\n"));
+        EXPECT_TRUE(messages[2].text.contains(QDir::toNativeSeparators(backup))) << messages[2].text.toStdString();
+        if (answer == Dialogs::Answer::Yes) {
+            EXPECT_EQ(main->FileName(), backup);
+            QString difference;
+            EXPECT_TRUE(SameChannels(main->Document(), PopulatedDocument(), &difference)) << difference.toStdString();
+        } else {
+            EXPECT_EQ(main->FileName(), fileName);
+        }
+    }
+
+    // A write that fails before any memory went out offers nothing.
+    messages.clear();
+    SimFixture silent;
+    ASSERT_TRUE(silent.Start({QStringLiteral("--silent-after"), QStringLiteral("3")}));
+    ScopedCommDevice com(1, silent.DevicePath());
+    Dialogs::SetMessageResponder([&](const Dialogs::MessageRequest &request) {
+        messages.push_back(request);
+        return request.buttons == Dialogs::Buttons::YesNo ? Dialogs::Answer::Yes : Dialogs::Answer::Ok;
+    });
+    main->Write1Click();
+    ASSERT_EQ(messages.size(), 2u) << MessageTexts().join('|').toStdString();
+    EXPECT_TRUE(messages[1].text.endsWith("\nNothing was written to the radio."));
+}
+
 TEST_F(TransferWindowTest, UnusablePortInTheWindowWaitsForCancel)
 {
     // The port vanishes between the main window's probe and the window.
@@ -398,9 +455,11 @@ TEST_F(TransferWindowTest, HangUpDuringWriteEndsWithAMessageAndAClosablePort)
         return Dialogs::Answer::Ok;
     });
     main->Write1Click();
-    ASSERT_EQ(messages.size(), 2u);
+    // The failure, then the offer of the backup (memory had gone out).
+    ASSERT_EQ(messages.size(), 3u);
     EXPECT_EQ(messages[1].icon, Dialogs::Icon::Critical);
     EXPECT_FALSE(messages[1].text.isEmpty());
+    EXPECT_EQ(messages[2].icon, Dialogs::Icon::Question);
     EXPECT_FALSE(WriteForm()->isVisible());
     EXPECT_FALSE(WriteForm()->HComm1->GetPortStatus());
 }

@@ -127,10 +127,12 @@ bool TApplicationShell::RunRead()
     return read_ && read_->exec() == QDialog::Accepted;
 }
 
-void TApplicationShell::RunWrite()
+bool TApplicationShell::RunWrite()
 {
-    if (write_)
-        write_->exec();
+    if (!write_)
+        return false;
+    write_->exec();
+    return write_->FailedPartWay();
 }
 
 bool TApplicationShell::ChooseSerialPort(int port)

@@ -84,7 +84,7 @@ public:
     bool PortValid(const QString &port, bool writeWindow) override;
     QString PortProblem(const QString &port, bool writeWindow) override;
     bool RunRead() override;
-    void RunWrite() override;
+    bool RunWrite() override;
     bool ChooseSerialPort(int port) override;
     void ShowAbout() override;
     void ShowHelp() override;

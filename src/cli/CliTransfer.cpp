@@ -215,14 +215,17 @@ bool HasDataFileSuffix(const QString &path)
 }
 
 // Keeps a backup unless --no-backup; a failure is reported on standard
-// error and does not stop the transfer.
-void KeepBackup(const TCliOptions &options, TBackupKind kind, const QByteArray &content)
+// error and does not stop the transfer. Returns the file written, or empty.
+QString KeepBackup(const TCliOptions &options, TBackupKind kind, const QByteArray &content)
 {
     if (!options.backup)
-        return;
+        return QString();
     const TBackupResult result = WriteBackup(content, kind);
-    if (!result.ok)
+    if (!result.ok) {
         PrintError(BackupFailureText(result));
+        return QString();
+    }
+    return result.path;
 }
 
 // Asks the write question on the terminal; false unless the answer is yes.
@@ -367,7 +370,7 @@ int CliWrite(const QStringList &args)
     if (!options.yes && !ConfirmWrite())
         return kCliFailed;
 
-    KeepBackup(options, TBackupKind::Write, WriteDataFile(doc, comment));
+    const QString backup = KeepBackup(options, TBackupKind::Write, WriteDataFile(doc, comment));
     const QString port = PortForEngine(options, settings);
     TCliHost host(doc, QStringLiteral("Writing data to the Radio."));
     TWriteTransfer engine(host);
@@ -379,5 +382,11 @@ int CliWrite(const QStringList &args)
             signal, QStringLiteral("The port is closed; the radio may hold part of the data. Write the file again.")));
         return TCliInterrupts::ExitCode(signal);
     }
+    // Failed part way: the message said how far it got; the backup holds
+    // the whole memory meant for the radio, to be written again.
+    if (engine.Failed() && engine.MemoryMixed() && !backup.isEmpty())
+        PrintError(QStringLiteral("The backup taken before the write holds the whole memory meant for the "
+                                  "radio: %1")
+                       .arg(QDir::toNativeSeparators(backup)));
     return kCliFailed;
 }

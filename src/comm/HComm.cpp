@@ -163,6 +163,8 @@ ECommError::ECommError(const char *format, int value)
 {
 }
 
+ECommError::ECommError(int code, const char *message) : std::runtime_error(message), code_(code) {}
+
 void SetCommErrorReport(TCommErrorReport report)
 {
     std::lock_guard<std::mutex> lock(reportMutex);
@@ -214,6 +216,7 @@ struct THComm::Impl {
     std::atomic<uint16_t> rxStartSize{1024};
     std::atomic<uint16_t> rxStopSize{2048};
     std::atomic<uint16_t> eventChar{65};
+    std::atomic<uint32_t> flowHoldLimit{0};
 
     mutable std::mutex portMutex;
     QString deviceName = QStringLiteral("COM1");
@@ -280,6 +283,8 @@ uint16_t THComm::RxStopSize() const { return d->rxStopSize; }
 uint16_t THComm::EventChar() const { return d->eventChar; }
 uint16_t THComm::XonLimit() const { return d->rxStartSize; }
 uint16_t THComm::XoffLimit() const { return uint16_t(d->inBuffSize - d->rxStopSize); }
+uint32_t THComm::FlowHoldLimit() const { return d->flowHoldLimit; }
+void THComm::SetFlowHoldLimit(uint32_t milliseconds) { d->flowHoldLimit = milliseconds; }
 
 QString THComm::DeviceName() const
 {
@@ -581,7 +586,11 @@ void THComm::WriteData(const void *buffer, uint32_t n)
         throw ECommError(kTooMuch);
 
     const auto *data = static_cast<const unsigned char *>(buffer);
-    const Clock::time_point deadline = TransferDeadline(Clock::now(), n);
+    // A line held by flow control may be waited for as long as the owner
+    // allows (a radio may hold XOFF for as long as it may take to reply).
+    const Clock::time_point now = Clock::now();
+    const Clock::time_point deadline =
+        std::max(TransferDeadline(now, n), now + std::chrono::milliseconds(d->flowHoldLimit.load()));
     uint32_t done = 0;
     while (done < n) {
         const ssize_t written = ::write(link->fd, data + done, n - done);
@@ -597,7 +606,7 @@ void THComm::WriteData(const void *buffer, uint32_t n)
         // wait for room, for the port to be closed, or for the deadline.
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
         if (left <= 0)
-            throw ECommError(kWriteTimeout);
+            throw ECommError(ETIMEDOUT, kWriteTimeout);
         pollfd fds[2] = {{link->fd, POLLOUT, 0}, {link->wakeRead, POLLIN, 0}};
         const int ready = ::poll(fds, 2, int(std::min<int64_t>(left, 60000)));
         if (ready < 0 && errno != EINTR)

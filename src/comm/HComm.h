@@ -17,6 +17,9 @@ public:
     // Format text with one integer argument ("... ErrorMask=%d"): the
     // errno of the failure, kept as Code().
     ECommError(const char *format, int value);
+    // A fixed message that stands for an errno (kept as Code()): "Write
+    // data Timeout" is ETIMEDOUT, the line held by flow control too long.
+    ECommError(int code, const char *message);
     QString Message() const { return QString::fromStdString(what()); }
     int Code() const { return code_; } // 0 when the message has none
 
@@ -111,6 +114,12 @@ public:
     // have no such setting; the values are kept and reported only.
     uint16_t XonLimit() const;
     uint16_t XoffLimit() const;
+    // How long WriteData waits at most for the far end to release a line it
+    // holds with flow control (XOFF), in ms. 0, the default, leaves the wait
+    // to the port time-outs alone (n x 100 ms); a longer hold lets a write
+    // wait that long whatever its size.
+    uint32_t FlowHoldLimit() const;
+    void SetFlowHoldLimit(uint32_t milliseconds);
     // Raised on the receive thread with the bytes waiting in the input
     // queue: with CharEvent when a chunk of input held the event character
     // (several lines arriving together give one event), with RxEvent when at
@@ -150,8 +159,9 @@ public:
     std::string ReadStringData(uint32_t n); // as many characters as were read
     // Hands all n bytes to the driver or raises: "Too much write data" when
     // OutBuffSize minus the driver's queue is not greater than n, "Write data
-    // Timeout" when flow control holds the line past min(5 ms x n + 1000 ms,
-    // n x 100 ms), "Communication Write Error  ErrorMask=<errno>".
+    // Timeout" (Code() ETIMEDOUT) when flow control holds the line past
+    // min(5 ms x n + 1000 ms, n x 100 ms) or FlowHoldLimit(), whichever is
+    // longer, "Communication Write Error  ErrorMask=<errno>".
     void WriteData(const void *buffer, uint32_t n);
     void WriteStringData(const std::string &text);
     void WriteStop();

@@ -130,6 +130,12 @@ QString NoReplyText(const QString &path, const QString &portName)
 QString LineProblemText(const QString &path, const QString &portName, int error)
 {
     const QString label = PortLabel(path, portName);
+    // A write time-out: the far end stopped the line with XOFF and did not
+    // let it go again.
+    if (error == ETIMEDOUT)
+        return QStringLiteral("%1: the radio held the line with flow control (XOFF) and did not release it "
+                              "in time, so the command could not be sent.")
+            .arg(label);
     if (error == EIO || error == ENXIO || error == ENODEV)
         return QStringLiteral("%1: the line hung up (%2). Check that the cable is still plugged in.")
             .arg(label, ErrnoText(error));

@@ -17,7 +17,8 @@ QString OpenProblemText(const QString &path, const QString &portName, int error)
 QString NoReplyText(const QString &path, const QString &portName);
 
 // The line failed during a transfer (error is the errno of the failure;
-// EIO is what a vanished USB adapter or a hung-up line gives).
+// EIO is what a vanished USB adapter or a hung-up line gives; ETIMEDOUT is
+// a write the far end held back with XOFF for too long).
 QString LineProblemText(const QString &path, const QString &portName, int error);
 
 // The program holding path: from a UUCP lock file /var/lock/LCK..name (or

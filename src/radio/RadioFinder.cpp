@@ -50,6 +50,8 @@ TProbeResult TRadioFinder::Probe(const QString &path)
     comm.SetFlowControl(Comm::XonXoff);
     comm.SetInBuffSize(1024);
     comm.SetOutBuffSize(1024);
+    // As in the transfers: a radio may hold XOFF as long as a reply may take.
+    comm.SetFlowHoldLimit(uint32_t(replyTimeoutMs_));
     comm.SetDevicePath(path);
     try {
         comm.OpenCommport();

@@ -217,6 +217,7 @@ void TReadTransfer::BadReply(const QString &problem)
 {
     const QString command = ReadCommand(step_, slot_, sub_);
     StopAll();
+    failed_ = true;
     host_.TransferMessage(WithFailureNote(
         QStringLiteral("Invalid reply from the radio.\nThe reply to \"%1\" %2.").arg(command, problem)));
     // The document is as it was before the read; the radio settings are

@@ -58,6 +58,9 @@ TTransferEngine::TTransferEngine(TTransferHost &host, QObject *parent)
     HComm1.SetOutBuffSize(1024);
     HComm1.SetXonSendSize(256);
     HComm1.SetXoffSendSize(768);
+    // The radio may hold the line with XOFF for as long as it may take to
+    // reply; a command waits that long before its write fails.
+    HComm1.SetFlowHoldLimit(Protocol::kReplyTimeout);
 
     // Runs on the receive thread: only hand the event over to this object's
     // thread. The reply is read there, so the queue is never touched here.
@@ -98,6 +101,7 @@ QString TTransferEngine::WithDetail(const QString &message, const QString &detai
 bool TTransferEngine::Start(const QString &portName, const QString &devicePath)
 {
     StopAll();
+    failed_ = false;
     doc_ = &host_.TransferDocument();
     progress_ = 0;
     host_.TransferProgress(0);
@@ -109,6 +113,7 @@ bool TTransferEngine::Start(const QString &portName, const QString &devicePath)
     HComm1.SetDevicePath(devicePath_);
     if (!HComm1.CheckCommportValid(name)) {
         state_ = State::Waiting;
+        failed_ = true;
         host_.TransferMessage(WithFailureNote(WithDetail(
             QLatin1String(kInvalidPortMessage),
             OpenProblemText(devicePath_, portLabel_, HComm1.LastOpenError()))));
@@ -120,6 +125,7 @@ bool TTransferEngine::Start(const QString &portName, const QString &devicePath)
         HComm1.OpenCommport();
     } catch (const ECommError &error) {
         state_ = State::Waiting;
+        failed_ = true;
         host_.TransferCommError(WithFailureNote(WithDetail(
             error.Message(), OpenProblemText(devicePath_, portLabel_, HComm1.LastOpenError()))));
         return false;
@@ -228,6 +234,7 @@ void TTransferEngine::Timer1Timer()
     // A line that hung up says so rather than blaming the radio.
     const int lineError = HComm1.LineError();
     StopAll();
+    failed_ = true;
     host_.TransferMessage(WithFailureNote(WithDetail(
         QLatin1String(kTimeoutMessage), lineError != 0 ? LineProblemText(devicePath_, portLabel_, lineError)
                                                        : NoReplyText(devicePath_, portLabel_))));
@@ -276,6 +283,7 @@ void TTransferEngine::WrongRadio()
     // The port is closed before the message so that nothing arrives while
     // the message box runs its own event loop.
     StopAll();
+    failed_ = true;
     host_.TransferEnable(false);
     host_.TransferMessage(WithFailureNote(QLatin1String(kWrongRadioMessage)));
     host_.TransferEnable(true);
@@ -286,6 +294,7 @@ void TTransferEngine::WrongRadio()
 void TTransferEngine::EchoingLine()
 {
     StopAll();
+    failed_ = true;
     host_.TransferEnable(false);
     host_.TransferMessage(WithFailureNote(WithDetail(
         QLatin1String(kEchoMessage),
@@ -323,5 +332,6 @@ void TTransferEngine::CommFailure(const QString &message)
     // the transfer on: close it, say why, and leave the end to Cancel.
     StopAll();
     state_ = State::Waiting;
+    failed_ = true;
     host_.TransferCommError(WithFailureNote(message));
 }

@@ -83,6 +83,10 @@ public:
     int SubIndex() const { return sub_; }
     int Progress() const { return progress_; }
     bool CancelRequested() const { return cancel_; }
+    // Whether the last transfer ended with a failure message (time-out,
+    // wrong radio, serial error, unusable port, bad reply) rather than by
+    // completing or by Cancel alone.
+    bool Failed() const { return failed_; }
 
     // "COM1".."COM4" for a name given by the user; anything else is "COM1".
     static QString NormalizedPortName(const QString &portName);
@@ -145,6 +149,7 @@ protected:
     int sub_ = 0;
     int progress_ = 0;
     bool cancel_ = false;
+    bool failed_ = false;
 
 private:
     THComm HComm1;

@@ -1,6 +1,7 @@
 // Writes the whole document into the radio.
 #include "WriteTransfer.h"
 
+#include "data/BandPlan.h"
 #include "data/ChannelDocument.h"
 
 using namespace Protocol;
@@ -22,12 +23,17 @@ bool TWriteTransfer::SendStep(TTransferStep step)
     if (!command.due)
         return false;
     SendLine(command.text);
+    if (step_ >= tsMemory && step_ <= tsDtmf)
+        memorySent_ = true;
     return true;
 }
 
 void TWriteTransfer::Begin()
 {
     slot_ = 1;
+    memorySent_ = false;
+    ps0Answered_ = false;
+    taken_.clear();
     SendStep(tsWake);
     PurgeInput();
     SendStep(tsAI);
@@ -66,6 +72,8 @@ void TWriteTransfer::HandleReply(const QByteArray &line)
         reply = CutReply(line, 0, kWriteReplyCapacity);
     else
         PurgeInput();
+    if (step_ >= tsMemory && step_ <= tsDtmf)
+        taken_ = ItemLabel();
 
     switch (step_) {
     case tsWake:
@@ -148,7 +156,12 @@ void TWriteTransfer::HandleReply(const QByteArray &line)
         SendStep(slot_ <= 9 ? tsDtmf : tsPS0);
         break;
     case tsPS0:
-        Timer2.start();
+        // "PS 1" follows half a second after the reply. Further lines in
+        // the pause (a radio that keeps talking) do not put it off: the
+        // pause is timed from the reply, so the write always ends.
+        ps0Answered_ = true;
+        if (!Timer2.isActive())
+            Timer2.start();
         break;
     case tsPS1:
         End(TTransferOutcome::Completed);
@@ -225,4 +238,42 @@ void TWriteTransfer::StopAll()
 {
     Timer2.stop();
     TTransferEngine::StopAll();
+}
+
+QString TWriteTransfer::ItemLabel() const
+{
+    switch (step_) {
+    case tsCall:
+    case tsCallSplit:
+        return sub_ == 0 ? QStringLiteral("CALL VHF") : QStringLiteral("CALL UHF");
+    case tsVfo:
+    case tsVfoPower:
+        return QStringLiteral("VFO ") + BandLabel(*doc_, sub_);
+    case tsDtmf:
+        return QStringLiteral("DTMF ") + DtmfNumberText(slot_);
+    default:
+        return QStringLiteral("channel ") + MemorySlotLabel(slot_);
+    }
+}
+
+bool TWriteTransfer::MemoryMixed() const
+{
+    return memorySent_ && !ps0Answered_ && step_ != tsPS0 && step_ != tsPS1;
+}
+
+QString TWriteTransfer::FailureNote() const
+{
+    if (!memorySent_)
+        return QStringLiteral("Nothing was written to the radio.");
+    if (ps0Answered_ || step_ == tsPS1)
+        return QStringLiteral("The radio took the whole memory; only the closing \"PS 1\" went unanswered.");
+    if (step_ == tsPS0)
+        return QStringLiteral("The radio took the whole memory; the closing \"PS 0\" went unanswered and "
+                              "\"PS 1\" was not sent.");
+    if (taken_.isEmpty())
+        return QStringLiteral("The radio answered none of the memory sent; %1 may have changed, the rest "
+                              "is its old memory.")
+            .arg(ItemLabel());
+    return QStringLiteral("The radio took the memory up to %1; it now holds old and new memory mixed.")
+        .arg(taken_);
 }

@@ -48,10 +48,12 @@ public:
         return window && window->HComm1->CheckCommportValid(CommDevicePath(port));
     }
     bool RunRead() override { return read && read->exec() == QDialog::Accepted; }
-    void RunWrite() override
+    bool RunWrite() override
     {
-        if (write)
-            write->exec();
+        if (!write)
+            return false;
+        write->exec();
+        return write->FailedPartWay();
     }
     void ShowAbout() override { ++abouts; }
     void ShowHelp() override { ++helps; }

@@ -56,6 +56,9 @@ struct Options {
     long garbageAfter = 0;
     long overlongAfter = 0;
     long hangupAfter = 0;
+    long chatterAfterPs0Ms = 0;
+    long xoffHoldMs = 0;
+    long xoffReplies = 0;
     unsigned long seed = 381;
 };
 
@@ -93,6 +96,11 @@ void Usage(FILE *to)
         "  --garbage-after N    from the N-th command line on, reply random printable text\n"
         "  --overlong-after N   from the N-th command line on, reply 300 characters\n"
         "  --hangup-after N     close the terminal on receiving the N-th command line and exit\n"
+        "  --chatter-after-ps0 MS  after answering \"PS 0\", send a line \"?\" every MS\n"
+        "                       milliseconds until the far end closes the port\n"
+        "  --xoff-hold MS       send XOFF ahead of each reply and XON MS milliseconds\n"
+        "                       later, holding the next command back\n"
+        "  --xoff-replies N     hold XOFF around the first N replies only (default 0: all)\n"
         "  --seed N             seed of the garbage generator (default 381)\n"
         "  -h, --help           show this text and exit\n"
         "  --version            show the version and exit\n"
@@ -153,7 +161,8 @@ int ParseOptions(int argc, char **argv, Options &options)
         long count = 0;
         bool numeric = name == "--latency" || name == "--silent-after" || name == "--garbage-after" ||
                        name == "--overlong-after" || name == "--hangup-after" || name == "--seed" ||
-                       name == "--stray-cr";
+                       name == "--stray-cr" || name == "--chatter-after-ps0" || name == "--xoff-hold" ||
+                       name == "--xoff-replies";
         if (numeric && !ParseCount(value, count)) {
             std::fprintf(stderr, "qv-r381-sim: %s needs a whole number, not \"%s\"\n", name.c_str(), value);
             return 2;
@@ -173,6 +182,9 @@ int ParseOptions(int argc, char **argv, Options &options)
         else if (name == "--garbage-after") options.garbageAfter = count;
         else if (name == "--overlong-after") options.overlongAfter = count;
         else if (name == "--hangup-after") options.hangupAfter = count;
+        else if (name == "--chatter-after-ps0") options.chatterAfterPs0Ms = count;
+        else if (name == "--xoff-hold") options.xoffHoldMs = count;
+        else if (name == "--xoff-replies") options.xoffReplies = count;
         else if (name == "--seed") options.seed = static_cast<unsigned long>(count);
         else {
             std::fprintf(stderr, "qv-r381-sim: unknown option %s\n", name.c_str());
@@ -263,7 +275,10 @@ private:
     bool HandleLine(const std::string &line);
     std::string Garble(const std::string &reply);
     std::string Lengthen(const std::string &reply) const;
-    void Queue(std::string bytes, bool immediate = false);
+    // Returns when the bytes are due to go out.
+    Clock::time_point Queue(std::string bytes, bool immediate = false);
+    void Chatter(Clock::time_point now);
+    void ReleaseXon(Clock::time_point now);
     void ReleaseDueReplies(Clock::time_point now);
     bool Send(Clock::time_point now, std::string &error);
 
@@ -283,6 +298,10 @@ private:
     long commandCount_ = 0;
     long replyCount_ = 0;
     bool aiAnswered_ = false;
+    // Next line of the chatter after "PS 0" (max: none due).
+    Clock::time_point chatterDue_ = Clock::time_point::max();
+    // XON that ends the current XOFF hold (max: none owed).
+    Clock::time_point xonDue_ = Clock::time_point::max();
 
     struct Pending {
         Clock::time_point due;
@@ -393,7 +412,16 @@ void Simulator::DropOutput()
     pending_.clear();
     output_.clear();
     burst_.clear();
+    chatterDue_ = Clock::time_point::max();
     tcflush(slave_, TCIFLUSH);
+    // An XON still owed would leave the line stopped for the next opener:
+    // send it now.
+    if (xonDue_ != Clock::time_point::max()) {
+        xonDue_ = Clock::time_point::max();
+        const char xon = 0x11;
+        ssize_t ignored = write(master_, &xon, 1);
+        (void)ignored;
+    }
 }
 
 void Simulator::TakeInput(const char *bytes, size_t count, std::deque<std::string> &lines)
@@ -462,22 +490,53 @@ bool Simulator::HandleLine(const std::string &line)
     ++replyCount_;
     if (options_.strayCrEvery > 0 && replyCount_ % options_.strayCrEvery == 0)
         bytes += '\r';
+    // Flow control: XOFF goes out just ahead of the reply and XON some
+    // time after it, so the program's next command has to wait for it.
+    const bool hold = options_.xoffHoldMs > 0 && (options_.xoffReplies == 0 || replyCount_ <= options_.xoffReplies);
+    if (hold)
+        bytes.insert(bytes.begin(), '\x13');
     // A radio answers the empty wake-up line at once: it is no command to
     // work on, so no latency applies to it.
-    Queue(std::move(bytes), line.empty());
+    const Clock::time_point due = Queue(std::move(bytes), line.empty());
+    if (hold)
+        xonDue_ = due + std::chrono::milliseconds(options_.xoffHoldMs);
+    if (line == "PS 0" && options_.chatterAfterPs0Ms > 0 && chatterDue_ == Clock::time_point::max())
+        chatterDue_ = due + std::chrono::milliseconds(options_.chatterAfterPs0Ms);
     return true;
 }
 
-void Simulator::Queue(std::string bytes, bool immediate)
+Clock::time_point Simulator::Queue(std::string bytes, bool immediate)
 {
     const Clock::time_point now = Clock::now();
     if (immediate && options_.wakeAtOnce && farEndOpen_) {
         burst_ += bytes;
-        return;
+        return now;
     }
     const auto latency = immediate ? Clock::duration::zero() : Clock::duration(std::chrono::milliseconds(options_.latencyMs));
-    pending_.push_back({now + latency, std::move(bytes)});
+    const Clock::time_point due = now + latency;
+    pending_.push_back({due, std::move(bytes)});
     ReleaseDueReplies(now);
+    return due;
+}
+
+// The XON that ends a hold goes out at its time, ahead of any paced reply.
+void Simulator::ReleaseXon(Clock::time_point now)
+{
+    if (now < xonDue_)
+        return;
+    xonDue_ = Clock::time_point::max();
+    if (farEndOpen_)
+        burst_ += '\x11';
+}
+
+// A radio that keeps talking after "PS 0": one line each period.
+void Simulator::Chatter(Clock::time_point now)
+{
+    if (now < chatterDue_)
+        return;
+    if (farEndOpen_)
+        Queue("?\r", true);
+    chatterDue_ += std::chrono::milliseconds(options_.chatterAfterPs0Ms);
 }
 
 void Simulator::ReleaseDueReplies(Clock::time_point now)
@@ -544,13 +603,16 @@ bool Simulator::Run(std::string &error)
 {
     for (;;) {
         Clock::time_point now = Clock::now();
+        Chatter(now);
+        ReleaseXon(now);
         ReleaseDueReplies(now);
 
-        // Sleep until input, a stop signal, the next due reply or, when
-        // throttled, the moment the next byte may go out; never spin.
-        Clock::time_point wake = Clock::time_point::max();
+        // Sleep until input, a stop signal, the next due reply or chatter
+        // line or, when throttled, the moment the next byte may go out;
+        // never spin.
+        Clock::time_point wake = std::min(chatterDue_, xonDue_);
         if (!pending_.empty())
-            wake = pending_.front().due;
+            wake = std::min(wake, pending_.front().due);
         bool wantWrite = !output_.empty() || !burst_.empty();
         if (wantWrite && burst_.empty() && options_.throttle && nextByte_ > now) {
             wantWrite = false;

@@ -29,6 +29,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QScreen>
 #include <QWindow>
 #include <QScrollBar>
@@ -625,18 +626,34 @@ void TMainForm::Write1Click()
         != Dialogs::Answer::Yes)
         return;
     // What the radio is about to be overwritten with is kept first.
-    KeepBackup(TBackupKind::Write, WriteDataFile(document_, Comment()));
-    if (services_)
-        services_->RunWrite();
+    const QString backup = KeepBackup(TBackupKind::Write, WriteDataFile(document_, Comment()));
+    if (!services_ || !services_->RunWrite() || backup.isEmpty())
+        return;
+    // The write failed part way (the message said how far it got): the
+    // backup holds the whole memory that was meant for the radio, ready to
+    // be written again.
+    if (Dialogs::Message(this,
+                         QStringLiteral("Do you want to open the backup taken before the write?\n%1\n"
+                                        "It holds the whole memory meant for the radio; write it again "
+                                        "once the radio answers.")
+                             .arg(QDir::toNativeSeparators(backup)),
+                         Dialogs::Icon::Question, Dialogs::Buttons::YesNo)
+        != Dialogs::Answer::Yes)
+        return;
+    if (!AskSaveChanges())
+        return;
+    OpenFile(backup);
 }
 
-bool TMainForm::KeepBackup(TBackupKind kind, const QByteArray &content)
+QString TMainForm::KeepBackup(TBackupKind kind, const QByteArray &content)
 {
     // A backup that fails is reported; the transfer goes on regardless.
     const TBackupResult result = WriteBackup(content, kind);
-    if (!result.ok)
+    if (!result.ok) {
         Dialogs::Message(this, BackupFailureText(result), Dialogs::Icon::Warning, Dialogs::Buttons::Ok);
-    return result.ok;
+        return QString();
+    }
+    return result.path;
 }
 
 // ---------------------------------------------------------------- help

@@ -153,7 +153,9 @@ private:
     void OpenEditor(int grid);
     bool WriteFileAtomically(const QString &path);
     // Writes a backup into the backups folder; a notice when it fails.
-    bool KeepBackup(TBackupKind kind, const QByteArray &content);
+    // Writes a backup; a failure is reported. Returns the file written, or
+    // empty.
+    QString KeepBackup(TBackupKind kind, const QByteArray &content);
     // Edit command helpers (clipboard).
     // The record under the private format and, for a memory row that holds
     // a channel, the row as CSV text (header and row) as plain text.

@@ -27,8 +27,9 @@ public:
     // Runs the read window, which resets and fills the document; true when
     // the whole radio was read.
     virtual bool RunRead() = 0;
-    // Runs the write window.
-    virtual void RunWrite() = 0;
+    // Runs the write window. True when the write failed part way, so that
+    // the radio now holds old and new memory mixed.
+    virtual bool RunWrite() = 0;
     // Runs the serial port window with the COM entry port (1 or 2) preset;
     // true when it stored a device for an entry.
     virtual bool ChooseSerialPort(int port)

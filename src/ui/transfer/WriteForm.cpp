@@ -12,3 +12,8 @@ TWriteForm::TWriteForm(TDocumentHost &host, QWidget *parent) : TTransferForm(hos
 }
 
 TWriteForm::~TWriteForm() = default;
+
+bool TWriteForm::FailedPartWay() const
+{
+    return write_->Failed() && write_->MemoryMixed();
+}

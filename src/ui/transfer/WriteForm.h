@@ -13,6 +13,9 @@ public:
     ~TWriteForm() override;
 
     TWriteTransfer *WriteTransfer() const { return write_; }
+    // Whether the last write failed after memory had gone to the radio and
+    // before it was all taken: the radio holds old and new memory mixed.
+    bool FailedPartWay() const;
 
 private:
     TWriteTransfer *write_ = nullptr;
