@@ -417,7 +417,9 @@ TEST(CsvImport, AdjustsAsTheEditorsDoButNeverMovesTheTransmitFrequency)
         /* 20 */ "18,,145.5,,0,,88.5,88.5,AM,5.00,\n"
         /* 21 */ "19,,439.0,+,0,,88.5,88.5,FM,25.00,\n"
         /* 22 */ "20,,145.6125,,0,,88.5,88.5,FM,5.00,\n"
-        /* 23 */ "21,,159.4725,,0,,88.5,88.5,FM,12.50,\n";
+        /* 23 */ "21,,159.4725,,0,,88.5,88.5,FM,12.50,\n"
+        /* 24 */ "22,,145.5,,0,,88.5,88.5,FM,99999999999999999999999,\n"
+        /* 25 */ "23,,145.5,,0,,88.5,88.5,FM,9223372036854775.808,\n";
     const TCsvImportPlan plan = PlanCsvImport(csv, doc);
     ASSERT_TRUE(plan.ok);
     struct Expect {
@@ -472,6 +474,9 @@ TEST(CsvImport, AdjustsAsTheEditorsDoButNeverMovesTheTransmitFrequency)
         // 2.5 kHz off every step: the nearest on the named 12.5 kHz step,
         // 2.5 kHz away, not 10 kHz below.
         {23, TCsvRowStatus::Adjusted, "Frequency 159.4725 MHz -> 159.475 MHz", "021,00159475000,3,"},
+        // Steps far beyond any integer in Hz are simply not offered.
+        {24, TCsvRowStatus::Adjusted, "TStep 99999999999999999999999 kHz is not offered: 12.5 kHz", "022,00145500000,3,"},
+        {25, TCsvRowStatus::Adjusted, "TStep 9223372036854775.808 kHz is not offered: 12.5 kHz", "023,00145500000,3,"},
     };
     ASSERT_EQ(plan.rows.size(), int(std::size(expected)));
     for (const Expect &e : expected) {
