@@ -16,6 +16,7 @@
 
 #include <QFile>
 #include <QSettings>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <ostream>
@@ -168,11 +169,67 @@ TEST(CsvReader, RefusesEmptyAndOversizedInputAndStopsAtTheRowLimit)
     ASSERT_EQ(table.rows.size(), 1);
     EXPECT_EQ(table.rows.at(0).at(0), QStringLiteral("open,x\ny,z\n"));
 
-    // Far too many fields in a row are cut, not kept.
-    ASSERT_TRUE(ReadCsv("a\nx" + QByteArray(100000, ',') + "y\n", &table, &error));
-    ASSERT_EQ(table.rows.size(), 1);
-    EXPECT_EQ(table.rows.at(0).size(), kCsvMaxFields);
-    EXPECT_EQ(table.rows.at(0).first(), QStringLiteral("x"));
+    // Beyond the last column and the longest field nothing is dropped
+    // silently: the input is refused, naming the line and the column.
+    // Blank fields beyond the last column hold nothing and go.
+    const QByteArray longName(kCsvMaxFieldChars + 1, 'N');
+    const struct {
+        QByteArray csv;
+        const char *error; // empty: read
+    } limits[] = {
+        {"a\nx" + QByteArray(100000, ',') + "y\n", "line 2, column 100001: more than 256 columns"},
+        {"a\nx" + QByteArray(kCsvMaxColumns - 1, ',') + "y\n", ""},
+        {"a\nx" + QByteArray(100000, ',') + " \n", ""},
+        {"a" + QByteArray(kCsvMaxColumns, ',') + "Location\n", "line 1, column 257: more than 256 columns"},
+        {"Location,Name\n\n1," + longName.chopped(1) + "\n", ""},
+        {"Location,Name\n\n1," + longName + "\n", "line 3, column 2 (Name): a field longer than 1024 characters"},
+        {"Location,Name\n1,\"x\n" + longName + "\"\n", "line 2, column 2 (Name): a field longer than 1024 characters"},
+        {longName + "\n", "line 1, column 1: a field longer than 1024 characters"},
+    };
+    for (const auto &c : limits) {
+        SCOPED_TRACE(c.csv.left(40).toStdString());
+        EXPECT_EQ(ReadCsv(c.csv, &table, &error), *c.error == 0);
+        if (*c.error) {
+            EXPECT_EQ(error, QLatin1String(c.error));
+            EXPECT_TRUE(table.header.isEmpty() && table.rows.isEmpty());
+        } else {
+            ASSERT_EQ(table.rows.size(), 1);
+            EXPECT_LE(table.rows.at(0).size(), kCsvMaxColumns);
+        }
+    }
+}
+
+TEST(CsvReader, ReadsUtf16AndUtf32TextByItsByteOrderMark)
+{
+    const QString text = QString::fromUtf8("Location,Name,Frequency\r\n1,\"Caf\xC3\xA9 \xE2\x82\xAC\",145.5\r\n");
+    const struct {
+        QStringConverter::Encoding encoding;
+        QByteArray mark;
+    } encodings[] = {
+        {QStringConverter::Utf16LE, "\xFF\xFE"},
+        {QStringConverter::Utf16BE, "\xFE\xFF"},
+        {QStringConverter::Utf32LE, QByteArray("\xFF\xFE\x00\x00", 4)},
+        {QStringConverter::Utf32BE, QByteArray("\x00\x00\xFE\xFF", 4)},
+    };
+    const TChannelDocument doc = MakeDocument();
+    for (const auto &e : encodings) {
+        SCOPED_TRACE(e.mark.toHex().toStdString());
+        QStringEncoder encoder(e.encoding);
+        const QByteArray bytes = e.mark + QByteArray(encoder.encode(text));
+        TCsvTable table;
+        QString error;
+        ASSERT_TRUE(ReadCsv(bytes, &table, &error)) << error.toStdString();
+        EXPECT_EQ(table.header, QStringList({"Location", "Name", "Frequency"}));
+        EXPECT_EQ(table.rows, QList<QStringList>({{"1", QString::fromUtf8("Caf\xC3\xA9 \xE2\x82\xAC"), "145.5"}}));
+        const TCsvImportPlan plan = PlanCsvImport(bytes, doc);
+        ASSERT_TRUE(plan.ok) << plan.error.toStdString();
+        EXPECT_TRUE(plan.rows.at(0).record.startsWith("001,00145500000,")) << plan.rows.at(0).record.toStdString();
+    }
+    // Text its mark does not fit is refused, naming the encoding.
+    TCsvTable table;
+    QString error;
+    EXPECT_FALSE(ReadCsv(QByteArray("\xFF\xFEL\0o\0c", 7), &table, &error));
+    EXPECT_TRUE(error.contains("not valid UTF-16LE text")) << error.toStdString();
 }
 
 TEST(CsvReader, LineQuotesWhatNeedsQuoting)
@@ -296,6 +353,17 @@ TEST(CsvImport, ReadsSpreadsheetDialectsAndShortHeaders)
     EXPECT_EQ(plan.rows.at(0).status, TCsvRowStatus::Applied) << Notes(&plan.rows.at(0));
     EXPECT_EQ(plan.rows.at(0).record, QStringLiteral("012,00145775000,6,2,0,0,1,,09,,11,,0,,,,,OLD"));
 
+    // A wide sheet: the key columns and the Name far to the right.
+    QByteArray wide;
+    for (int i = 1; i <= 62; ++i)
+        wide += "Extra" + QByteArray::number(i) + ",";
+    wide += "Location,Frequency,Name\n" + QByteArray(62, ',') + "5,145.5,HOME\n";
+    plan = PlanCsvImport(wide, doc);
+    ASSERT_TRUE(plan.ok) << plan.error.toStdString();
+    ASSERT_EQ(plan.rows.size(), 1);
+    EXPECT_EQ(plan.rows.at(0).status, TCsvRowStatus::Applied) << Notes(&plan.rows.at(0));
+    EXPECT_EQ(plan.rows.at(0).record, QStringLiteral("005,00145500000,0,0,0,0,0,,09,,09,,0,,,,,HOME"));
+
     // Without a step the editor's default is kept when the frequency lies
     // on it, else the largest step it lies on.
     plan = PlanCsvImport("Location,Frequency\n1,145.0125\n2,145.525\n", doc);
@@ -418,7 +486,9 @@ TEST(CsvImport, AdjustsAsTheEditorsDoButNeverMovesTheTransmitFrequency)
         /* 20 */ "18,,145.5,,0,,88.5,88.5,AM,5.00,\n"
         /* 21 */ "19,,439.0,+,0,,88.5,88.5,FM,25.00,\n"
         /* 22 */ "20,,145.6125,,0,,88.5,88.5,FM,5.00,\n"
-        /* 23 */ "21,,159.4725,,0,,88.5,88.5,FM,12.50,\n";
+        /* 23 */ "21,,159.4725,,0,,88.5,88.5,FM,12.50,\n"
+        /* 24 */ "22,,145.5,,0,,88.5,88.5,FM,99999999999999999999999,\n"
+        /* 25 */ "23,,145.5,,0,,88.5,88.5,FM,9223372036854775.808,\n";
     const TCsvImportPlan plan = PlanCsvImport(csv, doc);
     ASSERT_TRUE(plan.ok);
     struct Expect {
@@ -473,6 +543,9 @@ TEST(CsvImport, AdjustsAsTheEditorsDoButNeverMovesTheTransmitFrequency)
         // 2.5 kHz off every step: the nearest on the named 12.5 kHz step,
         // 2.5 kHz away, not 10 kHz below.
         {23, TCsvRowStatus::Adjusted, "Frequency 159.4725 MHz -> 159.475 MHz", "021,00159475000,3,"},
+        // Steps far beyond any integer in Hz are simply not offered.
+        {24, TCsvRowStatus::Adjusted, "TStep 99999999999999999999999 kHz is not offered: 12.5 kHz", "022,00145500000,3,"},
+        {25, TCsvRowStatus::Adjusted, "TStep 9223372036854775.808 kHz is not offered: 12.5 kHz", "023,00145500000,3,"},
     };
     ASSERT_EQ(plan.rows.size(), int(std::size(expected)));
     for (const Expect &e : expected) {

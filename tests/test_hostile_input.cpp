@@ -1,8 +1,10 @@
 // Hostile input outside the radio link: special files given as data files,
+// CSV files with fields too long for any channel,
 // a settings file that is a link, a FIFO or a device, atomic saves over
 // files with their own permissions, and file text that would drive a
 // terminal.
 #include "data/ChannelDocument.h"
+#include "data/CsvImport.h"
 #include "data/DataFile.h"
 #include "data/InputFile.h"
 #include "data/Settings.h"
@@ -249,6 +251,26 @@ TEST_F(HostileInputTest, FilesAboveTheSizeCapAreRefused)
     EXPECT_FALSE(ReadInputFile(big, 100).ok);
     EXPECT_EQ(ReadInputFile(big, 100).reason, QStringLiteral("larger than 100 bytes"));
     EXPECT_TRUE(ReadInputFile(big, 101).ok);
+}
+
+TEST_F(HostileInputTest, ACsvFieldOfMegabytesIsRefusedNamingTheFileLineAndColumn)
+{
+    // One quoted 15 MiB field: refused at its first KiB, so no report ever
+    // shows it.
+    ASSERT_FALSE(kCli.isEmpty());
+    const QString csv = Path(QStringLiteral("huge.csv"));
+    const QByteArray content = "Location,Frequency,Name\n1,145.5,\"" + QByteArray(15 * 1024 * 1024, 'A') + "\"\n";
+    ASSERT_TRUE(WriteBytes(csv, content));
+    const QString reason = QStringLiteral("line 2, column 3 (Name): a field longer than 1024 characters");
+    const TCsvImportPlan plan = PlanCsvImport(ReadInputFile(csv).content, TChannelDocument());
+    EXPECT_FALSE(plan.ok);
+    EXPECT_EQ(plan.error, reason);
+    EXPECT_TRUE(plan.rows.isEmpty());
+
+    const CliResult result = RunCli({QStringLiteral("import"), csv, Path(QStringLiteral("out.381"))});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.err, FileOpenErrorText(csv, reason) + QLatin1Char('\n'));
+    EXPECT_FALSE(QFile::exists(Path(QStringLiteral("out.381"))));
 }
 
 TEST(FileOpenErrorText, KeepsTheMessageFirstAndPutsTheDetailBelow)

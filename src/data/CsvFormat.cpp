@@ -9,19 +9,48 @@ const QChar kQuote = QLatin1Char('"');
 const QChar kCr = QLatin1Char('\r');
 const QChar kLf = QLatin1Char('\n');
 
-// Text of the bytes: UTF-8 (without its byte order mark), or Latin-1 when
+// Text of the bytes. A UTF-32 or UTF-16 byte order mark names its
+// encoding, and text not valid in it is refused (*error names the
+// encoding). Otherwise UTF-8 (without its byte order mark), or Latin-1 when
 // the bytes are not valid UTF-8, so old spreadsheet exports keep their
 // accented letters.
-QString DecodeText(const QByteArray &data)
+bool DecodeText(const QByteArray &data, QString *text, QString *error)
 {
-    QByteArray bytes = data;
+    struct TByteOrderMark {
+        QByteArrayView bytes;
+        QStringConverter::Encoding encoding;
+        const char *name;
+    };
+    // UTF-32LE first: its mark begins with the UTF-16LE one.
+    static const TByteOrderMark kMarks[] = {
+        {QByteArrayView("\xFF\xFE\x00\x00", 4), QStringConverter::Utf32LE, "UTF-32LE"},
+        {QByteArrayView("\x00\x00\xFE\xFF", 4), QStringConverter::Utf32BE, "UTF-32BE"},
+        {QByteArrayView("\xFF\xFE", 2), QStringConverter::Utf16LE, "UTF-16LE"},
+        {QByteArrayView("\xFE\xFF", 2), QStringConverter::Utf16BE, "UTF-16BE"},
+    };
+    for (const TByteOrderMark &mark : kMarks) {
+        if (!data.startsWith(mark.bytes))
+            continue;
+        // Code units are 2 or 4 bytes, as long as the mark.
+        const QByteArrayView units = QByteArrayView(data).sliced(mark.bytes.size());
+        QStringDecoder decoder(mark.encoding, QStringDecoder::Flag::Stateless);
+        *text = decoder.decode(units);
+        if (decoder.hasError() || units.size() % mark.bytes.size() != 0) {
+            *error = QStringLiteral("not valid %1 text (it starts with the %1 byte order mark)")
+                         .arg(QLatin1String(mark.name));
+            return false;
+        }
+        return true;
+    }
+
+    QByteArrayView bytes(data);
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
+        bytes = bytes.sliced(3);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return QString::fromLatin1(bytes);
+    *text = utf8.decode(bytes);
+    if (utf8.hasError())
+        *text = QString::fromLatin1(bytes);
+    return true;
 }
 
 // Separator of the first row: the more frequent of ',' and ';' outside
@@ -64,7 +93,9 @@ bool ReadCsv(const QByteArray &data, TCsvTable *table, QString *error)
         *error = QStringLiteral("larger than %1 MiB").arg(kCsvMaxBytes / (1024 * 1024));
         return false;
     }
-    const QString text = DecodeText(data);
+    QString text;
+    if (!DecodeText(data, &text, error))
+        return false;
     const QChar separator = DetectSeparator(text);
     table->separator = separator;
 
@@ -74,18 +105,44 @@ bool ReadCsv(const QByteArray &data, TCsvTable *table, QString *error)
     QString field;
     bool quoted = false;
     bool fieldStarted = false; // something (even a quote) is in the field
+    int column = 0;            // of the field being read, 0-based
     int line = 1;
     int rowLine = 1;
     bool haveHeader = false;
+    QString failure;
 
-    auto endField = [&]() {
-        if (fields.size() < kCsvMaxFields)
+    // "line 3, column 5 (Name)": where the field being read starts.
+    auto where = [&]() {
+        QString place = QStringLiteral("line %1, column %2").arg(rowLine).arg(column + 1);
+        const QString name = haveHeader ? table->header.value(column) : QString();
+        if (!name.isEmpty())
+            place += QStringLiteral(" (%1)").arg(name);
+        return place;
+    };
+    // Checked as the field grows, so an oversized one is refused before it
+    // is read to its end.
+    auto fieldTooLong = [&]() {
+        if (field.size() <= kCsvMaxFieldChars)
+            return false;
+        failure = QStringLiteral("%1: a field longer than %2 characters").arg(where()).arg(kCsvMaxFieldChars);
+        return true;
+    };
+    auto endField = [&]() -> bool {
+        if (column < kCsvMaxColumns) {
             fields.append(field);
+        } else if (!field.trimmed().isEmpty()) {
+            failure = QStringLiteral("%1: more than %2 columns").arg(where()).arg(kCsvMaxColumns);
+            return false;
+        }
+        ++column;
         field.clear();
         fieldStarted = false;
+        return true;
     };
+    // False when reading stops: a failure, or the row limit.
     auto endRow = [&]() -> bool {
-        endField();
+        if (!endField())
+            return false;
         if (!IsBlankRow(fields)) {
             if (!haveHeader) {
                 for (QString &name : fields)
@@ -102,11 +159,13 @@ bool ReadCsv(const QByteArray &data, TCsvTable *table, QString *error)
             }
         }
         fields.clear();
+        column = 0;
         return true;
     };
 
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
+    bool stopped = false;
+    for (qsizetype i = 0; i < n && !stopped; ++i) {
         const QChar c = text.at(i);
         if (quoted) {
             if (c == kQuote) {
@@ -121,6 +180,7 @@ bool ReadCsv(const QByteArray &data, TCsvTable *table, QString *error)
                     ++line;
                 field.append(c);
             }
+            stopped = fieldTooLong();
             continue;
         }
         if (c == kQuote && !fieldStarted) {
@@ -129,23 +189,28 @@ bool ReadCsv(const QByteArray &data, TCsvTable *table, QString *error)
             quoted = true;
             fieldStarted = true;
         } else if (c == separator) {
-            endField();
+            stopped = !endField();
         } else if (c == kCr || c == kLf) {
             if (c == kCr && i + 1 < n && text.at(i + 1) == kLf)
                 ++i;
-            if (!endRow())
-                return true;
+            stopped = !endRow();
             ++line;
             rowLine = line;
         } else {
             field.append(c);
             if (c != QLatin1Char(' '))
                 fieldStarted = true;
+            stopped = fieldTooLong();
         }
     }
-    if (!field.isEmpty() || !fields.isEmpty() || fieldStarted)
+    if (!stopped && (!field.isEmpty() || !fields.isEmpty() || fieldStarted))
         endRow();
 
+    if (!failure.isEmpty()) {
+        *error = failure;
+        *table = TCsvTable();
+        return false;
+    }
     if (!haveHeader) {
         *error = QStringLiteral("no rows");
         return false;

@@ -1,6 +1,7 @@
 // Comma-separated text as spreadsheets and other radio programming tools
 // write it: comma or semicolon separators, quoted fields (quotes doubled
-// inside), an optional UTF-8 byte order mark, CR LF, LF or CR line ends.
+// inside), UTF-8 (or Latin-1) text, or UTF-16 or UTF-32 text with its byte
+// order mark, CR LF, LF or CR line ends.
 #pragma once
 
 #include <QByteArray>
@@ -8,11 +9,15 @@
 #include <QString>
 #include <QStringList>
 
-// Limits that keep any input cheap to read: a larger input is refused, and
-// reading stops after so many rows or keeps so many fields of a row.
+// Limits that keep any input cheap to read and to show: a larger input is
+// refused, and reading stops after so many rows. A field longer than any
+// channel needs, or a non-blank field beyond the last column, refuses the
+// whole input (naming its line and column) rather than losing data; blank
+// fields beyond the last column hold nothing and are dropped.
 constexpr qsizetype kCsvMaxBytes = 16 * 1024 * 1024;
 constexpr int kCsvMaxRows = 5000;
-constexpr int kCsvMaxFields = 64;
+constexpr int kCsvMaxColumns = 256;
+constexpr int kCsvMaxFieldChars = 1024;
 
 struct TCsvTable {
     QChar separator = QLatin1Char(',');
@@ -23,8 +28,10 @@ struct TCsvTable {
 };
 
 // Reads CSV text. The separator is the one of ',' and ';' that occurs more
-// often outside quotes in the first row (',' on a tie). Fails only on an
-// input larger than kCsvMaxBytes or without any row; *error then says why.
+// often outside quotes in the first row (',' on a tie). Fails on an input
+// larger than kCsvMaxBytes, one without any row, text that is not valid in
+// the encoding its byte order mark names, and a field beyond the limits
+// above; *error then says why ("line 3, column 5 (Name): ...").
 bool ReadCsv(const QByteArray &data, TCsvTable *table, QString *error);
 
 // One CSV line with CR LF: fields holding the separator, a quote, a line

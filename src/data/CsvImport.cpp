@@ -342,7 +342,10 @@ private:
             const QString number = DecimalText(stepText);
             if (number.isEmpty())
                 return Refuse(QStringLiteral("TStep %1 is not a number").arg(Quoted(stepText)));
-            requestedStep = StepPositionOfHz(qRound64(number.toDouble() * 1000.0));
+            // Rounded to Hz only within range: a huge TStep (1e23 kHz)
+            // overflows the conversion, and is no offered step anyway.
+            const double kilohertz = number.toDouble();
+            requestedStep = kilohertz <= 1e6 ? StepPositionOfHz(qRound64(kilohertz * 1000.0)) : -1;
             if (requestedStep < 0) {
                 stepPosition = ChooseStep(doc_, rxHz, splitTxHz);
                 Note(QStringLiteral("TStep %1 kHz is not offered: %2").arg(stepText, StepName(stepPosition)));
