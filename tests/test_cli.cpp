@@ -502,3 +502,44 @@ TEST_F(CliTest, ASignalStopsAReadReleasesThePortAndLeavesNoFile)
     QString difference;
     EXPECT_TRUE(SameChannels(Load(out), radio, &difference)) << difference.toStdString();
 }
+
+// A radio's memory may hold values outside its rules (or a reply may be
+// changed on the line, 8N1 without a checksum): the read keeps them and
+// lists each one with exit 1; a write of such a file needs --yes.
+TEST_F(CliTest, ReadListsValuesOutsideTheRulesAndWriteNeedsYesForThem)
+{
+    TChannelDocument radio = PopulatedDocument();
+    const struct {
+        int slot;
+        const char *record;
+        const char *listed;
+    } odd[] = {
+        {11, "011,00145000000,3,0,0,0,0,,09,,09,,0,,,,,call", "011: name \"call\""},
+        {12, "012,00145000000,3,0,0,0,0,,09,,09,,0,,,,,ABCDEFGHIJKL", "012: name \"ABCDEFGHIJKL\""},
+        {13, "013,00180000000,3,0,0,0,0,,09,,09,,0,,,,,", "013: receive frequency 00180000000 outside"},
+        {14, "014,00145000000,3,9,0,0,0,,09,,09,,0,,,,,", "014: shift code \"9\""},
+        {15, "015,00145000000,3,0,0,0,0,,99,,09,,0,,,,,", "015: tone code \"99\""},
+        {16, "016,00145000000,3,0,0,0,0,,09,,09,,7,,,,,", "016: lock-out \"7\""},
+        {17, "017,00145000000,3,0,0,0,0,,09,,09,,0,,00145600000,0,,", "017: split step code \"0\""},
+    };
+    for (const auto &o : odd)
+        radio.SetMemoryRecord(o.slot, QLatin1String(o.record));
+    StartSim(&radio);
+    const QString out = Path(QStringLiteral("odd.381"));
+    const CliResult read = Run({"read", "--no-backup", "--port", sim.DevicePath(), out});
+    EXPECT_EQ(read.exitCode, 1) << read.err.toStdString();
+    for (const auto &o : odd) {
+        EXPECT_TRUE(read.err.contains(QLatin1String(o.listed))) << o.listed;
+        EXPECT_EQ(Load(out).Record(rkMemory, o.slot), QLatin1String(o.record)) << "kept as read";
+    }
+    ASSERT_EQ(sim.Stop(), 0);
+
+    StartSim(nullptr);
+    const CliResult refused = Run({"write", "--no-backup", "--port", sim.DevicePath(), out});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QLatin1String(odd[3].listed)));
+    EXPECT_TRUE(refused.err.contains("--yes"));
+    EXPECT_TRUE(sim.CommandLog().isEmpty());
+    const CliResult written = Run({"write", "--yes", "--no-backup", "--port", sim.DevicePath(), out});
+    EXPECT_EQ(written.exitCode, 0) << written.err.toStdString();
+}

@@ -426,3 +426,30 @@ TEST_F(InterchangeTest, AWriteFirstKeepsTheDocumentItSends)
     EXPECT_TRUE(messages[1].startsWith("The backup could not be written.\n")) << messages[1].toStdString();
     EXPECT_EQ(second.CommandLog(), ExpectedWriteCommands(main->Document()));
 }
+
+// Values outside the radio's rules are kept by a read and listed; a write
+// of them asks first (Cancel sends nothing).
+TEST_F(InterchangeTest, ReadListsValuesOutsideTheRulesAndWriteAsksFirst)
+{
+    TChannelDocument radio = PopulatedDocument();
+    radio.SetMemoryRecord(14, QStringLiteral("014,00145000000,3,9,0,0,0,,09,,09,,0,,,,,"));
+    StartSim(&radio);
+    main->Read1Click();
+    ASSERT_EQ(windows.read->LastOutcome(), TTransferOutcome::Completed);
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_FALSE(reports[0].canApply);
+    EXPECT_EQ(reports[0].lines, QStringList{"014: shift code \"9\" is not 0..3"});
+    EXPECT_EQ(main->Document().GetRecordField(rkMemory, 14, cfShift), "9");
+    ASSERT_EQ(sim.Stop(), 0);
+
+    StartSim(nullptr);
+    reports.clear();
+    messages.clear();
+    reportAnswer = Dialogs::Answer::Cancel;
+    main->Write1Click();
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].canApply);
+    EXPECT_TRUE(messages.isEmpty()) << "no write question after Cancel";
+    ASSERT_EQ(sim.Stop(), 0);
+    EXPECT_TRUE(sim.CommandLog().isEmpty());
+}

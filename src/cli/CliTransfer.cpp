@@ -8,6 +8,7 @@
 #include "CliInterrupt.h"
 
 #include "data/Backups.h"
+#include "data/ChannelRecord.h"
 #include "data/ChannelDocument.h"
 #include "data/DataFile.h"
 #include "data/InputFile.h"
@@ -257,8 +258,11 @@ const TCliCommandSpec &CliReadSpec()
                        "A complete read is also kept in the backups folder (the newest 50).\n"
                        "Ctrl+C (SIGINT), SIGTERM or SIGHUP stops the read between two commands\n"
                        "and closes the port; no file is written then.\n"
-                       "Exit codes: 0 done, 1 failed, 2 wrong arguments, 3 the trace could not be\n"
-                       "written, 130/143/129 stopped by SIGINT/SIGTERM/SIGHUP."),
+                       "Values outside the radio's rules are kept in the file and listed on\n"
+                       "standard error, with exit code 1.\n"
+                       "Exit codes: 0 done, 1 failed or values outside the rules, 2 wrong\n"
+                       "arguments, 3 the trace could not be written, 130/143/129 stopped by\n"
+                       "SIGINT/SIGTERM/SIGHUP."),
         {QStringLiteral("OUT.381")},
         0,
         QStringLiteral("  --port NAME      the serial port (COM1..COM4 or a device path)\n"
@@ -275,7 +279,8 @@ const TCliCommandSpec &CliWriteSpec()
         QStringLiteral("Writes a data file into the radio, as the editor's Write, after asking on\n"
                        "the terminal. NAME is COM1..COM4 or a device path; without --port the\n"
                        "stored port is used. What is sent is first kept in the backups folder\n"
-                       "(the newest 50).\n"
+                       "(the newest 50). A file holding values outside the radio's rules is\n"
+                       "not sent without --yes; they are listed on standard error.\n"
                        "Ctrl+C (SIGINT), SIGTERM or SIGHUP stops the write between two commands\n"
                        "and closes the port; the radio then holds part of the data.\n"
                        "Exit codes: 0 done, 1 failed or not confirmed, 2 wrong arguments, 3 the\n"
@@ -337,6 +342,13 @@ int CliRead(const QStringList &args)
     KeepBackup(options, TBackupKind::Read, image);
     if (!CliWriteOutput(options.file, true, image))
         return kCliFailed;
+    // The file holds the memory as read; values outside the radio's rules
+    // are named, and the exit code says there were some.
+    const QStringList breaks = DocumentRuleBreaks(doc);
+    if (!breaks.isEmpty()) {
+        PrintError(RuleBreakReport(QLatin1String(kReadRuleBreaks), breaks, int(breaks.size())));
+        return kCliFailed;
+    }
     return kCliOk;
 }
 
@@ -367,6 +379,14 @@ int CliWrite(const QStringList &args)
         return kCliFailed;
     }
 
+    const QStringList breaks = DocumentRuleBreaks(doc);
+    if (!breaks.isEmpty()) {
+        PrintError(RuleBreakReport(QLatin1String(kWriteRuleBreaks), breaks, int(breaks.size()))
+                   + (options.yes ? QStringLiteral("\nWritten as they are (--yes).")
+                                  : QStringLiteral("\nNothing was sent; give --yes to write them as they are.")));
+        if (!options.yes)
+            return kCliFailed;
+    }
     if (!options.yes && !ConfirmWrite())
         return kCliFailed;
 

@@ -148,3 +148,12 @@ QStringList DocumentRuleBreaks(const TChannelDocument &doc)
             report(rkVfo, band, QStringLiteral("VFO %1").arg(BandLabel(doc, band)));
     return lines;
 }
+
+QString RuleBreakReport(const QString &firstLine, const QStringList &breaks, int maxLines)
+{
+    QStringList lines{firstLine};
+    lines += breaks.mid(0, maxLines);
+    if (breaks.size() > maxLines)
+        lines << QStringLiteral("... and %1 more").arg(breaks.size() - maxLines);
+    return lines.join(QLatin1Char('\n'));
+}

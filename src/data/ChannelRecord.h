@@ -95,6 +95,15 @@ QList<TRuleBreak> ChannelRuleBreaks(const TChannelDocument &doc, int kind, int i
 // says so, and a write asks before sending them back.
 QStringList DocumentRuleBreaks(const TChannelDocument &doc);
 
+// First lines of the reports after a read and before a write.
+inline const char *const kReadRuleBreaks = "The radio's memory holds values outside the radio's rules. "
+                                           "They were read as they are:";
+inline const char *const kWriteRuleBreaks = "The memory holds values outside the radio's rules:";
+
+// The report of such breaks for a message: a first line, then one line a
+// break, the first `maxLines` of them and a count of the rest.
+QString RuleBreakReport(const QString &firstLine, const QStringList &breaks, int maxLines = 20);
+
 // Why an 11-digit record frequency cannot be a frequency of this radio
 // (not 11 digits, not below 1 GHz, in no band of the radio type, outside
 // the band's limits); empty when it can.

@@ -9,6 +9,7 @@
 #include "comm/SerialTrace.h"
 #include "data/Backups.h"
 #include "data/BandPlan.h"
+#include "data/ChannelRecord.h"
 #include "data/DataFile.h"
 #include "data/FrequencyRules.h"
 #include "data/Settings.h"
@@ -612,6 +613,11 @@ void TMainForm::Read1Click()
     RecordChange(QStringLiteral("Read from Radio"));
     // It also goes to the backups folder, as the radio held it.
     KeepBackup(TBackupKind::Read, WriteDataFile(document_, QString()));
+    // A radio's memory may hold values this editor would not create (or a
+    // reply changed on the line): they are kept, and named.
+    const QStringList breaks = DocumentRuleBreaks(document_);
+    if (!breaks.isEmpty())
+        Dialogs::Report(this, {QStringLiteral("Read from Radio"), QLatin1String(kReadRuleBreaks), breaks, false});
 }
 
 void TMainForm::Write1Click()
@@ -621,6 +627,14 @@ void TMainForm::Write1Click()
                          Dialogs::Icon::Warning, Dialogs::Buttons::Ok);
         return;
     }
+    const QStringList breaks = DocumentRuleBreaks(document_);
+    if (!breaks.isEmpty()
+        && Dialogs::Report(this, {QStringLiteral("Write to Radio"),
+                                  QLatin1String(kWriteRuleBreaks)
+                                      + QStringLiteral(" OK writes them to the radio as they are."),
+                                  breaks, true})
+               != Dialogs::Answer::Ok)
+        return;
     if (Dialogs::Message(this, QStringLiteral("Do you want to write the data to the radio?"),
                          Dialogs::Icon::Question, Dialogs::Buttons::YesNo)
         != Dialogs::Answer::Yes)
