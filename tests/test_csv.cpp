@@ -105,7 +105,8 @@ TEST(MemoryRecord, BuildsWhatTheMemoryEditorWrites)
     rounded.rxText = QStringLiteral("145.0037");
     rounded.stepCode = QStringLiteral("0");
     result = CommitMemoryChannel(doc, 193, rounded);
-    EXPECT_EQ(result.record, QStringLiteral("PR,00145000000,0,0,0,0,0,,09,,09,,0,,,,,"));
+    // The nearer channel of the step, not simply the one below.
+    EXPECT_EQ(result.record, QStringLiteral("PR,00145005000,0,0,0,0,0,,09,,09,,0,,,,,"));
     EXPECT_TRUE(result.adjusted);
 
     TMemoryChannelEntry bad;
@@ -514,7 +515,7 @@ TEST(CsvImport, AdjustsAsTheEditorsDoButNeverMovesTheTransmitFrequency)
         {9, TCsvRowStatus::Applied, "stored as a split channel: transmit 137.900 MHz",
          "008,00145500000,0,0,0,0,0,,09,,09,,0,,00137900000,0,,"},
         {10, TCsvRowStatus::Adjusted, "L2 has no name", "L2,00145500000,0,0,0,0,0,,09,,09,,0,,,,,"},
-        {11, TCsvRowStatus::Refused, "transmit frequency 146.0037 MHz would become 146.000 MHz", ""},
+        {11, TCsvRowStatus::Refused, "transmit frequency 146.0037 MHz would become 146.005 MHz", ""},
         // A repeater, a marine channel (ship transmits 156.050 MHz) and a
         // 1 MHz shift: exactly the transmit frequency the row asks for.
         {12, TCsvRowStatus::Applied, "stored as a split channel: transmit 445.900 MHz",

@@ -439,6 +439,36 @@ TEST(RulesChannelRecord, RuleBreaksNameEachForbiddenValue)
         ASSERT_FALSE(breaks.isEmpty()) << c.record;
         EXPECT_TRUE(breaks.first().what.contains(QLatin1String(c.found))) << breaks.first().what.toStdString();
     }
+    // Empty CALL channels and VFO bands (no frequency) hold nothing to judge.
+    EXPECT_TRUE(ChannelRuleBreaks(doc, rkCall, 0, QStringLiteral("0,")).isEmpty());
+    EXPECT_TRUE(ChannelRuleBreaks(doc, rkVfo, 1, QStringLiteral("2")).isEmpty());
     // Two faults, two breaks.
     EXPECT_EQ(ChannelRuleBreaks(doc, rkMemory, 1, QStringLiteral("001,00145000000,3,9,0,0,0,,99,,09,,0,,,,,")).size(), 2);
+}
+
+// A frequency between two channels of the step goes to the nearer one; the
+// band's limits and the clamp stay as they are.
+TEST(RulesClamp, RoundsToTheNearerChannelWithinTheBand)
+{
+    const TChannelDocument doc = DocWithType("0,2,00,1,1,,");
+    const struct {
+        const char *normalized;
+        int band;
+        int step;
+        const char *result;
+    } cases[] = {
+        {"145003700", 1, 0, "145005000"}, // 1.3 kHz up, not 3.7 kHz down
+        {"145001200", 1, 0, "145000000"},
+        {"145002500", 1, 0, "145000000"}, // a tie keeps the lower one
+        {"145620000", 1, 3, "145625000"}, // 12.5 kHz step
+        {"173998000", 1, 0, "173995000"}, // the upper one would leave the band
+        {"180000000", 1, 0, "173995000"}, // clamped as before
+        {"100000000", 1, 0, "136000000"},
+    };
+    for (const auto &c : cases) {
+        QString freq = QLatin1String(c.normalized);
+        int step = c.step;
+        ClampAndRoundToNearest(doc, freq, c.band, step);
+        EXPECT_EQ(freq, QLatin1String(c.result)) << c.normalized;
+    }
 }

@@ -107,10 +107,11 @@ TEST_F(CallEditor, ReceiveFrequencyIsClampedIntoTheCallBand)
     CommitRx(1, "180");
     EXPECT_EQ(Doc().GetRecordField(rkCall, 0, 1), "00173995000");
     EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n180.000 MHz -> 173.995 MHz"});
-    // The fields have no length limit; extra decimals are cut, then rounded.
+    // The fields have no length limit; extra decimals are cut, then rounded
+    // to the nearer channel of the step.
     CommitRx(1, "145.1234567");
-    EXPECT_EQ(Doc().GetRecordField(rkCall, 0, 1), "00145120000");
-    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n145.123456 MHz -> 145.120 MHz"});
+    EXPECT_EQ(Doc().GetRecordField(rkCall, 0, 1), "00145125000");
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n145.123456 MHz -> 145.125 MHz"});
 
     // Without the 300 MHz band the UHF CALL channel keeps to band 3.
     CommitRx(2, "350.000");

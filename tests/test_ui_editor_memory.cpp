@@ -307,9 +307,10 @@ TEST_F(MemoryEditor, OutOfRangeFrequenciesAreClampedAndRoundedWithANotice)
     Open(1);
     Type(dlg->Edit1, "145.0037");
     Click(dlg->Button2);
-    // The message names the frequency before and after.
-    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n145.0037 MHz -> 145.000 MHz"});
-    EXPECT_EQ(Doc().GetRecordField(rkMemory, 1, 1), "00145000000");
+    // The nearer channel of the step (not simply the lower one); the
+    // message names the frequency before and after.
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n145.0037 MHz -> 145.005 MHz"});
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 1, 1), "00145005000");
     EXPECT_FALSE(dlg->isVisible());
 
     // With the air band, a split transmit frequency is clamped into the

@@ -173,8 +173,8 @@ TEST_F(VfoEditor, EnterRewritesFrequencyAndOffset)
     EXPECT_EQ(dlg->Edit2->text(), "1.65");
     Type(dlg->Edit1, "145.0037");
     QTest::keyClick(dlg->Edit1, Qt::Key_Return);
-    EXPECT_EQ(dlg->Edit1->text(), "145.000");
-    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n145.0037 MHz -> 145.000 MHz"});
+    EXPECT_EQ(dlg->Edit1->text(), "145.005");
+    EXPECT_EQ(TakeMessages(), QStringList{Rounded + "\n145.0037 MHz -> 145.005 MHz"});
     EXPECT_TRUE(dlg->ContentsChanged());
     EXPECT_TRUE(dlg->isVisible());
 

@@ -81,7 +81,9 @@ QList<TRuleBreak> ChannelRuleBreaks(const TChannelDocument &doc, int kind, int i
 {
     QList<TRuleBreak> breaks;
     const TChannelRecordView view(record);
-    if (!view.HasChannel())
+    // An empty slot, CALL channel or VFO band (the label or band code at
+    // most) holds no values to judge.
+    if (!view.HasChannel() || view.Field(cfReceiveFrequency).isEmpty())
         return breaks;
     auto add = [&breaks](ChannelField field, const QString &what) { breaks.append({field, what}); };
 

@@ -95,7 +95,7 @@ struct TBulkResult {
     QString refusal;          // the edit as a whole is refused (nothing changed)
 };
 
-// A frequency of a slot that a bulk edit's step moves (rounded down to it).
+// A frequency of a slot that a bulk edit's step moves (rounded to it).
 struct TFrequencyMove {
     int slot = 0;
     bool transmit = false;    // the split transmit frequency, else the receive frequency

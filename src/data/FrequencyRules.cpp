@@ -225,6 +225,31 @@ bool ClampAndRoundFrequency(const TChannelDocument &doc, QString &freq, int band
     return adjusted;
 }
 
+bool ClampAndRoundToNearest(const TChannelDocument &doc, QString &freq, int band, int &stepPos)
+{
+    const qint64 typed = DigitValue(freq, 999999999);
+    if (!ClampAndRoundFrequency(doc, freq, band, stepPos))
+        return false;
+    const qint64 down = freq.toLongLong();
+    const qint64 step = StepSizeHz(stepPos);
+    const qint64 rest = typed - down;
+    // Clamped (moved by more than a step, or up) rather than rounded: as it is.
+    if (step <= 0 || rest <= 0 || rest >= step || rest * 2 <= step)
+        return true;
+    const qint64 up = down + step;
+    const qint64 upMhz = up / 1000000;
+    int lower = 0;
+    int upper = 0;
+    BandLimits(doc, band, lower, upper);
+    if (upMhz > upper)
+        return true;
+    if (BandForcesStep(doc, band) && TypeField(doc, tfOption800) == QLatin1String("2")
+        && ((upMhz >= 824 && upMhz <= 848) || (upMhz >= 866 && upMhz <= 893)))
+        return true;
+    freq = QString::number(up);
+    return true;
+}
+
 void BandLimitsMHz(const TChannelDocument &doc, int band, int &lower, int &upper)
 {
     BandLimits(doc, band, lower, upper);

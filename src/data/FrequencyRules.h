@@ -16,6 +16,13 @@ int BandOfFrequency(const TChannelDocument &doc, const QString &text);
 // band). The text becomes the value in Hz without leading zeros. Returns
 // true when the frequency was moved.
 bool ClampAndRoundFrequency(const TChannelDocument &doc, QString &freq, int band, int &stepPos);
+// ClampAndRoundFrequency, except that a frequency inside the band's limits
+// that lies on no multiple of the step goes to the nearer of its two
+// neighbours (the lower one on a tie, and wherever the upper one would
+// leave the band or enter a range the radio does not use), not always to
+// the lower one. Frequencies are entered to be received and transmitted
+// on: a rounding moves them as little as it can.
+bool ClampAndRoundToNearest(const TChannelDocument &doc, QString &freq, int band, int &stepPos);
 // Whether ClampAndRoundFrequency forces the step position in the band
 // (the 800 MHz band of a radio type that has it).
 bool BandForcesStep(const TChannelDocument &doc, int band);

@@ -24,7 +24,7 @@ QString ClampToRecord(const TChannelDocument &doc, const QString &normalized, in
 {
     QString frequency = normalized;
     const QString before = QStringLiteral("00") + normalized.rightJustified(9, QLatin1Char('0'));
-    const bool moved = ClampAndRoundFrequency(doc, frequency, band, step);
+    const bool moved = ClampAndRoundToNearest(doc, frequency, band, step);
     const QString record = QStringLiteral("00") + frequency.rightJustified(9, QLatin1Char('0'));
     if (moved) {
         result.adjusted = true;

@@ -279,7 +279,7 @@ QString TFrequencyEditor::ClampToRecord(const QString &normalized, int band, int
     if (!adjusted)
         roundings_.clear();
     QString frequency = normalized;
-    const bool moved = ClampAndRoundFrequency(Doc(), frequency, band, stepPosition);
+    const bool moved = ClampAndRoundToNearest(Doc(), frequency, band, stepPosition);
     const QString record = QStringLiteral("00") + frequency.rightJustified(9, QLatin1Char('0'));
     if (moved) {
         adjusted = true;
