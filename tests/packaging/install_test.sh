@@ -31,6 +31,7 @@ expected=(
   share/doc/vxl-r381/copyright
   share/doc/vxl-r381/manual.html
   share/icons/hicolor/scalable/apps/$id.svg
+  share/lintian/overrides/vxl-r381
   share/man/man1/qv-r381-sim.1.gz
   share/man/man1/vxl-r381-cli.1.gz
   share/man/man1/vxl-r381.1.gz
