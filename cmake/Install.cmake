@@ -1,12 +1,12 @@
 # Install rules: the editor, the command-line tool and the radio simulator,
 # the desktop entry with its file type, icon theme files and AppStream
-# metadata, the manual pages and the HTML manual.
+# metadata, the manual pages, the bash completion and the HTML manual.
 include(GNUInstallDirs)
 
 set(VXL_APP_ID "com.halvord.vxl_r381")
 set(VXL_PACKAGE_NAME "vxl-r381")
-set(VXL_PROJECT_URL "https://vxl-r381.invalid" CACHE STRING
-    "Public address of the project: the AppStream homepage and the base of its screenshot links")
+set(VXL_HOMEPAGE_URL "" CACHE STRING
+    "Public address of the project: the AppStream homepage and the base of its screenshot links (empty: none)")
 set(VXL_RELEASE_DATE "2026-12-09")
 set(VXL_DOC_DIR "${CMAKE_INSTALL_DATADIR}/doc/${VXL_PACKAGE_NAME}")
 set(VXL_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
@@ -18,6 +18,19 @@ install(FILES "${VXL_PACKAGING_DIR}/${VXL_APP_ID}.desktop"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${VXL_PACKAGING_DIR}/${VXL_APP_ID}.xml"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/mime/packages")
+# The homepage and the screenshot's address only when the project has a
+# public address: AppStream checks every link it is given.
+set(VXL_METAINFO_LINKS "")
+if(VXL_HOMEPAGE_URL)
+  string(CONCAT VXL_METAINFO_LINKS
+    "  <url type=\"homepage\">${VXL_HOMEPAGE_URL}</url>\n"
+    "  <screenshots>\n"
+    "    <screenshot type=\"default\">\n"
+    "      <caption>The main window with the memory channels of a radio</caption>\n"
+    "      <image>${VXL_HOMEPAGE_URL}/raw/main/packaging/screenshots/main-window.png</image>\n"
+    "    </screenshot>\n"
+    "  </screenshots>\n")
+endif()
 configure_file("${VXL_PACKAGING_DIR}/${VXL_APP_ID}.metainfo.xml.in"
                "${PROJECT_BINARY_DIR}/packaging/${VXL_APP_ID}.metainfo.xml" @ONLY)
 install(FILES "${PROJECT_BINARY_DIR}/packaging/${VXL_APP_ID}.metainfo.xml"
@@ -72,6 +85,12 @@ if(GZIP_EXECUTABLE)
   install(FILES "${changelog}" DESTINATION "${VXL_DOC_DIR}")
 endif()
 add_custom_target(vxl-docs ALL DEPENDS ${VXL_GENERATED_DOCS})
+
+install(FILES "${VXL_PACKAGING_DIR}/bash-completion/vxl-r381-cli"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/bash-completion/completions")
+# lintian's notes on what is meant as it is (see the file).
+install(FILES "${VXL_PACKAGING_DIR}/lintian-overrides"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/lintian/overrides" RENAME "${VXL_PACKAGE_NAME}")
 
 install(FILES "${PROJECT_SOURCE_DIR}/src/ui/info/help/manual.html"
               "${VXL_PACKAGING_DIR}/copyright"

@@ -9,8 +9,8 @@ what="${1:-run}"
 # Building and running: compiler, CMake, Qt (with the X11 platform plugin),
 # a font, and scdoc for the manual pages.
 run=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libgl-dev fonts-liberation scdoc)
-# Packaging: library dependencies (dpkg-shlibdeps) and the package check.
-package=(dpkg-dev file lintian)
+# Packaging: library dependencies (dpkg-shlibdeps) and the package checks.
+package=(dpkg-dev file lintian appstream)
 # Testing: GoogleTest, a virtual display, the fuzzer's compiler, PDF readers,
 # and the desktop-file, AppStream, MIME, XML and manual page checkers.
 test=(libgtest-dev libgmock-dev xauth xvfb clang-14 libclang-rt-14-dev poppler-utils

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package vxl-r381_<version>-1_<arch>.deb into
-# build-package/ (a release build of the programs only) and checks it with
-# lintian. Prints the package's path last.
+# build-package/ (a release build of the programs only) and checks it: its
+# AppStream metadata with appstreamcli validate (links included) and the
+# package with lintian; either complaining fails the script. Prints the
+# package's path last.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh package
@@ -20,5 +22,10 @@ cmake --build "$build"
 
 deb="$build/vxl-r381_$(sed -n 's/^project(VXL-R381 VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)-1_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || { echo "package: $deb was not built" >&2; exit 1; }
-lintian "$deb" || true
+check="$(mktemp -d)"
+trap 'rm -rf "$check"' EXIT
+dpkg-deb -x "$deb" "$check"
+appstreamcli validate --pedantic "$check"/usr/share/metainfo/*.metainfo.xml
+# Errors and warnings fail; informational tags are shown only.
+lintian --fail-on error,warning "$deb"
 echo "$deb"

@@ -247,7 +247,7 @@ TEST_F(CliTest, WriteFailuresExitWithTheirMessage)
     // how far the radio took the memory, and the backup to write again.
     EXPECT_TRUE(hangup.err.contains(sim.DevicePath() + ": the line hung up (")) << hangup.err.toStdString();
     EXPECT_TRUE(QRegularExpression("\nThe radio took the memory up to channel \\d{3}; it now holds old and new "
-                                   "memory mixed.\nThe backup taken before the write holds the whole memory "
+                                   "memory mixed.\nvxl-r381-cli: The backup taken before the write holds the whole memory "
                                    "meant for the radio: .*-write\\.381\n")
                     .match(hangup.err)
                     .hasMatch())
@@ -275,9 +275,9 @@ TEST_F(CliTest, BadArgumentsAndFilesAreRefusedBeforeTheRadio)
         {{"read", "a.381", "b.381"}, 2, "usage"},
         {{"write", "--port", "COM1"}, 2, "usage"},
         {{"read", "--yes", "x.381"}, 2, "usage"},
-        {{"read", "--port", "/nonexistent/vxl-r381", "backup.txt"}, 1, "File Open error."},
-        {{"read", "--port", "/nonexistent/vxl-r381", "/nonexistent/dir/x.381"}, 1, "File Open error."},
-        {{"write", "--yes", "--port", "/nonexistent/vxl-r381", "/nonexistent/in.381"}, 1, "File Open error."},
+        {{"read", "--port", "/nonexistent/vxl-r381", "backup.txt"}, 2, "File Open error."},
+        {{"read", "--port", "/nonexistent/vxl-r381", "/nonexistent/dir/x.381"}, 2, "File Open error."},
+        {{"write", "--yes", "--port", "/nonexistent/vxl-r381", "/nonexistent/in.381"}, 2, "File Open error."},
         {{"read", "--port", "/nonexistent/vxl-r381", "x.381"}, 1, "Invalid COM port."},
     };
     for (const Case &c : cases) {
@@ -321,8 +321,9 @@ TEST_F(CliTest, WriteRefusesContentThatIsNoDataFile)
         file.write(content);
         file.close();
         const CliResult refused = Run({"write", "--yes", "--port", sim.DevicePath(), in});
-        EXPECT_EQ(refused.exitCode, 1);
-        EXPECT_TRUE(refused.err.startsWith("File Open error.\n" + in + ": not a .381 file")) << refused.err.toStdString();
+        EXPECT_EQ(refused.exitCode, 2);
+        EXPECT_TRUE(refused.err.startsWith("vxl-r381-cli: File Open error.\n" + in + ": not a .381 file"))
+            << refused.err.toStdString();
     }
     EXPECT_TRUE(sim.CommandLog().isEmpty()) << "nothing may reach the radio";
 }
@@ -432,7 +433,8 @@ TEST_F(CliTest, TraceRecordsTheExchangeOfARead)
     // Nothing but trace lines in the file, nothing of the trace elsewhere.
     EXPECT_FALSE(result.err.contains(" > AI 0"));
 
-    const CliResult bad = Run({"--trace", "/nonexistent/dir/t.txt", "read", "--port", sim.DevicePath(), Path("u.381")});
+    // Also after the command.
+    const CliResult bad = Run({"read", "--port", sim.DevicePath(), Path("u.381"), "--trace", "/nonexistent/dir/t.txt"});
     EXPECT_EQ(bad.exitCode, 3);
     EXPECT_TRUE(bad.err.contains("cannot write the trace: /nonexistent/dir/t.txt")) << bad.err.toStdString();
 }

@@ -881,7 +881,7 @@ TEST_F(CliCsvTest, ImportExitCodesAndWhenTheOutputIsWritten)
     const QString noColumns = Write(QStringLiteral("plain.csv"), "Name,Freq\nA,145\n");
     result = RunCliTool({"import", noColumns, Path("x.381")});
     EXPECT_EQ(result.exitCode, 2);
-    EXPECT_TRUE(result.err.startsWith("File Open error.\n" + noColumns.toLocal8Bit()
+    EXPECT_TRUE(result.err.startsWith("vxl-r381-cli: File Open error.\n" + noColumns.toLocal8Bit()
                                       + ": no Location and Frequency columns"))
         << result.err.constData();
     result = RunCliTool({"import", Path("missing.csv"), Path("x.381")});

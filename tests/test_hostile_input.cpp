@@ -269,7 +269,7 @@ TEST_F(HostileInputTest, ACsvFieldOfMegabytesIsRefusedNamingTheFileLineAndColumn
 
     const CliResult result = RunCli({QStringLiteral("import"), csv, Path(QStringLiteral("out.381"))});
     EXPECT_EQ(result.exitCode, 2);
-    EXPECT_EQ(result.err, FileOpenErrorText(csv, reason) + QLatin1Char('\n'));
+    EXPECT_EQ(result.err, QStringLiteral("vxl-r381-cli: ") + FileOpenErrorText(csv, reason) + QLatin1Char('\n'));
     EXPECT_FALSE(QFile::exists(Path(QStringLiteral("out.381"))));
 }
 
@@ -448,10 +448,10 @@ TEST_F(HostileInputTest, CliListAndWriteRefuseSpecialFilesAtOnce)
                                                     Path(QStringLiteral("no-port")), QStringLiteral("--yes"), c.path}}) {
             SCOPED_TRACE((args.first() + QLatin1Char(' ') + c.path).toStdString());
             const CliResult result = RunCli(args);
-            EXPECT_EQ(result.exitCode, 1);
+            EXPECT_EQ(result.exitCode, 2);
             EXPECT_LT(result.elapsedMs, 10000);
             EXPECT_TRUE(result.out.isEmpty());
-            EXPECT_EQ(result.err, QStringLiteral("File Open error.\n%1: %2\n").arg(c.path, c.reason));
+            EXPECT_EQ(result.err, QStringLiteral("vxl-r381-cli: File Open error.\n%1: %2\n").arg(c.path, c.reason));
         }
     }
 }

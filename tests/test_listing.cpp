@@ -383,7 +383,7 @@ TEST(CliList, RefusesWhatItCannotOpen)
     for (const QStringList &args : {QStringList{QStringLiteral("list"), wrongExtension},
                                     QStringList{QStringLiteral("list"), dir.filePath(QStringLiteral("missing.381"))}}) {
         const CliResult result = RunCli(args);
-        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.exitCode, 2);
         EXPECT_TRUE(result.out.isEmpty());
         EXPECT_TRUE(result.err.contains("File Open error.")) << result.err.constData();
     }
@@ -402,7 +402,7 @@ TEST(CliList, RefusesWhatItCannotOpen)
     const QString good = WriteFile(dir, QStringLiteral("net.381"), "COMMENT\r\n\r\n");
     const QString blocked = dir.filePath(QStringLiteral("missing-folder/out.pdf"));
     const CliResult unwritable = RunCli({QStringLiteral("list"), QStringLiteral("--pdf"), blocked, good}, true);
-    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_EQ(unwritable.exitCode, 2);
     EXPECT_TRUE(unwritable.err.contains("The listing could not be exported.\n")) << unwritable.err.constData();
     EXPECT_TRUE(unwritable.err.contains(QDir::toNativeSeparators(blocked).toLocal8Bit()));
     EXPECT_FALSE(QFileInfo::exists(blocked));

@@ -898,7 +898,8 @@ TEST(SimOptions, BadOptionsAndMissingImageEndWithStatus2)
 TEST(SimOptions, HelpAndVersionAnswerOnStandardOutput)
 {
     const QByteArray version = QByteArray("qv-r381-sim ") + kProgramVersion + "\n";
-    for (const QStringList &arguments : {QStringList{"--version"}, QStringList{"--crlf", "--version"}}) {
+    for (const QStringList &arguments :
+         {QStringList{"--version"}, QStringList{"-v"}, QStringList{"--crlf", "--version"}}) {
         const CliRunResult result = RunProgram(SimFixture::ExecutablePath(), arguments);
         EXPECT_EQ(result.exitCode, 0);
         EXPECT_EQ(result.out, version);
@@ -908,9 +909,16 @@ TEST(SimOptions, HelpAndVersionAnswerOnStandardOutput)
         const CliRunResult result = RunProgram(SimFixture::ExecutablePath(), arguments);
         EXPECT_EQ(result.exitCode, 0);
         EXPECT_TRUE(result.out.startsWith("usage: qv-r381-sim")) << result.out.toStdString();
-        for (const char *option : {"--empty-reply FORM", "--crlf", "--stray-cr N", "--version"})
+        for (const char *option : {"--empty-reply FORM", "--crlf", "--stray-cr N", "\n  -v, --version", "Exit codes:"})
             EXPECT_TRUE(result.out.contains(option)) << option;
         EXPECT_EQ(result.err, QByteArray());
+    }
+    // A wrong option is named as such, whether or not a word follows it.
+    for (const QStringList &arguments : {QStringList{"--bogus"}, QStringList{"--bogus", "1"}}) {
+        const CliRunResult result = RunProgram(SimFixture::ExecutablePath(), arguments);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_TRUE(result.out.isEmpty());
+        EXPECT_EQ(result.err, QByteArray("qv-r381-sim: unknown option '--bogus'\nTry 'qv-r381-sim --help'.\n"));
     }
 }
 

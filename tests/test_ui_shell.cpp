@@ -1,6 +1,7 @@
 // Start-up, the wiring of the windows, the splash hand-over, the end of the
 // program, the about box and the help window.
 #include "app/ApplicationShell.h"
+#include "app/EditorOptions.h"
 #include "data/ChannelDocument.h"
 #include "support/Pty.h"
 #include "support/TestSettings.h"
@@ -20,12 +21,14 @@
 #include <gtest/gtest.h>
 
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -397,4 +400,48 @@ TEST_F(ShellTest, HelpWindowShowsContentsAndTheManualCoversEveryTopicAndMessage)
                              "VXL_R381_COM4", "Com1Device", "Com4Device", "/dev/ttyUSB0",
                              "vxl-r381-cli read", "vxl-r381-cli write", "vxl-r381-cli list"})
         EXPECT_TRUE(text.contains(QLatin1String(name))) << name;
+}
+
+TEST(EditorCommandLine, OptionsAndFilesAreTakenAsAUserExpects)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString a = dir.filePath(QStringLiteral("a.381"));
+    const QString b = dir.filePath(QStringLiteral("b.381"));
+    const QString spaced = dir.filePath(QStringLiteral("my radio.381"));
+    for (const QString &path : {a, b, spaced}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    using Action = TEditorCommandLine::Action;
+    struct Case {
+        QStringList args;
+        Action action;
+        QString path;
+        QString message; // a part of it
+    } cases[] = {
+        {{}, Action::Run, QString(), QString()},
+        {{a}, Action::Run, a, QString()},
+        // A path with spaces split by the shell is joined again.
+        {{dir.filePath(QStringLiteral("my")), QStringLiteral("radio.381")}, Action::Run, spaced, QString()},
+        {{dir.filePath(QStringLiteral("no")), QStringLiteral("such.381")}, Action::Run,
+         dir.filePath(QStringLiteral("no such.381")), QString()},
+        // Two files: the first is opened, the other named.
+        {{a, b}, Action::Run, a, QStringLiteral("not opened: ") + b},
+        {{a, QStringLiteral("missing.381")}, Action::Run, a, QStringLiteral("not opened: missing.381")},
+        {{QStringLiteral("--verbose")}, Action::Error, QString(), QStringLiteral("unknown option '--verbose'")},
+        {{a, QStringLiteral("-x")}, Action::Error, QString(), QStringLiteral("unknown option '-x'")},
+        {{QStringLiteral("--"), QStringLiteral("-x.381")}, Action::Run, QStringLiteral("-x.381"), QString()},
+        {{QStringLiteral("-")}, Action::Run, QStringLiteral("-"), QString()},
+        {{a, QStringLiteral("--help")}, Action::Help, QString(), QString()},
+        {{QStringLiteral("-v")}, Action::Version, QString(), QString()},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.args.join(QLatin1Char('|')).toStdString());
+        const TEditorCommandLine line = ParseEditorCommandLine(c.args);
+        EXPECT_EQ(line.action, c.action);
+        EXPECT_EQ(line.path, c.path);
+        EXPECT_EQ(line.message.isEmpty(), c.message.isEmpty()) << line.message.toStdString();
+        EXPECT_TRUE(line.message.contains(c.message)) << line.message.toStdString();
+    }
 }

@@ -1,8 +1,11 @@
 // vxl-r381: the editor. Its one optional argument is a data file, which may
 // arrive split over several arguments when its path holds spaces; "--help"
-// and "--version" alone are answered without a window.
+// and "--version" are answered without a window, and an unknown option is
+// refused with exit code 2 before any window is made.
 #include "app/ApplicationShell.h"
 #include "app/EditorOptions.h"
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -14,7 +17,16 @@ int main(int argc, char *argv[])
         return exitCode;
 
     TApplication app(argc, argv);
+    // The toolkit has taken its own options (-platform, -style, ...) out of
+    // the arguments by now; what is left is the editor's.
+    const TEditorCommandLine line = ParseEditorCommandLine(QCoreApplication::arguments().mid(1));
+    if (line.action == TEditorCommandLine::Action::Error) {
+        std::fprintf(stderr, "vxl-r381: %s\nTry 'vxl-r381 --help'.\n", line.message.toLocal8Bit().constData());
+        return 2;
+    }
+    if (!line.message.isEmpty())
+        std::fprintf(stderr, "vxl-r381: %s\n", line.message.toLocal8Bit().constData());
     TApplicationShell shell;
-    shell.SetArguments(QCoreApplication::arguments().mid(1));
+    shell.SetArguments(line.path.isEmpty() ? QStringList() : QStringList{line.path});
     return shell.Run();
 }

@@ -55,6 +55,14 @@ QString OutputFailureReason(const QString &path)
 
 void CliPrintError(const QString &text)
 {
+    // The tool's name goes before the message, as with any Unix tool; the
+    // message's own text follows unchanged.
+    const QLatin1String name("vxl-r381-cli");
+    CliPrintNote(text.startsWith(name) ? text : name + QStringLiteral(": ") + text);
+}
+
+void CliPrintNote(const QString &text)
+{
     // The line breaks of a message are its own. Text it quotes from a file
     // (a path, a CSV cell) is escaped where it is put in; any control
     // character still in it is shown on a terminal, not obeyed.
@@ -72,14 +80,56 @@ void CliFileError(const QString &path, const QString &reason)
                   + QStringLiteral(": ") + reason);
 }
 
+QString CliOptionLines(const QList<TCliOptionHelp> &options)
+{
+    constexpr int kColumn = 19; // where the texts start
+    QString text;
+    for (const TCliOptionHelp &option : options) {
+        QString line = QStringLiteral("  ") + option.syntax;
+        const QStringList words = option.text.split(QLatin1Char('\n'));
+        for (int i = 0; i < words.size(); ++i) {
+            if (i > 0)
+                line = QString();
+            line += QString(qMax(1, kColumn - int(line.size())), QLatin1Char(' ')) + words.at(i);
+            text += line + QLatin1Char('\n');
+        }
+    }
+    return text;
+}
+
+QList<TCliOptionHelp> CliCommonOptions()
+{
+    return {
+        {QStringLiteral("--trace FILE"),
+         QStringLiteral("write every line sent to and received from the radio,\n"
+                        "with a millisecond timestamp, into FILE (replaced when\n"
+                        "the command ends; never a file the command reads);\n"
+                        "before or after the command")},
+        {QStringLiteral("-h, --help"), QStringLiteral("show this help and exit")},
+    };
+}
+
+QString CliExitCodeHelp(const TCliCommandSpec *spec)
+{
+    QList<TCliOptionHelp> codes{{QStringLiteral("0"), QStringLiteral("success")}};
+    if (!spec)
+        codes.append({QStringLiteral("1"), QStringLiteral("the command failed or found differences")});
+    else if (!spec->failure.isEmpty())
+        codes.append({QStringLiteral("1"), spec->failure});
+    codes.append({QStringLiteral("2"), QStringLiteral("wrong arguments, or a file could not be read or written")});
+    codes.append({QStringLiteral("3"), QStringLiteral("the trace (--trace FILE) could not be written")});
+    if (!spec || spec->transfer)
+        codes.append({QStringLiteral("129, 130, 143"), QStringLiteral("a transfer stopped by SIGHUP (129), SIGINT\n"
+                                                                      "(130, Ctrl+C) or SIGTERM (143)")});
+    return CliOptionLines(codes);
+}
+
 QString CliCommandHelp(const TCliCommandSpec &spec)
 {
     QString text = QStringLiteral("usage: ") + spec.usage + QStringLiteral("\n\n") + spec.description
         + QLatin1Char('\n');
-    text += QStringLiteral("\nOptions:\n");
-    if (!spec.optionsHelp.isEmpty())
-        text += spec.optionsHelp;
-    text += QStringLiteral("  -h, --help       show this help and exit\n");
+    text += QStringLiteral("\nOptions:\n") + CliOptionLines(spec.options + CliCommonOptions());
+    text += QStringLiteral("\nExit codes:\n") + CliExitCodeHelp(&spec);
     return text;
 }
 
@@ -93,7 +143,10 @@ int CliUsageError(const TCliCommandSpec &spec, const QString &error)
 int CliParseCommand(QCommandLineParser &parser, const TCliCommandSpec &spec, const QStringList &args)
 {
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    // The global option is taken after the command as well as before it.
+    const QCommandLineOption trace(QStringLiteral("trace"), QString(), QStringLiteral("FILE"));
     parser.addOption(help);
+    parser.addOption(trace);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (!parser.parse(QStringList{QStringLiteral("vxl-r381-cli")} + args))
         return CliUsageError(spec, parser.errorText());
@@ -101,6 +154,9 @@ int CliParseCommand(QCommandLineParser &parser, const TCliCommandSpec &spec, con
         CliPrintOut(CliCommandHelp(spec));
         return 0;
     }
+    const QStringList traces = parser.values(trace);
+    if (traces.size() > 1 || (!traces.isEmpty() && !CliSetTracePath(traces.first())))
+        return CliUsageError(spec, QStringLiteral("--trace is given more than once"));
     const QStringList positional = parser.positionalArguments();
     const int required = int(spec.arguments.size()) - spec.optionalArguments;
     if (positional.size() < required)
@@ -190,13 +246,16 @@ bool CliWriteOutput(const QString &path, bool needsDataFileSuffix, const QByteAr
     return true;
 }
 
-void CliSetTracePath(const QString &path)
+bool CliSetTracePath(const QString &path)
 {
+    if (traceNamed)
+        return false;
     tracePath = path;
     traceNamed = true;
+    return true;
 }
 
-int CliBeginCommand(const QStringList &inputs, const QStringList &outputs, int fileFailed)
+int CliBeginCommand(const QStringList &inputs, const QStringList &outputs)
 {
     const auto named = [](const QString &path) { return !path.isEmpty() && path != kStdio; };
     // A typo such as "export x.381 x.381" must not replace the file read.
@@ -212,13 +271,13 @@ int CliBeginCommand(const QStringList &inputs, const QStringList &outputs, int f
             if (SameFile(output, other)) {
                 CliFileError(output, QStringLiteral("the same file as %1, which this command reads; nothing was written")
                                          .arg(EscapeControlCharacters(other)));
-                return fileFailed;
+                return kCliFileError;
             }
         }
         const QString problem = OutputTargetProblem(output);
         if (!problem.isEmpty()) {
             CliFileError(output, problem);
-            return fileFailed;
+            return kCliFileError;
         }
         earlier.append(output);
     }

@@ -19,10 +19,10 @@ const TCliCommandSpec &CliExportSpec()
         QStringLiteral("vxl-r381-cli export IN.381 OUT.csv"),
         QStringLiteral("Writes the memory channels of a data file as CSV rows (Location 1..193,\n"
                        "181..193 for L1..U6 and PR). VFO, CALL and DTMF stay in .381 files.\n"
-                       "'-' reads standard input or writes standard output.\n"
-                       "Exit codes: 0 done, 2 on an error."),
+                       "'-' reads standard input or writes standard output."),
         {QStringLiteral("IN.381"), QStringLiteral("OUT.csv")},
         0,
+        {},
         QString(),
     };
     return spec;
@@ -37,12 +37,11 @@ const TCliCommandSpec &CliImportSpec()
                        "writes a data file. Every row is applied, adjusted or refused; the report\n"
                        "goes to standard error. Slots the CSV does not name keep the content of\n"
                        "BASE.381, or of a new document without --into. OUT.381 is written only\n"
-                       "when a row was applied. '-' reads standard input or writes standard output.\n"
-                       "Exit codes: 0 every row applied, 1 some rows adjusted or refused,\n"
-                       "2 on an error."),
+                       "when a row was applied. '-' reads standard input or writes standard output."),
         {QStringLiteral("IN.csv"), QStringLiteral("OUT.381")},
         0,
-        QStringLiteral("  --into BASE.381  start from this data file instead of a new document\n"),
+        {{QStringLiteral("--into BASE.381"), QStringLiteral("start from this data file instead of a new document")}},
+        QStringLiteral("some rows were adjusted or refused (0: every row applied)"),
     };
     return spec;
 }
@@ -55,18 +54,18 @@ int CliExport(const QStringList &args)
     if (parsed >= 0)
         return parsed;
     const QStringList files = parser.positionalArguments();
-    if (const int refused = CliBeginCommand({files.at(0)}, {files.at(1)}, 2); refused >= 0)
+    if (const int refused = CliBeginCommand({files.at(0)}, {files.at(1)}); refused >= 0)
         return refused;
 
     QByteArray content;
     if (!CliReadInput(files.at(0), true, &content))
-        return 2;
+        return kCliFileError;
     TChannelDocument doc;
     LoadSettings(doc);
     doc.ResetDocument();
     QString comment;
     ReadDataFile(content, doc, &comment);
-    return CliWriteOutput(files.at(1), false, ExportCsv(doc)) ? 0 : 2;
+    return CliWriteOutput(files.at(1), false, ExportCsv(doc)) ? kCliOk : kCliFileError;
 }
 
 int CliImport(const QStringList &args)
@@ -84,12 +83,12 @@ int CliImport(const QStringList &args)
         return CliUsageError(spec, QStringLiteral("empty value for --into"));
     if (files.at(0) == QLatin1String("-") && base == QLatin1String("-"))
         return CliUsageError(spec, QStringLiteral("IN.csv and --into cannot both be standard input"));
-    if (const int refused = CliBeginCommand({files.at(0), base}, {files.at(1)}, 2); refused >= 0)
+    if (const int refused = CliBeginCommand({files.at(0), base}, {files.at(1)}); refused >= 0)
         return refused;
 
     QByteArray csv;
     if (!CliReadInput(files.at(0), false, &csv))
-        return 2;
+        return kCliFileError;
 
     TChannelDocument doc;
     LoadSettings(doc);
@@ -98,24 +97,24 @@ int CliImport(const QStringList &args)
     if (!base.isEmpty()) {
         QByteArray content;
         if (!CliReadInput(base, true, &content))
-            return 2;
+            return kCliFileError;
         ReadDataFile(content, doc, &comment);
     }
 
     const TCsvImportPlan plan = PlanCsvImport(csv, doc);
     if (!plan.ok) {
         CliFileError(files.at(0) == QLatin1String("-") ? QStringLiteral("standard input") : files.at(0), plan.error);
-        return 2;
+        return kCliFileError;
     }
     for (const QString &line : CsvImportReport(plan))
-        CliPrintError(EscapeControlCharacters(line));
+        CliPrintNote(EscapeControlCharacters(line));
     if (plan.StoredCount() == 0) {
         CliPrintError(QStringLiteral("No row applied; %1 not written.").arg(EscapeControlCharacters(files.at(1))));
-        return 1;
+        return kCliFailed;
     }
     ApplyCsvImport(plan, doc);
     if (!CliWriteOutput(files.at(1), true, WriteDataFile(doc, comment)))
-        return 2;
+        return kCliFileError;
     const bool allApplied = plan.Count(TCsvRowStatus::Applied) == plan.rows.size() && !plan.truncated;
-    return allApplied ? 0 : 1;
+    return allApplied ? kCliOk : kCliFailed;
 }

@@ -77,11 +77,11 @@ const TCliCommandSpec &CliDiffSpec()
         QStringLiteral("Prints the slots that differ between A and B, each a .381 or a .csv file,\n"
                        "field by field: memory channels, VFO, CALL, DTMF and the comment (only\n"
                        "memory channels when either file is a CSV file). '-' reads one of them\n"
-                       "from standard input.\n"
-                       "Exit codes: 0 equal, 1 different, 2 on an error."),
+                       "from standard input."),
         {QStringLiteral("A"), QStringLiteral("B")},
         0,
-        QString(),
+        {},
+        QStringLiteral("the files differ (0: they are equal)"),
     };
     return spec;
 }
@@ -96,21 +96,21 @@ int CliDiff(const QStringList &args)
     const QStringList files = parser.positionalArguments();
     if (files.at(0) == QLatin1String("-") && files.at(1) == QLatin1String("-"))
         return CliUsageError(spec, QStringLiteral("A and B cannot both be standard input"));
-    if (const int refused = CliBeginCommand(files, {}, 2); refused >= 0)
+    if (const int refused = CliBeginCommand(files, {}); refused >= 0)
         return refused;
 
     TLoaded a;
     TLoaded b;
     if (!Load(files.at(0), &a) || !Load(files.at(1), &b))
-        return 2;
+        return kCliFileError;
     const TDiffScope scope = a.csv || b.csv ? TDiffScope::CsvFields : TDiffScope::Whole;
     const QStringList lines = DiffDocuments(a.doc, a.comment, b.doc, b.comment, scope);
     QString out;
     for (const QString &line : lines)
         out += EscapeControlCharacters(line) + QLatin1Char('\n');
     if (!CliPrintOut(out)) {
-        CliPrintError(QStringLiteral("Write error."));
-        return 2;
+        CliPrintError(QStringLiteral("Write error.\nstandard output: could not be written"));
+        return kCliFileError;
     }
-    return lines.isEmpty() ? 0 : 1;
+    return lines.isEmpty() ? kCliOk : kCliFailed;
 }

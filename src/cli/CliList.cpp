@@ -28,11 +28,11 @@ const TCliCommandSpec &CliListSpec()
         QStringLiteral("vxl-r381-cli list [--pdf OUT.pdf] IN.381"),
         QStringLiteral("Prints the listing of a data file (as printed, without page headers) under\n"
                        "the stored radio type. '-' reads standard input. With --pdf the printed\n"
-                       "pages are written into OUT.pdf instead; no printer or display is needed.\n"
-                       "Exit codes: 0 done, 1 the file could not be read or written, 2 wrong arguments."),
+                       "pages are written into OUT.pdf instead; no printer or display is needed."),
         {QStringLiteral("IN.381")},
         0,
-        QStringLiteral("  --pdf OUT.pdf    write the printed pages into a PDF file"),
+        {{QStringLiteral("--pdf OUT.pdf"), QStringLiteral("write the printed pages into a PDF file")}},
+        QStringLiteral("the pages could not be made"),
     };
     return spec;
 }
@@ -49,14 +49,14 @@ int CliList(const QStringList &args)
     const QString pdfPath = parser.value(pdfOption);
     if (parser.isSet(pdfOption) && pdfPath.isEmpty())
         return CliUsageError(CliListSpec(), QStringLiteral("empty value for --pdf"));
-    if (const int refused = CliBeginCommand({path}, {pdfPath}, 1); refused >= 0)
+    if (const int refused = CliBeginCommand({path}, {pdfPath}); refused >= 0)
         return refused;
 
     // The same checks as opening a file in the program: a ".381" file that
     // can be read.
     QByteArray content;
     if (!CliReadInput(path, true, &content))
-        return 1;
+        return kCliFileError;
 
     TChannelDocument doc;
     LoadSettings(doc);
@@ -72,25 +72,25 @@ int CliList(const QStringList &args)
         QByteArray bytes;
         if (!ListingPdf(BuildListing(doc, comment, caption), &bytes)) {
             CliPrintError(QStringLiteral("The listing could not be exported."));
-            return 1;
+            return kCliFailed;
         }
         if (pdfPath == QLatin1String("-"))
-            return CliWriteOutput(pdfPath, false, bytes) ? 0 : 1;
+            return CliWriteOutput(pdfPath, false, bytes) ? kCliOk : kCliFileError;
         if (!SaveFileAtomically(pdfPath, bytes)) {
             CliPrintError(QStringLiteral("The listing could not be exported.\n%1: the file could not be written.")
                               .arg(EscapeControlCharacters(QDir::toNativeSeparators(pdfPath))));
-            return 1;
+            return kCliFileError;
         }
-        return 0;
+        return kCliOk;
     }
 
     // The comment and the records come from the file: on a terminal their
     // control characters are shown, not obeyed.
     if (!WriteFileDerivedLines(stdout, ListingText(doc, comment)) || std::fflush(stdout) != 0) {
-        CliPrintError(QStringLiteral("Write error."));
-        return 1;
+        CliPrintError(QStringLiteral("Write error.\nstandard output: could not be written"));
+        return kCliFileError;
     }
-    return 0;
+    return kCliOk;
 }
 
 bool CliListWantsPdf(const QStringList &args)

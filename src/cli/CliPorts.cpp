@@ -14,11 +14,11 @@ const TCliCommandSpec &CliPortsSpec()
         QStringLiteral("vxl-r381-cli ports [--json]"),
         QStringLiteral("Lists the serial devices present, one a line: device, stable by-id path,\n"
                        "description, manufacturer, USB vendor:product, serial number, separated\n"
-                       "by tabs (empty fields stay empty). --json prints a JSON array instead.\n"
-                       "Exit codes: 0 done, 2 wrong arguments."),
+                       "by tabs (empty fields stay empty). --json prints a JSON array instead."),
         {},
         0,
-        QStringLiteral("  --json           print the list as JSON")};
+        {{QStringLiteral("--json"), QStringLiteral("print the list as JSON")}},
+        QString()};
     return spec;
 }
 
@@ -30,11 +30,11 @@ const TCliCommandSpec &CliDetectSpec()
         QStringLiteral("Tries each serial device with the radio's identification (empty line,\n"
                        "\"AI 0\", \"ID\") and prints the device of the radio that answers\n"
                        "\"ID QV-R381\". Devices given with --port are tried first, then the\n"
-                       "devices present. Each device is held only for its own exchange.\n"
-                       "Exit codes: 0 found, 1 no radio answered, 2 wrong arguments."),
+                       "devices present. Each device is held only for its own exchange."),
         {},
         0,
-        QStringLiteral("  --port PATH      also try this device (may be given more than once)")};
+        {{QStringLiteral("--port PATH"), QStringLiteral("also try this device (may be given more than once)")}},
+        QStringLiteral("no radio answered")};
     return spec;
 }
 
@@ -46,11 +46,11 @@ int CliPorts(const QStringList &args)
     const int parsed = CliParseCommand(parser, CliPortsSpec(), args);
     if (parsed >= 0)
         return parsed;
-    if (const int refused = CliBeginCommand({}, {}, 1); refused >= 0)
+    if (const int refused = CliBeginCommand({}, {}); refused >= 0)
         return refused;
     const QList<TPortInfo> ports = ListSerialPorts();
     if (parser.isSet(json))
-        return CliPrintOut(QString::fromUtf8(PortsJson(ports))) ? 0 : 1;
+        return CliPrintOut(QString::fromUtf8(PortsJson(ports))) ? kCliOk : kCliFileError;
     QString text;
     for (const TPortInfo &port : ports) {
         // Each field made safe for a terminal; the tabs between them stay.
@@ -59,7 +59,7 @@ int CliPorts(const QStringList &args)
             field = EscapeControlCharacters(field);
         text += fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
-    return CliPrintOut(text) ? 0 : 1;
+    return CliPrintOut(text) ? kCliOk : kCliFileError;
 }
 
 int CliDetect(const QStringList &args)
@@ -75,7 +75,7 @@ int CliDetect(const QStringList &args)
         if (path.isEmpty())
             return CliUsageError(CliDetectSpec(), QStringLiteral("empty value for --port"));
     }
-    if (const int refused = CliBeginCommand({}, {}, 1); refused >= 0)
+    if (const int refused = CliBeginCommand({}, {}); refused >= 0)
         return refused;
     for (const TPortInfo &info : ListSerialPorts()) {
         if (!paths.contains(info.path))
@@ -83,7 +83,7 @@ int CliDetect(const QStringList &args)
     }
     if (paths.isEmpty()) {
         CliPrintError(QStringLiteral("No serial device found. Plug the cable in and try again."));
-        return 1;
+        return kCliFailed;
     }
     TRadioFinder finder;
     QList<TProbeResult> results;
@@ -91,19 +91,18 @@ int CliDetect(const QStringList &args)
         paths,
         [](int index, int count, const QString &path) {
             if (index < count)
-                CliPrintError(QStringLiteral("Trying %1 (%2/%3)")
+                CliPrintNote(QStringLiteral("Trying %1 (%2/%3)")
                                   .arg(EscapeControlCharacters(path))
                                   .arg(index + 1)
                                   .arg(count));
         },
         &results);
     if (!found.isEmpty()) {
-        CliPrintOut(EscapeControlCharacters(found) + QLatin1Char('\n'));
-        return 0;
+        return CliPrintOut(EscapeControlCharacters(found) + QLatin1Char('\n')) ? kCliOk : kCliFileError;
     }
     QString text = QStringLiteral("No radio answered.");
     for (const TProbeResult &result : results)
         text += QLatin1Char('\n') + EscapeControlCharacters(result.detail);
     CliPrintError(text);
-    return 1;
+    return kCliFailed;
 }

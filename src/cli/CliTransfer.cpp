@@ -104,7 +104,7 @@ public:
         });
         // On a terminal the progress line carries the label.
         if (!tty_)
-            PrintError(label_);
+            CliPrintNote(label_);
         if (interrupts.Signal() != 0)
             return false;
         if (!engine.Start(port, device))
@@ -259,14 +259,14 @@ const TCliCommandSpec &CliReadSpec()
                        "Ctrl+C (SIGINT), SIGTERM or SIGHUP stops the read between two commands\n"
                        "and closes the port; no file is written then.\n"
                        "Values outside the radio's rules are kept in the file and listed on\n"
-                       "standard error, with exit code 1.\n"
-                       "Exit codes: 0 done, 1 failed or values outside the rules, 2 wrong\n"
-                       "arguments, 3 the trace could not be written, 130/143/129 stopped by\n"
-                       "SIGINT/SIGTERM/SIGHUP."),
+                       "standard error, with exit code 1."),
         {QStringLiteral("OUT.381")},
         0,
-        QStringLiteral("  --port NAME      the serial port (COM1..COM4 or a device path)\n"
-                       "  --no-backup      keep no backup of what was read\n"),
+        {{QStringLiteral("--port NAME"), QStringLiteral("the serial port (COM1..COM4 or a device path)")},
+         {QStringLiteral("--no-backup"), QStringLiteral("keep no backup of what was read")}},
+        QStringLiteral("the read failed, or the memory holds values outside the\n"
+                       "radio's rules (the file is written)"),
+        true,
     };
     return spec;
 }
@@ -282,14 +282,15 @@ const TCliCommandSpec &CliWriteSpec()
                        "(the newest 50). A file holding values outside the radio's rules is\n"
                        "not sent without --yes; they are listed on standard error.\n"
                        "Ctrl+C (SIGINT), SIGTERM or SIGHUP stops the write between two commands\n"
-                       "and closes the port; the radio then holds part of the data.\n"
-                       "Exit codes: 0 done, 1 failed or not confirmed, 2 wrong arguments, 3 the\n"
-                       "trace could not be written, 130/143/129 stopped by SIGINT/SIGTERM/SIGHUP."),
+                       "and closes the port; the radio then holds part of the data."),
         {QStringLiteral("IN.381")},
         0,
-        QStringLiteral("  --port NAME      the serial port (COM1..COM4 or a device path)\n"
-                       "  --yes            write without asking\n"
-                       "  --no-backup      keep no backup of what is sent\n"),
+        {{QStringLiteral("--port NAME"), QStringLiteral("the serial port (COM1..COM4 or a device path)")},
+         {QStringLiteral("--yes"), QStringLiteral("write without asking")},
+         {QStringLiteral("--no-backup"), QStringLiteral("keep no backup of what is sent")}},
+        QStringLiteral("the write failed, was not confirmed, or the file holds\n"
+                       "values outside the radio's rules (without --yes)"),
+        true,
     };
     return spec;
 }
@@ -300,7 +301,7 @@ int CliRead(const QStringList &args)
     const int parsed = ParseOptions(CliReadSpec(), args, false, &options);
     if (parsed >= 0)
         return parsed;
-    if (const int refused = CliBeginCommand({}, {options.file}, kCliFailed); refused >= 0)
+    if (const int refused = CliBeginCommand({}, {options.file}); refused >= 0)
         return refused;
     // Refuse a file that could not be written before talking to the radio.
     const QFileInfo target(options.file);
@@ -315,7 +316,7 @@ int CliRead(const QStringList &args)
         reason = QStringLiteral("Permission denied");
     if (!reason.isEmpty()) {
         CliFileError(options.file, reason);
-        return kCliFailed;
+        return kCliFileError;
     }
 
     TChannelDocument doc;
@@ -341,7 +342,7 @@ int CliRead(const QStringList &args)
     const QByteArray image = WriteDataFile(doc, QString());
     KeepBackup(options, TBackupKind::Read, image);
     if (!CliWriteOutput(options.file, true, image))
-        return kCliFailed;
+        return kCliFileError;
     // The file holds the memory as read; values outside the radio's rules
     // are named, and the exit code says there were some.
     const QStringList breaks = DocumentRuleBreaks(doc);
@@ -361,11 +362,11 @@ int CliWrite(const QStringList &args)
     // Standard input answers the question, so the file cannot come from it.
     if (options.file == QLatin1String("-"))
         return CliUsageError(CliWriteSpec(), QStringLiteral("IN.381 cannot be standard input"));
-    if (const int refused = CliBeginCommand({options.file}, {}, kCliFailed); refused >= 0)
+    if (const int refused = CliBeginCommand({options.file}, {}); refused >= 0)
         return refused;
     QByteArray content;
     if (!CliReadInput(options.file, true, &content))
-        return kCliFailed;
+        return kCliFileError;
 
     // The file is loaded as the editor opens it, under the stored radio type.
     TChannelDocument doc;
@@ -376,7 +377,7 @@ int CliWrite(const QStringList &args)
     // send the default document and clear the radio's memory: refuse it.
     if (!ReadDataFile(content, doc, &comment)) {
         CliFileError(options.file, QStringLiteral("not a .381 file (no MEMORY section); nothing was sent."));
-        return kCliFailed;
+        return kCliFileError;
     }
 
     const QStringList breaks = DocumentRuleBreaks(doc);

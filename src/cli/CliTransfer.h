@@ -4,11 +4,6 @@
 
 #include <QStringList>
 
-// Exit codes of the transfer commands.
-constexpr int kCliOk = 0;      // the transfer completed
-constexpr int kCliFailed = 1;  // the radio, the port or the file failed, or the write was not confirmed
-constexpr int kCliUsage = 2;   // wrong arguments
-
 // args: the arguments after "read" / "write". Return the exit code.
 int CliRead(const QStringList &args);
 int CliWrite(const QStringList &args);

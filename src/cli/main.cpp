@@ -4,7 +4,9 @@
 //
 // Conventions: "--help" (also after a command) prints the usage on standard
 // output and exits 0; "--version" prints the version; a wrong option or a
-// missing argument is named on standard error with exit code 2.
+// missing argument is named on standard error with exit code 2. "--trace"
+// may stand before or after the command. The exit codes are one table for
+// every command (CliCommon.h).
 #include "CliCommon.h"
 #include "CliCsv.h"
 #include "CliDiff.h"
@@ -36,24 +38,25 @@ const TCommand kCommands[] = {
 
 QString GeneralUsage()
 {
-    QString text = QStringLiteral("usage: vxl-r381-cli COMMAND [ARGUMENTS]\n       vxl-r381-cli --help | --version\n\nCommands:\n");
+    QString text = QStringLiteral("usage: vxl-r381-cli COMMAND [ARGUMENTS] [--trace FILE]\n"
+                                  "       vxl-r381-cli --help | --version\n\nCommands:\n");
     for (const TCommand &command : kCommands)
         text += QStringLiteral("  ") + command.spec().usage + QLatin1Char('\n');
     text += QStringLiteral(
         "\n'vxl-r381-cli COMMAND --help' describes a command. Data files are read and\n"
         "written under the radio type stored by the editor.\n\n"
-        "Options:\n"
-        "  --trace FILE     write every line sent to and received from the radio,\n"
-        "                   with a millisecond timestamp, into FILE (replaced when\n"
-        "                   the command ends; never a file the command reads)\n"
-        "  -h, --help       show this help and exit\n"
-        "  -v, --version    show the version and exit\n\n"
-        "An output that is the same file as an input, a directory, a FIFO or a\n"
+        "Options:\n");
+    text += CliOptionLines(CliCommonOptions()
+                           + QList<TCliOptionHelp>{{QStringLiteral("-v, --version"),
+                                                    QStringLiteral("show the version and exit")}});
+    text += QStringLiteral(
+        "\nAn output that is the same file as an input, a directory, a FIFO or a\n"
         "device is refused before anything is opened; outputs are written beside\n"
         "their file and put in place only when complete.\n\n"
-        "Exit codes of every command: see 'vxl-r381-cli COMMAND --help'; also\n"
-        "3 the trace file could not be written; 129, 130, 143 a transfer stopped\n"
-        "by SIGHUP, SIGINT or SIGTERM.\n");
+        "The exit codes are the same for every command; what 1 means for each\n"
+        "is given by 'vxl-r381-cli COMMAND --help'.\n\n"
+        "Exit codes:\n");
+    text += CliExitCodeHelp(nullptr);
     return text;
 }
 
@@ -84,8 +87,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QLatin1String(kSettingsOrganisation));
     QCoreApplication::setApplicationName(QLatin1String(kSettingsApplication));
 
-    // Options before the command belong to the tool; everything from the
-    // command on belongs to the command.
+    // Options before the command are parsed here; everything from the
+    // command on is parsed by the command, which also takes --trace.
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -108,6 +111,8 @@ int main(int argc, char *argv[])
 
     // The trace is opened by the command once its arguments are checked, so
     // that a wrong command line leaves the named file alone.
+    if (parser.values(trace).size() > 1)
+        return GeneralUsageError(QStringLiteral("--trace is given more than once"));
     if (parser.isSet(trace))
         CliSetTracePath(parser.value(trace));
 

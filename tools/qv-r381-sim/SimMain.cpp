@@ -71,8 +71,11 @@ constexpr size_t kMaxCommandLine = 512;
 void Usage(FILE *to)
 {
     std::fputs(
-        "usage: qv-r381-sim [options]\n"
-        "       qv-r381-sim --help | --version\n"
+        "usage: qv-r381-sim [OPTIONS]\n"
+        "       qv-r381-sim --help | --version\n\n"
+        "A simulated QV-R381 radio on a pseudo-terminal: prints the terminal's\n"
+        "device name and answers the radio's commands until SIGINT or SIGTERM.\n\n"
+        "Options:\n"
         "  --link PATH          place a symbolic link to the device at PATH\n"
         "  --image FILE         start from this .381 file (default: empty memory)\n"
         "  --save FILE          write the memory to this .381 file on exit\n"
@@ -102,10 +105,15 @@ void Usage(FILE *to)
         "                       later, holding the next command back\n"
         "  --xoff-replies N     hold XOFF around the first N replies only (default 0: all)\n"
         "  --seed N             seed of the garbage generator (default 381)\n"
-        "  -h, --help           show this text and exit\n"
-        "  --version            show the version and exit\n"
+        "  -h, --help           show this help and exit\n"
+        "  -v, --version        show the version and exit\n\n"
         "Command lines and replies are counted from 1, the empty line and its\n"
-        "reply included.\n",
+        "reply included.\n\n"
+        "Exit codes:\n"
+        "  0                    stopped by SIGINT, SIGTERM or SIGHUP\n"
+        "  1                    the terminal or the link could not be made, the line\n"
+        "                       failed, or the --save file could not be written\n"
+        "  2                    wrong options, or the --image file could not be read\n",
         to);
 }
 
@@ -129,7 +137,7 @@ int ParseOptions(int argc, char **argv, Options &options)
             Usage(stdout);
             return -1;
         }
-        if (name == "--version") {
+        if (name == "--version" || name == "-v") {
             std::printf("qv-r381-sim %s\n", kProgramVersion);
             return -1;
         }
@@ -145,9 +153,16 @@ int ParseOptions(int argc, char **argv, Options &options)
             options.crlf = true;
             continue;
         }
+        static const char *const kValued[] = {
+            "--link", "--image", "--save", "--log", "--type", "--limits", "--wake-reply", "--empty-reply",
+            "--stray-cr", "--latency", "--silent-after", "--id", "--ai-reply", "--garbage-after",
+            "--overlong-after", "--hangup-after", "--chatter-after-ps0", "--xoff-hold", "--xoff-replies", "--seed"};
+        if (std::find(std::begin(kValued), std::end(kValued), name) == std::end(kValued)) {
+            std::fprintf(stderr, "qv-r381-sim: unknown option '%s'\nTry 'qv-r381-sim --help'.\n", name.c_str());
+            return 2;
+        }
         if (i + 1 >= argc) {
-            std::fprintf(stderr, "qv-r381-sim: %s needs a value\n", name.c_str());
-            Usage(stderr);
+            std::fprintf(stderr, "qv-r381-sim: %s needs a value\nTry 'qv-r381-sim --help'.\n", name.c_str());
             return 2;
         }
         const char *value = argv[++i];
@@ -187,8 +202,7 @@ int ParseOptions(int argc, char **argv, Options &options)
         else if (name == "--xoff-replies") options.xoffReplies = count;
         else if (name == "--seed") options.seed = static_cast<unsigned long>(count);
         else {
-            std::fprintf(stderr, "qv-r381-sim: unknown option %s\n", name.c_str());
-            Usage(stderr);
+            std::fprintf(stderr, "qv-r381-sim: unknown option '%s'\nTry 'qv-r381-sim --help'.\n", name.c_str());
             return 2;
         }
     }
