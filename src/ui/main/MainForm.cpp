@@ -656,7 +656,7 @@ void TMainForm::Write1Click()
         return;
     if (!AskSaveChanges())
         return;
-    OpenFile(backup);
+    OpenBackup(backup);
 }
 
 QString TMainForm::KeepBackup(TBackupKind kind, const QByteArray &content)
