@@ -144,6 +144,13 @@ TEST(CsvReader, ReadsQuotedFieldsSeparatorsAndLineEnds)
     EXPECT_EQ(table.separator, QLatin1Char(','));
     EXPECT_EQ(table.rows, QList<QStringList>({{"c", "d"}}));
 
+    // Tab-separated, as spreadsheets put rows on the clipboard: commas and
+    // semicolons inside the fields are text.
+    ASSERT_TRUE(ReadCsv("Location\tName\tFrequency\r\n1\tGB3, XX;\t145,5\r\n", &table, &error));
+    EXPECT_EQ(table.separator, QLatin1Char('\t'));
+    EXPECT_EQ(table.header, QStringList({"Location", "Name", "Frequency"}));
+    EXPECT_EQ(table.rows, QList<QStringList>({{"1", "GB3, XX;", "145,5"}}));
+
     // Latin-1 bytes that are not UTF-8 keep their letters.
     ASSERT_TRUE(ReadCsv("Name\n\xE9t\xE9\n", &table, &error));
     EXPECT_EQ(table.rows.at(0).at(0), QString::fromUtf8("\xC3\xA9t\xC3\xA9"));
@@ -613,12 +620,17 @@ TEST(CsvImport, PlacesRowsWithoutLocationFromAFirstSlot)
     EXPECT_EQ(plan.rows.at(1).slot, 180);
     EXPECT_EQ(plan.rows.at(2).slot, 181);
     EXPECT_EQ(plan.rows.at(2).status, TCsvRowStatus::Adjusted); // L1 takes no name
+    // Only the first two stay within the numbered channels: the window asks
+    // before the third goes on into L1.
+    EXPECT_EQ(CsvRowsWithinNumbered(plan), 2);
     plan = PlanCsvImport("Frequency\n145.5\n145.6\n", doc, 193);
     EXPECT_EQ(plan.rows.at(0).status, TCsvRowStatus::Applied);
     EXPECT_EQ(plan.rows.at(1).status, TCsvRowStatus::Refused);
     EXPECT_EQ(plan.rows.at(1).notes, QStringList({"no memory slot after PR"}));
-    plan = PlanCsvImport("Location,Frequency\n7,145.5\n", doc, 100);
+    EXPECT_EQ(CsvRowsWithinNumbered(plan), 2); // started in L1..PR: no question
+    plan = PlanCsvImport("Location,Frequency\n7,145.5\nL1,145.6\n", doc, 180);
     EXPECT_EQ(plan.rows.at(0).slot, 7);
+    EXPECT_EQ(CsvRowsWithinNumbered(plan), 2); // rows that name L1 go there
     EXPECT_FALSE(PlanCsvImport(pasted, doc, 194).ok);
 }
 
@@ -846,16 +858,19 @@ TEST_F(CliCsvTest, ExportAndImportThroughFilesAndStandardStreams)
     EXPECT_EQ(back.Record(rkMemory, 5), doc.Record(rkMemory, 5));
     EXPECT_TRUE(back.Record(rkDtmf, 3).isEmpty());
 
-    // --into keeps the base file's other content; standard input and output.
-    const CliRunResult into =
-        RunCliTool({"import", "-", "-", "--into", in}, "Location,Frequency,Name\n7,146.5,NEW\n");
-    EXPECT_EQ(into.exitCode, 0) << into.err.constData();
-    TChannelDocument merged = MakeDocument();
-    ReadDataFile(into.out, merged, &comment);
-    EXPECT_EQ(comment, QStringLiteral("Club"));
-    EXPECT_EQ(merged.Record(rkDtmf, 3), QStringLiteral("03,#123"));
-    EXPECT_EQ(merged.Record(rkMemory, 5), doc.Record(rkMemory, 5));
-    EXPECT_EQ(merged.GetRecordField(rkMemory, 7, 17), QStringLiteral("NEW"));
+    // --into keeps the base file's other content; standard input and
+    // output; commas or tabs between the fields.
+    for (const char *csv : {"Location,Frequency,Name\n7,146.5,NEW\n", "Location\tFrequency\tName\n7\t146.5\tNEW\n"}) {
+        SCOPED_TRACE(csv);
+        const CliRunResult into = RunCliTool({"import", "-", "-", "--into", in}, csv);
+        EXPECT_EQ(into.exitCode, 0) << into.err.constData();
+        TChannelDocument merged = MakeDocument();
+        ReadDataFile(into.out, merged, &comment);
+        EXPECT_EQ(comment, QStringLiteral("Club"));
+        EXPECT_EQ(merged.Record(rkDtmf, 3), QStringLiteral("03,#123"));
+        EXPECT_EQ(merged.Record(rkMemory, 5), doc.Record(rkMemory, 5));
+        EXPECT_EQ(merged.GetRecordField(rkMemory, 7, 17), QStringLiteral("NEW"));
+    }
 }
 
 TEST_F(CliCsvTest, ImportExitCodesAndWhenTheOutputIsWritten)

@@ -233,13 +233,15 @@ TEST(DataFileRead, LineEndsOfEveryKind)
 
 TEST(DataFileRead, HeaderAndCommentLines)
 {
-    // The first line is skipped whatever it is; the comment keeps tabs and
-    // is cut to the comment box.
+    // The first line is skipped whatever it is; the comment is taken
+    // unchanged: tabs and every character of it, however long (the comment
+    // box's 50 characters are a limit for typing), and written back whole.
     QString comment = QStringLiteral("old");
     TChannelDocument doc = Load(QByteArray("MEMORY\r\n") + "a\tb," + QByteArray(80, 'z') +
                                     "\r\n004\tX\r\nMEMORY\r\n005\tY\r\n",
                                 &comment);
-    EXPECT_EQ(comment, QStringLiteral("a\tb,") + QString(46, QLatin1Char('z')));
+    EXPECT_EQ(comment, QStringLiteral("a\tb,") + QString(80, QLatin1Char('z')));
+    EXPECT_TRUE(WriteDataFile(doc, comment).startsWith("COMMENT\r\na\tb," + QByteArray(80, 'z') + "\r\n"));
     EXPECT_TRUE(doc.Record(rkMemory, 4).isEmpty()); // before the first section line
     EXPECT_EQ(doc.Record(rkMemory, 5), "005,Y");
 

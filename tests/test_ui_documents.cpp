@@ -23,6 +23,7 @@
 
 #include <csignal>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <sys/resource.h>
 #include <vector>
@@ -49,14 +50,20 @@ void WriteBytes(const QString &path, const QByteArray &bytes)
 class ClosingServices : public TMainWindowServices {
 public:
     void EditRecord(int) override {}
-    bool PortValid(const QString &, bool) override { return false; }
-    bool RunRead() override { return false; }
+    bool PortValid(const QString &, bool) override { return portValid; }
+    bool RunRead() override
+    {
+        ++reads;
+        return false;
+    }
     bool RunWrite() override { return false; }
     void ShowAbout() override {}
     void ShowHelp() override {}
     void MainWindowClosed() override { ++closes; }
 
     int closes = 0;
+    int reads = 0;
+    bool portValid = false;
 };
 
 class DocumentsTest : public ::testing::Test {
@@ -272,17 +279,7 @@ TEST_F(DocumentsTest, UnsavedChangesQuestionBeforeNew)
     EXPECT_EQ(form->Modified(), 1);
     EXPECT_EQ(form->Comment(), QStringLiteral("Club"));
 
-    // Yes with the save dialog cancelled: still a new document.
-    answers = {Dialogs::Answer::Yes};
-    form->New1Click();
-    ASSERT_EQ(fileRequests.size(), 1u);
-    EXPECT_TRUE(fileRequests[0].save);
-    EXPECT_EQ(form->Comment(), QString());
-    EXPECT_EQ(Doc().Record(rkMemory, 2), QString());
-    EXPECT_EQ(form->Modified(), 0);
-
     // Yes with a name: saved first, then new.
-    Change();
     answers = {Dialogs::Answer::Yes};
     paths = {Path("kept.381")};
     form->New1Click();
@@ -337,10 +334,12 @@ TEST_F(DocumentsTest, UnsavedChangesQuestionBeforeClosing)
     EXPECT_EQ(services.closes, 0);
     EXPECT_EQ(form->Modified(), 1);
 
-    // Yes: Save As, then the window closes whatever Save As did.
+    // Yes: Save As, then the window closes.
     answers = {Dialogs::Answer::Yes};
+    paths = {Path("closing.381")};
     EXPECT_TRUE(form->close());
     EXPECT_EQ(fileRequests.size(), 1u);
+    EXPECT_TRUE(ReadBytes(Path("closing.381")).contains("Club"));
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(services.closes, 1);
 
@@ -350,6 +349,76 @@ TEST_F(DocumentsTest, UnsavedChangesQuestionBeforeClosing)
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(fileRequests.size(), 1u);
     EXPECT_EQ(services.closes, 2);
+}
+
+// Yes asks for a name to keep the changes under: when no file is written
+// (the save dialog cancelled, or a name the program refuses) the command
+// stops, and the changes, their undo steps and the window stay.
+TEST_F(DocumentsTest, YesWithoutASavedFileStopsEveryCommandThatAsks)
+{
+    services.portValid = true;
+    form->show();
+    const QString other = MakeFile("other.381", "Other");
+    const std::pair<const char *, std::function<void()>> commands[] = {
+        {"New", [&] { form->New1->trigger(); }},
+        {"Open", [&] { form->Open1->trigger(); }},
+        {"Read", [&] { form->Read1->trigger(); }},
+        {"Open Backup", [&] { form->OpenBackup1->trigger(); }},
+        {"Exit", [&] { form->Exit1->trigger(); }},
+        {"closing the window", [&] { form->close(); }},
+    };
+    // The save dialog cancelled; a name without ".381" ("File Open error.").
+    const QString saveAnswers[] = {QString(), Path("notes.txt")};
+    for (const auto &[name, run] : commands) {
+        for (const QString &saveAs : saveAnswers) {
+            SCOPED_TRACE(std::string(name) + " / " + (saveAs.isEmpty() ? "cancelled" : "refused name"));
+            Change();
+            messages.clear();
+            fileRequests.clear();
+            answers = {Dialogs::Answer::Yes};
+            // A second dialog (Open, Open Backup) would get a file to open.
+            paths = {saveAs, other};
+            run();
+            ASSERT_EQ(fileRequests.size(), 1u);
+            EXPECT_TRUE(fileRequests[0].save);
+            EXPECT_EQ(messages.size(), saveAs.isEmpty() ? 1u : 2u);
+            EXPECT_EQ(form->Comment(), QStringLiteral("Club"));
+            EXPECT_TRUE(Doc().Record(rkMemory, 2).endsWith(QStringLiteral("RPT")));
+            EXPECT_EQ(form->Modified(), 1);
+            EXPECT_EQ(form->Caption(), Title("Untitled"));
+            EXPECT_TRUE(form->UndoAction->isEnabled());
+            EXPECT_TRUE(form->isVisible());
+            EXPECT_EQ(services.closes, 0);
+            EXPECT_EQ(services.reads, 0);
+            EXPECT_FALSE(QFile::exists(Path("notes.txt")));
+        }
+    }
+}
+
+// A data file's comment line becomes the comment unchanged, also when it
+// is longer than the 50 characters that can be typed, and a save writes it
+// back whole.
+TEST_F(DocumentsTest, ALongCommentFromAFileIsKeptWhole)
+{
+    const QString comment = QStringLiteral("Repeaters of the county club, with the hours they are on the air");
+    ASSERT_GT(comment.size(), 50);
+    const QString path = MakeFile("long.381", comment);
+    ASSERT_TRUE(form->OpenFile(path));
+    EXPECT_EQ(form->Comment(), comment);
+    // Typing cannot make it longer; it can make it shorter.
+    form->Edit2->end(false);
+    QTest::keyClicks(form->Edit2, QStringLiteral("xyz"));
+    EXPECT_EQ(form->Comment(), comment);
+    QTest::keyClick(form->Edit2, Qt::Key_Backspace);
+    QTest::keyClicks(form->Edit2, QStringLiteral("xyz"));
+    EXPECT_EQ(form->Comment(), comment.chopped(1));
+    form->Save1Click();
+    EXPECT_TRUE(ReadBytes(path).startsWith("COMMENT\r\n" + comment.chopped(1).toLatin1() + "\r\n"));
+
+    // A new document takes 50 typed characters again.
+    form->New1Click();
+    QTest::keyClicks(form->Edit2, comment);
+    EXPECT_EQ(form->Comment(), comment.left(50));
 }
 
 // Writing the new file must never cost the old one.

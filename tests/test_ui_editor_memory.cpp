@@ -296,6 +296,13 @@ TEST_F(MemoryEditor, PairSlotsTakeNoNameOrLockOutAndPrTakesOnlyAName)
     EXPECT_EQ(dlg->GroupBox3->palette().color(QPalette::WindowText),
               AppColour(dlg->GroupBox3, QPalette::ButtonText));
     EXPECT_FALSE(dlg->CheckBox3->isEnabled());
+    // ...and looks disabled: its text has the disabled colour, not the
+    // group's button-text colour.
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
+        const QColor disabled = QApplication::palette(dlg->CheckBox3).color(QPalette::Disabled, role);
+        ASSERT_NE(disabled, AppColour(dlg->GroupBox3, QPalette::ButtonText));
+        EXPECT_EQ(dlg->CheckBox3->palette().color(QPalette::Disabled, role), disabled) << role;
+    }
     EXPECT_FALSE(dlg->RadioButton4->isEnabled());
     Type(dlg->Edit5, "pr 1");
     Click(dlg->Button2);

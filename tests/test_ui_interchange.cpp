@@ -54,7 +54,7 @@ protected:
         Dialogs::SetMessageResponder([this](const Dialogs::MessageRequest &request) {
             messages << request.text;
             if (request.buttons == Dialogs::Buttons::YesNoCancel)
-                return Dialogs::Answer::No;
+                return threeWayAnswer;
             return request.buttons == Dialogs::Buttons::YesNo ? Dialogs::Answer::Yes : Dialogs::Answer::Ok;
         });
         Dialogs::SetFileResponder([this](const Dialogs::FileRequest &request) {
@@ -143,6 +143,7 @@ protected:
     QList<Dialogs::FileRequest> fileRequests;
     QList<Dialogs::ReportRequest> reports;
     Dialogs::Answer reportAnswer = Dialogs::Answer::Ok;
+    Dialogs::Answer threeWayAnswer = Dialogs::Answer::No; // Yes/No/Cancel questions
     QString chosenFile;
     SimFixture sim;
     std::unique_ptr<ScopedCommDevice> device;
@@ -286,22 +287,25 @@ TEST_F(InterchangeTest, CopyAddsTheRowAsCsvTextAfterThePrivateFormat)
 
 TEST_F(InterchangeTest, CsvTextFromASpreadsheetPastesAsOneStep)
 {
-    // Rows without a Location column go from the selected row on.
-    QApplication::clipboard()->setText(QStringLiteral("Name\tFrequency\nA\t145.100\nB\t145.2\n"));
-    Select(20);
-    EXPECT_FALSE(main->Paste1->isEnabled()); // tab separated is no CSV
-    QApplication::clipboard()->setText(QStringLiteral("Name;Frequency\r\nA;145.100\r\nB;145,2\r\n"));
-    Select(20);
-    ASSERT_TRUE(main->Paste1->isEnabled());
-    main->Paste1Click();
-    EXPECT_EQ(Frequency(20), "00145100000");
-    EXPECT_EQ(Frequency(21), "00145200000");
-    EXPECT_EQ(main->Document().GetRecordField(rkMemory, 21, cfName), "B");
-    EXPECT_EQ(QString(main->UndoAction->text()).remove('&'), "Undo Paste 2 rows");
-    main->UndoAction->trigger();
-    EXPECT_TRUE(Slot(20).isEmpty());
-    EXPECT_TRUE(Slot(21).isEmpty());
-    EXPECT_EQ(main->Modified(), 0);
+    // Rows without a Location column go from the selected row on, with
+    // the separators spreadsheets use: tab (what they put on the
+    // clipboard), semicolon.
+    for (const char *text : {"Name\tFrequency\nA\t145.100\nB\t145,2\n",
+                             "Name;Frequency\r\nA;145.100\r\nB;145,2\r\n"}) {
+        SCOPED_TRACE(text);
+        QApplication::clipboard()->setText(QString::fromLatin1(text));
+        Select(20);
+        ASSERT_TRUE(main->Paste1->isEnabled());
+        main->Paste1Click();
+        EXPECT_EQ(Frequency(20), "00145100000");
+        EXPECT_EQ(Frequency(21), "00145200000");
+        EXPECT_EQ(main->Document().GetRecordField(rkMemory, 21, cfName), "B");
+        EXPECT_EQ(QString(main->UndoAction->text()).remove('&'), "Undo Paste 2 rows");
+        main->UndoAction->trigger();
+        EXPECT_TRUE(Slot(20).isEmpty());
+        EXPECT_TRUE(Slot(21).isEmpty());
+        EXPECT_EQ(main->Modified(), 0);
+    }
 
     // Rows with a Location go there, wherever the selection is.
     QApplication::clipboard()->setText(QStringLiteral("Location,Frequency\n30,433.5\n"));
@@ -324,6 +328,57 @@ TEST_F(InterchangeTest, CsvTextFromASpreadsheetPastesAsOneStep)
     main->Paste1Click();
     EXPECT_EQ(Frequency(50), "00145500000");
     EXPECT_EQ(main->Document().GetRecordField(rkMemory, 50, cfName), "RPT");
+}
+
+// Rows pasted from a numbered channel stop at 180: before any would go on
+// into L1..PR the paste asks, naming them. Yes pastes them all, No only
+// the rows up to 180, Cancel nothing.
+TEST_F(InterchangeTest, APasteThatWouldRunPast180AsksFirst)
+{
+    const QString edge = QStringLiteral("L1,00144000000,0,0,0,0,0,,09,,09,,0,,,,,");
+    struct Case {
+        Dialogs::Answer answer;
+        const char *at179, *at180, *atL1;
+    };
+    const Case cases[] = {
+        {Dialogs::Answer::Yes, "00145100000", "00145200000", "00145300000"},
+        {Dialogs::Answer::No, "00145100000", "00145200000", "00144000000"},
+        {Dialogs::Answer::Cancel, "", "", "00144000000"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(int(c.answer));
+        main->Document().SetMemoryRecord(179, QString());
+        main->Document().SetMemoryRecord(180, QString());
+        main->Document().SetMemoryRecord(181, edge);
+        main->RefreshGrids();
+        messages.clear();
+        threeWayAnswer = c.answer;
+        QApplication::clipboard()->setText(QStringLiteral("Frequency\tStep\n145.1\t5\n145.2\t5\n145.3\t5\n"));
+        Select(179);
+        main->Paste1Click();
+        ASSERT_FALSE(messages.isEmpty());
+        EXPECT_EQ(messages[0], "1 pasted row would run past channel 180:\n"
+                               "line 4 would go to L1, replacing 144.000 MHz\n"
+                               "Yes: paste them into L1..PR as well.\nNo: paste only the 2 row(s) up to 180.\n"
+                               "Cancel: paste nothing.");
+        EXPECT_EQ(Frequency(179), c.at179);
+        EXPECT_EQ(Frequency(180), c.at180);
+        EXPECT_EQ(Frequency(181), c.atL1);
+        EXPECT_EQ(messages.size(), 1) << messages.join('|').toStdString();
+    }
+
+    // Rows that name L1 go there without a question; so do rows pasted
+    // at L1 itself.
+    messages.clear();
+    QApplication::clipboard()->setText(QStringLiteral("Location\tFrequency\nL1\t145.4\n"));
+    Select(179);
+    main->Paste1Click();
+    EXPECT_EQ(Frequency(181), "00145400000");
+    QApplication::clipboard()->setText(QStringLiteral("Frequency\n145.5\n145.6\n"));
+    Select(181);
+    main->Paste1Click();
+    EXPECT_EQ(Frequency(182), "00145600000");
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
 }
 
 TEST_F(InterchangeTest, PastedRowsThatAreChangedOrLeftOutAreNamed)
@@ -364,8 +419,46 @@ TEST_F(InterchangeTest, ACompletedReadLeavesABackupOfTheRadio)
     ASSERT_FALSE(fileRequests.isEmpty());
     EXPECT_EQ(fileRequests.last().folder, BackupFolder());
     EXPECT_FALSE(fileRequests.last().save);
-    EXPECT_EQ(main->FileName(), backups[0]);
+    EXPECT_EQ(main->FileName(), "Untitled");
     EXPECT_EQ(main->Document().GetRecordField(rkMemory, 1, cfName), "CH1");
+}
+
+// A backup keeps what the radio held: it opens as an untitled copy, so Save
+// asks for a new file and the backup stays as it was, and the folder the
+// other file dialogs start in stays the user's own.
+TEST_F(InterchangeTest, ABackupOpensAsAnUntitledCopy)
+{
+    TChannelDocument image = main->Document();
+    image.SetMemoryRecord(7, QStringLiteral("007,00146000000,0,0,0,0,0,,09,,09,,0,,,,,SEVEN"));
+    const TBackupResult backup = WriteBackup(WriteDataFile(image, QStringLiteral("kept")), TBackupKind::Read);
+    ASSERT_TRUE(backup.ok) << backup.error.toStdString();
+    const QByteArray original = ReadAll(backup.path);
+    chosenFile = dir.filePath("mine.381");
+    ASSERT_TRUE(main->SaveDocumentAs());
+    const QString folder = main->Folder();
+
+    chosenFile = backup.path;
+    main->OpenBackup1->trigger();
+    EXPECT_EQ(fileRequests.last().folder, BackupFolder());
+    EXPECT_EQ(main->Document().GetRecordField(rkMemory, 7, cfName), "SEVEN");
+    EXPECT_EQ(main->Comment(), "kept");
+    EXPECT_EQ(main->FileName(), "Untitled");
+    EXPECT_EQ(main->Caption(), "VXL-R381 [Untitled]");
+    EXPECT_EQ(main->Folder(), folder);
+
+    // Edited and saved: the save dialog asks for a name in the user's
+    // folder; cancelled, the backup is untouched.
+    main->SetComment(QStringLiteral("edited"));
+    fileRequests.clear();
+    chosenFile.clear();
+    main->Save1->trigger();
+    ASSERT_EQ(fileRequests.size(), 1);
+    EXPECT_TRUE(fileRequests[0].save);
+    EXPECT_EQ(fileRequests[0].folder, folder);
+    EXPECT_EQ(ReadAll(backup.path), original);
+    main->Open1->trigger();
+    ASSERT_EQ(fileRequests.size(), 2);
+    EXPECT_EQ(fileRequests[1].folder, folder);
 }
 
 TEST_F(InterchangeTest, AFailedReadLeavesNoBackup)

@@ -416,16 +416,25 @@ TEST_F(MainWindowTest, VfoRowsFollowTheBandsOfTheRadioType)
     EXPECT_LT(form->SelectedRow(2), 3);
 }
 
-// A band without a VFO record must not pull the next band's frequency into
-// its row.
-TEST_F(MainWindowTest, VfoRowShowsOnlyItsOwnBand)
+// The VFO list takes the present bands in order and fills its rows one by
+// one with the bands whose VFO record has a frequency: a band without one
+// leaves no blank row, and the rows left over at the end are empty.
+TEST_F(MainWindowTest, VfoRowsAreFilledInBandOrderByTheBandsWithAFrequency)
 {
-    SetRadio(QStringLiteral("0,9,00,1,1,1,0"));
+    SetRadio(QStringLiteral("0,2,00,1,1,1,2"));
+    ASSERT_EQ(form->Grid(2)->rowCount(), 6);
+    Doc().SetVfoRecord(0, QString());
+    form->RefreshGrids();
+    const char *shown[5] = {"144.000", "340.000", "440.000", "860.000", ""};
+    for (int row = 1; row <= 5; ++row)
+        EXPECT_EQ(Cell(2, row, 2), QLatin1String(shown[row - 1])) << row;
+
     // Variant "9" has no 144 or 430 MHz default records.
+    SetRadio(QStringLiteral("0,9,00,1,1,1,0"));
     ASSERT_EQ(form->Grid(2)->rowCount(), 5);
     EXPECT_EQ(Cell(2, 1, 2), QStringLiteral("118.000"));
-    EXPECT_EQ(Cell(2, 2, 2), QString());
-    EXPECT_EQ(Cell(2, 3, 2), QStringLiteral("340.000"));
+    EXPECT_EQ(Cell(2, 2, 2), QStringLiteral("340.000"));
+    EXPECT_EQ(Cell(2, 3, 2), QString());
     EXPECT_EQ(Cell(2, 4, 2), QString());
 }
 

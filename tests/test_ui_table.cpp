@@ -479,6 +479,25 @@ TEST_F(TableTest, RowsTravelAsCsvText)
     EXPECT_EQ(Doc().GetRecordField(rkMemory, 51, cfLabel), QStringLiteral("051"));
     EXPECT_EQ(MainCell(50, 3), QStringLiteral("HOME"));
 
+    // Pasted at 180 the second row would go on into L1: asked first, and
+    // No pastes only the row that fits.
+    QStringList questions;
+    Dialogs::SetMessageResponder([&](const Dialogs::MessageRequest &request) {
+        messages << request.text;
+        if (request.buttons != Dialogs::Buttons::YesNoCancel)
+            return Dialogs::Answer::Ok;
+        questions << request.text;
+        return Dialogs::Answer::No;
+    });
+    const QString edge = Doc().Record(rkMemory, 181);
+    table->SelectSlots({180});
+    table->PasteAction->trigger();
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].startsWith(QStringLiteral("1 pasted row would run past channel 180:\nline 3 would go to L1")))
+        << questions[0].toStdString();
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 180, cfName), QStringLiteral("HOME"));
+    EXPECT_EQ(Doc().Record(rkMemory, 181), edge);
+
     // Text from a spreadsheet without a Location column.
     QApplication::clipboard()->setText(QStringLiteral("Frequency;Name\n146.52;SIMPLEX\n"));
     table->SelectSlots({60});

@@ -53,12 +53,13 @@ bool DecodeText(const QByteArray &data, QString *text, QString *error)
     return true;
 }
 
-// Separator of the first row: the more frequent of ',' and ';' outside
-// quotes.
+// Separator of the first row: the most frequent of ',', ';' and tab
+// outside quotes (in that order on a tie). Spreadsheets put tab-separated
+// text on the clipboard; some locales write ';'.
 QChar DetectSeparator(const QString &text)
 {
-    int commas = 0;
-    int semicolons = 0;
+    const QChar candidates[] = {QLatin1Char(','), QLatin1Char(';'), QLatin1Char('\t')};
+    int counts[3] = {0, 0, 0};
     bool quoted = false;
     for (QChar c : text) {
         if (c == kQuote) {
@@ -66,13 +67,15 @@ QChar DetectSeparator(const QString &text)
         } else if (!quoted) {
             if (c == kCr || c == kLf)
                 break;
-            if (c == QLatin1Char(','))
-                ++commas;
-            else if (c == QLatin1Char(';'))
-                ++semicolons;
+            for (int i = 0; i < 3; ++i)
+                counts[i] += c == candidates[i] ? 1 : 0;
         }
     }
-    return semicolons > commas ? QLatin1Char(';') : QLatin1Char(',');
+    int best = 0;
+    for (int i = 1; i < 3; ++i)
+        if (counts[i] > counts[best])
+            best = i;
+    return candidates[best];
 }
 
 bool IsBlankRow(const QStringList &fields)

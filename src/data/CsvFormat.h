@@ -1,5 +1,5 @@
 // Comma-separated text as spreadsheets and other radio programming tools
-// write it: comma or semicolon separators, quoted fields (quotes doubled
+// write it: comma, semicolon or tab separators, quoted fields (quotes doubled
 // inside), UTF-8 (or Latin-1) text, or UTF-16 or UTF-32 text with its byte
 // order mark, CR LF, LF or CR line ends.
 #pragma once
@@ -27,8 +27,9 @@ struct TCsvTable {
     bool truncated = false;    // reading stopped at kCsvMaxRows
 };
 
-// Reads CSV text. The separator is the one of ',' and ';' that occurs more
-// often outside quotes in the first row (',' on a tie). Fails on an input
+// Reads CSV text. The separator is the one of ',', ';' and tab that occurs
+// most often outside quotes in the first row (',' before ';' before tab on a
+// tie). Fails on an input
 // larger than kCsvMaxBytes, one without any row, text that is not valid in
 // the encoding its byte order mark names, and a field beyond the limits
 // above; *error then says why ("line 3, column 5 (Name): ...").

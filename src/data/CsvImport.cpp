@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr int kLastNumberedSlot = 180;
-constexpr int kPrSlot = 193;
 constexpr qint64 kMinus76Hz = 7600000;
 
 // Column positions of the header, by lower-case name (-1 when absent).
@@ -528,6 +526,7 @@ TCsvImportPlan PlanCsvImport(const QByteArray &csv, const TChannelDocument &doc,
     }
     plan.ok = true;
     plan.truncated = table.truncated;
+    plan.firstSlot = placed && !columns.Has("Location") ? firstSlot : 0;
     TRowPlanner planner(doc, columns, placed ? firstSlot : 0);
     for (int i = 0; i < table.rows.size(); ++i) {
         TCsvRowResult result;
@@ -585,4 +584,42 @@ QStringList CsvImportReport(const TCsvImportPlan &plan)
                  .arg(plan.Count(TCsvRowStatus::Adjusted))
                  .arg(plan.Count(TCsvRowStatus::Refused));
     return lines;
+}
+
+int CsvRowsWithinNumbered(const TCsvImportPlan &plan)
+{
+    // Rows placed in order take one slot each, from the first slot on.
+    const qsizetype all = plan.rows.size();
+    if (!plan.ok || plan.firstSlot < kFirstMemorySlot || plan.firstSlot > kLastNumberedSlot)
+        return int(all);
+    return int(qMin<qsizetype>(all, kLastNumberedSlot - plan.firstSlot + 1));
+}
+
+QString CsvOverflowQuestion(const TCsvImportPlan &plan, const TChannelDocument &doc)
+{
+    const int fit = CsvRowsWithinNumbered(plan);
+    const int over = int(plan.rows.size()) - fit;
+    QString text = over == 1 ? QStringLiteral("1 pasted row would run past channel 180:")
+                             : QStringLiteral("%1 pasted rows would run past channel 180:").arg(over);
+    constexpr int kShown = 12;
+    for (int i = fit; i < plan.rows.size() && i < fit + kShown; ++i) {
+        const TCsvRowResult &row = plan.rows.at(i);
+        const int slot = plan.firstSlot + i;
+        text += QStringLiteral("\nline %1").arg(row.line);
+        if (slot > kMemorySlots) {
+            text += QStringLiteral(": no channel after PR");
+            continue;
+        }
+        text += QStringLiteral(" would go to ") + MemorySlotLabel(slot);
+        const QString held = doc.GetRecordField(rkMemory, slot, cfReceiveFrequency);
+        if (held.size() >= 2)
+            text += QStringLiteral(", replacing %1 MHz").arg(FormatFrequency(held));
+    }
+    if (over > kShown)
+        text += QStringLiteral("\n... and %1 more").arg(over - kShown);
+    text += QStringLiteral("\nYes: paste them into %1..PR as well.\nNo: paste only the %2 row(s) up to 180.\n"
+                           "Cancel: paste nothing.")
+                .arg(MemorySlotLabel(kLastNumberedSlot + 1))
+                .arg(fit);
+    return text;
 }

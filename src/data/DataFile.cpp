@@ -221,12 +221,13 @@ bool ReadDataFile(const QByteArray &content, TChannelDocument &doc, QString *com
         if (lineNumber == 1)
             continue; // header line, whatever it holds
         if (lineNumber == 2) {
-            // A NUL byte cannot stand in the comment box; the rest of the
-            // comment can.
+            // The comment is taken whole, whatever its length (the box's
+            // limit is for typing). A NUL byte cannot stand in the comment
+            // box; the rest of the comment can.
             if (comment) {
                 QByteArray text = line;
                 text.replace('\0', QByteArray());
-                *comment = QString::fromLatin1(text.left(kCommentCapacity));
+                *comment = QString::fromLatin1(text);
             }
             continue;
         }

@@ -6,6 +6,8 @@
 
 class TChannelDocument;
 
+// Longest comment that can be typed into the comment box; a file may hold a
+// longer one, which is read and written whole.
 constexpr int kCommentCapacity = 50;
 
 // Serializes the document and comment (Latin-1 bytes).

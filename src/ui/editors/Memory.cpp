@@ -127,11 +127,19 @@ void TMemory::LoadChannel(int slot)
     // Names belong to slots 1..180 and PR; lock-out to 1..180 only.
     const bool named = slot <= kLastNumberedSlot || slot == kPrSlot;
     // The group's font colour (styles draw a group caption with either
-    // role); the controls inside take it over.
-    const QColor fontColour = QApplication::palette(GroupBox3).color(named ? QPalette::ButtonText : QPalette::Dark);
-    QPalette groupPalette = GroupBox3->palette();
-    groupPalette.setColor(QPalette::WindowText, fontColour);
-    groupPalette.setColor(QPalette::Text, fontColour);
+    // role); the controls inside take it over. The button-text colour is
+    // for enabled controls only: a disabled one inside (Lock Out on PR)
+    // keeps the disabled colour and so looks disabled. The button-shadow
+    // colour of slots 181..192 is a disabled look itself.
+    const QPalette appPalette = QApplication::palette(GroupBox3);
+    const QColor fontColour = appPalette.color(named ? QPalette::ButtonText : QPalette::Dark);
+    QPalette groupPalette = appPalette;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        if (group == QPalette::Disabled && named)
+            continue;
+        groupPalette.setColor(group, QPalette::WindowText, fontColour);
+        groupPalette.setColor(group, QPalette::Text, fontColour);
+    }
     GroupBox3->setPalette(groupPalette);
     Label11->setEnabled(named);
     Edit5->setEnabled(named);

@@ -57,10 +57,12 @@ bool TMainForm::AskSaveChanges()
                          Dialogs::Icon::Warning, Dialogs::Buttons::YesNoCancel);
     if (answer == Dialogs::Answer::Cancel)
         return false;
-    // Yes saves under a chosen name; the command goes on whether or not a
-    // file was written.
+    // Yes saves under a chosen name first. When no file was written (the
+    // save dialog was cancelled, or the write failed and said so) the
+    // command stops too: going on would drop the changes the user just
+    // asked to keep.
     if (answer == Dialogs::Answer::Yes)
-        SaveDocumentAs();
+        return SaveDocumentAs();
     return true;
 }
 
@@ -77,9 +79,9 @@ void TMainForm::NewDocument()
     history_->Reset();
 }
 
-void TMainForm::LoadFile(const QString &path, const QByteArray &content)
+void TMainForm::LoadFile(const QString &path, const QByteArray &content, bool untitledCopy)
 {
-    fileName_ = path;
+    fileName_ = untitledCopy ? QStringLiteral("Untitled") : path;
     radioTitle_ = false;
     UpdateTitle();
     document_.ResetDocument();
@@ -87,12 +89,13 @@ void TMainForm::LoadFile(const QString &path, const QByteArray &content)
     ReadDataFile(content, document_, &comment);
     SetComment(comment);
     RefreshGrids();
-    folder_ = RememberFolder(path);
+    if (!untitledCopy)
+        folder_ = RememberFolder(path);
     modified_ = 0;
     history_->Reset();
 }
 
-bool TMainForm::OpenFile(const QString &path)
+bool TMainForm::OpenDataFile(const QString &path, bool untitledCopy)
 {
     if (!HasDataFileExtension(path)) {
         FileOpenError(this, path, QStringLiteral("the name does not end in \".381\""));
@@ -105,9 +108,16 @@ bool TMainForm::OpenFile(const QString &path)
         FileOpenError(this, path, input.reason);
         return false;
     }
-    LoadFile(path, input.content);
+    LoadFile(path, input.content, untitledCopy);
     return true;
 }
+
+bool TMainForm::OpenFile(const QString &path) { return OpenDataFile(path, false); }
+
+// A backup keeps what the radio held at one moment: it opens as an untitled
+// copy, so Save asks for a name instead of overwriting it, and the folder
+// the file dialogs remember stays the user's own.
+bool TMainForm::OpenBackup(const QString &path) { return OpenDataFile(path, true); }
 
 void TMainForm::OpenCommandLineFile()
 {

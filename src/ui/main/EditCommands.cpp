@@ -168,7 +168,22 @@ bool TMainForm::PasteCsvText(int slot)
 {
     // Planned again: the radio type or the band limits may have changed
     // since the text was taken.
-    const TCsvImportPlan plan = PlanCsvImport(clipboardCsv_, document_, slot);
+    TCsvImportPlan plan = PlanCsvImport(clipboardCsv_, document_, slot);
+    // Rows placed from a numbered channel stop at 180 unless the user
+    // agrees to overwrite L1..PR (the band edges of the programmable scan).
+    const int fit = CsvRowsWithinNumbered(plan);
+    if (fit < plan.rows.size()) {
+        switch (Dialogs::Question(this, CsvOverflowQuestion(plan, document_), Dialogs::Buttons::YesNoCancel,
+                                  Dialogs::Answer::No)) {
+        case Dialogs::Answer::Yes:
+            break;
+        case Dialogs::Answer::No:
+            plan.rows = plan.rows.mid(0, fit);
+            break;
+        default:
+            return false;
+        }
+    }
     if (!plan.ok || plan.StoredCount() == 0) {
         Dialogs::Message(this,
                          QStringLiteral("Nothing to paste.\n")

@@ -127,5 +127,5 @@ void TMainForm::OpenBackup1Click()
     const QString path = Dialogs::FileDialog(this, request);
     if (path.isEmpty())
         return;
-    OpenFile(path);
+    OpenBackup(path);
 }

@@ -143,10 +143,20 @@ QString TMainForm::Comment() const { return Edit2 ? Edit2->text() : QString(); }
 void TMainForm::SetComment(const QString &text)
 {
     if (Edit2) {
-        // The program's own text is never refused with a beep.
+        // The program's own text is never refused with a beep, and a
+        // comment longer than what can be typed is shown whole.
         const QSignalBlocker quiet(commentValidator_);
+        FitCommentLimit(text.size());
         Edit2->setText(text);
     }
+}
+
+void TMainForm::FitCommentLimit(int length)
+{
+    // Typing stops at kCommentCapacity characters; a longer comment from a
+    // file keeps its length (up to the line edit's own ceiling) and can
+    // only get shorter by editing.
+    Edit2->setMaxLength(qBound(kCommentCapacity, length, kCommentBoxCeiling));
 }
 
 QTableWidget *TMainForm::Grid(int number) const
@@ -263,11 +273,17 @@ void TMainForm::RefreshGrids()
         SetCell(StringGrid1, slot, 3, document_.GetRecordField(rkMemory, slot, cfName));
     }
 
-    // VFO list: each band's row shows that band's own frequency.
-    for (int i = 0; i < vfoBands_.size(); ++i) {
-        const QString freq = document_.GetRecordField(rkVfo, vfoBands_[i], cfReceiveFrequency);
-        SetCell(StringGrid2, i + 1, 2, HasValue(freq) ? FormatFrequency(freq) : QString());
+    // VFO list: the present bands in band order; each one whose VFO record
+    // has a frequency fills the next row, so a band without one leaves no
+    // gap. Rows left over are emptied.
+    int vfoRow = 1;
+    for (const int band : vfoBands_) {
+        const QString freq = document_.GetRecordField(rkVfo, band, cfReceiveFrequency);
+        if (HasValue(freq))
+            SetCell(StringGrid2, vfoRow++, 2, FormatFrequency(freq));
     }
+    for (; vfoRow <= vfoBands_.size(); ++vfoRow)
+        SetCell(StringGrid2, vfoRow, 2, QString());
 
     // CALL list.
     for (int i = 0; i < kCallSlots; ++i) {
@@ -656,7 +672,7 @@ void TMainForm::Write1Click()
         return;
     if (!AskSaveChanges())
         return;
-    OpenFile(backup);
+    OpenBackup(backup);
 }
 
 QString TMainForm::KeepBackup(TBackupKind kind, const QByteArray &content)

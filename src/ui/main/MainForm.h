@@ -72,9 +72,13 @@ public:
     // Document commands. SaveAs returns whether a file was written.
     void NewDocument();
     bool OpenFile(const QString &path); // "File Open error." on failure
+    // Opens a backup as an untitled copy of its contents: Save asks for a
+    // new file, and the folder the file dialogs remember is not changed.
+    bool OpenBackup(const QString &path);
     bool SaveDocument();
     bool SaveDocumentAs();
-    // Unsaved-changes question; false when the user cancelled.
+    // Unsaved-changes question; false when the command must stop: Cancel,
+    // or Yes whose Save As wrote no file.
     bool AskSaveChanges();
     // Opens the data file named by the command-line arguments (joined with
     // single spaces); nothing when there are none.
@@ -148,8 +152,15 @@ private:
     // "Com&1 (/dev/ttyUSB0)": each Com item names the device it opens.
     void UpdatePortCaptions();
     void UpdateTraceCommand();
-    void LoadFile(const QString &path, const QByteArray &content);
+    // untitledCopy: the document takes the file's contents but not its name
+    // or folder (a backup).
+    void LoadFile(const QString &path, const QByteArray &content, bool untitledCopy);
+    bool OpenDataFile(const QString &path, bool untitledCopy);
     void UpdateTitle();
+    // The comment box's length limit for a comment of that length.
+    void FitCommentLimit(int length);
+    // Longest text a line edit holds.
+    static constexpr int kCommentBoxCeiling = 32767;
     void OpenEditor(int grid);
     bool WriteFileAtomically(const QString &path);
     // Writes a backup into the backups folder; a notice when it fails.

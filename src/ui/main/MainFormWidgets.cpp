@@ -301,8 +301,10 @@ void TMainForm::BuildGroups(QWidget *central)
     connect(Edit2, &QLineEdit::textChanged, this, [this](const QString &) { SetModified(1); });
     // What the user types is one undoable step until something else
     // changes.
-    connect(Edit2, &QLineEdit::textEdited, this,
-            [this](const QString &) { history_->Record(QStringLiteral("Edit Comment"), kCommentMergeKey); });
+    connect(Edit2, &QLineEdit::textEdited, this, [this](const QString &text) {
+        FitCommentLimit(text.size());
+        history_->Record(QStringLiteral("Edit Comment"), kCommentMergeKey);
+    });
 }
 
 void TMainForm::SetupGrid(QTableWidget *grid, int visibleRows, const QStringList &headers,

@@ -62,12 +62,20 @@ QMessageBox::Icon toQt(Icon icon)
     }
     return QMessageBox::NoIcon;
 }
-} // namespace
 
-Answer Message(QWidget *parent, const QString &text, const QString &caption, Icon icon, Buttons buttons)
+Answer Show(QWidget *parent, const MessageRequest &request)
 {
     if (g_message)
-        return g_message(MessageRequest{text, caption, icon, buttons});
+        return g_message(request);
+
+    const QString &text = request.text;
+    const QString &caption = request.caption;
+    const Icon icon = request.icon;
+    const Buttons buttons = request.buttons;
+    const QMessageBox::StandardButton chosenDefault =
+        request.defaultAnswer == Answer::No ? QMessageBox::No
+        : request.defaultAnswer == Answer::Cancel && buttons == Buttons::YesNoCancel ? QMessageBox::Cancel
+                                                                                      : QMessageBox::Yes;
 
     TQuestionBox box(toQt(icon), caption, text, parent);
     box.escapeCloses = buttons != Buttons::YesNo;
@@ -78,11 +86,11 @@ Answer Message(QWidget *parent, const QString &text, const QString &caption, Ico
         break;
     case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(chosenDefault);
         break;
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(chosenDefault);
         break;
     }
     const int result = box.exec();
@@ -95,6 +103,18 @@ Answer Message(QWidget *parent, const QString &text, const QString &caption, Ico
     // Closing the box with Escape or its close box (a Yes/No question
     // cannot be closed so: it has no Cancel).
     return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+} // namespace
+
+Answer Message(QWidget *parent, const QString &text, const QString &caption, Icon icon, Buttons buttons)
+{
+    return Show(parent, MessageRequest{text, caption, icon, buttons});
+}
+
+Answer Question(QWidget *parent, const QString &text, Buttons buttons, Answer defaultAnswer)
+{
+    return Show(parent, MessageRequest{text, QStringLiteral("VXL-R381"), Icon::Question, buttons, defaultAnswer});
 }
 
 Answer Message(QWidget *parent, const QString &text, Icon icon, Buttons buttons)

@@ -21,6 +21,8 @@ struct MessageRequest {
     QString caption;
     Icon icon;
     Buttons buttons;
+    // The button Enter presses in a question (Yes unless said otherwise).
+    Answer defaultAnswer = Answer::Yes;
 };
 
 struct FileRequest {
@@ -37,6 +39,9 @@ struct FileRequest {
 Answer Message(QWidget *parent, const QString &text, const QString &caption, Icon icon, Buttons buttons);
 // Convenience with the program caption "VXL-R381".
 Answer Message(QWidget *parent, const QString &text, Icon icon, Buttons buttons = Buttons::Ok);
+// A question whose default button (the one Enter presses) is defaultAnswer,
+// for questions where Yes is the bolder choice.
+Answer Question(QWidget *parent, const QString &text, Buttons buttons, Answer defaultAnswer);
 
 // Returns the chosen path, or an empty string when cancelled.
 QString FileDialog(QWidget *parent, const FileRequest &request);

@@ -499,7 +499,24 @@ static QByteArray ClipboardCsv()
 void TChannelTable::PasteRows()
 {
     const int slot = CurrentSlot() > 0 ? CurrentSlot() : 1;
-    if (model_->PasteCsv(ClipboardCsv(), slot))
+    TCsvImportPlan plan = model_->PlanPaste(ClipboardCsv(), slot);
+    // Rows pasted from a numbered channel stop at 180 unless the user
+    // agrees to overwrite L1..PR.
+    const int fit = CsvRowsWithinNumbered(plan);
+    if (fit < plan.rows.size()) {
+        switch (Dialogs::Question(this, CsvOverflowQuestion(plan, host_.Document()), Dialogs::Buttons::YesNoCancel,
+                                  Dialogs::Answer::No)) {
+        case Dialogs::Answer::Yes:
+            break;
+        case Dialogs::Answer::No:
+            plan.rows = plan.rows.mid(0, fit);
+            break;
+        default:
+            ShowOutcome(false, QStringLiteral("Paste cancelled: nothing changed"));
+            return;
+        }
+    }
+    if (model_->ApplyPaste(plan))
         SelectAfterChange();
 }
 

@@ -303,8 +303,17 @@ QByteArray TChannelTableModel::CopyCsv(const QList<int> &slotList) const
 
 bool TChannelTableModel::PasteCsv(const QByteArray &csv, int firstSlot)
 {
+    return ApplyPaste(PlanPaste(csv, firstSlot));
+}
+
+TCsvImportPlan TChannelTableModel::PlanPaste(const QByteArray &csv, int firstSlot) const
+{
     const QByteArray text = firstSlot > 0 ? WithoutLocation(csv) : csv;
-    const TCsvImportPlan plan = PlanCsvImport(text, host_.Document(), firstSlot);
+    return PlanCsvImport(text, host_.Document(), firstSlot);
+}
+
+bool TChannelTableModel::ApplyPaste(const TCsvImportPlan &plan)
+{
     if (!plan.ok) {
         emit Outcome(true, plan.error);
         return false;

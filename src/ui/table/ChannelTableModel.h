@@ -8,6 +8,7 @@
 #pragma once
 
 #include "data/ChannelTableRules.h"
+#include "data/CsvImport.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -65,6 +66,10 @@ public:
     // Pastes CSV text: at firstSlot and the slots after it, or, when
     // firstSlot is 0, at the Location each row names.
     bool PasteCsv(const QByteArray &csv, int firstSlot);
+    // The two halves of PasteCsv, for a window that asks between them:
+    // what each row would become, and storing a plan as one step.
+    TCsvImportPlan PlanPaste(const QByteArray &csv, int firstSlot) const;
+    bool ApplyPaste(const TCsvImportPlan &plan);
 
     // Where the last move, swap, insert or delete left its records.
     QList<int> LastSlots() const { return lastSlots_; }
