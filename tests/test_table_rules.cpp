@@ -68,6 +68,106 @@ TEST(TableColumns, CellsShowTheRecordAndEmptySlotsOnlyTheirLabel)
     EXPECT_EQ(TableCellText(doc, 193, tcChannel), QStringLiteral("PR"));
 }
 
+TEST(TableColumns, CellsThatNeverTakeAValueAreReadOnlyAndSayWhy)
+{
+    TChannelDocument doc = DefaultDocument();
+    Put(doc, 5, QStringLiteral("145.000"), QString(), QString(), QLatin1Char('1'));
+    Put(doc, 7, QStringLiteral("145.000"), QString(), QStringLiteral("144.500"));
+    Put(doc, 181, QStringLiteral("145.000"));
+    Put(doc, 193, QStringLiteral("145.000"));
+    struct Case {
+        int slot;
+        int column;
+        const char *reason; // start of the tooltip; null: the cell takes typing
+        bool box;           // a flag cell shows a check box
+    };
+    const Case cases[] = {
+        {5, tcOffset, "A memory channel shifts by its band's VFO offset", false},
+        {5, tcChannel, "A channel's number is its slot", false},
+        {5, tcReceive, nullptr, false},
+        {5, tcLockOut, nullptr, true},
+        {5, tcReverse, nullptr, true},
+        {7, tcReverse, "A split channel has no reverse", true},
+        {181, tcLockOut, "Lock Out applies to channels 001..180 only.", false},
+        {181, tcTransmit, "Only channels 001..180 can be split.", false},
+        {181, tcName, "Channels L1..U6 carry no name.", false},
+        {181, tcReverse, nullptr, true},
+        {193, tcLockOut, "Lock Out applies to channels 001..180 only.", false},
+        {193, tcName, nullptr, false},
+        {6, tcReceive, nullptr, false},
+        {6, tcName, "Slot 006 is empty", false},
+        {6, tcLockOut, "Slot 006 is empty", false},
+    };
+    for (const Case &c : cases) {
+        const QString why = TableCellReadOnlyReason(doc, c.slot, c.column);
+        EXPECT_EQ(TableCellEditable(doc, c.slot, c.column), c.reason == nullptr) << c.slot << " " << c.column;
+        if (c.reason)
+            EXPECT_TRUE(why.startsWith(QLatin1String(c.reason))) << qPrintable(why);
+        else
+            EXPECT_TRUE(why.isEmpty()) << qPrintable(why);
+        EXPECT_EQ(TableCellShowsFlag(doc, c.slot, c.column), c.box) << c.slot << " " << c.column;
+    }
+    EXPECT_TRUE(TableColumnReadOnlyReason(tcOffset).contains(QStringLiteral("VFO editor")));
+    EXPECT_TRUE(TableColumnReadOnlyReason(tcName).isEmpty());
+}
+
+TEST(TableColumns, ListsOfferOnlyWhatTheRowCanTake)
+{
+    // -7.6MHz: only where the radio type has it, and at 300 MHz or more.
+    struct Case {
+        const char *type;
+        const char *rx;
+        bool minus76;
+    };
+    const Case cases[] = {
+        {"0,3,00,1,1,,", "430.000", true},
+        {"0,3,00,1,1,,", "145.000", false},
+        {"0,3,05,1,1,,", "430.000", false},
+        {kDefaultRadioType, "430.000", false},
+    };
+    const QStringList plain{"Simplex", "Plus", "Minus"};
+    for (const Case &c : cases) {
+        TChannelDocument doc = DefaultDocument(QLatin1String(c.type));
+        Put(doc, 5, QLatin1String(c.rx));
+        EXPECT_EQ(TableCellChoices(doc, 5, tcShift), c.minus76 ? plain + QStringList{"-7.6MHz"} : plain)
+            << c.type << " " << c.rx;
+        // Bulk Edit offers what the radio type allows on some channel.
+        const bool typeHasIt = QLatin1String(c.type) == QLatin1String("0,3,00,1,1,,");
+        EXPECT_EQ(TableColumnChoices(doc, tcShift).contains(QStringLiteral("-7.6MHz")), typeHasIt) << c.type;
+    }
+    TChannelDocument doc = DefaultDocument();
+    EXPECT_EQ(TableCellChoices(doc, 1, tcStep), EditorStepTexts());
+    EXPECT_EQ(TableCellChoices(doc, 1, tcToneMode), (QStringList{"Off", "Tone", "CTCSS"}));
+    EXPECT_TRUE(TableCellChoices(doc, 1, tcName).isEmpty());
+    EXPECT_TRUE(TableCellChoices(doc, 1, tcOffset).isEmpty());
+}
+
+TEST(TableLayout, TheWindowOpensBesideTheMainWindowWhereTheScreenHasRoom)
+{
+    struct Case {
+        QRect screen;
+        QRect main;
+        QSize wanted;
+        QRect placed;
+    };
+    const Case cases[] = {
+        // Room on the right, then on the left.
+        {{0, 0, 1920, 1080}, {0, 0, 600, 500}, {1000, 700}, {600, 0, 1000, 700}},
+        {{0, 0, 1920, 1080}, {1200, 100, 600, 500}, {1000, 700}, {200, 100, 1000, 700}},
+        // No room either side: against the edge of the roomier side.
+        {{0, 0, 1280, 900}, {0, 0, 600, 500}, {1000, 700}, {280, 0, 1000, 700}},
+        {{0, 0, 1280, 900}, {680, 0, 600, 500}, {1000, 700}, {0, 0, 1000, 700}},
+        // Never larger than the screen, never below its bottom.
+        {{0, 0, 640, 450}, {0, 300, 300, 200}, {1000, 700}, {0, 0, 640, 450}},
+        {{0, 0, 1920, 1080}, {0, 800, 600, 200}, {1000, 700}, {600, 380, 1000, 700}},
+        // A second screen to the right.
+        {{1920, 0, 1920, 1080}, {1920, 0, 600, 500}, {1000, 700}, {2520, 0, 1000, 700}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(TableWindowPlacement(c.screen, c.main, c.wanted), c.placed)
+            << c.main.x() << "," << c.main.y() << " on " << c.screen.width();
+}
+
 TEST(TableColumns, SortKeysAreNumbersAndEmptySlotsComeLast)
 {
     TChannelDocument doc = DefaultDocument();
@@ -307,7 +407,7 @@ TEST(TableBulkEdit, MixedSelectionChangesWhatEachSlotCanTake)
     EXPECT_FALSE(ApplyBulkEdit(doc, {181}, TBulkEdit()).refusal.isEmpty());
 }
 
-TEST(TableBulkEdit, Minus76AndOffsetFollowEachChannel)
+TEST(TableBulkEdit, Minus76FollowsEachChannel)
 {
     TChannelDocument doc = DefaultDocument(QStringLiteral("0,3,00,1,1,,"));
     Put(doc, 1, QStringLiteral("145.000"));
@@ -318,11 +418,6 @@ TEST(TableBulkEdit, Minus76AndOffsetFollowEachChannel)
     EXPECT_EQ(r.changed, 1);
     EXPECT_EQ(Field(doc, 1, cfShift), QStringLiteral("0"));
     EXPECT_EQ(Field(doc, 2, cfShift), QStringLiteral("3"));
-    TBulkEdit offset;
-    offset.offset = QStringLiteral("5.0");
-    const TBulkResult o = ApplyBulkEdit(doc, {1, 2}, offset);
-    EXPECT_EQ(o.changed, 0);
-    EXPECT_EQ(o.notes.size(), 2);
 
     // What the bulk edit does not set stays, also what the lists cannot show.
     doc.SetMemoryRecord(3, QStringLiteral("003,00145012500,7,0,0,1,0,,02,,02,,0,,,,,"));
@@ -431,6 +526,90 @@ TEST(TableSlots, MoveSwapInsertDeleteKeepRecordsAndRewriteLabels)
     ExpectEditorRecord(doc, 10);
     EXPECT_FALSE(SwapSlots(doc, 10, 10).ok);
     EXPECT_FALSE(MoveSlots(doc, {181}, 1).ok);
+}
+
+TEST(TableSlots, ADropPlacesIntoFreeSlotsAndAsksOnAChannel)
+{
+    // Channels on 20..24 named after their slot; 25 and 27 empty, 26 and
+    // 28..30 hold channels.
+    auto setUp = [] {
+        TChannelDocument doc = DefaultDocument();
+        for (int slot : {20, 21, 22, 23, 24, 26, 28, 29, 30})
+            Put(doc, slot, QStringLiteral("145.%1").arg(slot), QStringLiteral("N%1").arg(slot));
+        return doc;
+    };
+    auto names = [](const TChannelDocument &doc, int from, int to) {
+        QStringList list;
+        for (int slot = from; slot <= to; ++slot)
+            list << (doc.Record(rkMemory, slot).isEmpty() ? QStringLiteral("-") : Field(doc, slot, cfName));
+        return list.join(QLatin1Char(' '));
+    };
+    EXPECT_EQ(names(setUp(), 19, 31), QStringLiteral("- N20 N21 N22 N23 N24 - N26 - N28 N29 N30 -"));
+
+    struct Case {
+        QList<int> dragged;
+        int target;
+        TDropKind kind;
+        bool insert;        // Ask: insert here (else swap)
+        const char *after;  // names on 19..31 afterwards
+        QList<int> landed;
+    };
+    const Case cases[] = {
+        // Onto a free slot: there, and nothing else moves.
+        {{20}, 25, TDropKind::Place, false, "- - N21 N22 N23 N24 N20 N26 - N28 N29 N30 -", {25}},
+        {{20}, 19, TDropKind::Place, false, "N20 - N21 N22 N23 N24 - N26 - N28 N29 N30 -", {19}},
+        {{22, 23}, 31, TDropKind::Place, false, "- N20 N21 - - N24 - N26 - N28 N29 N30 N22", {31, 32}},
+        {{20, 21}, 21, TDropKind::Ask, true, "- - N20 N21 N22 N23 N24 N26 - N28 N29 N30 -", {21, 22}},
+        // Onto a channel: swap, or insert and push down to the next free slot.
+        {{20}, 26, TDropKind::Ask, false, "- N26 N21 N22 N23 N24 - N20 - N28 N29 N30 -", {20, 26}},
+        {{20}, 26, TDropKind::Ask, true, "- - N21 N22 N23 N24 - N20 N26 N28 N29 N30 -", {26}},
+        {{24}, 21, TDropKind::Ask, true, "- N20 N24 N21 N22 N23 - N26 - N28 N29 N30 -", {21}},
+        {{20}, 28, TDropKind::Ask, true, "- - N21 N22 N23 N24 - N26 - N20 N28 N29 N30", {28}},
+        {{20}, 20, TDropKind::Nothing, false, "- N20 N21 N22 N23 N24 - N26 - N28 N29 N30 -", {}},
+    };
+    for (const Case &c : cases) {
+        TChannelDocument doc = setUp();
+        EXPECT_EQ(DropKindOf(doc, c.dragged, c.target), c.kind) << c.target;
+        TSlotResult r;
+        if (c.kind == TDropKind::Place)
+            r = PlaceSlots(doc, c.dragged, c.target);
+        else if (c.kind == TDropKind::Ask)
+            r = c.insert ? InsertSlotsAt(doc, c.dragged, c.target) : SwapSlots(doc, c.dragged.first(), c.target);
+        if (c.kind != TDropKind::Nothing)
+            EXPECT_TRUE(r.ok) << qPrintable(r.reason);
+        EXPECT_EQ(names(doc, 19, 31), QLatin1String(c.after)) << c.target;
+        EXPECT_EQ(r.slotList, c.landed) << c.target;
+        for (int slot = 19; slot <= 32; ++slot) {
+            if (!doc.Record(rkMemory, slot).isEmpty()) {
+                EXPECT_EQ(Field(doc, slot, cfLabel), MemorySlotLabel(slot));
+                ExpectEditorRecord(doc, slot);
+            }
+        }
+    }
+
+    // Refused, with nothing changed: no room to push into, a filled slot
+    // in the way of a placement, inserting outside 001..180.
+    TChannelDocument doc = setUp();
+    for (int slot = 150; slot <= 180; ++slot)
+        Put(doc, slot, QStringLiteral("146.0"));
+    const TChannelDocument before = doc;
+    TSlotResult r = InsertSlotsAt(doc, {20}, 150);
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.reason.contains(QStringLiteral("empty slots"))) << qPrintable(r.reason);
+    EXPECT_FALSE(PlaceSlots(doc, {20}, 26).ok);
+    EXPECT_FALSE(PlaceSlots(doc, {20, 21}, 193).ok);
+    EXPECT_FALSE(InsertSlotsAt(doc, {20}, 181).ok);
+    for (int slot = 1; slot <= kMemorySlots; ++slot)
+        EXPECT_EQ(doc.Record(rkMemory, slot), before.Record(rkMemory, slot)) << slot;
+    // A channel placed in a slot of another class is rebuilt for it.
+    Put(doc, 10, QStringLiteral("145.0"), QStringLiteral("SPLIT"), QStringLiteral("144.0"));
+    doc.ClearMemoryRecord(183);
+    r = PlaceSlots(doc, {10}, 183);
+    ASSERT_TRUE(r.ok);
+    EXPECT_TRUE(doc.Record(rkMemory, 10).isEmpty());
+    EXPECT_TRUE(Field(doc, 183, cfTransmitFrequency).isEmpty());
+    EXPECT_TRUE(r.notes.join(QString()).contains(QStringLiteral("split")));
+    ExpectEditorRecord(doc, 183);
 }
 
 TEST(TableFind, NamesAndFrequencies)

@@ -1,5 +1,5 @@
 // Start-up, the wiring of the windows, the splash hand-over, the end of the
-// program, the about box and the help window.
+// program, the about box, the help window and the channel table.
 #include "app/ApplicationShell.h"
 #include "app/EditorOptions.h"
 #include "data/ChannelDocument.h"
@@ -15,6 +15,7 @@
 #include "ui/main/MainForm.h"
 #include "ui/port/SerialPortForm.h"
 #include "ui/seam/Dialogs.h"
+#include "ui/table/ChannelTable.h"
 #include "ui/transfer/ReadForm.h"
 #include "ui/transfer/WriteForm.h"
 
@@ -263,6 +264,29 @@ TEST_F(ShellTest, EditorsWorkOnTheMainWindowsDocumentAndSelectedRow)
     EXPECT_TRUE(main->Document().Record(rkMemory, 20).endsWith(QStringLiteral(",CLUB")));
     EXPECT_EQ(main->Modified(), 1);
     EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ShellTest, TheChannelTableKeepsItsLayoutWhenTheProgramEndsWithItOpen)
+{
+    QSize size;
+    {
+        TApplicationShell shell;
+        shell.CreateForms();
+        shell.MainForm()->show();
+        shell.ShowChannelTable();
+        ASSERT_NE(shell.ChannelTable(), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(shell.ChannelTable()));
+        size = shell.ChannelTable()->size() - QSize(40, 30);
+        shell.ChannelTable()->resize(size);
+        // The shell ends as the program does: the windows go, the table
+        // still open.
+    }
+    TApplicationShell shell;
+    shell.CreateForms();
+    shell.MainForm()->show();
+    shell.ShowChannelTable();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(shell.ChannelTable()));
+    EXPECT_EQ(shell.ChannelTable()->size(), size);
 }
 
 TEST_F(ShellTest, PortsAreProbedWithTheTransferWindowsSerialComponent)

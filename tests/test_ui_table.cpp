@@ -1,6 +1,7 @@
 // The channel table window over the main window's document: sorting, find,
 // in-cell editing, bulk edit, moving slots, CSV rows on the clipboard, undo,
-// the main window's lists and the table in step, and the remembered layout.
+// the main window's lists and the table in step, the main window's document
+// commands, the frozen Channel column and the remembered layout.
 #include "data/BandPlan.h"
 #include "data/ChannelDocument.h"
 #include "data/ChannelTableRules.h"
@@ -17,15 +18,21 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <memory>
@@ -183,10 +190,11 @@ TEST_F(TableTest, InCellEditsAreAppliedAdjustedOrRefusedAndEachIsOneUndoStep)
     EXPECT_TRUE(table->StatusText().contains(QStringLiteral("adjusted")));
     EXPECT_TRUE(messages.isEmpty());
 
-    // Refused: the old value stays and a message says why.
+    // Refused: the old value stays and the status bar says why, without
+    // a message box.
     EXPECT_FALSE(proxy->setData(ViewIndex(5, tcName), QStringLiteral("TOOLONGNAME")));
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Invalid Memory name.")));
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(table->StatusText().startsWith(QStringLiteral("Invalid Memory name."))) << qPrintable(table->StatusText());
     EXPECT_TRUE(ViewIndex(5, tcName).data().toString().isEmpty());
     EXPECT_EQ(Undo().count(), steps + 1); // nothing recorded for the refusal or a no-op
 
@@ -220,29 +228,39 @@ TEST_F(TableTest, InCellEditsAreAppliedAdjustedOrRefusedAndEachIsOneUndoStep)
     EXPECT_EQ(Doc().GetRecordField(rkMemory, 5, cfName), QStringLiteral("HILLTOP"));
     EXPECT_EQ(Undo().undoText(), QStringLiteral("Edit 005 Name"));
 
-    // A name the rule refuses: the message says why and the cell opens
-    // again with what was typed, to be corrected.
-    messages.clear();
+    // A name the rule refuses (eight characters): the editor stays open
+    // with what was typed and the reason beside it; no message box.
     QTest::keyClick(table->TableView1, Qt::Key_F2);
     editor = QApplication::focusWidget();
     ASSERT_NE(editor, table->TableView1);
     QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(editor, QStringLiteral("hilltops"));
     QTest::keyClick(editor, Qt::Key_Return);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.isEmpty(); }));
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        editor = QApplication::focusWidget();
-        return editor && editor != table->TableView1
-            && editor->property("text").toString() == QStringLiteral("HILLTOPS");
-    }));
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Invalid Memory name.")));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), editor);
+    EXPECT_EQ(editor->property("text").toString(), QStringLiteral("HILLTOPS"));
+    ASSERT_TRUE(table->CellReasonLabel->isVisible());
+    EXPECT_TRUE(table->CellReasonLabel->text().startsWith(QStringLiteral("Invalid Memory name."))) << qPrintable(table->CellReasonLabel->text());
     EXPECT_EQ(Doc().GetRecordField(rkMemory, 5, cfName), QStringLiteral("HILLTOP"));
     QTest::keyClick(editor, Qt::Key_Backspace);
     QTest::keyClick(editor, Qt::Key_Backspace);
     QTest::keyClick(editor, Qt::Key_Return);
     ASSERT_TRUE(QTest::qWaitFor([&] { return Doc().GetRecordField(rkMemory, 5, cfName) == QStringLiteral("HILLTO"); }));
-    EXPECT_EQ(messages.size(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !table->CellReasonLabel->isVisible(); }));
+    // Committed by leaving the cell: the cell opens again with the text.
+    QTest::keyClick(table->TableView1, Qt::Key_F2);
+    editor = QApplication::focusWidget();
+    ASSERT_NE(editor, table->TableView1);
+    QTest::keyClick(editor, Qt::Key_End);
+    QTest::keyClicks(editor, QStringLiteral("XY"));
+    table->FindAction->trigger(); // the focus goes to the find box
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        QWidget *again = QApplication::focusWidget();
+        return again && again != editor && again->property("text").toString() == QStringLiteral("HILLTOXY");
+    }));
+    EXPECT_TRUE(table->CellReasonLabel->isVisible());
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(TableTest, FrequencyCellsKeepWhatWasTypedOrRefuse)
@@ -255,15 +273,14 @@ TEST_F(TableTest, FrequencyCellsKeepWhatWasTypedOrRefuse)
 
     // A Tx frequency in another band is refused with the reason, not moved.
     EXPECT_FALSE(proxy->setData(ViewIndex(5, tcTransmit), QStringLiteral("435.0")));
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Tx 435.000 MHz is not in the band of Rx 144.800 MHz")))
-        << qPrintable(messages[0]);
+    EXPECT_TRUE(table->StatusText().startsWith(QStringLiteral("Tx 435.000 MHz is not in the band of Rx 144.800 MHz")))
+        << qPrintable(table->StatusText());
     EXPECT_EQ(ViewIndex(5, tcTransmit).data().toString(), QStringLiteral("144.200"));
     // So is a Rx frequency that would leave the Tx frequency in another band.
     EXPECT_FALSE(proxy->setData(ViewIndex(5, tcReceive), QStringLiteral("435.0")));
-    ASSERT_EQ(messages.size(), 2);
-    EXPECT_TRUE(messages[1].startsWith(QStringLiteral("Tx 144.200 MHz is not in the band of Rx 435.000 MHz")))
-        << qPrintable(messages[1]);
+    EXPECT_TRUE(table->StatusText().startsWith(QStringLiteral("Tx 144.200 MHz is not in the band of Rx 435.000 MHz")))
+        << qPrintable(table->StatusText());
+    EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(Doc().Record(rkMemory, 5), split);
     EXPECT_EQ(Undo().count(), steps);
 
@@ -273,7 +290,7 @@ TEST_F(TableTest, FrequencyCellsKeepWhatWasTypedOrRefuse)
     EXPECT_EQ(ViewIndex(30, tcReceive).data().toString(), QStringLiteral("145.6125"));
     EXPECT_EQ(ViewIndex(30, tcStep).data().toString(), QStringLiteral("12.5kHz"));
     EXPECT_FALSE(table->StatusText().contains(QStringLiteral("adjusted")));
-    EXPECT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(TableTest, AListCellLeftWithoutAChoiceChangesNothing)
@@ -440,24 +457,68 @@ TEST_F(TableTest, MoveSwapInsertAndDeleteRenumberSlotsAndUndo)
     EXPECT_EQ(Doc().GetRecordField(rkMemory, 1, cfLabel), QStringLiteral("001"));
     EXPECT_EQ(MainCell(1, 3), QStringLiteral("N2"));
 
-    // Drag and drop: slot 3 dropped on the row of slot 1.
-    QMimeData *data = table->Model()->mimeData({table->Model()->index(2, 0)});
-    table->Model()->dropMimeData(data, Qt::MoveAction, -1, -1, table->Model()->index(0, 0));
-    delete data;
-    EXPECT_EQ(names(3), (QStringList{"N1", "N2", "N3"}));
-    EXPECT_EQ(Undo().undoText(), QStringLiteral("Move 003"));
-
     // A refused move explains itself and changes nothing.
     table->SelectSlots({181});
     table->MoveUpAction->trigger();
     ASSERT_FALSE(messages.isEmpty());
     EXPECT_TRUE(messages.last().contains(QStringLiteral("001..180")));
 
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 5; ++i)
         Undo().undo();
     for (int slot = 1; slot <= kMemorySlots; ++slot)
         EXPECT_EQ(Doc().Record(rkMemory, slot), before.Record(rkMemory, slot)) << slot;
     EXPECT_EQ(MainCell(1, 3), QStringLiteral("N1"));
+}
+
+TEST_F(TableTest, ADropOnAFreeSlotPlacesTheChannelThereAndOnAChannelAsks)
+{
+    for (int slot = 20; slot <= 24; ++slot)
+        Put(slot, QStringLiteral("145.%1").arg(slot), QStringLiteral("N%1").arg(slot));
+    auto names = [this] {
+        QStringList list;
+        for (int slot = 20; slot <= 26; ++slot)
+            list << (Doc().Record(rkMemory, slot).isEmpty() ? QStringLiteral("-") : Doc().GetRecordField(rkMemory, slot, cfName));
+        return list.join(QLatin1Char(' '));
+    };
+    QList<Dialogs::ChoiceRequest> asked;
+    QString answer;
+    Dialogs::SetChoiceResponder([&](const Dialogs::ChoiceRequest &request) {
+        asked << request;
+        return int(request.choices.indexOf(answer));
+    });
+    // Rows are dropped onto a row of the table as the view drops them.
+    auto drop = [this](int from, int onto) {
+        QModelIndexList dragged{ViewIndex(from, tcChannel), ViewIndex(from, tcName)};
+        std::unique_ptr<QMimeData> data(table->Proxy()->mimeData(dragged));
+        table->Proxy()->dropMimeData(data.get(), Qt::MoveAction, -1, -1, ViewIndex(onto, tcReceive));
+    };
+    table->TableView1->sortByColumn(tcName, Qt::DescendingOrder); // the order shown does not matter
+
+    // 020 onto the free 025: there, and nothing else moves.
+    drop(20, 25);
+    EXPECT_EQ(names(), QStringLiteral("- N21 N22 N23 N24 N20 -"));
+    EXPECT_EQ(Undo().undoText(), QStringLiteral("Move 020 to 025"));
+    EXPECT_TRUE(asked.isEmpty());
+
+    // 021 onto the channel on 025: Swap, Insert here or Cancel, asked once
+    // the drop is over.
+    answer = QStringLiteral("Cancel");
+    drop(21, 25);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return asked.size() == 1; }));
+    EXPECT_EQ(asked[0].choices, (QStringList{"&Swap", "&Insert here", "Cancel"}));
+    EXPECT_TRUE(asked[0].text.startsWith(QStringLiteral("Slot 025 holds a channel."))) << qPrintable(asked[0].text);
+    EXPECT_EQ(names(), QStringLiteral("- N21 N22 N23 N24 N20 -"));
+    answer = QStringLiteral("&Swap");
+    drop(21, 25);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return names() == QStringLiteral("- N20 N22 N23 N24 N21 -"); })) << qPrintable(names());
+    EXPECT_EQ(Undo().undoText(), QStringLiteral("Swap 021 and 025"));
+    answer = QStringLiteral("&Insert here");
+    drop(25, 22);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return names() == QStringLiteral("- N20 N21 N22 N23 N24 -"); })) << qPrintable(names());
+    EXPECT_EQ(Undo().undoText(), QStringLiteral("Insert 025 at 022"));
+    EXPECT_EQ(table->SelectedSlots(), QList<int>{22});
+    EXPECT_EQ(MainCell(22, 3), QStringLiteral("N21"));
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(TableTest, RowsTravelAsCsvText)
@@ -587,7 +648,7 @@ TEST_F(TableTest, EachChangeRedrawsOnlyTheRowsItChanged)
     EXPECT_EQ(table->CurrentSlot(), 5);
 }
 
-TEST_F(TableTest, ColumnLayoutAndGeometryAreRemembered)
+TEST_F(TableTest, ColumnLayoutAndGeometryAreStoredWhileTheWindowIsOpen)
 {
     table->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(table.get()));
@@ -595,7 +656,11 @@ TEST_F(TableTest, ColumnLayoutAndGeometryAreRemembered)
     header->moveSection(header->visualIndex(tcName), 1);
     header->resizeSection(tcReceive, 171);
     table->resize(700, 420);
-    table->close();
+    // Stored once the changes pause, with the window still open.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return StoredTableColumns() == header->saveState(); }));
+    EXPECT_FALSE(StoredTableGeometry().isEmpty());
+    // The program ends with the window open: its last change is kept too.
+    header->resizeSection(tcStep, 99);
     table.reset();
 
     OpenTable();
@@ -603,8 +668,200 @@ TEST_F(TableTest, ColumnLayoutAndGeometryAreRemembered)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(table.get()));
     header = table->TableView1->horizontalHeader();
     EXPECT_EQ(header->visualIndex(tcName), 1);
+    EXPECT_EQ(header->visualIndex(tcChannel), 0);
     EXPECT_EQ(header->sectionSize(tcReceive), 171);
+    EXPECT_EQ(header->sectionSize(tcStep), 99);
     EXPECT_EQ(table->size(), QSize(700, 420));
+}
+
+TEST_F(TableTest, TheChannelColumnStaysInViewAndTheDefaultSizeShowsEveryColumn)
+{
+    // The size it opens at without a stored one shows every column, Name
+    // included, within a 1280-pixel-wide screen (a window frame besides).
+    const QSize opening = table->DefaultSize();
+    EXPECT_LE(opening.width(), 1280 - 20);
+    table->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(table.get()));
+    table->resize(opening);
+    QTableView *view = table->TableView1;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->viewport()->width() > opening.width() / 2; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view->horizontalScrollBar()->maximum(), 0);
+    QHeaderView *header = view->horizontalHeader();
+    EXPECT_LE(header->sectionViewportPosition(tcName) + header->sectionSizeHint(tcName), view->viewport()->width());
+
+    // Scrolled sideways in a narrow window, the Channel column stays in
+    // view beside the other columns, row for row.
+    table->resize(420, 400);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->horizontalScrollBar()->maximum() > 0; }));
+    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum() / 2);
+    QCoreApplication::processEvents();
+    EXPECT_GT(header->sectionViewportPosition(tcName), 0);
+    EXPECT_LT(header->sectionViewportPosition(tcChannel), 0); // the table's own column scrolled away
+    auto *frozen = view->findChild<QTableView *>(QStringLiteral("FrozenColumnView"));
+    ASSERT_NE(frozen, nullptr);
+    EXPECT_TRUE(frozen->isVisible());
+    EXPECT_LE(frozen->geometry().left(), view->frameWidth());
+    EXPECT_EQ(frozen->horizontalHeader()->model()->headerData(tcChannel, Qt::Horizontal).toString(), QStringLiteral("Channel"));
+    const int row = view->rowAt(view->viewport()->height() / 2);
+    ASSERT_GT(row, 20);
+    const QModelIndex shown = frozen->indexAt(QPoint(2, frozen->rowViewportPosition(row) + 2));
+    EXPECT_EQ(shown.column(), int(tcChannel));
+    EXPECT_EQ(shown.row(), row);
+    EXPECT_EQ(frozen->rowAt(frozen->viewport()->height() / 2), row);
+    EXPECT_EQ(frozen->viewport()->mapTo(view, QPoint(0, 0)).x(), view->frameWidth());
+}
+
+TEST_F(TableTest, TheDocumentCommandsAreTheMainWindowsWithTheSameKeys)
+{
+    const QList<std::pair<QAction *, QAction *>> commands = {
+        {table->NewAction, form->New1},       {table->OpenAction, form->Open1},
+        {table->SaveAction, form->Save1},     {table->SaveAsAction, form->SaveAs1},
+        {table->ReadAction, form->Read1},     {table->WriteAction, form->Write1},
+        {table->UndoAction, form->UndoAction}, {table->RedoAction, form->RedoAction}};
+    for (const auto &[mine, main] : commands) {
+        ASSERT_NE(mine, nullptr) << qPrintable(main->objectName());
+        EXPECT_EQ(mine->shortcuts(), main->shortcuts()) << qPrintable(main->objectName());
+        EXPECT_EQ(mine->text(), main->text()) << qPrintable(main->objectName());
+    }
+
+    QList<Dialogs::FileRequest> files;
+    Dialogs::SetFileResponder([&](const Dialogs::FileRequest &request) {
+        files << request;
+        return QString(); // cancelled
+    });
+    table->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(table.get()));
+    QApplication::setActiveWindow(table.get());
+    // Ctrl+S while a name is typed: the name goes into the document, then
+    // the main window's Save asks for a file name (the document is untitled).
+    table->TableView1->setCurrentIndex(ViewIndex(1, tcName));
+    table->TableView1->setFocus();
+    QTest::keyClick(table->TableView1, Qt::Key_F2);
+    QWidget *editor = QApplication::focusWidget();
+    ASSERT_NE(editor, table->TableView1);
+    QTest::keyClicks(editor, QStringLiteral("home"));
+    QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 1, cfName), QStringLiteral("HOME"));
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_TRUE(files[0].save);
+    // Ctrl+O: the unsaved-changes question, then the open dialog.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == table->TableView1; }));
+    messages.clear();
+    QTest::keyClick(table->TableView1, Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Data is changed.")));
+    ASSERT_EQ(files.size(), 2);
+    EXPECT_FALSE(files[1].save);
+    // Ctrl+N: a new document, shown in the table.
+    QTest::keyClick(table->TableView1, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(Doc().GetRecordField(rkMemory, 1, cfName).isEmpty());
+    EXPECT_TRUE(ViewIndex(1, tcName).data().toString().isEmpty());
+    EXPECT_EQ(form->Modified(), 0);
+}
+
+TEST_F(TableTest, KeysInAnOpenCellBelongToItsEditor)
+{
+    Put(5, QStringLiteral("145.0"), QStringLiteral("A"));
+    Put(6, QStringLiteral("145.5"), QStringLiteral("B"));
+    Put(7, QStringLiteral("146.0"), QStringLiteral("C"));
+    const TChannelDocument before = Doc();
+    const int steps = Undo().count();
+    table->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(table.get()));
+    QApplication::setActiveWindow(table.get());
+    for (int column : {int(tcShift), int(tcStep), int(tcName)}) {
+        table->TableView1->setCurrentIndex(ViewIndex(6, column));
+        table->TableView1->setFocus();
+        QTest::keyClick(table->TableView1, Qt::Key_F2);
+        QWidget *editor = QApplication::focusWidget();
+        ASSERT_NE(editor, table->TableView1);
+        EXPECT_FALSE(table->MoveDownAction->isEnabled());
+        if (auto *list = qobject_cast<QComboBox *>(editor)) {
+            // Alt+Down and Alt+Up open the list and close it again.
+            QTest::keyClick(editor, Qt::Key_Down, Qt::AltModifier);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return list->view()->isVisible(); }));
+            QTest::keyClick(list->view(), Qt::Key_Up, Qt::AltModifier);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !list->view()->isVisible(); }));
+            QTest::keyClick(editor, Qt::Key_Up, Qt::AltModifier);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return list->view()->isVisible(); }));
+            QTest::keyClick(list->view(), Qt::Key_Down, Qt::AltModifier);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !list->view()->isVisible(); }));
+        } else {
+            QTest::keyClick(editor, Qt::Key_Down, Qt::AltModifier);
+            QTest::keyClick(editor, Qt::Key_Up, Qt::AltModifier);
+        }
+        EXPECT_EQ(QApplication::focusWidget(), editor) << column;
+        QTest::keyClick(editor, Qt::Key_Escape);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return table->MoveDownAction->isEnabled(); }));
+        for (int slot = 5; slot <= 8; ++slot)
+            EXPECT_EQ(Doc().Record(rkMemory, slot), before.Record(rkMemory, slot)) << column << " " << slot;
+    }
+    EXPECT_EQ(Undo().count(), steps);
+    // Without an open editor the keys move the row.
+    table->SelectSlots({6});
+    table->TableView1->setFocus();
+    QTest::keyClick(table->TableView1, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(Doc().GetRecordField(rkMemory, 7, cfName), QStringLiteral("B"));
+}
+
+TEST_F(TableTest, CellsThatCanNeverChangeLookAndActReadOnly)
+{
+    Doc().SetRadioType(QStringLiteral("0,3,00,1,1,,")); // a type with the -7.6MHz Shift
+    Put(5, QStringLiteral("145.0"));
+    Put(7, QStringLiteral("435.0"));
+    Put(181, QStringLiteral("145.0"));
+    QSortFilterProxyModel *proxy = table->Proxy();
+    EXPECT_TRUE(proxy->setData(ViewIndex(5, tcShift), QStringLiteral("Plus")));
+
+    // The offset is the band's VFO offset: read-only, and says so.
+    const QModelIndex offset = ViewIndex(5, tcOffset);
+    EXPECT_FALSE(offset.flags() & Qt::ItemIsEditable);
+    EXPECT_TRUE(offset.data(Qt::ToolTipRole).toString().contains(QStringLiteral("VFO editor")));
+    EXPECT_TRUE(proxy->headerData(tcOffset, Qt::Horizontal, Qt::ToolTipRole).toString().contains(QStringLiteral("VFO editor")));
+    // L1..U6 and PR have no lock-out: no check box.
+    EXPECT_FALSE(ViewIndex(181, tcLockOut).data(Qt::CheckStateRole).isValid());
+    EXPECT_FALSE(ViewIndex(181, tcLockOut).flags() & Qt::ItemIsUserCheckable);
+    EXPECT_TRUE(ViewIndex(5, tcLockOut).data(Qt::CheckStateRole).isValid());
+
+    // The Shift list offers -7.6MHz only where the row can take it.
+    table->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(table.get()));
+    QApplication::setActiveWindow(table.get());
+    auto offered = [&](int slot) {
+        table->TableView1->setCurrentIndex(ViewIndex(slot, tcShift));
+        table->TableView1->setFocus();
+        QTest::keyClick(table->TableView1, Qt::Key_F2);
+        auto *list = qobject_cast<QComboBox *>(QApplication::focusWidget());
+        QStringList items;
+        for (int i = 0; list && i < list->count(); ++i)
+            items << list->itemText(i);
+        if (list)
+            QTest::keyClick(list, Qt::Key_Escape);
+        return items;
+    };
+    EXPECT_EQ(offered(5), (QStringList{"Simplex", "Plus", "Minus"}));
+    EXPECT_EQ(offered(7), (QStringList{"Simplex", "Plus", "Minus", "-7.6MHz"}));
+
+    // Bulk Edit offers only what it can change: no offset.
+    QStringList fields;
+    QTimer finder;
+    QObject::connect(&finder, &QTimer::timeout, [&] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == QStringLiteral("BulkEditDialog") && window->isVisible()) {
+                for (QCheckBox *box : window->findChildren<QCheckBox *>())
+                    fields << box->text().remove(QLatin1Char('&'));
+                static_cast<QDialog *>(window)->reject();
+                finder.stop();
+            }
+        }
+    });
+    finder.start(0);
+    table->SelectSlots({5, 7});
+    table->BulkEditAction->trigger();
+    EXPECT_EQ(fields, (QStringList{"Step", "Shift", "Tone/CTCSS", "Tone Frequency", "CTCSS Frequency", "Lock Out"}));
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(TableTest, MainWindowOpensTheTableFromTheViewMenu)

@@ -12,6 +12,7 @@
 #include "MemoryChannel.h"
 
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -47,9 +48,31 @@ QString TableCellText(const TChannelDocument &doc, int slot, int column);
 // Value a column sorts by: numbers for frequencies, steps and tones, text
 // otherwise. Empty slots sort after every channel in ascending order.
 QVariant TableSortKey(const TChannelDocument &doc, int slot, int column);
-// Whether the cell can be edited (the label never; lock-out only on
-// 001..180, split only on 001..180, name on 001..180 and PR).
+// Whether the cell can be edited (the label and the offset never; lock-out
+// only on 001..180, split only on 001..180, name on 001..180 and PR).
 bool TableCellEditable(const TChannelDocument &doc, int slot, int column);
+// Why a cell takes no typing (for its tooltip); empty when it does.
+QString TableCellReadOnlyReason(const TChannelDocument &doc, int slot, int column);
+// Why a column as a whole never takes a value (for its header's tooltip);
+// empty for the columns that do.
+QString TableColumnReadOnlyReason(int column);
+// Whether a flag cell shows a check box: a channel's Reverse, and the
+// Lock Out of channels 001..180 (L1..U6 and PR have none).
+bool TableCellShowsFlag(const TChannelDocument &doc, int slot, int column);
+// The values a list column offers for one slot's cell: the -7.6MHz Shift
+// only where the radio type has it and the channel is at 300 MHz or more.
+// Empty for the columns that are typed.
+QStringList TableCellChoices(const TChannelDocument &doc, int slot, int column);
+// The same for a change of many channels at once (Bulk Edit): what the
+// radio type allows on some channel.
+QStringList TableColumnChoices(const TChannelDocument &doc, int column);
+
+// Where the table window goes: beside the anchor (the main window's frame)
+// on the side with room for size within the available screen area; where
+// neither side has room, against the screen edge of the roomier side,
+// covering as little of the anchor as it can. The size is bounded by the
+// available area.
+QRect TableWindowPlacement(const QRect &available, const QRect &anchor, const QSize &size);
 
 enum class TEditStatus {
     Applied,   // stored as typed
@@ -77,7 +100,6 @@ TEditResult ApplyCellEdit(TChannelDocument &doc, int slot, int column, const QSt
 struct TBulkEdit {
     std::optional<int> stepPosition;       // editor step list position 0..7
     std::optional<QChar> shift;            // '0' simplex, '1', '2', '3'
-    std::optional<QString> offset;         // MHz text; must be the band's VFO offset
     std::optional<int> toneMode;           // 0 off, 1 tone, 2 CTCSS
     std::optional<int> tonePosition;       // editor tone list position 0..37
     std::optional<int> ctcssPosition;
@@ -130,9 +152,26 @@ struct TSlotResult {
 
 // Swaps the records of two slots 1..193.
 TSlotResult SwapSlots(TChannelDocument &doc, int a, int b);
+
+// What dropping the chosen slots onto slot target does.
+enum class TDropKind {
+    Nothing, // dropped onto itself
+    Place,   // the target (and the slots after it, for more than one) is free: PlaceSlots
+    Ask,     // the target holds a channel: swap (one slot) or insert here, as the user chooses
+};
+TDropKind DropKindOf(const TChannelDocument &doc, const QList<int> &slotList, int target);
+// Puts the records of the chosen slots on target and the slots after it,
+// which must be empty or among the chosen; the chosen slots left behind are
+// empty and nothing else moves (a channel's number is what the user dials).
+TSlotResult PlaceSlots(TChannelDocument &doc, const QList<int> &slotList, int target);
+// Puts the records of the chosen slots (all within 1..180) on target and
+// the slots after it; the channels from target on move down into the
+// nearest empty slots (the chosen slots count as empty once their records
+// left them). Refused when 1..180 has no room for them.
+TSlotResult InsertSlotsAt(TChannelDocument &doc, const QList<int> &slotList, int target);
 // Moves the records of the chosen slots (all within 1..180) so that they
 // stand together, in slot order, before slot target (181: after 180); the
-// slots in between close up. Used by drag and drop and Alt+Up/Alt+Down.
+// slots in between close up. Used by Move Up and Move Down.
 TSlotResult MoveSlots(TChannelDocument &doc, const QList<int> &slotList, int target);
 // Moves the chosen slots one place up (-1) or down (+1). Refused at the
 // edge of 1..180 and for slots outside it.

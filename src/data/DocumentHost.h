@@ -9,6 +9,10 @@
 
 class TChannelDocument;
 
+// The commands on the whole document that the owning window offers; other
+// windows over the document route them to it.
+enum class TDocumentCommand { New, Open, Save, SaveAs, Read, Write };
+
 class TDocumentHost {
 public:
     virtual ~TDocumentHost() = default;
@@ -31,4 +35,7 @@ public:
     // changing the document, name the step ("Edit 005", "Paste 012"). A
     // call that changed nothing records nothing.
     virtual void RecordChange(const QString &name) = 0;
+    // Runs a document command as the owning window's own menu item does
+    // (questions, file dialogs and all). A host without them ignores it.
+    virtual void RunDocumentCommand(TDocumentCommand command) { (void)command; }
 };

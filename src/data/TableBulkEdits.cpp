@@ -16,7 +16,7 @@ using namespace tablerules;
 
 bool TBulkEdit::IsEmpty() const
 {
-    return !clear && !stepPosition && !shift && !offset && !toneMode && !tonePosition && !ctcssPosition
+    return !clear && !stepPosition && !shift && !toneMode && !tonePosition && !ctcssPosition
         && !lockOut;
 }
 
@@ -27,7 +27,6 @@ QString TBulkEdit::Name() const
     QStringList parts;
     if (stepPosition) parts << QStringLiteral("Step");
     if (shift) parts << QStringLiteral("Shift");
-    if (offset) parts << QStringLiteral("Offset");
     if (toneMode) parts << QStringLiteral("Tone/CTCSS");
     if (tonePosition) parts << QStringLiteral("Tone Frequency");
     if (ctcssPosition) parts << QStringLiteral("CTCSS Frequency");
@@ -59,11 +58,6 @@ static TMemoryChannelEntry BulkEntry(const TChannelDocument &doc, int slot, cons
             }
             entry.shift = *edit.shift;
         }
-    }
-    if (edit.offset) {
-        const QString why = OffsetRefusal(doc, entry, *edit.offset);
-        if (!why.isEmpty())
-            notes << label + QStringLiteral(": offset not set: ") + QString(why).replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
     if (edit.toneMode) {
         entry.tone = *edit.toneMode == 1;
@@ -133,10 +127,6 @@ TBulkResult ApplyBulkEdit(TChannelDocument &doc, const QList<int> &chosen, const
     if ((edit.tonePosition && (*edit.tonePosition < 0 || *edit.tonePosition >= toneCount))
         || (edit.ctcssPosition && (*edit.ctcssPosition < 0 || *edit.ctcssPosition >= toneCount))) {
         result.refusal = QStringLiteral("Invalid tone frequency.");
-        return result;
-    }
-    if (edit.offset && !OffsetOfText(*edit.offset)) {
-        result.refusal = QStringLiteral("Invalid Offset.\nPlease check and try again.");
         return result;
     }
 

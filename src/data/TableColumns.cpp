@@ -135,25 +135,107 @@ QVariant TableSortKey(const TChannelDocument &doc, int slot, int column)
 
 bool TableCellEditable(const TChannelDocument &doc, int slot, int column)
 {
-    if (!ValidSlot(slot) || column == tcChannel || column < 0 || column >= tcColumnCount)
-        return false;
-    if (!HasChannel(doc, slot))
-        return column == tcReceive;
+    return TableCellReadOnlyReason(doc, slot, column).isEmpty();
+}
+
+QString TableColumnReadOnlyReason(int column)
+{
+    switch (column) {
+    case tcChannel:
+        return QStringLiteral("A channel's number is its slot: drag the row, or use Move Up, Move Down or Swap.");
+    case tcOffset:
+        return QStringLiteral("A memory channel shifts by its band's VFO offset; change it in the VFO editor.");
+    }
+    return QString();
+}
+
+QString TableCellReadOnlyReason(const TChannelDocument &doc, int slot, int column)
+{
+    if (!ValidSlot(slot) || column < 0 || column >= tcColumnCount)
+        return QStringLiteral("There is no such cell.");
+    const QString always = TableColumnReadOnlyReason(column);
+    if (!always.isEmpty())
+        return always;
+    if (!HasChannel(doc, slot)) {
+        if (column == tcReceive)
+            return QString();
+        return QStringLiteral("Slot %1 is empty: enter a receive frequency first.").arg(Label(slot));
+    }
     switch (column) {
     case tcTransmit:
+        if (!IsNumberedSlot(slot))
+            return QStringLiteral("Only channels 001..180 can be split.");
+        break;
     case tcLockOut:
-        return IsNumberedSlot(slot);
+        if (!IsNumberedSlot(slot))
+            return QStringLiteral("Lock Out applies to channels 001..180 only.");
+        break;
     case tcName:
-        return IsNamedSlot(slot);
-    case tcOffset: {
-        const QString shift = doc.GetRecordField(rkMemory, slot, cfShift);
-        return shift == QLatin1String("1") || shift == QLatin1String("2");
-    }
+        if (!IsNamedSlot(slot))
+            return QStringLiteral("Channels L1..U6 carry no name.");
+        break;
     case tcReverse:
-        return doc.GetRecordField(rkMemory, slot, cfTransmitFrequency).isEmpty();
-    default:
-        return true;
+        if (!doc.GetRecordField(rkMemory, slot, cfTransmitFrequency).isEmpty())
+            return QStringLiteral("A split channel has no reverse; clear its Tx Frequency first.");
+        break;
     }
+    return QString();
+}
+
+bool TableCellShowsFlag(const TChannelDocument &doc, int slot, int column)
+{
+    if (!TableColumnIsFlag(column) || !ValidSlot(slot) || !HasChannel(doc, slot))
+        return false;
+    return column != tcLockOut || IsNumberedSlot(slot);
+}
+
+QStringList TableColumnChoices(const TChannelDocument &doc, int column)
+{
+    switch (column) {
+    case tcStep:
+        return EditorStepTexts();
+    case tcShift: {
+        QStringList shifts;
+        for (QChar code : {u'0', u'1', u'2'})
+            shifts << ShiftText(code);
+        if (Minus76ShiftOffered(doc))
+            shifts << ShiftText(QLatin1Char('3'));
+        return shifts;
+    }
+    case tcToneMode:
+        return {QStringLiteral("Off"), QStringLiteral("Tone"), QStringLiteral("CTCSS")};
+    case tcToneFrequency:
+    case tcCtcssFrequency:
+        return EditorToneTexts();
+    }
+    return {};
+}
+
+QStringList TableCellChoices(const TChannelDocument &doc, int slot, int column)
+{
+    QStringList choices = TableColumnChoices(doc, column);
+    if (column == tcShift && ValidSlot(slot) && HasChannel(doc, slot)
+        && !Minus76Refusal(doc, LoadMemoryChannel(doc, slot).rxText).isEmpty())
+        choices.removeAll(ShiftText(QLatin1Char('3')));
+    return choices;
+}
+
+QRect TableWindowPlacement(const QRect &available, const QRect &anchor, const QSize &wanted)
+{
+    const QSize size = wanted.boundedTo(available.size());
+    const int roomRight = available.right() - anchor.right();
+    const int roomLeft = anchor.left() - available.left();
+    int x = 0;
+    if (roomRight >= size.width())
+        x = anchor.right() + 1;
+    else if (roomLeft >= size.width())
+        x = anchor.left() - size.width();
+    else if (roomRight >= roomLeft)
+        x = available.right() + 1 - size.width();
+    else
+        x = available.left();
+    const int y = qBound(available.top(), anchor.top(), available.bottom() + 1 - size.height());
+    return QRect(QPoint(x, y), size);
 }
 
 bool SlotMatchesFind(const TChannelDocument &doc, int slot, const QString &typed)

@@ -79,6 +79,102 @@ TSlotResult SwapSlots(TChannelDocument &doc, int a, int b)
     return result;
 }
 
+TDropKind DropKindOf(const TChannelDocument &doc, const QList<int> &chosen, int target)
+{
+    const QList<int> slotList = SortedUnique(chosen);
+    if (slotList.isEmpty() || !ValidSlot(target) || (slotList.contains(target) && slotList.first() == target))
+        return TDropKind::Nothing;
+    for (int i = 0; i < slotList.size(); ++i) {
+        const int to = target + i;
+        if (ValidSlot(to) && (slotList.contains(to) || !HasChannel(doc, to)))
+            continue;
+        return TDropKind::Ask;
+    }
+    return TDropKind::Place;
+}
+
+TSlotResult PlaceSlots(TChannelDocument &doc, const QList<int> &chosen, int target)
+{
+    TSlotResult result;
+    const QList<int> slotList = SortedUnique(chosen);
+    if (slotList.isEmpty() || !std::all_of(slotList.begin(), slotList.end(), ValidSlot)) {
+        result.reason = QStringLiteral("There is no such slot.");
+        return result;
+    }
+    for (int i = 0; i < slotList.size(); ++i) {
+        const int to = target + i;
+        if (!ValidSlot(to)) {
+            result.reason = QStringLiteral("%1 channel(s) do not fit from %2 on.").arg(slotList.size()).arg(Label(target));
+            return result;
+        }
+        if (!slotList.contains(to) && HasChannel(doc, to)) {
+            result.reason = QStringLiteral("Slot %1 holds a channel.").arg(Label(to));
+            return result;
+        }
+    }
+    QStringList records;
+    for (int slot : slotList)
+        records << doc.Record(rkMemory, slot);
+    for (int slot : slotList)
+        doc.ClearMemoryRecord(slot);
+    for (int i = 0; i < slotList.size(); ++i) {
+        PlaceRecord(doc, records[i], slotList[i], target + i, result.notes);
+        result.slotList << target + i;
+    }
+    result.ok = true;
+    return result;
+}
+
+TSlotResult InsertSlotsAt(TChannelDocument &doc, const QList<int> &chosen, int target)
+{
+    TSlotResult result;
+    const QList<int> slotList = SortedUnique(chosen);
+    if (slotList.isEmpty() || !AllNumbered(slotList) || !IsNumberedSlot(target)) {
+        result.reason = kNumberedOnly;
+        return result;
+    }
+    QStringList moving;
+    for (int slot : slotList)
+        moving << doc.Record(rkMemory, slot);
+    // The slots from target on once the chosen records have left them.
+    QStringList after;
+    for (int slot = target; slot <= kLastNumberedSlot; ++slot)
+        after << (slotList.contains(slot) ? QString() : doc.Record(rkMemory, slot));
+    // The chosen records go first; each of them takes the place of the
+    // nearest empty slot after them, so the channels in between move down.
+    QStringList order = moving + after;
+    int surplus = moving.size();
+    for (int i = moving.size(); i < order.size() && surplus > 0;) {
+        if (!HasChannel(order[i])) {
+            order.removeAt(i);
+            --surplus;
+        } else {
+            ++i;
+        }
+    }
+    if (surplus > 0) {
+        result.reason = QStringLiteral("There are not enough empty slots from %1 to 180 to insert here.\n"
+                                       "Delete or move a channel first.")
+                            .arg(Label(target));
+        return result;
+    }
+    for (int slot : slotList) {
+        if (slot < target)
+            doc.ClearMemoryRecord(slot);
+    }
+    for (int i = 0; i < order.size(); ++i) {
+        const int slot = target + i;
+        if (HasChannel(order[i]))
+            doc.SetMemoryRecord(slot, Relabel(order[i], slot));
+        else
+            doc.ClearMemoryRecord(slot);
+    }
+    result.ok = true;
+    for (int i = 0; i < moving.size(); ++i)
+        result.slotList << target + i;
+    return result;
+}
+
 TSlotResult MoveSlots(TChannelDocument &doc, const QList<int> &chosen, int target)
 {
     TSlotResult result;

@@ -206,6 +206,18 @@ void TMainForm::SaveAs1Click() { SaveDocumentAs(); }
 
 void TMainForm::Exit1Click() { close(); }
 
+void TMainForm::RunDocumentCommand(TDocumentCommand command)
+{
+    switch (command) {
+    case TDocumentCommand::New: New1Click(); break;
+    case TDocumentCommand::Open: Open1Click(); break;
+    case TDocumentCommand::Save: Save1Click(); break;
+    case TDocumentCommand::SaveAs: SaveAs1Click(); break;
+    case TDocumentCommand::Read: Read1Click(); break;
+    case TDocumentCommand::Write: Write1Click(); break;
+    }
+}
+
 void TMainForm::closeEvent(QCloseEvent *event)
 {
     if (!AskSaveChanges()) {

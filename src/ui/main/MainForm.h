@@ -57,6 +57,7 @@ public:
     void RefreshGrids() override;
     void RebuildVfoRows() override;
     void RecordChange(const QString &name) override;
+    void RunDocumentCommand(TDocumentCommand command) override;
     // Undo and redo of document changes.
     TDocumentHistory &History() { return *history_; }
     void UpdateStatusBar();

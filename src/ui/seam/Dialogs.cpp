@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QWidget>
 
 namespace Dialogs {
@@ -20,6 +21,7 @@ FileResponder g_file;
 PrintResponder g_print;
 PrinterPresence g_printers;
 ReportResponder g_report;
+ChoiceResponder g_choice;
 
 // A message box whose Escape key and close box can be switched off. A
 // Yes/No question has no Cancel: Escape must not count as No, or two
@@ -142,6 +144,24 @@ QString FileDialog(QWidget *parent, const FileRequest &request)
     return files.isEmpty() ? QString() : files.first();
 }
 
+int Choose(QWidget *parent, const ChoiceRequest &request)
+{
+    const int cancel = int(request.choices.size()) - 1;
+    if (g_choice)
+        return g_choice(request);
+    if (cancel < 0)
+        return -1;
+    QMessageBox box(toQt(request.icon), request.caption, request.text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton *> buttons;
+    for (int i = 0; i <= cancel; ++i)
+        buttons << box.addButton(request.choices[i], i == cancel ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    box.setEscapeButton(buttons.last());
+    box.setDefaultButton(qobject_cast<QPushButton *>(buttons.value(request.defaultChoice, buttons.first())));
+    box.exec();
+    const int chosen = int(buttons.indexOf(box.clickedButton()));
+    return chosen < 0 ? cancel : chosen;
+}
+
 Answer Report(QWidget *parent, const ReportRequest &request)
 {
     if (g_report)
@@ -196,6 +216,7 @@ void SetFileResponder(FileResponder responder) { g_file = std::move(responder); 
 void SetPrintResponder(PrintResponder responder) { g_print = std::move(responder); }
 void SetPrinterPresence(PrinterPresence presence) { g_printers = std::move(presence); }
 void SetReportResponder(ReportResponder responder) { g_report = std::move(responder); }
+void SetChoiceResponder(ChoiceResponder responder) { g_choice = std::move(responder); }
 void ResetResponders()
 {
     g_message = nullptr;
@@ -203,6 +224,7 @@ void ResetResponders()
     g_print = nullptr;
     g_printers = nullptr;
     g_report = nullptr;
+    g_choice = nullptr;
 }
 
 } // namespace Dialogs

@@ -57,6 +57,18 @@ struct ReportRequest {
 // Ok when the user confirmed, Cancel otherwise.
 Answer Report(QWidget *parent, const ReportRequest &request);
 
+// A question answered by one of several named buttons, in the order given;
+// the last one cancels (Escape and the close box choose it too).
+struct ChoiceRequest {
+    QString caption;
+    QString text;
+    Icon icon = Icon::Question;
+    QStringList choices;   // button texts: "&Swap", "&Insert here", "Cancel"
+    int defaultChoice = 0;
+};
+// Index of the chosen button.
+int Choose(QWidget *parent, const ChoiceRequest &request);
+
 // Shows the print dialog for the printer; true when the user confirmed.
 // It offers what the listing honours: printer, paper, copies, collation
 // and page order; no selection or current page, and no page range that the
@@ -77,11 +89,13 @@ using FileResponder = std::function<QString(const FileRequest &)>;
 using PrintResponder = std::function<bool(QPrinter *)>;
 using PrinterPresence = std::function<bool()>;
 using ReportResponder = std::function<Answer(const ReportRequest &)>;
+using ChoiceResponder = std::function<int(const ChoiceRequest &)>;
 void SetMessageResponder(MessageResponder responder);
 void SetFileResponder(FileResponder responder);
 void SetPrintResponder(PrintResponder responder);
 void SetPrinterPresence(PrinterPresence presence);
 void SetReportResponder(ReportResponder responder);
+void SetChoiceResponder(ChoiceResponder responder);
 void ResetResponders();
 
 } // namespace Dialogs

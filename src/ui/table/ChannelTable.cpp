@@ -1,6 +1,7 @@
 #include "ChannelTable.h"
 
 #include "ChannelTableModel.h"
+#include "FrozenColumnView.h"
 #include "data/BandPlan.h"
 #include "data/ChannelDocument.h"
 #include "data/ChannelTableRules.h"
@@ -22,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +36,7 @@
 #include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QStatusBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
@@ -48,42 +51,87 @@ BulkEditResponder &Responder()
     return responder;
 }
 
-QStringList ChoicesOf(int column)
+// Alt+Up and Alt+Down: the keys that open and close a list.
+bool IsListKey(const QEvent *event)
 {
-    switch (column) {
-    case tcStep: return EditorStepTexts();
-    case tcShift: return {QStringLiteral("Simplex"), QStringLiteral("Plus"), QStringLiteral("Minus"), QStringLiteral("-7.6MHz")};
-    case tcToneMode: return {QStringLiteral("Off"), QStringLiteral("Tone"), QStringLiteral("CTCSS")};
-    case tcToneFrequency:
-    case tcCtcssFrequency: return EditorToneTexts();
-    }
-    return {};
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return false;
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    return (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)
+        && (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
 }
 
-// Lists for the columns that take one of a few values; a line edit for the
-// others, the name's taking keys as the memory editor's name box does.
-// A list left without a choice changes nothing, and a typed entry the table
-// refuses opens its cell again with the text, to be corrected (or dropped
-// with Escape).
+bool IsCommitKey(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent *>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_Backtab;
+}
+
+constexpr const char *kCellProperty = "vxlTableCell";
+
+// Lists for the columns that take one of a few values (only the values the
+// row can take); a line edit for the others, the name's taking keys as the
+// memory editor's name box does. While an editor is open the keys belong
+// to it: Alt+Up and Alt+Down open and close its list and never reach the
+// table's commands. A list left without a choice changes nothing. A typed
+// entry the table refuses stays in its editor, with the reason shown next
+// to it, to be corrected (or dropped with Escape).
 class TTableDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    TTableDelegate(TDocumentHost &host, QAbstractItemView *view) : QStyledItemDelegate(view), host_(host), view_(view)
+    {
+        reason_ = new QLabel(view->viewport());
+        reason_->setObjectName(QStringLiteral("CellReasonLabel"));
+        reason_->setWordWrap(true);
+        reason_->setAutoFillBackground(true);
+        reason_->setFrameShape(QFrame::Box);
+        reason_->setMargin(3);
+        reason_->setForegroundRole(QPalette::ToolTipText);
+        reason_->setBackgroundRole(QPalette::ToolTipBase);
+        reason_->hide();
+    }
+
+    QLabel *ReasonLabel() const { return reason_; }
+    // Told when an editor opens (true) and when the last one has closed.
+    std::function<void(bool)> editing;
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        const QStringList choices = ChoicesOf(index.column());
-        if (choices.isEmpty()) {
-            QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        QWidget *editor = nullptr;
+        if (TableColumnChoices(host_.Document(), index.column()).isEmpty()) {
+            editor = QStyledItemDelegate::createEditor(parent, option, index);
             auto *line = qobject_cast<QLineEdit *>(editor);
             if (line && index.column() == tcName) {
                 line->setValidator(new TCharFilterValidator(EditorFilter::MemoryName, line));
                 line->setMaxLength(kNameBoxLength);
             }
-            return editor;
+        } else {
+            auto *list = new QComboBox(parent);
+            list->addItems(TableCellChoices(host_.Document(), index.data(TChannelTableModel::SlotRole).toInt(),
+                                            index.column()));
+            list->view()->installEventFilter(const_cast<TTableDelegate *>(this));
+            editor = list;
         }
-        auto *list = new QComboBox(parent);
-        list->addItems(choices);
-        return list;
+        if (!editor)
+            return editor;
+        editor->setProperty(kCellProperty, QVariant::fromValue(QPersistentModelIndex(index)));
+        open_ = editor;
+        if (++openCount_ == 1 && editing)
+            editing(true);
+        return editor;
+    }
+    // The view is done with an editor (committed, or dropped with Escape).
+    void destroyEditor(QWidget *editor, const QModelIndex &index) const override
+    {
+        if (open_ == editor)
+            open_.clear();
+        if (reasonEditor_ == editor && reason_)
+            reason_->hide();
+        if (--openCount_ == 0 && editing)
+            editing(false);
+        QStyledItemDelegate::destroyEditor(editor, index);
     }
     void setEditorData(QWidget *editor, const QModelIndex &index) const override
     {
@@ -109,49 +157,149 @@ public:
     }
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
     {
-        if (auto *list = qobject_cast<QComboBox *>(editor)) {
-            if (list->currentText() != index.data(Qt::EditRole).toString())
-                model->setData(index, list->currentText(), Qt::EditRole);
+        const QString typed = EditorText(editor);
+        // An untouched cell changes nothing (and is never refused).
+        if (typed == index.data(Qt::EditRole).toString())
             return;
-        }
-        auto *line = qobject_cast<QLineEdit *>(editor);
-        if (!line) {
-            QStyledItemDelegate::setModelData(editor, model, index);
-            return;
-        }
-        const QString typed = line->text();
-        if (model->setData(index, typed, Qt::EditRole))
+        if (model->setData(index, typed, Qt::EditRole) || !qobject_cast<QLineEdit *>(editor))
             return;
         // Refused, and the table has said why. The view closes this editor
-        // after the commit; the cell opens again once it has.
-        auto *view = qobject_cast<QAbstractItemView *>(parent());
-        if (!view)
-            return;
+        // after the commit (the focus went elsewhere); the cell opens again
+        // once it has, with what was typed.
         const QPersistentModelIndex cell(index);
-        QTimer::singleShot(0, view, [this, view, cell, typed] { Retry(view, cell, typed); });
+        QTimer::singleShot(0, view_, [this, cell, typed] { Retry(cell, typed); });
+    }
+
+    // Shows why the cell's value was refused: next to its open editor, or
+    // next to the cell when none is open.
+    void ShowReason(const QModelIndex &cell, const QString &reason)
+    {
+        reasonText_ = reason;
+        QWidget *editor = open_ && EditorCell(open_) == cell ? open_.data() : nullptr;
+        PlaceReason(editor, view_->visualRect(cell));
+    }
+    void HideReason()
+    {
+        if (reason_)
+            reason_->hide();
+        reasonEditor_.clear();
+    }
+    // Stores what is typed in an open editor and closes it.
+    void CommitOpenEditor()
+    {
+        if (!open_)
+            return;
+        QWidget *editor = open_;
+        emit commitData(editor);
+        emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        // The open list of a list editor: Alt+Up and Alt+Down close it.
+        auto *popupList = qobject_cast<QAbstractItemView *>(object);
+        if (popupList && popupList != view_) {
+            if (IsListKey(event)) {
+                event->accept();
+                if (event->type() == QEvent::KeyPress) {
+                    if (auto *list = qobject_cast<QComboBox *>(open_.data()))
+                        list->hidePopup();
+                }
+                return true;
+            }
+            return false;
+        }
+        auto *editor = qobject_cast<QWidget *>(object);
+        if (editor && IsListKey(event)) {
+            // The key is the editor's, not a shortcut of the table.
+            event->accept();
+            if (event->type() == QEvent::KeyPress) {
+                if (auto *list = qobject_cast<QComboBox *>(editor))
+                    list->showPopup();
+            }
+            return true;
+        }
+        if (editor && IsCommitKey(event)) {
+            const QModelIndex cell = EditorCell(editor);
+            const QString typed = EditorText(editor);
+            if (cell.isValid() && typed != cell.data(Qt::EditRole).toString()) {
+                const TEditResult plan = PlanCellEdit(host_.Document(), cell.data(TChannelTableModel::SlotRole).toInt(),
+                                                      cell.column(), typed);
+                if (plan.status == TEditStatus::Refused) {
+                    // The editor stays open with the text; the reason beside it.
+                    reasonText_ = plan.reason;
+                    PlaceReason(editor, editor->geometry());
+                    return true;
+                }
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
     }
 
 private:
     // The memory editor's name box takes at most this many characters.
     static constexpr int kNameBoxLength = 13;
 
-    void Retry(QAbstractItemView *view, const QPersistentModelIndex &cell, const QString &typed) const
+    static QString EditorText(const QWidget *editor)
+    {
+        if (const auto *list = qobject_cast<const QComboBox *>(editor))
+            return list->currentText();
+        if (const auto *line = qobject_cast<const QLineEdit *>(editor))
+            return line->text();
+        return QString();
+    }
+    static QModelIndex EditorCell(const QWidget *editor)
+    {
+        return editor ? QModelIndex(editor->property(kCellProperty).value<QPersistentModelIndex>()) : QModelIndex();
+    }
+
+    void PlaceReason(QWidget *editor, const QRect &cellRect) const
+    {
+        if (!reason_)
+            return;
+        const QRect anchor = editor ? editor->geometry() : cellRect;
+        QWidget *area = view_->viewport();
+        reason_->setText(reasonText_);
+        const int width = qBound(qMin(area->width(), 120), qMax(anchor.width(), area->width() / 3), area->width());
+        reason_->setFixedWidth(width);
+        reason_->setFixedHeight(reason_->heightForWidth(width));
+        int x = qBound(0, anchor.left(), qMax(0, area->width() - width));
+        int y = anchor.bottom() + 2;
+        if (y + reason_->height() > area->height())
+            y = qMax(0, anchor.top() - reason_->height() - 2);
+        reason_->move(x, y);
+        reason_->raise();
+        reason_->show();
+        reasonEditor_ = editor;
+    }
+
+    void Retry(const QPersistentModelIndex &cell, const QString &typed) const
     {
         if (!cell.isValid())
             return;
         retryCell_ = cell;
         retryText_ = typed;
         retryEditor_.clear();
-        view->setCurrentIndex(cell);
-        view->edit(cell);
+        view_->setCurrentIndex(cell);
+        view_->edit(cell);
         // The view selects a new editor's text; the cursor goes after it.
-        if (retryEditor_)
+        if (retryEditor_) {
             retryEditor_->deselect();
+            PlaceReason(retryEditor_, retryEditor_->geometry());
+        }
         retryCell_ = QPersistentModelIndex();
         retryText_.clear();
         retryEditor_.clear();
     }
 
+    TDocumentHost &host_;
+    QAbstractItemView *view_;
+    QPointer<QLabel> reason_; // a child of the view's viewport
+    QString reasonText_;
+    mutable QPointer<QWidget> reasonEditor_;
+    mutable QPointer<QWidget> open_;
+    mutable int openCount_ = 0;
     mutable QPersistentModelIndex retryCell_;
     mutable QString retryText_;
     mutable QPointer<QLineEdit> retryEditor_;
@@ -177,7 +325,7 @@ protected:
 };
 
 // The bulk edit dialog: each value is set only when its box is ticked.
-bool AskBulkEdit(QWidget *parent, TBulkEdit &edit, int count)
+bool AskBulkEdit(QWidget *parent, const TChannelDocument &doc, TBulkEdit &edit, int count)
 {
     if (Responder())
         return Responder()(edit);
@@ -197,10 +345,11 @@ bool AskBulkEdit(QWidget *parent, TBulkEdit &edit, int count)
         combo->addItems(items);
         return combo;
     };
-    QComboBox *step = list(EditorStepTexts());
-    QComboBox *shift = list(ChoicesOf(tcShift));
-    auto *offset = new QLineEdit(&dialog);
-    QComboBox *mode = list(ChoicesOf(tcToneMode));
+    // Only what a bulk edit can change: the offset is the band's VFO
+    // offset, and the -7.6MHz Shift only where the radio type has one.
+    QComboBox *step = list(TableColumnChoices(doc, tcStep));
+    QComboBox *shift = list(TableColumnChoices(doc, tcShift));
+    QComboBox *mode = list(TableColumnChoices(doc, tcToneMode));
     QComboBox *tone = list(EditorToneTexts());
     QComboBox *ctcss = list(EditorToneTexts());
     tone->setCurrentIndex(7);
@@ -208,7 +357,6 @@ bool AskBulkEdit(QWidget *parent, TBulkEdit &edit, int count)
     QComboBox *lock = list({QStringLiteral("Off"), QStringLiteral("On")});
     QCheckBox *stepBox = row(QStringLiteral("&Step"), step);
     QCheckBox *shiftBox = row(QStringLiteral("S&hift"), shift);
-    QCheckBox *offsetBox = row(QStringLiteral("&Offset (MHz)"), offset);
     QCheckBox *modeBox = row(QStringLiteral("&Tone/CTCSS"), mode);
     QCheckBox *toneBox = row(QStringLiteral("T&one Frequency"), tone);
     QCheckBox *ctcssBox = row(QStringLiteral("&CTCSS Frequency"), ctcss);
@@ -223,7 +371,6 @@ bool AskBulkEdit(QWidget *parent, TBulkEdit &edit, int count)
         return false;
     if (stepBox->isChecked()) edit.stepPosition = step->currentIndex();
     if (shiftBox->isChecked()) edit.shift = QChar(u"0123"[shift->currentIndex()]);
-    if (offsetBox->isChecked()) edit.offset = offset->text();
     if (modeBox->isChecked()) edit.toneMode = mode->currentIndex();
     if (toneBox->isChecked()) edit.tonePosition = tone->currentIndex();
     if (ctcssBox->isChecked()) edit.ctcssPosition = ctcss->currentIndex();
@@ -272,25 +419,37 @@ TChannelTable::TChannelTable(TDocumentHost &host, QUndoStack *undo, QWidget *par
     FindBar->hide();
     layout->addWidget(FindBar);
 
-    TableView1 = new QTableView(central);
+    // The Channel column stays in view while the others scroll sideways.
+    auto *view = new TFrozenColumnView(central);
+    TableView1 = view;
     TableView1->setObjectName(QStringLiteral("TableView1"));
     TableView1->setModel(proxy_);
-    TableView1->setItemDelegate(new TTableDelegate(TableView1));
+    auto *delegate = new TTableDelegate(host_, TableView1);
+    TableView1->setItemDelegate(delegate);
+    CellReasonLabel = delegate->ReasonLabel();
+    delegate->editing = [this](bool editing) { SetEditing(editing); };
+    connect(TableView1->selectionModel(), &QItemSelectionModel::currentChanged, delegate,
+            [delegate] { delegate->HideReason(); });
     TableView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     TableView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     TableView1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                                 | QAbstractItemView::AnyKeyPressed);
     TableView1->setSortingEnabled(true);
     TableView1->sortByColumn(tcChannel, Qt::AscendingOrder);
-    TableView1->setDragEnabled(true);
-    TableView1->setAcceptDrops(true);
-    TableView1->setDragDropMode(QAbstractItemView::DragDrop);
-    // The model moves the rows itself; the view never removes any.
-    TableView1->setDefaultDropAction(Qt::CopyAction);
-    TableView1->setDropIndicatorShown(true);
-    TableView1->setDragDropOverwriteMode(false);
-    TableView1->setAlternatingRowColors(true);
-    TableView1->setWordWrap(false);
+    // Rows are dragged onto a row (never between two): the model places,
+    // swaps or inserts them and the views never remove any.
+    for (QTableView *part : {TableView1, view->FrozenView()}) {
+        part->setSelectionBehavior(QAbstractItemView::SelectRows);
+        part->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        part->setDragEnabled(true);
+        part->setAcceptDrops(true);
+        part->setDragDropMode(QAbstractItemView::DragDrop);
+        part->setDefaultDropAction(Qt::CopyAction);
+        part->setDropIndicatorShown(true);
+        part->setDragDropOverwriteMode(true);
+        part->setAlternatingRowColors(true);
+        part->setWordWrap(false);
+    }
     // Row heights and column widths come from the font (so they follow
     // the scaling), not from measuring every cell: the table opens at once.
     const QFontMetrics metrics = TableView1->fontMetrics();
@@ -299,14 +458,17 @@ TChannelTable::TChannelTable(TDocumentHost &host, QUndoStack *undo, QWidget *par
     TableView1->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
     QHeaderView *header = TableView1->horizontalHeader();
     header->setSectionsMovable(true);
+    header->setFirstSectionMovable(false);
     header->setHighlightSections(false);
     header->setStretchLastSection(true);
     const char *widest[tcColumnCount] = {"000", "000.00000", "6.25kHz", "-7.6MHz", "00.00", "On", "CTCSS",
                                          "000.0Hz", "000.0Hz", "000.00000", "On", "W.W.W.W.W.W.W"};
+    const int checkBox = TableView1->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, TableView1);
     for (int column = 0; column < tcColumnCount; ++column) {
-        const int text = qMax(metrics.horizontalAdvance(QLatin1String(widest[column])),
-                              metrics.horizontalAdvance(TableColumnTitle(column)));
-        header->resizeSection(column, text + metrics.height() * 2);
+        const int cell = metrics.horizontalAdvance(QLatin1String(widest[column])) + metrics.height()
+            + (TableColumnIsFlag(column) ? checkBox : 0);
+        defaultWidths_ << qMax(cell, header->sectionSizeHint(column));
+        header->resizeSection(column, defaultWidths_.last());
     }
     layout->addWidget(TableView1, 1);
     setCentralWidget(central);
@@ -317,12 +479,46 @@ TChannelTable::TChannelTable(TDocumentHost &host, QUndoStack *undo, QWidget *par
     statusBar()->addWidget(StatusLabel, 1);
 
     BuildActions(undo);
+    view->FrozenView()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    view->FrozenView()->addActions(TableView1->actions());
 
     connect(model_, &TChannelTableModel::Outcome, this, &TChannelTable::ShowOutcome);
+    connect(model_, &TChannelTableModel::CellRefused, this, &TChannelTable::ShowCellRefusal);
+    // Asked once the drag has ended, not inside it.
+    connect(model_, &TChannelTableModel::DropNeedsChoice, this, &TChannelTable::AskDrop, Qt::QueuedConnection);
     connect(FindEdit, &QLineEdit::returnPressed, this, [this] { FindNext(FindEdit->text()); });
     connect(FindNextButton, &QPushButton::clicked, this, [this] { FindNext(FindEdit->text()); });
 
-    resize(900, 600);
+    // The layout is stored once its changes pause, not only on closing.
+    layoutTimer_ = new QTimer(this);
+    layoutTimer_->setSingleShot(true);
+    layoutTimer_->setInterval(500);
+    connect(layoutTimer_, &QTimer::timeout, this, &TChannelTable::SaveLayout);
+    connect(header, &QHeaderView::sectionResized, this, &TChannelTable::LayoutChanged);
+    connect(header, &QHeaderView::sectionMoved, this, &TChannelTable::LayoutChanged);
+
+    resize(DefaultSize());
+}
+
+TChannelTable::~TChannelTable()
+{
+    if (restored_)
+        SaveLayout();
+}
+
+QSize TChannelTable::DefaultSize() const
+{
+    int width = 0;
+    for (int size : defaultWidths_)
+        width += size;
+    const int frame = TableView1->frameWidth() * 2;
+    const int scrollBar = TableView1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, TableView1);
+    const QMargins margins = centralWidget()->layout()->contentsMargins();
+    width += frame + scrollBar + margins.left() + margins.right() + 2;
+    const int rows = TableView1->verticalHeader()->defaultSectionSize() * 24;
+    return QSize(width, rows + TableView1->horizontalHeader()->sizeHint().height() + frame
+                            + menuBar()->sizeHint().height() + statusBar()->sizeHint().height() + margins.top()
+                            + margins.bottom());
 }
 
 void TChannelTable::BuildActions(QUndoStack *undo)
@@ -338,6 +534,27 @@ void TChannelTable::BuildActions(QUndoStack *undo)
         addAction(action);
         return action;
     };
+    // The document commands are the main window's, with its keys.
+    auto route = [this](QMenu *menu, const char *name, const QString &text, const QKeySequence &key,
+                        TDocumentCommand command) {
+        auto *action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        if (!key.isEmpty())
+            action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, command] { RunDocumentCommand(int(command)); });
+        menu->addAction(action);
+        addAction(action);
+        return action;
+    };
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("FileMenu"));
+    NewAction = route(file, "NewAction", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), TDocumentCommand::New);
+    OpenAction = route(file, "OpenAction", QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
+                       TDocumentCommand::Open);
+    SaveAction = route(file, "SaveAction", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), TDocumentCommand::Save);
+    SaveAsAction = route(file, "SaveAsAction", QStringLiteral("Save &As..."), QKeySequence(), TDocumentCommand::SaveAs);
+
     QMenu *table = menuBar()->addMenu(QStringLiteral("&Table"));
     table->setObjectName(QStringLiteral("TableMenu"));
     FindAction = make(table, "FindAction", QStringLiteral("&Find"), {QKeySequence::Find}, &TChannelTable::ShowFind);
@@ -357,10 +574,10 @@ void TChannelTable::BuildActions(QUndoStack *undo)
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("EditMenu"));
     if (undo) {
-        QAction *undoAction = undo->createUndoAction(this, QStringLiteral("&Undo"));
+        QAction *undoAction = UndoAction = undo->createUndoAction(this, QStringLiteral("&Undo"));
         undoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
         undoAction->setObjectName(QStringLiteral("UndoAction"));
-        QAction *redoAction = undo->createRedoAction(this, QStringLiteral("&Redo"));
+        QAction *redoAction = RedoAction = undo->createRedoAction(this, QStringLiteral("&Redo"));
         redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
         redoAction->setObjectName(QStringLiteral("RedoAction"));
         edit->addAction(undoAction);
@@ -388,6 +605,11 @@ void TChannelTable::BuildActions(QUndoStack *undo)
                         &TChannelTable::InsertEmptySlot);
     DeleteCloseAction = make(edit, "DeleteCloseAction", QStringLiteral("Delete and close the &gap"),
                              {QKeySequence(Qt::SHIFT | Qt::Key_Delete)}, &TChannelTable::DeleteAndCloseGap);
+
+    QMenu *radio = menuBar()->addMenu(QStringLiteral("&Radio"));
+    radio->setObjectName(QStringLiteral("RadioMenu"));
+    ReadAction = route(radio, "ReadAction", QStringLiteral("&Read"), QKeySequence(), TDocumentCommand::Read);
+    WriteAction = route(radio, "WriteAction", QStringLiteral("&Write"), QKeySequence(), TDocumentCommand::Write);
 
     // The same commands on the right mouse button.
     TableView1->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -462,6 +684,60 @@ void TChannelTable::ShowOutcome(bool refused, const QString &text)
     StatusLabel->setText(text);
 }
 
+void TChannelTable::ShowCellRefusal(int slot, int column, const QString &reason)
+{
+    // Said beside the cell, without a message box: the editor keeps the text.
+    StatusLabel->setText(QString(reason).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    const QModelIndex cell = proxy_->mapFromSource(model_->index(TChannelTableModel::RowOfSlot(slot), column));
+    static_cast<TTableDelegate *>(TableView1->itemDelegate())->ShowReason(cell, reason);
+}
+
+void TChannelTable::AskDrop(const QList<int> &slotList, int target)
+{
+    if (slotList.isEmpty() || DropKindOf(host_.Document(), slotList, target) != TDropKind::Ask)
+        return;
+    Dialogs::ChoiceRequest request;
+    request.caption = QStringLiteral("VXL-R381");
+    const QString moving = slotList.size() == 1 ? MemorySlotLabel(slotList.first())
+                                                : QStringLiteral("%1 channels").arg(slotList.size());
+    request.text = QStringLiteral("Slot %1 holds a channel.\n").arg(MemorySlotLabel(target));
+    if (slotList.size() == 1) {
+        request.text += QStringLiteral("Swap %1 with it, or insert %1 here and move the channels from %2 on down "
+                                       "to the next empty slot?")
+                            .arg(moving, MemorySlotLabel(target));
+        request.choices = {QStringLiteral("&Swap"), QStringLiteral("&Insert here"), QStringLiteral("Cancel")};
+    } else {
+        request.text += QStringLiteral("Insert the %1 here and move the channels from %2 on down to the next "
+                                       "empty slots?")
+                            .arg(moving, MemorySlotLabel(target));
+        request.choices = {QStringLiteral("&Insert here"), QStringLiteral("Cancel")};
+    }
+    const QString chosen = request.choices.value(Dialogs::Choose(this, request));
+    bool changed = false;
+    if (chosen == QLatin1String("&Swap"))
+        changed = model_->Swap(slotList.first(), target);
+    else if (chosen == QLatin1String("&Insert here"))
+        changed = model_->InsertAt(slotList, target);
+    if (changed)
+        SelectAfterChange();
+}
+
+void TChannelTable::SetEditing(bool editing)
+{
+    for (QAction *action : {CopyAction, PasteAction, PasteToLocationsAction, BulkEditAction, ClearAction,
+                            MoveUpAction, MoveDownAction, SwapAction, InsertAction, DeleteCloseAction}) {
+        if (action)
+            action->setEnabled(!editing);
+    }
+}
+
+void TChannelTable::RunDocumentCommand(int command)
+{
+    // What is typed in an open cell belongs to the document being saved.
+    static_cast<TTableDelegate *>(TableView1->itemDelegate())->CommitOpenEditor();
+    host_.RunDocumentCommand(TDocumentCommand(command));
+}
+
 void TChannelTable::SelectAfterChange()
 {
     const QList<int> slotList = model_->LastSlots();
@@ -530,7 +806,7 @@ void TChannelTable::BulkEditRows()
 {
     const QList<int> slotList = SelectedSlots();
     TBulkEdit edit;
-    if (!AskBulkEdit(this, edit, slotList.size()))
+    if (!AskBulkEdit(this, host_.Document(), edit, slotList.size()))
         return;
     // A step that would move frequencies asks first, naming them.
     const TBulkPlan plan = PlanBulkEdit(host_.Document(), slotList, edit);
@@ -623,44 +899,92 @@ void TChannelTable::ShowFind()
 
 // ---------------------------------------------------------------- layout
 
-void TChannelTable::RestoreLayout()
+bool TChannelTable::RestoreLayout()
 {
-    const QByteArray geometry = StoredTableGeometry();
-    if (!geometry.isEmpty())
-        restoreGeometry(geometry);
     const QByteArray columns = StoredTableColumns();
+    QHeaderView *header = TableView1->horizontalHeader();
     if (!columns.isEmpty())
-        TableView1->horizontalHeader()->restoreState(columns);
+        header->restoreState(columns);
+    // The Channel column stays first, where it is frozen.
+    if (header->visualIndex(tcChannel) != 0)
+        header->moveSection(header->visualIndex(tcChannel), 0);
+    const QByteArray geometry = StoredTableGeometry();
+    return !geometry.isEmpty() && restoreGeometry(geometry);
 }
 
 void TChannelTable::SaveLayout()
 {
+    layoutTimer_->stop();
     SaveTableLayout(saveGeometry(), TableView1->horizontalHeader()->saveState());
+}
+
+void TChannelTable::LayoutChanged()
+{
+    if (restored_ && isVisible())
+        layoutTimer_->start();
+}
+
+// Beside the main window where the screen has room, at the size that shows
+// every column (or as much of it as the screen holds).
+void TChannelTable::PlaceBesideMainWindow()
+{
+    QWidget *main = parentWidget() ? parentWidget()->window() : nullptr;
+    const QScreen *screen = main ? main->screen() : this->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    // The frame the window manager adds, as the main window has it.
+    QSize frame;
+    if (main && main->isVisible())
+        frame = main->frameGeometry().size() - main->geometry().size();
+    const QSize wanted = DefaultSize() + frame;
+    if (main && main->isVisible()) {
+        const QRect place = TableWindowPlacement(available, main->frameGeometry(), wanted);
+        resize(place.size() - frame);
+        move(place.topLeft());
+    } else {
+        resize(wanted.boundedTo(available.size()) - frame);
+    }
 }
 
 void TChannelTable::showEvent(QShowEvent *event)
 {
     if (!restored_) {
-        restored_ = true;
-        RestoreLayout();
-        // At a large scaling the default size can exceed the screen.
-        if (const QScreen *screen = this->screen()) {
+        if (!RestoreLayout()) {
+            PlaceBesideMainWindow();
+        } else if (const QScreen *screen = this->screen()) {
+            // A size stored at a smaller scaling can exceed the screen.
             const QSize room = screen->availableGeometry().size();
             if (width() > room.width() || height() > room.height())
                 resize(size().boundedTo(room * 9 / 10));
         }
+        restored_ = true;
     }
     QMainWindow::showEvent(event);
 }
 
+void TChannelTable::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    LayoutChanged();
+}
+
+void TChannelTable::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    LayoutChanged();
+}
+
 void TChannelTable::hideEvent(QHideEvent *event)
 {
-    SaveLayout();
+    if (restored_)
+        SaveLayout();
     QMainWindow::hideEvent(event);
 }
 
 void TChannelTable::closeEvent(QCloseEvent *event)
 {
-    SaveLayout();
+    if (restored_)
+        SaveLayout();
     QMainWindow::closeEvent(event);
 }

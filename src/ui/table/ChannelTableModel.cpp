@@ -94,10 +94,16 @@ QVariant TChannelTableModel::data(const QModelIndex &index, int role) const
     case Qt::AccessibleTextRole:
         return TableCellText(doc, slot, column);
     case Qt::CheckStateRole:
-        // Flags of a channel show as check boxes; empty rows show none.
-        if (TableColumnIsFlag(column) && !TableCellText(doc, slot, tcReceive).isEmpty())
+        // Flags of a channel show as check boxes; empty rows, and flags
+        // the slot cannot have, show none.
+        if (TableCellShowsFlag(doc, slot, column))
             return TableCellText(doc, slot, column).isEmpty() ? Qt::Unchecked : Qt::Checked;
         return QVariant();
+    case Qt::ToolTipRole: {
+        // A cell that takes no typing says why.
+        const QString reason = TableCellReadOnlyReason(doc, slot, column);
+        return reason.isEmpty() ? QVariant() : QVariant(reason);
+    }
     case Qt::TextAlignmentRole:
         if (column == tcReceive || column == tcTransmit || column == tcOffset)
             return int(Qt::AlignRight | Qt::AlignVCenter);
@@ -114,6 +120,10 @@ QVariant TChannelTableModel::headerData(int section, Qt::Orientation orientation
 {
     if (orientation == Qt::Horizontal && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole))
         return TableColumnTitle(section);
+    if (orientation == Qt::Horizontal && role == Qt::ToolTipRole) {
+        const QString reason = TableColumnReadOnlyReason(section);
+        return reason.isEmpty() ? QVariant() : QVariant(reason);
+    }
     if (orientation == Qt::Vertical && role == Qt::DisplayRole)
         return Label(SlotOfRow(section));
     return QVariant();
@@ -211,7 +221,7 @@ TEditResult TChannelTableModel::EditCell(int slot, int column, const QString &te
     const TEditResult result = ApplyCellEdit(host_.Document(), slot, column, text);
     switch (result.status) {
     case TEditStatus::Refused:
-        emit Outcome(true, result.reason);
+        emit CellRefused(slot, column, result.reason);
         break;
     case TEditStatus::Unchanged:
         break;
@@ -261,6 +271,30 @@ bool TChannelTableModel::Move(const QList<int> &slotList, int target)
     }
     lastSlots_ = result.slotList;
     return Finish(QStringLiteral("Move ") + SlotsName(slotList));
+}
+
+bool TChannelTableModel::Place(const QList<int> &slotList, int target)
+{
+    const TSlotResult result = PlaceSlots(host_.Document(), slotList, target);
+    if (!result.ok) {
+        emit Outcome(true, result.reason);
+        return false;
+    }
+    lastSlots_ = result.slotList;
+    const bool changed = Finish(QStringLiteral("Move %1 to %2").arg(SlotsName(slotList), Label(target)));
+    emit Outcome(false, result.notes.join(QStringLiteral("; ")));
+    return changed;
+}
+
+bool TChannelTableModel::InsertAt(const QList<int> &slotList, int target)
+{
+    const TSlotResult result = InsertSlotsAt(host_.Document(), slotList, target);
+    if (!result.ok) {
+        emit Outcome(true, result.reason);
+        return false;
+    }
+    lastSlots_ = result.slotList;
+    return Finish(QStringLiteral("Insert %1 at %2").arg(SlotsName(slotList), Label(target)));
 }
 
 bool TChannelTableModel::Shift(const QList<int> &slotList, int direction)
@@ -385,11 +419,20 @@ bool TChannelTableModel::dropMimeData(const QMimeData *data, Qt::DropAction acti
     const QList<int> slotList = SlotsOfMime(data);
     if (slotList.isEmpty())
         return false;
-    // Dropped between rows: before that row; on a row: before its slot.
-    int target = row >= 0 ? SlotOfRow(row) : (parent.isValid() ? SlotOfRow(parent.row()) : kLastNumberedSlot + 1);
-    if (target > kLastNumberedSlot + 1)
-        target = kLastNumberedSlot + 1;
-    Move(slotList, target);
+    // Rows are dropped onto a row: that row's slot is the target.
+    const int target = parent.isValid() ? SlotOfRow(parent.row()) : (row >= 0 && row < kMemorySlots ? SlotOfRow(row) : 0);
+    if (target == 0)
+        return false;
+    switch (DropKindOf(host_.Document(), slotList, target)) {
+    case TDropKind::Nothing:
+        break;
+    case TDropKind::Place:
+        Place(slotList, target);
+        break;
+    case TDropKind::Ask:
+        emit DropNeedsChoice(slotList, target);
+        break;
+    }
     // The rows are moved here; the view must not remove any afterwards.
     return false;
 }

@@ -58,6 +58,10 @@ public:
     bool BulkEdit(const QList<int> &slotList, const TBulkEdit &edit);
     bool Swap(int a, int b);
     bool Move(const QList<int> &slotList, int target);
+    // A drop's outcomes: into free slots (nothing else moves), or inserted
+    // at a channel, the channels from there on moving down.
+    bool Place(const QList<int> &slotList, int target);
+    bool InsertAt(const QList<int> &slotList, int target);
     bool Shift(const QList<int> &slotList, int direction);
     bool InsertEmpty(int slot, int count = 1);
     bool DeleteCloseGap(const QList<int> &slotList);
@@ -78,6 +82,11 @@ signals:
     // What a change did: refused (with the reason), or the notes of an
     // adjusted or partly applied change; empty notes for a plain success.
     void Outcome(bool refused, const QString &text);
+    // A typed cell value was refused; nothing changed.
+    void CellRefused(int slot, int column, const QString &reason);
+    // Rows were dropped onto a channel: the user chooses between a swap and
+    // an insert (the model asks nobody itself).
+    void DropNeedsChoice(const QList<int> &slotList, int target);
 
 private:
     // Stores the step when the memory slots changed since the view was
