@@ -14,6 +14,7 @@
 #include "data/CsvExport.h"
 #include "data/CsvImport.h"
 #include "data/PasteRules.h"
+#include "ui/seam/CsvPasteQuestion.h"
 #include "ui/seam/Dialogs.h"
 
 #include <QAction>
@@ -171,19 +172,8 @@ bool TMainForm::PasteCsvText(int slot)
     TCsvImportPlan plan = PlanCsvImport(clipboardCsv_, document_, slot);
     // Rows placed from a numbered channel stop at 180 unless the user
     // agrees to overwrite L1..PR (the band edges of the programmable scan).
-    const int fit = CsvRowsWithinNumbered(plan);
-    if (fit < plan.rows.size()) {
-        switch (Dialogs::Question(this, CsvOverflowQuestion(plan, document_), Dialogs::Buttons::YesNoCancel,
-                                  Dialogs::Answer::No)) {
-        case Dialogs::Answer::Yes:
-            break;
-        case Dialogs::Answer::No:
-            plan.rows = plan.rows.mid(0, fit);
-            break;
-        default:
-            return false;
-        }
-    }
+    if (!AskCsvRowsPast180(this, plan, document_))
+        return false;
     if (!plan.ok || plan.StoredCount() == 0) {
         Dialogs::Message(this,
                          QStringLiteral("Nothing to paste.\n")

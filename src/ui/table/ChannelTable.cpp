@@ -9,6 +9,7 @@
 #include "data/Settings.h"
 #include "ui/Artwork.h"
 #include "ui/editors/EditorDialog.h"
+#include "ui/seam/CsvPasteQuestion.h"
 #include "ui/seam/Dialogs.h"
 
 #include <QAction>
@@ -778,19 +779,9 @@ void TChannelTable::PasteRows()
     TCsvImportPlan plan = model_->PlanPaste(ClipboardCsv(), slot);
     // Rows pasted from a numbered channel stop at 180 unless the user
     // agrees to overwrite L1..PR.
-    const int fit = CsvRowsWithinNumbered(plan);
-    if (fit < plan.rows.size()) {
-        switch (Dialogs::Question(this, CsvOverflowQuestion(plan, host_.Document()), Dialogs::Buttons::YesNoCancel,
-                                  Dialogs::Answer::No)) {
-        case Dialogs::Answer::Yes:
-            break;
-        case Dialogs::Answer::No:
-            plan.rows = plan.rows.mid(0, fit);
-            break;
-        default:
-            ShowOutcome(false, QStringLiteral("Paste cancelled: nothing changed"));
-            return;
-        }
+    if (!AskCsvRowsPast180(this, plan, host_.Document())) {
+        ShowOutcome(false, QStringLiteral("Paste cancelled: nothing changed"));
+        return;
     }
     if (model_->ApplyPaste(plan))
         SelectAfterChange();
