@@ -45,8 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QString comment;
     ReadDataFile(content, doc, &comment);
 
-    if (comment.size() > kCommentCapacity)
-        Fail("comment longer than the comment box", 0, 0);
+    // The comment is the file's second line, kept whole: one line.
+    if (comment.contains(QLatin1Char('\n')) || comment.size() > content.size())
+        Fail("comment is not one line of the file", 0, 0);
     for (int kind : kKinds) {
         const int first = TChannelDocument::FirstIndex(kind);
         for (int i = first; i < first + TChannelDocument::SlotCount(kind); ++i) {

@@ -13,8 +13,7 @@ constexpr int kCommentCapacity = 50;
 // Serializes the document and comment (Latin-1 bytes).
 QByteArray WriteDataFile(const TChannelDocument &doc, const QString &comment);
 // Loads file content into the document (the caller has reset it). The
-// comment line is returned through *comment (cut to 50 characters, NUL
-// bytes dropped). Returns true when the content has a MEMORY section line,
+// comment line is returned through *comment whole (NUL bytes dropped). Returns true when the content has a MEMORY section line,
 // i.e. when it is a data file at all.
 bool ReadDataFile(const QByteArray &content, TChannelDocument &doc, QString *comment);
 
