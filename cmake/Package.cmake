@@ -20,8 +20,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "hamradio")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Besides the libraries: the editor needs Qt's display platform plugins.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Besides the libraries: the editor needs Qt's display platform plugins, and
+# its windows are laid out for Times New Roman, whose metric-compatible
+# stand-in on Debian is Liberation Serif.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 # The synopsis is the summary above; this is the extended description.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

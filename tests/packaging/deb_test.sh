@@ -28,7 +28,7 @@ for field in "Package: vxl-r381" "Version: 1.10-1" "Architecture: $arch" "Sectio
   grep -qxF "$field" <<<"$control" || problem "control lacks '$field'"
 done
 depends="$(dpkg-deb -f "$deb" Depends)"
-for lib in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 libc6; do
+for lib in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins fonts-liberation; do
   grep -q "\b$lib\b" <<<"$depends" || problem "Depends lacks $lib: $depends"
 done
 grep -q "^Description: memory editor for the QV-R381 transceiver" <<<"$control" || problem "description"

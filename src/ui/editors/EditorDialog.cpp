@@ -2,6 +2,7 @@
 
 #include "data/ChannelDocument.h"
 #include "data/DocumentHost.h"
+#include "ui/FitText.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -310,11 +311,13 @@ void TEditorDialog::keyPressEvent(QKeyEvent *event)
 void TEditorDialog::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
+        FormShow();
+        // Fitted after loading, which may have filled the lists.
+        FitText::FitFormToText(this);
         if (QScreen *screen = this->screen()) {
             const QRect area = screen->availableGeometry();
             move(area.center() - rect().center());
         }
-        FormShow();
         // The field that gets the focus shows its text selected, so that
         // typing replaces it.
         if (auto *edit = qobject_cast<QLineEdit *>(focusWidget()))

@@ -2,6 +2,7 @@
 
 #include "data/ProgramVersion.h"
 #include "ui/Artwork.h"
+#include "ui/FitText.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -33,24 +34,23 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 
     ProductName = new QLabel(tr("QV-R381 Memory Editor"), Panel1);
     ProductName->setObjectName(QStringLiteral("ProductName"));
-    ProductName->adjustSize();
-    ProductName->move(72, 16);
+    // The texts reach up to the panel's right border.
+    ProductName->setGeometry(72, 16, 201, ProductName->sizeHint().height());
 
     Version = new QLabel(QStringLiteral("Version ") + QLatin1String(kProgramVersion), Panel1);
     Version->setObjectName(QStringLiteral("Version"));
-    Version->adjustSize();
-    Version->move(72, 40);
+    Version->setGeometry(72, 40, 201, Version->sizeHint().height());
 
     Copyright = new QLabel(tr("Copyright (C) HALVORD. All rights reserved."), Panel1);
     Copyright->setObjectName(QStringLiteral("Copyright"));
-    Copyright->adjustSize();
-    Copyright->move(25, 80);
+    Copyright->setGeometry(25, 80, 248, Copyright->sizeHint().height());
 
     OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(111, 131, 75, 25);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    FitText::FitFormToText(this);
 }
 
 void TAboutBox::showEvent(QShowEvent *event)

@@ -1,6 +1,7 @@
 #include "HelpForm.h"
 
 #include "ui/Artwork.h"
+#include "ui/FitText.h"
 
 #include <QAction>
 #include <QFile>
@@ -52,6 +53,8 @@ THelpForm::THelpForm(QWidget *parent) : QWidget(parent, Qt::Window)
 
     BuildContents();
     FitContents(splitter);
+    // Never larger than the screen: the manual and the contents scroll.
+    resize(FitText::BoundedToScreen(this, size()));
 
     // Escape and Ctrl+W close the window, as in other viewers.
     auto *close = new QAction(tr("Close"), this);

@@ -1,6 +1,7 @@
 #include "Welcome.h"
 
 #include "ui/Artwork.h"
+#include "ui/FitText.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -47,20 +48,20 @@ TWelcome::TWelcome(QWidget *parent) : QWidget(parent)
     Label1 = new QLabel(QStringLiteral("VXL-R381"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(TitleFont());
-    Label1->adjustSize();
-    Label1->move(122, 72);
+    // Both lines keep the left edge they start at on the right, too.
+    Label1->setGeometry(122, 72, 322 - 2 * 122, Label1->sizeHint().height());
 
     Label2 = new QLabel(tr("Memory Channel Editor for QV-R381"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(TitleFont());
-    Label2->adjustSize();
-    Label2->move(29, 100);
+    Label2->setGeometry(29, 100, 322 - 2 * 29, Label2->sizeHint().height());
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(true);
     Timer1->setInterval(kSplashMs);
     connect(Timer1, &QTimer::timeout, this, &TWelcome::Timer1Timer);
+    FitText::FitFormToText(this);
 }
 
 void TWelcome::showEvent(QShowEvent *event)

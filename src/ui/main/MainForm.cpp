@@ -14,6 +14,7 @@
 #include "data/FrequencyRules.h"
 #include "data/Settings.h"
 #include "ui/Artwork.h"
+#include "ui/FitText.h"
 #include "ui/seam/Dialogs.h"
 
 #include <QAction>
@@ -93,6 +94,11 @@ TMainForm::TMainForm(TMainWindowServices *services, QWidget *parent)
             StatusPanel[i]->setAlignment(Qt::AlignCenter);
         StatusBar1->addWidget(StatusPanel[i]);
     }
+    // The longest texts the panels show.
+    FitText::SetSamples(StatusPanel[0], {QStringLiteral("Tx Frequency : 888.88888MHz"),
+                                         QStringLiteral("Offset : 88.88MHz")});
+    FitText::SetSamples(StatusPanel[1], {QStringLiteral("-7.6 R")});
+    FitText::SetSamples(StatusPanel[2], {QStringLiteral("CT : 888.8Hz")});
     setStatusBar(StatusBar1);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -129,6 +135,11 @@ TMainForm::TMainForm(TMainWindowServices *services, QWidget *parent)
 
     ReadClipboardRecord();
     ready_ = true;
+    // Every text fits in the font at hand: each caption turns bold in its
+    // turn, so the form is fitted to all of them bold.
+    for (QGroupBox *group : {GroupBox1, GroupBox2, GroupBox3, GroupBox4})
+        group->setFont(CaptionFont(true));
+    FitText::FitFormToText(this);
     SetActiveGrid(1);
     modified_ = 0;
     history_->Reset();

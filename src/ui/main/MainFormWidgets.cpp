@@ -8,6 +8,7 @@
 #include "MainWindowServices.h"
 #include "data/DataFile.h"
 #include "ui/Artwork.h"
+#include "ui/FitText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -250,22 +251,30 @@ void TMainForm::BuildGroups(QWidget *central)
                                 QStringLiteral(" Name")},
               {10, 27, 84});
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The widest texts a column may come to show: the lock-out mark, a
+    // frequency with all its digits and a name of six wide letters.
+    FitText::SetSamples(StringGrid1, {QStringLiteral("*"), QString(), QStringLiteral("888.88888"),
+                                      QStringLiteral("WWWWWW")});
     for (int slot = 1; slot <= kMemorySlots; ++slot)
         SetCell(StringGrid1, slot, 1, MemorySlotLabel(slot));
 
     // VFO list: rows follow the radio type (RebuildVfoRows).
     StringGrid2->setRowCount(3);
     SetupGrid(StringGrid2, 3, {QString(), QStringLiteral("Band"), QStringLiteral("Rx Frequency")}, {10, 58});
+    FitText::SetSamples(StringGrid2, {QString(), QString(), QStringLiteral("888.88888")});
 
     // CALL list: the VHF and the UHF CALL channel.
     StringGrid3->setRowCount(3);
     SetupGrid(StringGrid3, 3, {QString(), QStringLiteral("Band"), QStringLiteral("Rx Frequency")}, {10, 59});
     StringGrid3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FitText::SetSamples(StringGrid3, {QString(), QString(), QStringLiteral("888.88888")});
 
     // DTMF list: memories 0..9.
     StringGrid4->setRowCount(kDtmfSlots + 1);
     SetupGrid(StringGrid4, 5, {QString(), QStringLiteral("No."), QStringLiteral("DTMF Code")}, {10, 23});
     StringGrid4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A DTMF code of 16 of its widest characters.
+    FitText::SetSamples(StringGrid4, {QString(), QString(), QStringLiteral("################")});
     for (int i = 0; i < kDtmfSlots; ++i)
         SetCell(StringGrid4, i + 1, 1, QString::number(i));
 
@@ -287,7 +296,8 @@ void TMainForm::BuildGroups(QWidget *central)
 
     Label1 = new QLabel(tr("Comment"), central);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->move(8, 320);
+    // Its place reaches up to the comment box.
+    Label1->setGeometry(8, 320, 54, Label1->sizeHint().height());
     Edit2 = new QLineEdit(central);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setMaxLength(kCommentCapacity);

@@ -2,6 +2,7 @@
 
 #include "data/Settings.h"
 #include "radio/RadioFinder.h"
+#include "ui/FitText.h"
 #include "ui/seam/Dialogs.h"
 
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QThread>
 #include <QTimer>
@@ -44,7 +46,10 @@ TSerialPortForm::TSerialPortForm(TPortEnumeration enumerate, int currentPort, QW
     PortView->setTabKeyNavigation(false);
     PortView->verticalHeader()->hide();
     PortView->horizontalHeader()->setStretchLastSection(true);
-    PortView->setMinimumSize(640, 160);
+    // Small screens (or large scale factors) get a smaller list that
+    // scrolls; the window opens as wide as the list's columns where the
+    // screen has the room.
+    PortView->setMinimumSize(240, 96);
     devicesLabel->setBuddy(PortView);
 
     auto *pathLabel = new QLabel(tr("Other device &path:"), this);
@@ -61,6 +66,9 @@ TSerialPortForm::TSerialPortForm(TPortEnumeration enumerate, int currentPort, QW
         ComBox->addItem(QStringLiteral("%1 (now %2)").arg(name, CommDevicePath(name)), number);
     }
     ComBox->setCurrentIndex(currentPort == 2 ? 1 : 0);
+    // A long device path does not widen the window: the list shows it.
+    ComBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComBox->setMinimumContentsLength(24);
     comLabel->setBuddy(ComBox);
 
     FindButton = new QPushButton(tr("Find &radio"), this);
@@ -121,6 +129,13 @@ TSerialPortForm::TSerialPortForm(TPortEnumeration enumerate, int currentPort, QW
     else
         PathEdit->setText(current);
     PortView->resizeColumnsToContents();
+    // The list as wide as its columns (at least 640) and 160 high, as far
+    // as the screen allows.
+    const QSize listHint = PortView->sizeHint();
+    const int listWidth = PortView->horizontalHeader()->length() + 2 * PortView->frameWidth()
+        + PortView->verticalScrollBar()->sizeHint().width();
+    const QSize growth(qMax(0, qMax(640, listWidth) - listHint.width()), qMax(0, 160 - listHint.height()));
+    resize(FitText::BoundedToScreen(this, sizeHint() + growth));
 
     // Devices plugged in (or out) while the window is open show up.
     RefreshTimer = new QTimer(this);

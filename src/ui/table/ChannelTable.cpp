@@ -1,4 +1,5 @@
 #include "ChannelTable.h"
+#include "ui/FitText.h"
 
 #include "ChannelTableModel.h"
 #include "FrozenColumnView.h"
@@ -928,7 +929,9 @@ void TChannelTable::PlaceBesideMainWindow()
     QSize frame;
     if (main && main->isVisible())
         frame = main->frameGeometry().size() - main->geometry().size();
-    const QSize wanted = DefaultSize() + frame;
+    // Never the whole screen: the desktop's panels and the window's own
+    // decoration need some of it.
+    const QSize wanted = FitText::BoundedToScreen(this, DefaultSize()) + frame;
     if (main && main->isVisible()) {
         const QRect place = TableWindowPlacement(available, main->frameGeometry(), wanted);
         resize(place.size() - frame);

@@ -2,6 +2,7 @@
 #include "TransferForm.h"
 
 #include "data/DocumentHost.h"
+#include "ui/FitText.h"
 #include "ui/seam/Dialogs.h"
 
 #include <QCloseEvent>
@@ -51,6 +52,7 @@ void TTransferForm::Setup(TTransferEngine *engine, const QString &caption, const
     Button1->setGeometry(72, 66, 75, 25);
     Button1->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, &TTransferForm::Button1Click);
+    FitText::FitFormToText(this);
 }
 
 TChannelDocument &TTransferForm::TransferDocument()
