@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFrame>
@@ -422,6 +423,13 @@ TEST_F(ShellTest, HelpWindowShowsContentsAndTheManualCoversEveryTopicAndMessage)
     };
     for (const char *message : kMessages)
         EXPECT_TRUE(text.contains(QLatin1String(message))) << message;
+    // The keyboard table names every key of the main window's menus.
+    const QString keys = text.mid(text.lastIndexOf(QStringLiteral("Keyboard")));
+    for (QAction *action : main->findChildren<QAction *>(QString(), Qt::FindDirectChildrenOnly)) {
+        for (const QKeySequence &key : action->shortcuts())
+            EXPECT_TRUE(keys.contains(key.toString(QKeySequence::PortableText)))
+                << action->objectName().toStdString() << " " << key.toString().toStdString();
+    }
     for (const char *name : {"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS2", "/dev/ttyS3", "VXL_R381_COM1",
                              "VXL_R381_COM4", "Com1Device", "Com4Device", "/dev/ttyUSB0",
                              "vxl-r381-cli read", "vxl-r381-cli write", "vxl-r381-cli list"})
