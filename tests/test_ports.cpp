@@ -64,7 +64,12 @@ TEST(PortListModelTest, ShowsTheInjectedPortsAndChangesOnlyWhenTheListDoes)
     EXPECT_EQ(model.rowCount(), 3);
 
     model.SetRadioPath("/dev/ttyUSB1");
-    EXPECT_EQ(model.data(model.index(2, TPortListModel::ColRadio)).toString(), "QV-R381");
+    EXPECT_EQ(model.data(model.index(2, TPortListModel::ColRadio)).toString(), "answered: QV-R381");
+    EXPECT_TRUE(model.data(model.index(1, TPortListModel::ColRadio)).toString().isEmpty());
+    // What the search made of the others shows in their rows.
+    model.SetOutcome("/dev/ttyUSB0", "busy");
+    EXPECT_EQ(model.data(model.index(1, TPortListModel::ColRadio)).toString(), "busy");
+    model.ClearOutcomes();
     EXPECT_TRUE(model.data(model.index(1, TPortListModel::ColRadio)).toString().isEmpty());
 }
 
@@ -223,6 +228,10 @@ TEST(RadioFinderTest, MarksTheSimulatorThatAnswersAndSkipsTheSilentOne)
     EXPECT_TRUE(results[0].detail.contains("no such device"));
     EXPECT_EQ(results[1].detail, silent.DevicePath() + ": no reply from the radio.");
     EXPECT_TRUE(results[2].radio);
+    // The few words the port list shows for each.
+    EXPECT_EQ(ProbeOutcomeText(results[0].outcome), "no such device");
+    EXPECT_EQ(ProbeOutcomeText(results[1].outcome), "no reply");
+    EXPECT_EQ(ProbeOutcomeText(results[2].outcome), "answered: QV-R381");
 
     // Each port was let go: both open again at once.
     THComm again;
@@ -243,15 +252,18 @@ TEST(RadioFinderTest, JudgesTheAnswerAsTheTransfersDo)
         QStringList options;
         bool radio;
         const char *detail;
+        const char *outcome; // as the port list shows it
     };
     const Case cases[] = {
-        {{QStringLiteral("--crlf")}, true, ""},
-        {{QStringLiteral("--stray-cr"), QStringLiteral("1")}, true, ""},
+        {{QStringLiteral("--crlf")}, true, "", "answered: QV-R381"},
+        {{QStringLiteral("--stray-cr"), QStringLiteral("1")}, true, "", "answered: QV-R381"},
         {{QStringLiteral("--empty-reply"), QStringLiteral("cr"), QStringLiteral("--crlf"), QStringLiteral("--stray-cr"),
           QStringLiteral("2"), QStringLiteral("--throttle")},
-         true, ""},
-        {{QStringLiteral("--id"), QStringLiteral("ID")}, false, ": the radio echoes what it receives."},
-        {{QStringLiteral("--id"), QStringLiteral("ID QV-R3810")}, false, ": the radio is not a QV-R381."},
+         true, "", "answered: QV-R381"},
+        {{QStringLiteral("--id"), QStringLiteral("ID")}, false, ": the radio echoes what it receives.",
+         "echoes what it receives"},
+        {{QStringLiteral("--id"), QStringLiteral("ID QV-R3810")}, false, ": the radio is not a QV-R381.",
+         "answered: not a QV-R381"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.options.join(' ').toStdString());
@@ -259,8 +271,10 @@ TEST(RadioFinderTest, JudgesTheAnswerAsTheTransfersDo)
         ASSERT_TRUE(sim.Start(c.options)) << sim.ErrorString().toStdString();
         const TProbeResult result = TRadioFinder(5000).Probe(sim.DevicePath());
         EXPECT_EQ(result.radio, c.radio) << result.detail.toStdString();
-        if (!c.radio)
+        EXPECT_EQ(ProbeOutcomeText(result.outcome), QLatin1String(c.outcome));
+        if (!c.radio) {
             EXPECT_EQ(result.detail, sim.DevicePath() + QLatin1String(c.detail));
+        }
     }
 }
 
@@ -368,4 +382,15 @@ TEST(SerialTraceTest, ReplacingTraceLandsWhenItEndsAndRefusesWhatIsNoFile)
             EXPECT_FALSE(trace.Active());
         }
     }
+}
+
+TEST(RadioFinderTest, OpenFailuresAreNamedInAFewWords)
+{
+    const struct {
+        int error;
+        const char *text;
+    } cases[] = {{ENOENT, "no such device"}, {EACCES, "permission denied"}, {EBUSY, "busy"},
+                 {ENOTTY, "not a serial device"}, {EIO, "cannot be opened"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(ProbeOutcomeText(OpenFailureOutcome(c.error)), QLatin1String(c.text)) << c.error;
 }

@@ -1,6 +1,7 @@
 // Settings store: first start, stale values, the remembered folder, port and
 // radio description, and a store that cannot be used.
 #include "data/ChannelDocument.h"
+#include "data/RecentFiles.h"
 #include "data/Settings.h"
 #include "support/TestSettings.h"
 
@@ -211,4 +212,55 @@ TEST_F(SettingsTest, UnusableStoreLeavesTheDefaultsInPlace)
     EXPECT_FALSE(RememberFolder(QStringLiteral("/tmp/x.381")).isEmpty());
 
     ASSERT_TRUE(QDir(file).removeRecursively());
+}
+
+// File > Recent Files: newest first, each file once (also through a link
+// or another spelling of its folder), at most eight, kept between runs.
+TEST_F(SettingsTest, RecentFilesAreNewestFirstEachOnceAtMostEightAndStored)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    auto file = [&](const QString &name) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        return QDir::toNativeSeparators(dir.filePath(name));
+    };
+    const QString a = file(QStringLiteral("a.381")), b = file(QStringLiteral("b.381"));
+    ASSERT_TRUE(QFile::link(a, dir.filePath(QStringLiteral("link.381"))));
+    QDir(dir.path()).mkdir(QStringLiteral("sub"));
+
+    struct Case {
+        const char *what;
+        QStringList before;
+        QString added;
+        QStringList after;
+    } cases[] = {
+        {"first file", {}, a, {a}},
+        {"a new file goes first", {a}, b, {b, a}},
+        {"a known file moves to the front", {a, b}, b, {b, a}},
+        {"the same file through a link counts once", {b, a}, dir.filePath(QStringLiteral("link.381")),
+         {QDir::toNativeSeparators(dir.filePath(QStringLiteral("link.381"))), b}},
+        {"the same file by another spelling counts once", {b, a}, dir.filePath(QStringLiteral("sub/../a.381")), {a, b}},
+        {"an empty name changes nothing", {a}, QString(), {a}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(AddRecentFile(c.before, c.added), c.after);
+    }
+
+    // Eight at most: the oldest goes.
+    QStringList list;
+    for (int i = 1; i <= 10; ++i)
+        list = AddRecentFile(list, dir.filePath(QStringLiteral("f%1.381").arg(i)));
+    ASSERT_EQ(list.size(), 8);
+    EXPECT_TRUE(list.first().endsWith(QStringLiteral("f10.381")));
+    EXPECT_TRUE(list.last().endsWith(QStringLiteral("f3.381")));
+    EXPECT_EQ(RemoveRecentFile(list, dir.filePath(QStringLiteral("f10.381"))).first(), list[1]);
+
+    // Kept between runs; a hand-edited list is cleaned of blanks and repeats.
+    EXPECT_TRUE(StoredRecentFiles().isEmpty());
+    SaveRecentFiles({b, a});
+    EXPECT_EQ(StoredRecentFiles(), (QStringList{b, a}));
+    SetStoredValue(QStringLiteral("RecentFiles"), QStringList{a, QString(), a, b});
+    EXPECT_EQ(StoredRecentFiles(), (QStringList{a, b}));
 }

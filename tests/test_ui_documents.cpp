@@ -10,7 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 #include <QFile>
 #include <QLineEdit>
 #include <QSettings>
@@ -563,4 +568,108 @@ TEST_F(DocumentsTest, CommandLineFileThatCannotBeOpenedLeavesTheFreshDocument)
     plain.show();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(plain.Caption(), Title("Untitled"));
+}
+
+// File > Recent Files: the files last opened or saved, newest first, kept
+// for the next run; an entry asks the unsaved-changes question like Open,
+// and one whose file is gone says so and leaves the list.
+TEST_F(DocumentsTest, RecentFilesReopenAfterTheQuestionAndForgetMissingFiles)
+{
+    auto entries = [](TMainForm &window) {
+        QStringList texts;
+        for (QAction *action : window.RecentFiles1->actions())
+            if (action->data().isValid())
+                texts.append(action->text());
+        return texts;
+    };
+    EXPECT_FALSE(form->RecentFiles1->menuAction()->isEnabled());
+    const QString one = MakeFile(QStringLiteral("one.381"), QStringLiteral("One"));
+    const QString two = MakeFile(QStringLiteral("two.381"), QStringLiteral("Two"));
+    ASSERT_TRUE(form->OpenFile(one));
+    ASSERT_TRUE(form->OpenFile(two));
+    paths = {Path(QStringLiteral("three.381"))};
+    ASSERT_TRUE(form->SaveDocumentAs());
+    EXPECT_TRUE(form->RecentFiles1->menuAction()->isEnabled());
+    EXPECT_EQ(entries(*form), (QStringList{"&1 " + QDir::toNativeSeparators(Path("three.381")),
+                                           "&2 " + QDir::toNativeSeparators(two),
+                                           "&3 " + QDir::toNativeSeparators(one)}));
+    // The next run offers the same files.
+    TMainForm next(&services);
+    EXPECT_EQ(entries(next), entries(*form));
+
+    // Chosen with unsaved changes: the question first; Cancel opens nothing.
+    Change();
+    answers = {Dialogs::Answer::Cancel};
+    form->RecentFiles1->actions().at(2)->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, kQuestion);
+    EXPECT_EQ(form->Caption(), Title(Path("three.381")));
+    answers = {Dialogs::Answer::No};
+    form->RecentFiles1->actions().at(2)->trigger();
+    EXPECT_EQ(form->Caption(), Title(one));
+    EXPECT_EQ(form->Comment(), "One");
+    EXPECT_EQ(form->Modified(), 0);
+    EXPECT_TRUE(entries(*form).first().endsWith(QDir::toNativeSeparators(one)));
+
+    // A file deleted meanwhile: said so (without a question), and forgotten.
+    messages.clear();
+    ASSERT_TRUE(QFile::remove(two));
+    QAction *gone = nullptr;
+    for (QAction *action : form->RecentFiles1->actions())
+        if (action->data().toString() == QDir::toNativeSeparators(two))
+            gone = action;
+    ASSERT_NE(gone, nullptr);
+    gone->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith(kFileError + "\n" + QDir::toNativeSeparators(two)))
+        << messages[0].text.toStdString();
+    EXPECT_EQ(form->Caption(), Title(one));
+    EXPECT_EQ(entries(*form).size(), 2);
+    EXPECT_EQ(StoredRecentFiles().size(), 2);
+}
+
+// A file dropped onto the window (or onto its comment box) opens like Open:
+// a .381 file after the unsaved-changes question; any other file is
+// refused with the reason and nothing asked.
+TEST_F(DocumentsTest, DroppedDataFileOpensAfterTheQuestionAndOtherFilesAreRefused)
+{
+    const QString data = MakeFile(QStringLiteral("dropped.381"), QStringLiteral("Dropped"));
+    const QString text = Path(QStringLiteral("notes.txt"));
+    WriteBytes(text, "not a data file");
+    EXPECT_TRUE(form->acceptDrops());
+    auto drop = [&](QWidget *target, const QString &file) {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(file)});
+        mime.setText(file);
+        const QPointF at(target->width() / 2.0, target->height() / 2.0);
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &dropped);
+        EXPECT_TRUE(dropped.isAccepted());
+        const size_t asked = messages.size();
+        // The questions come once the drop itself has ended.
+        (void)QTest::qWaitFor([&] { return messages.size() > asked || form->FileName() == file; }, 5000);
+    };
+
+    Change();
+    answers = {Dialogs::Answer::Cancel};
+    drop(form.get(), data);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, kQuestion);
+    EXPECT_EQ(form->FileName(), "Untitled");
+
+    messages.clear();
+    answers = {Dialogs::Answer::No};
+    drop(form->Edit2, data);
+    EXPECT_EQ(form->FileName(), data);
+    EXPECT_EQ(form->Comment(), "Dropped");
+    EXPECT_EQ(Cell(1, 7, 3), "SEVEN");
+
+    messages.clear();
+    drop(form.get(), text);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith(kFileError + "\n" + text)) << messages[0].text.toStdString();
+    EXPECT_EQ(form->FileName(), data);
 }

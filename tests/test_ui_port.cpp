@@ -248,8 +248,9 @@ TEST_F(SerialPortTest, FindRadioMarksTheSimulatorThatAnswers)
     EXPECT_FALSE(form.StopButton->isEnabled());
 
     EXPECT_EQ(form.Model()->RadioPath(), radio.DevicePath());
-    EXPECT_FALSE(Text(form.Model(), 1, TPortListModel::ColRadio).isEmpty());
-    EXPECT_TRUE(Text(form.Model(), 0, TPortListModel::ColRadio).isEmpty());
+    // Each device's row says what it did, not only a tooltip.
+    EXPECT_EQ(Text(form.Model(), 1, TPortListModel::ColRadio), "answered: QV-R381");
+    EXPECT_EQ(Text(form.Model(), 0, TPortListModel::ColRadio), "no reply");
     EXPECT_EQ(form.ChosenPath(), radio.DevicePath());
     EXPECT_TRUE(form.FindStatus->text().contains(radio.DevicePath()));
     // The silent port's reason is kept for the curious.

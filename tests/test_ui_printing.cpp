@@ -104,17 +104,39 @@ protected:
 
 } // namespace
 
-TEST_F(PrintingTest, NoPrinterOrCancelledDialogPrintsNothing)
+// Without a printer the message offers the same pages as a PDF file: No
+// prints nothing, Yes runs Export Listing as PDF.
+TEST_F(PrintingTest, NoPrinterOffersThePdfAndACancelledDialogPrintsNothing)
 {
     Dialogs::SetPrinterPresence([] { return false; });
-    PrintToPdf();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, QStringLiteral("There is no default printer."));
-    EXPECT_EQ(messages[0].caption, QStringLiteral("VXL-R381"));
-    EXPECT_EQ(messages[0].icon, Dialogs::Icon::Warning);
-    EXPECT_EQ(messages[0].buttons, Dialogs::Buttons::Ok);
-    EXPECT_EQ(dialogs, 0);
-    EXPECT_FALSE(QFile::exists(pdfPath));
+    int fileDialogs = 0;
+    Dialogs::SetFileResponder([&](const Dialogs::FileRequest &request) {
+        ++fileDialogs;
+        EXPECT_EQ(request.defaultSuffix, QStringLiteral("pdf"));
+        return pdfPath;
+    });
+    for (const Dialogs::Answer answer : {Dialogs::Answer::No, Dialogs::Answer::Yes}) {
+        messages.clear();
+        Dialogs::SetMessageResponder([&](const Dialogs::MessageRequest &request) {
+            messages.push_back(request);
+            return answer;
+        });
+        PrintToPdf();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(messages[0].text.startsWith(QStringLiteral("There is no default printer.\n")))
+            << messages[0].text.toStdString();
+        EXPECT_TRUE(messages[0].text.contains(QStringLiteral("PDF")));
+        EXPECT_EQ(messages[0].caption, QStringLiteral("VXL-R381"));
+        EXPECT_EQ(messages[0].buttons, Dialogs::Buttons::YesNo);
+        EXPECT_EQ(dialogs, 0);
+        EXPECT_EQ(fileDialogs, answer == Dialogs::Answer::Yes ? 1 : 0);
+        EXPECT_EQ(QFile::exists(pdfPath), answer == Dialogs::Answer::Yes);
+    }
+    QFile::remove(pdfPath);
+    Dialogs::SetMessageResponder([this](const Dialogs::MessageRequest &request) {
+        messages.push_back(request);
+        return Dialogs::Answer::Ok;
+    });
 
     messages.clear();
     Dialogs::SetPrinterPresence([] { return true; });

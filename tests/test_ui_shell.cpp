@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFrame>
@@ -34,6 +35,8 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QRegularExpression>
+#include <QGuiApplication>
 
 #include <stdexcept>
 #include <vector>
@@ -420,10 +423,91 @@ TEST_F(ShellTest, HelpWindowShowsContentsAndTheManualCoversEveryTopicAndMessage)
     };
     for (const char *message : kMessages)
         EXPECT_TRUE(text.contains(QLatin1String(message))) << message;
+    // The keyboard table names every key of the main window's menus.
+    const QString keys = text.mid(text.lastIndexOf(QStringLiteral("Keyboard")));
+    for (QAction *action : main->findChildren<QAction *>(QString(), Qt::FindDirectChildrenOnly)) {
+        for (const QKeySequence &key : action->shortcuts())
+            EXPECT_TRUE(keys.contains(key.toString(QKeySequence::PortableText)))
+                << action->objectName().toStdString() << " " << key.toString().toStdString();
+    }
     for (const char *name : {"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS2", "/dev/ttyS3", "VXL_R381_COM1",
                              "VXL_R381_COM4", "Com1Device", "Com4Device", "/dev/ttyUSB0",
                              "vxl-r381-cli read", "vxl-r381-cli write", "vxl-r381-cli list"})
         EXPECT_TRUE(text.contains(QLatin1String(name))) << name;
+}
+
+// Help search: Ctrl+F goes to the field, Enter and F3 find the next place
+// (round the end), Shift+F3 the one before; a word the manual lacks is
+// said so. The contents show headings as the manual shows them.
+TEST_F(ShellTest, HelpSearchFindsForwardAndBackAndContentsShowPlainText)
+{
+    TApplicationShell shell;
+    shell.CreateForms();
+    shell.MainForm()->Help2Click();
+    THelpForm *help = shell.HelpForm();
+    ASSERT_NE(help, nullptr);
+    help->activateWindow();
+    QApplication::setActiveWindow(help);
+    help->TreeView1->setFocus();
+
+    QTest::keyClick(help, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(help->SearchEdit->hasFocus());
+    // "Serial Trace" stands in several places of the manual.
+    QTest::keyClicks(help->SearchEdit, QStringLiteral("serial trace"));
+    QTest::keyClick(help->SearchEdit, Qt::Key_Return);
+    const int first = help->Browser1->textCursor().selectionStart();
+    EXPECT_EQ(help->Browser1->textCursor().selectedText().toLower(), QStringLiteral("serial trace"));
+    QTest::keyClick(help, Qt::Key_F3);
+    const int second = help->Browser1->textCursor().selectionStart();
+    EXPECT_GT(second, first);
+    QTest::keyClick(help, Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(help->Browser1->textCursor().selectionStart(), first);
+    EXPECT_TRUE(help->SearchStatus->text().isEmpty());
+
+    help->SearchEdit->setText(QStringLiteral("xyzzy-no-such-word"));
+    QTest::keyClick(help->SearchEdit, Qt::Key_Return);
+    EXPECT_TRUE(help->SearchStatus->text().contains(QStringLiteral("xyzzy-no-such-word")));
+    EXPECT_TRUE(help->SearchStatus->text().startsWith(QStringLiteral("Not found")));
+
+    QStringList entries;
+    for (QTreeWidgetItemIterator it(help->TreeView1); *it; ++it)
+        entries << (*it)->text(0);
+    EXPECT_TRUE(entries.contains(QStringLiteral("Choosing the device: Radio > Serial Port...")))
+        << entries.join(QLatin1Char('|')).toStdString();
+    for (const QString &entry : entries)
+        EXPECT_FALSE(entry.contains(QRegularExpression(QStringLiteral("&[#A-Za-z0-9]+;")))) << entry.toStdString();
+    EXPECT_EQ(THelpForm::HeadingText(QStringLiteral("Caf&eacute; &amp; <b>bar</b> &#8594; &lt;x&gt;")),
+              QString::fromUtf8("Café & bar → <x>"));
+}
+
+// F1 opens the manual: from the main window at its contents, from the
+// channel table at the table's topic. The program names its desktop entry.
+TEST_F(ShellTest, F1OpensHelpAndTheProgramNamesItsDesktopEntry)
+{
+    TApplicationShell::SetApplicationIdentity();
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("com.halvord.vxl_r381"));
+
+    TApplicationShell shell;
+    shell.CreateForms();
+    TMainForm *main = shell.MainForm();
+    main->show();
+    QApplication::setActiveWindow(main);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    QTest::keyClick(main, Qt::Key_F1);
+    ASSERT_NE(shell.HelpForm(), nullptr);
+    EXPECT_TRUE(shell.HelpForm()->isVisible());
+    shell.HelpForm()->close();
+
+    main->ChannelTable1Click();
+    TChannelTable *table = shell.ChannelTable();
+    ASSERT_NE(table, nullptr);
+    QApplication::setActiveWindow(table);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(table));
+    QTest::keyClick(table, Qt::Key_F1);
+    EXPECT_TRUE(shell.HelpForm()->isVisible());
+    ASSERT_NE(shell.HelpForm()->TreeView1->currentItem(), nullptr);
+    EXPECT_EQ(shell.HelpForm()->TreeView1->currentItem()->data(0, Qt::UserRole + 1).toString(), "table");
+    main->SetModified(0);
 }
 
 TEST(EditorCommandLine, OptionsAndFilesAreTakenAsAUserExpects)
@@ -438,12 +522,21 @@ TEST(EditorCommandLine, OptionsAndFilesAreTakenAsAUserExpects)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     using Action = TEditorCommandLine::Action;
+    using Start = TEditorCommandLine::Start;
     struct Case {
         QStringList args;
         Action action;
         QString path;
         QString message; // a part of it
+        Start start = Start::None;
     } cases[] = {
+        // The desktop entry's actions.
+        {{QStringLiteral("--read")}, Action::Run, QString(), QString(), Start::Read},
+        {{QStringLiteral("--backups")}, Action::Run, QString(), QString(), Start::Backups},
+        {{QStringLiteral("--backups"), a}, Action::Run, a, QString(), Start::Backups},
+        {{QStringLiteral("--read"), a}, Action::Error, QString(), QStringLiteral("--read takes no file"), Start::Read},
+        {{QStringLiteral("--read"), QStringLiteral("--backups")}, Action::Error, QString(),
+         QStringLiteral("cannot be given together"), Start::Backups},
         {{}, Action::Run, QString(), QString()},
         {{a}, Action::Run, a, QString()},
         // A path with spaces split by the shell is joined again.
@@ -467,5 +560,6 @@ TEST(EditorCommandLine, OptionsAndFilesAreTakenAsAUserExpects)
         EXPECT_EQ(line.path, c.path);
         EXPECT_EQ(line.message.isEmpty(), c.message.isEmpty()) << line.message.toStdString();
         EXPECT_TRUE(line.message.contains(c.message)) << line.message.toStdString();
+        EXPECT_EQ(line.start, c.start);
     }
 }

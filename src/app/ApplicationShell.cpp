@@ -59,6 +59,9 @@ void TApplicationShell::SetApplicationIdentity()
     QCoreApplication::setApplicationName(QLatin1String(kSettingsApplication));
     QCoreApplication::setApplicationVersion(QLatin1String(kProgramVersion));
     QApplication::setWindowIcon(ProgramIcon());
+    // Wayland compositors find the icon and the name of the windows
+    // through the desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.halvord.vxl_r381"));
     // The splash window, not the last visible window, decides when the
     // program ends: it is hidden while the main window is up.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -77,6 +80,11 @@ void TApplicationShell::CreateForms()
         welcome_->Timer1->setInterval(splashInterval_);
     made(main_ = new TMainForm(this));
     main_->SetCommandLine(arguments_);
+    switch (startCommand_) {
+    case TEditorCommandLine::Start::None: break;
+    case TEditorCommandLine::Start::Read: main_->SetStartCommand(TMainForm::StartCommand::Read); break;
+    case TEditorCommandLine::Start::Backups: main_->SetStartCommand(TMainForm::StartCommand::OpenBackup); break;
+    }
     // The splash window hands over to the main window.
     QObject::connect(welcome_, &TWelcome::HandOver, main_, &QWidget::show);
     made(memory_ = new TMemory(*main_));
@@ -158,6 +166,13 @@ void TApplicationShell::ShowHelp()
     if (!help_)
         help_ = new THelpForm(main_);
     help_->ShowContents();
+}
+
+void TApplicationShell::ShowHelpTopic(const QString &topic)
+{
+    ShowHelp();
+    if (help_)
+        help_->ShowTopic(topic);
 }
 
 void TApplicationShell::ShowChannelTable()

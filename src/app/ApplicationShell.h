@@ -3,6 +3,7 @@
 // splash hand-over and the message loop.
 #pragma once
 
+#include "app/EditorOptions.h"
 #include "ui/main/MainWindowServices.h"
 
 #include <QApplication>
@@ -43,11 +44,13 @@ public:
     TApplicationShell(const TApplicationShell &) = delete;
     TApplicationShell &operator=(const TApplicationShell &) = delete;
 
-    // Name, organisation and icon of the running application.
+    // Name, organisation, icon and desktop entry of the running application.
     static void SetApplicationIdentity();
 
     // The command-line arguments after the program name (a data file).
     void SetArguments(const QStringList &arguments) { arguments_ = arguments; }
+    // Radio > Read or File > Open Backup... once the main window is up.
+    void SetStartCommand(TEditorCommandLine::Start command) { startCommand_ = command; }
     void SetCreationObserver(CreationObserver observer) { observer_ = std::move(observer); }
     // Test hook: a shorter splash time than the 3000 ms of the program.
     void SetSplashIntervalForTesting(int milliseconds) { splashInterval_ = milliseconds; }
@@ -88,11 +91,13 @@ public:
     bool ChooseSerialPort(int port) override;
     void ShowAbout() override;
     void ShowHelp() override;
+    void ShowHelpTopic(const QString &topic) override;
     void ShowChannelTable() override;
     void MainWindowClosed() override;
 
 private:
     QStringList arguments_;
+    TEditorCommandLine::Start startCommand_ = TEditorCommandLine::Start::None;
     CreationObserver observer_;
     int splashInterval_ = -1;
     QList<QWidget *> created_;

@@ -1,6 +1,7 @@
 // The editor's command line: "--help" and "--version" print on standard
-// output and end the program before any window is made; an unknown option
-// is an error; the words left name the data file to open.
+// output and end the program before any window is made; "--read" and
+// "--backups" start with Radio > Read or File > Open Backup...; an unknown
+// option is an error; the words left name the data file to open.
 #pragma once
 
 #include <QString>
@@ -8,7 +9,12 @@
 
 struct TEditorCommandLine {
     enum class Action { Run, Help, Version, Error };
+    // What the main window does once it is up (the desktop entry's
+    // actions): nothing, Radio > Read ("--read"), or File > Open Backup...
+    // in the backups folder ("--backups").
+    enum class Start { None, Read, Backups };
     Action action = Action::Run;
+    Start start = Start::None;
     QString path;    // Run: the data file to open (empty: none)
     QString message; // Error: what is wrong; Run: a notice, e.g. files not opened
 };

@@ -1,5 +1,6 @@
 // vxl-r381: the editor. Its one optional argument is a data file, which may
-// arrive split over several arguments when its path holds spaces; "--help"
+// arrive split over several arguments when its path holds spaces; "--read"
+// and "--backups" start with Radio > Read or File > Open Backup...; "--help"
 // and "--version" are answered without a window, and an unknown option is
 // refused with exit code 2 before any window is made.
 #include "app/ApplicationShell.h"
@@ -28,5 +29,6 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "vxl-r381: %s\n", line.message.toLocal8Bit().constData());
     TApplicationShell shell;
     shell.SetArguments(line.path.isEmpty() ? QStringList() : QStringList{line.path});
+    shell.SetStartCommand(line.start);
     return shell.Run();
 }

@@ -120,6 +120,23 @@ void TPortListModel::SetRadioPath(const QString &path)
         emit dataChanged(index(0, ColRadio), index(int(ports_.size()) - 1, ColRadio));
 }
 
+void TPortListModel::SetOutcome(const QString &path, const QString &text)
+{
+    if (outcomes_.value(path) == text)
+        return;
+    outcomes_.insert(path, text);
+    const int row = RowOfPath(path);
+    if (row >= 0)
+        emit dataChanged(index(row, ColRadio), index(row, ColRadio));
+}
+
+void TPortListModel::ClearOutcomes()
+{
+    outcomes_.clear();
+    if (!ports_.isEmpty())
+        emit dataChanged(index(0, ColRadio), index(int(ports_.size()) - 1, ColRadio));
+}
+
 int TPortListModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(ports_.size());
@@ -143,8 +160,12 @@ QVariant TPortListModel::data(const QModelIndex &index, int role) const
         case ColManufacturer: return port.manufacturer;
         case ColUsbId: return port.usbId;
         case ColSerial: return port.serialNumber;
-        case ColRadio:
-            return !radioPath_.isEmpty() && port.path == radioPath_ ? QStringLiteral("QV-R381") : QString();
+        case ColRadio: {
+            const QString outcome = outcomes_.value(port.path);
+            if (!outcome.isEmpty())
+                return outcome;
+            return !radioPath_.isEmpty() && port.path == radioPath_ ? tr("answered: QV-R381") : QString();
+        }
         }
     }
     if (role == Qt::AccessibleTextRole && index.column() == ColPath)
@@ -163,7 +184,7 @@ QVariant TPortListModel::headerData(int section, Qt::Orientation orientation, in
     case ColManufacturer: return QStringLiteral("Manufacturer");
     case ColUsbId: return QStringLiteral("USB ID");
     case ColSerial: return QStringLiteral("Serial number");
-    case ColRadio: return QStringLiteral("Radio");
+    case ColRadio: return tr("Find radio");
     }
     return QVariant();
 }

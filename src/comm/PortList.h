@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -42,12 +43,12 @@ QString PortLine(const TPortInfo &port);
 QByteArray PortsJson(const QList<TPortInfo> &ports);
 
 // The picker's table: one row a port, fed by an enumeration (the system's,
-// or a test's). The port that answered "Find radio" is marked in the last
-// column.
+// or a test's). The second column shows what each port did when "Find
+// radio" tried it ("answered: QV-R381", "no reply", "busy", ...).
 class TPortListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { ColPath, ColById, ColDescription, ColManufacturer, ColUsbId, ColSerial, ColRadio, ColCount };
+    enum Column { ColPath, ColRadio, ColById, ColDescription, ColManufacturer, ColUsbId, ColSerial, ColCount };
 
     explicit TPortListModel(TPortEnumeration enumerate, QObject *parent = nullptr);
 
@@ -60,6 +61,11 @@ public:
     // Marks the port that answered as the radio (empty: none).
     void SetRadioPath(const QString &path);
     QString RadioPath() const { return radioPath_; }
+    // What the search made of a port, shown in its row (kept while the
+    // device stays listed); ClearOutcomes empties the column.
+    void SetOutcome(const QString &path, const QString &text);
+    void ClearOutcomes();
+    QString Outcome(const QString &path) const { return outcomes_.value(path); }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -70,4 +76,5 @@ private:
     TPortEnumeration enumerate_;
     QList<TPortInfo> ports_;
     QString radioPath_;
+    QHash<QString, QString> outcomes_; // by device path
 };

@@ -10,8 +10,9 @@
 class TChannelDocument;
 
 // The commands on the whole document that the owning window offers; other
-// windows over the document route them to it.
-enum class TDocumentCommand { New, Open, Save, SaveAs, Read, Write };
+// windows over the document route them to it. Help opens the manual at the
+// channel table's topic.
+enum class TDocumentCommand { New, Open, Save, SaveAs, Read, Write, Help };
 
 class TDocumentHost {
 public:

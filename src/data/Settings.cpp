@@ -8,6 +8,7 @@
 #include "BandPlan.h"
 #include "ChannelDocument.h"
 #include "InputFile.h"
+#include "RecentFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -287,5 +288,26 @@ void SaveTableLayout(const QByteArray &geometry, const QByteArray &columns)
         store->setValue(QStringLiteral("TableGeometry"), geometry);
     if (store->value(QStringLiteral("TableColumns")).toByteArray() != columns)
         store->setValue(QStringLiteral("TableColumns"), columns);
+    Sync(store.get());
+}
+
+QStringList StoredRecentFiles()
+{
+    const std::unique_ptr<QSettings> store = OpenStore();
+    if (!store)
+        return QStringList();
+    // One file is stored as a plain text, several as a list.
+    return CleanRecentFiles(store->value(QStringLiteral("RecentFiles")).toStringList());
+}
+
+void SaveRecentFiles(const QStringList &files)
+{
+    const std::unique_ptr<QSettings> store = OpenStore();
+    if (!store)
+        return;
+    // Written only when it changed, like every other value.
+    if (store->value(QStringLiteral("RecentFiles")).toStringList() == files && store->contains(QStringLiteral("RecentFiles")))
+        return;
+    store->setValue(QStringLiteral("RecentFiles"), files);
     Sync(store.get());
 }

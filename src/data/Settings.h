@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class TChannelDocument;
 
@@ -33,6 +34,11 @@ void SaveCommDevice(int portNumber, const QString &path);
 // as it stands.
 QString CommDevicePath(const QString &name);
 QString StoredCommPort();
+
+// Recently used data files, newest first (see RecentFiles.h); empty when
+// none is stored.
+QStringList StoredRecentFiles();
+void SaveRecentFiles(const QStringList &files);
 
 // Channel table window: its geometry and its column layout (widths, order,
 // sort column) as the window saved them; empty when none is stored.

@@ -4,6 +4,9 @@
 #include "comm/HComm.h"
 #include "comm/PortProblem.h"
 
+#include <QCoreApplication>
+
+#include <cerrno>
 #include <chrono>
 #include <functional>
 #include <thread>
@@ -42,6 +45,38 @@ Protocol::TIdentification AwaitVerdict(THComm &comm,
 
 } // namespace
 
+QString ProbeOutcomeText(TProbeOutcome outcome)
+{
+    switch (outcome) {
+    case TProbeOutcome::Radio: return QCoreApplication::translate("RadioFinder", "answered: QV-R381");
+    case TProbeOutcome::NoReply: return QCoreApplication::translate("RadioFinder", "no reply");
+    case TProbeOutcome::Stopped: return QCoreApplication::translate("RadioFinder", "search stopped");
+    case TProbeOutcome::Busy: return QCoreApplication::translate("RadioFinder", "busy");
+    case TProbeOutcome::PermissionDenied: return QCoreApplication::translate("RadioFinder", "permission denied");
+    case TProbeOutcome::NoDevice: return QCoreApplication::translate("RadioFinder", "no such device");
+    case TProbeOutcome::NotSerial: return QCoreApplication::translate("RadioFinder", "not a serial device");
+    case TProbeOutcome::OpenFailed: return QCoreApplication::translate("RadioFinder", "cannot be opened");
+    case TProbeOutcome::Echo: return QCoreApplication::translate("RadioFinder", "echoes what it receives");
+    case TProbeOutcome::OtherRadio: return QCoreApplication::translate("RadioFinder", "answered: not a QV-R381");
+    case TProbeOutcome::LineFailed: return QCoreApplication::translate("RadioFinder", "line failed");
+    }
+    return QString();
+}
+
+TProbeOutcome OpenFailureOutcome(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENODEV:
+    case ENXIO: return TProbeOutcome::NoDevice;
+    case EACCES:
+    case EPERM: return TProbeOutcome::PermissionDenied;
+    case EBUSY: return TProbeOutcome::Busy;
+    case ENOTTY: return TProbeOutcome::NotSerial;
+    default: return TProbeOutcome::OpenFailed;
+    }
+}
+
 TProbeResult TRadioFinder::Probe(const QString &path)
 {
     TProbeResult result;
@@ -57,6 +92,7 @@ TProbeResult TRadioFinder::Probe(const QString &path)
         comm.OpenCommport();
     } catch (const ECommError &) {
         result.detail = OpenProblemText(path, QString(), comm.LastOpenError());
+        result.outcome = OpenFailureOutcome(comm.LastOpenError());
         return result;
     }
     try {
@@ -70,17 +106,25 @@ TProbeResult TRadioFinder::Probe(const QString &path)
                 comm, [](const QString &line) { return Protocol::JudgeIdReply(line, true); }, replyTimeoutMs_,
                 cancel_, &pending);
             result.radio = verdict == Protocol::TIdentification::Match;
-            if (verdict == Protocol::TIdentification::Echo)
+            if (result.radio)
+                result.outcome = TProbeOutcome::Radio;
+            if (verdict == Protocol::TIdentification::Echo) {
                 result.detail = QStringLiteral("%1: the radio echoes what it receives.").arg(path);
-            else if (verdict == Protocol::TIdentification::Wrong)
+                result.outcome = TProbeOutcome::Echo;
+            } else if (verdict == Protocol::TIdentification::Wrong) {
                 result.detail = QStringLiteral("%1: the radio is not a QV-R381.").arg(path);
+                result.outcome = TProbeOutcome::OtherRadio;
+            }
         }
     } catch (const ECommError &error) {
         result.detail = LineProblemText(path, QString(), error.Code());
+        result.outcome = TProbeOutcome::LineFailed;
     }
     comm.CloseCommport();
-    if (!result.radio && result.detail.isEmpty())
+    if (!result.radio && result.detail.isEmpty()) {
         result.detail = QStringLiteral("%1: no reply from the radio.").arg(path);
+        result.outcome = cancel_ ? TProbeOutcome::Stopped : TProbeOutcome::NoReply;
+    }
     return result;
 }
 

@@ -16,11 +16,33 @@
 #include <atomic>
 #include <functional>
 
+// What one device did when it was tried.
+enum class TProbeOutcome {
+    Radio,            // answered "ID QV-R381"
+    NoReply,          // opened, but nothing answered in time
+    Stopped,          // the search was stopped while it was tried
+    Busy,             // another program holds it
+    PermissionDenied, // the user may not open it
+    NoDevice,         // it is not there (any more)
+    NotSerial,        // it is no serial device
+    OpenFailed,       // it could not be opened for another reason
+    Echo,             // every line came back as sent
+    OtherRadio,       // something answered, but not a QV-R381
+    LineFailed,       // the line failed during the exchange
+};
+
 struct TProbeResult {
     QString path;
     bool radio = false; // answered "ID QV-R381"
+    TProbeOutcome outcome = TProbeOutcome::NoReply;
     QString detail;     // why not: the open failure or "no reply"
 };
+
+// A few words for the device's row in a list: "answered: QV-R381",
+// "no reply", "busy", "permission denied", ...
+QString ProbeOutcomeText(TProbeOutcome outcome);
+// The outcome of a failed open, from its errno.
+TProbeOutcome OpenFailureOutcome(int error);
 
 class TRadioFinder {
 public:

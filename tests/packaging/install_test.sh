@@ -63,6 +63,13 @@ grep -qx "Exec=vxl-r381 %f" "$desktop" || problem "desktop entry does not start 
 grep -qx "Icon=$id" "$desktop" || problem "desktop entry icon"
 grep -qx "Categories=HamRadio;Utility;" "$desktop" || problem "desktop entry categories"
 grep -qx "MimeType=application/x-vxl-r381;" "$desktop" || problem "desktop entry file type"
+# Its actions start the editor with options it takes.
+grep -qx "Actions=read;backups;" "$desktop" || problem "desktop entry actions"
+grep -qx "Exec=vxl-r381 --read" "$desktop" || problem "desktop entry action: read from radio"
+grep -qx "Exec=vxl-r381 --backups" "$desktop" || problem "desktop entry action: open backups folder"
+for option in --read --backups; do
+  "$root/bin/vxl-r381" --help | grep -q -- "^  $option " || problem "vxl-r381 --help does not name $option"
+done
 
 # The file type: well-formed, *.381 under the type the desktop entry opens.
 mime="$root/share/mime/packages/$id.xml"

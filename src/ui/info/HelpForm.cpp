@@ -5,13 +5,18 @@
 
 #include <QAction>
 #include <QFile>
-#include <QScrollBar>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QTextCursor>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTextBrowser>
+#include <QTextDocumentFragment>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 // Resources of a static library must be registered by hand.
 static void InitHelpResources() { Q_INIT_RESOURCE(vxl_r381); }
@@ -47,9 +52,25 @@ THelpForm::THelpForm(QWidget *parent) : QWidget(parent, Qt::Window)
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({220, 540});
 
-    auto *layout = new QHBoxLayout(this);
+    // The search field above the manual.
+    auto *searchLabel = new QLabel(tr("&Search:"), this);
+    SearchEdit = new QLineEdit(this);
+    SearchEdit->setObjectName(QStringLiteral("SearchEdit"));
+    SearchEdit->setClearButtonEnabled(true);
+    SearchEdit->setPlaceholderText(tr("Find in the manual (Ctrl+F)"));
+    searchLabel->setBuddy(SearchEdit);
+    SearchStatus = new QLabel(this);
+    SearchStatus->setObjectName(QStringLiteral("SearchStatus"));
+    auto *searchRow = new QHBoxLayout;
+    searchRow->setContentsMargins(6, 4, 6, 0);
+    searchRow->addWidget(searchLabel);
+    searchRow->addWidget(SearchEdit, 1);
+    searchRow->addWidget(SearchStatus);
+
+    auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter);
+    layout->addLayout(searchRow);
+    layout->addWidget(splitter, 1);
 
     BuildContents();
     FitContents(splitter);
@@ -63,6 +84,30 @@ THelpForm::THelpForm(QWidget *parent) : QWidget(parent, Qt::Window)
     close->setShortcutContext(Qt::WindowShortcut);
     connect(close, &QAction::triggered, this, &QWidget::close);
     addAction(close);
+
+    // Ctrl+F goes to the search field; Enter and F3 find the next place,
+    // Shift+F3 the one before, wherever the focus is in the window.
+    auto *find = new QAction(tr("Find"), this);
+    find->setObjectName(QStringLiteral("FindAction"));
+    find->setShortcuts(QKeySequence::Find);
+    find->setShortcutContext(Qt::WindowShortcut);
+    connect(find, &QAction::triggered, this, &THelpForm::FocusSearch);
+    addAction(find);
+    auto *next = new QAction(tr("Find Next"), this);
+    next->setObjectName(QStringLiteral("FindNextAction"));
+    next->setShortcut(QKeySequence(Qt::Key_F3));
+    next->setShortcutContext(Qt::WindowShortcut);
+    connect(next, &QAction::triggered, this, [this] { FindNext(false); });
+    addAction(next);
+    auto *previous = new QAction(tr("Find Previous"), this);
+    previous->setObjectName(QStringLiteral("FindPreviousAction"));
+    previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    previous->setShortcutContext(Qt::WindowShortcut);
+    connect(previous, &QAction::triggered, this, [this] { FindNext(true); });
+    addAction(previous);
+    connect(SearchEdit, &QLineEdit::returnPressed, this, [this] { FindNext(false); });
+    // A changed text starts afresh and clears the notice of the last one.
+    connect(SearchEdit, &QLineEdit::textEdited, this, [this] { SearchStatus->clear(); });
 
     connect(TreeView1, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *item, int) { ContentsClicked(item); });
@@ -86,14 +131,11 @@ void THelpForm::BuildContents()
     static const QRegularExpression heading(
         QStringLiteral("<h([23])><a name=\"([^\"]+)\"></a>(.*?)</h\\1>"),
         QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
     QTreeWidgetItem *topic = nullptr;
     auto it = heading.globalMatch(ManualHtml());
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();
-        QString title = m.captured(3);
-        title.remove(tags);
-        title.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        const QString title = HeadingText(m.captured(3));
         QTreeWidgetItem *item;
         if (m.captured(1) == QLatin1String("2") || !topic) {
             item = new QTreeWidgetItem(TreeView1);
@@ -101,10 +143,45 @@ void THelpForm::BuildContents()
         } else {
             item = new QTreeWidgetItem(topic);
         }
-        item->setText(0, title.simplified());
+        item->setText(0, title);
         item->setData(0, kAnchorRole, m.captured(2));
     }
     TreeView1->expandAll();
+}
+
+QString THelpForm::HeadingText(const QString &html)
+{
+    // The text engine reads the heading as the browser shows it.
+    return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
+}
+
+void THelpForm::FocusSearch()
+{
+    SearchEdit->setFocus(Qt::ShortcutFocusReason);
+    SearchEdit->selectAll();
+}
+
+bool THelpForm::FindNext(bool backward)
+{
+    const QString text = SearchEdit->text();
+    if (text.trimmed().isEmpty()) {
+        FocusSearch();
+        return false;
+    }
+    const QTextDocument::FindFlags flags = backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
+    bool found = Browser1->find(text, flags);
+    if (!found) {
+        // Round the end (or the start) of the manual.
+        const QTextCursor kept = Browser1->textCursor();
+        QTextCursor cursor(Browser1->document());
+        cursor.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
+        Browser1->setTextCursor(cursor);
+        found = Browser1->find(text, flags);
+        if (!found)
+            Browser1->setTextCursor(kept);
+    }
+    SearchStatus->setText(found ? QString() : tr("Not found: %1").arg(text));
+    return found;
 }
 
 void THelpForm::FitContents(QSplitter *splitter)

@@ -7,12 +7,20 @@
 #include "MainWindowServices.h"
 #include "data/DataFile.h"
 #include "data/InputFile.h"
+#include "data/RecentFiles.h"
 #include "data/Settings.h"
 #include "ui/seam/Dialogs.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 
 namespace {
 
@@ -89,8 +97,10 @@ void TMainForm::LoadFile(const QString &path, const QByteArray &content, bool un
     ReadDataFile(content, document_, &comment);
     SetComment(comment);
     RefreshGrids();
-    if (!untitledCopy)
+    if (!untitledCopy) {
         folder_ = RememberFolder(path);
+        NoteRecentFile(path);
+    }
     modified_ = 0;
     history_->Reset();
 }
@@ -173,6 +183,7 @@ bool TMainForm::SaveDocumentAs()
     modified_ = 0;
     history_->MarkSaved();
     folder_ = RememberFolder(path);
+    NoteRecentFile(path);
     return true;
 }
 
@@ -215,6 +226,10 @@ void TMainForm::RunDocumentCommand(TDocumentCommand command)
     case TDocumentCommand::SaveAs: SaveAs1Click(); break;
     case TDocumentCommand::Read: Read1Click(); break;
     case TDocumentCommand::Write: Write1Click(); break;
+    case TDocumentCommand::Help:
+        if (services_)
+            services_->ShowHelpTopic(QStringLiteral("table"));
+        break;
     }
 }
 
@@ -228,4 +243,128 @@ void TMainForm::closeEvent(QCloseEvent *event)
     // The splash window is the principal window: closing it ends the program.
     if (services_)
         services_->MainWindowClosed();
+}
+
+// ---------------------------------------------------------------- recent files
+
+void TMainForm::NoteRecentFile(const QString &path)
+{
+    recentFiles_ = AddRecentFile(recentFiles_, path);
+    SaveRecentFiles(recentFiles_);
+    UpdateRecentFilesMenu();
+}
+
+void TMainForm::UpdateRecentFilesMenu()
+{
+    if (!RecentFiles1)
+        return;
+    RecentFiles1->clear();
+    for (int i = 0; i < recentFiles_.size(); ++i) {
+        const QString path = recentFiles_[i];
+        QString shown = QDir::toNativeSeparators(path);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        // Alt+1..Alt+8 choose an entry from the keyboard.
+        auto *action = RecentFiles1->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        action->setObjectName(QStringLiteral("RecentFile%1").arg(i + 1));
+        action->setData(path);
+        action->setStatusTip(path);
+        connect(action, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
+    }
+    if (!recentFiles_.isEmpty())
+        RecentFiles1->addSeparator();
+    RecentFiles1->addAction(ClearRecentFiles1);
+    ClearRecentFiles1->setEnabled(!recentFiles_.isEmpty());
+    RecentFiles1->setEnabled(!recentFiles_.isEmpty());
+}
+
+bool TMainForm::OpenRecentFile(const QString &path)
+{
+    // A file deleted or moved since is said so before any question, and
+    // leaves the list.
+    if (!QFileInfo::exists(path)) {
+        recentFiles_ = RemoveRecentFile(recentFiles_, path);
+        SaveRecentFiles(recentFiles_);
+        UpdateRecentFilesMenu();
+        FileOpenError(this, path, tr("No such file or directory; it is removed from the recent files"));
+        return false;
+    }
+    if (!AskSaveChanges())
+        return false;
+    return OpenFile(path);
+}
+
+// ---------------------------------------------------------------- dropped files
+
+namespace {
+
+// The local files among dropped URLs.
+QStringList LocalFiles(const QMimeData *data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl &url : data->urls())
+        if (url.isLocalFile())
+            files.append(url.toLocalFile());
+    return files;
+}
+
+} // namespace
+
+void TMainForm::dragEnterEvent(QDragEnterEvent *event)
+{
+    // Any local file is taken, so that one of another kind can be refused
+    // with a reason instead of silently.
+    if (!LocalFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        QMainWindow::dragEnterEvent(event);
+}
+
+void TMainForm::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!LocalFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        QMainWindow::dragMoveEvent(event);
+}
+
+void TMainForm::dropEvent(QDropEvent *event)
+{
+    const QStringList files = LocalFiles(event->mimeData());
+    if (files.isEmpty()) {
+        QMainWindow::dropEvent(event);
+        return;
+    }
+    event->acceptProposedAction();
+    QList<QUrl> urls;
+    for (const QString &file : files)
+        urls.append(QUrl::fromLocalFile(file));
+    // The drag source gets its answer at once; the questions come after.
+    QMetaObject::invokeMethod(this, [this, urls] { OpenDroppedFiles(urls); }, Qt::QueuedConnection);
+}
+
+bool TMainForm::OpenDroppedFiles(const QList<QUrl> &urls)
+{
+    QStringList files;
+    for (const QUrl &url : urls)
+        if (url.isLocalFile())
+            files.append(url.toLocalFile());
+    if (files.isEmpty())
+        return false;
+    // One document at a time: the first data file among them.
+    QString chosen;
+    for (const QString &file : files) {
+        if (HasDataFileExtension(file)) {
+            chosen = file;
+            break;
+        }
+    }
+    if (chosen.isEmpty()) {
+        FileOpenError(this, files.first(), tr("not a .381 file; only data files can be dropped here"));
+        return false;
+    }
+    if (!AskSaveChanges())
+        return false;
+    return OpenFile(chosen);
 }

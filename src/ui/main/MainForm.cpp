@@ -32,6 +32,9 @@
 #include <QMouseEvent>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QScreen>
 #include <QWindow>
 #include <QScrollBar>
@@ -126,6 +129,10 @@ TMainForm::TMainForm(TMainWindowServices *services, QWidget *parent)
     Com11->setChecked(commPort_ == QLatin1String("COM1"));
     Com21->setChecked(commPort_ == QLatin1String("COM2"));
     UpdatePortCaptions();
+    recentFiles_ = StoredRecentFiles();
+    UpdateRecentFilesMenu();
+    // Data files dropped onto the window are opened.
+    setAcceptDrops(true);
 
     ApplyDefaultRecords(document_);
     RebuildVfoRows();
@@ -451,6 +458,25 @@ void TMainForm::ShowContextMenu(int grid, const QPoint &globalPos)
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
+    // A file dropped onto the comment box opens like one dropped anywhere
+    // else on the window, instead of typing its path into the comment.
+    if (watched == Edit2
+        && (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove
+            || event->type() == QEvent::Drop)) {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QMimeData *data = drop->mimeData();
+        bool files = false;
+        if (data && data->hasUrls())
+            for (const QUrl &url : data->urls())
+                files = files || url.isLocalFile();
+        if (files) {
+            if (event->type() == QEvent::Drop)
+                dropEvent(drop);
+            else
+                drop->acceptProposedAction();
+            return true;
+        }
+    }
     const int grid = GridOfObject(watched);
     if (grid == 0)
         return QMainWindow::eventFilter(watched, event);
@@ -739,6 +765,13 @@ void TMainForm::showEvent(QShowEvent *event)
         move(frame.topLeft());
     }
     OpenCommandLineFile();
+    // The start command runs once the window has been drawn.
+    const StartCommand start = startCommand_;
+    startCommand_ = StartCommand::None;
+    if (start == StartCommand::Read)
+        QMetaObject::invokeMethod(this, &TMainForm::Read1Click, Qt::QueuedConnection);
+    else if (start == StartCommand::OpenBackup)
+        QMetaObject::invokeMethod(this, &TMainForm::OpenBackup1Click, Qt::QueuedConnection);
 }
 
 // ---------------------------------------------------------------- undo

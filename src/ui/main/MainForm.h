@@ -18,6 +18,10 @@ class QMenu;
 class QPoint;
 class QStatusBar;
 class QTableWidget;
+class QUrl;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QToolButton;
 enum class TBackupKind;
 class TCommentValidator;
@@ -69,6 +73,11 @@ public:
 
     // Data file named on the command line, opened at the first showing.
     void SetCommandLine(const QStringList &arguments) { commandLine_ = arguments; }
+    // A command run once the window is first up (after the command-line
+    // file): Radio > Read or File > Open Backup... (the desktop entry's
+    // actions).
+    enum class StartCommand { None, Read, OpenBackup };
+    void SetStartCommand(StartCommand command) { startCommand_ = command; }
 
     // Document commands. SaveAs returns whether a file was written.
     void NewDocument();
@@ -84,6 +93,15 @@ public:
     // Opens the data file named by the command-line arguments (joined with
     // single spaces); nothing when there are none.
     void OpenCommandLineFile();
+    // File > Recent Files: the unsaved-changes question, then the file. A
+    // file that is gone is said so and dropped from the list.
+    bool OpenRecentFile(const QString &path);
+    // The data files last opened or saved, newest first.
+    QStringList RecentFiles() const { return recentFiles_; }
+    // Files dropped onto the window: a .381 file is opened after the
+    // unsaved-changes question; any other file is refused with a message.
+    // Returns whether a file was opened.
+    bool OpenDroppedFiles(const QList<QUrl> &urls);
     // Plans a CSV file's rows, shows the report and on OK stores them as
     // one undoable step "Import CSV". Returns whether rows were stored.
     bool ImportCsvFile(const QString &path);
@@ -129,6 +147,9 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -158,6 +179,9 @@ private:
     void LoadFile(const QString &path, const QByteArray &content, bool untitledCopy);
     bool OpenDataFile(const QString &path, bool untitledCopy);
     void UpdateTitle();
+    // The file goes to the front of the recent files (stored at once).
+    void NoteRecentFile(const QString &path);
+    void UpdateRecentFilesMenu();
     // The comment box's length limit for a comment of that length.
     void FitCommentLimit(int length);
     // Longest text a line edit holds.
@@ -191,6 +215,8 @@ private:
     QString commPort_ = QStringLiteral("COM1");
     QString folder_;
     QStringList commandLine_;
+    QStringList recentFiles_;
+    StartCommand startCommand_ = StartCommand::None;
     // CSV text from the clipboard when it holds no record of our own, and
     // whether any of its rows can be stored.
     QByteArray clipboardCsv_;
@@ -224,6 +250,9 @@ public:
     QLabel *StatusPanel[4] = {nullptr, nullptr, nullptr, nullptr};
 
     QAction *OpenBackup1 = nullptr, *ImportCsv1 = nullptr, *ExportCsv1 = nullptr;
+    // "Recent &Files": the last data files, newest first, and "Clear Recent Files".
+    QMenu *RecentFiles1 = nullptr;
+    QAction *ClearRecentFiles1 = nullptr;
     QAction *New1 = nullptr, *Open1 = nullptr, *Save1 = nullptr, *SaveAs1 = nullptr,
             *Print1 = nullptr, *ExportPdf1 = nullptr, *Exit1 = nullptr;
     QAction *Read1 = nullptr, *Write1 = nullptr, *Com11 = nullptr, *Com21 = nullptr;

@@ -7,6 +7,7 @@
 #include "DocumentHistory.h"
 #include "MainWindowServices.h"
 #include "data/DataFile.h"
+#include "data/Settings.h"
 #include "ui/Artwork.h"
 #include "ui/FitText.h"
 
@@ -111,6 +112,15 @@ void TMainForm::BuildMenus()
     File1->setObjectName(QStringLiteral("File1"));
     New1 = makeAction(File1, "New1", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), &TMainForm::New1Click);
     Open1 = makeAction(File1, "Open1", tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), &TMainForm::Open1Click);
+    RecentFiles1 = File1->addMenu(tr("Recent &Files"));
+    RecentFiles1->setObjectName(QStringLiteral("RecentFiles1"));
+    ClearRecentFiles1 = new QAction(tr("&Clear Recent Files"), this);
+    ClearRecentFiles1->setObjectName(QStringLiteral("ClearRecentFiles1"));
+    connect(ClearRecentFiles1, &QAction::triggered, this, [this] {
+        recentFiles_.clear();
+        SaveRecentFiles(recentFiles_);
+        UpdateRecentFilesMenu();
+    });
     Save1 = makeAction(File1, "Save1", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &TMainForm::Save1Click);
     SaveAs1 = makeAction(File1, "SaveAs1", tr("Save &As..."), QKeySequence(), &TMainForm::SaveAs1Click);
     OpenBackup1 = makeAction(File1, "OpenBackup1", tr("Open &Backup..."), QKeySequence(), &TMainForm::OpenBackup1Click);
@@ -161,7 +171,7 @@ void TMainForm::BuildMenus()
 
     Help1 = bar->addMenu(tr("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
-    Help2 = makeAction(Help1, "Help2", tr("&Help Topics"), QKeySequence(), &TMainForm::Help2Click);
+    Help2 = makeAction(Help1, "Help2", tr("&Help Topics"), QKeySequence(Qt::Key_F1), &TMainForm::Help2Click);
     SerialTrace1 = makeAction(Help1, "SerialTrace1", tr("Serial &Trace..."), QKeySequence(),
                               &TMainForm::SerialTrace1Click);
     SerialTrace1->setCheckable(true);
@@ -299,6 +309,7 @@ void TMainForm::BuildGroups(QWidget *central)
     // Its place reaches up to the comment box.
     Label1->setGeometry(8, 320, 54, Label1->sizeHint().height());
     Edit2 = new QLineEdit(central);
+    Edit2->installEventFilter(this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setMaxLength(kCommentCapacity);
     commentValidator_ = new TCommentValidator(Edit2);

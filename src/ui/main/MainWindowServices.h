@@ -42,6 +42,12 @@ public:
     virtual void ShowChannelTable() {}
     // Shows the help window at its table of contents.
     virtual void ShowHelp() = 0;
+    // Shows the help window at one topic (an anchor of the manual).
+    virtual void ShowHelpTopic(const QString &topic)
+    {
+        (void)topic;
+        ShowHelp();
+    }
     // The main window has closed: the program ends.
     virtual void MainWindowClosed() = 0;
 };

@@ -15,7 +15,13 @@
 void TMainForm::Print1Click()
 {
     if (!Dialogs::HasPrinter()) {
-        Dialogs::Message(this, QStringLiteral("There is no default printer."), Dialogs::Icon::Warning);
+        // The same pages need no printer as a PDF file: offered at once.
+        if (Dialogs::Message(this,
+                             QStringLiteral("There is no default printer.") + QLatin1Char('\n')
+                                 + tr("Export the listing as a PDF file instead?"),
+                             Dialogs::Icon::Question, Dialogs::Buttons::YesNo)
+            == Dialogs::Answer::Yes)
+            ExportPdf1Click();
         return;
     }
 

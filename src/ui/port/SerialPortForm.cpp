@@ -219,6 +219,7 @@ void TSerialPortForm::FindRadio()
     if (!typed.isEmpty() && model_->RowOfPath(typed) < 0)
         paths.append(typed);
     model_->SetRadioPath(QString());
+    model_->ClearOutcomes();
     if (paths.isEmpty()) {
         FindStatus->setText(tr("No device to try: plug the cable in or type the device path."));
         return;
@@ -238,13 +239,9 @@ void TSerialPortForm::FindRadio()
                     Qt::QueuedConnection);
             },
             &results);
-        QStringList problems;
-        for (const TProbeResult &result : results)
-            if (!result.radio)
-                problems.append(result.detail);
         const bool cancelled = finder->Cancelled();
         QMetaObject::invokeMethod(
-            this, [this, found, cancelled, problems] { SearchDone(found, cancelled, problems); },
+            this, [this, found, cancelled, results] { SearchDone(found, cancelled, results); },
             Qt::QueuedConnection);
     });
     worker_->setObjectName(QStringLiteral("RadioFinder"));
@@ -258,19 +255,35 @@ void TSerialPortForm::ShowProgress(int index, int count, const QString &path)
     if (!Searching())
         return;
     FindProgress->setValue(index);
-    if (index < count)
+    if (index < count) {
         FindStatus->setText(tr("Trying %1 (%2 of %3)...").arg(path).arg(index + 1).arg(count));
+        model_->SetOutcome(path, tr("trying..."));
+    }
 }
 
-void TSerialPortForm::SearchDone(const QString &found, bool cancelled, const QStringList &problems)
+void TSerialPortForm::SearchDone(const QString &found, bool cancelled, const QList<TProbeResult> &results)
 {
     StopWorker();
     FindProgress->setValue(FindProgress->maximum());
+    // Each device's row says what it did; a typed path that is not listed
+    // gets its outcome on the line below the status.
+    QStringList problems;
+    QString typedOutcome;
+    for (const TProbeResult &result : results) {
+        const QString outcome = ProbeOutcomeText(result.outcome);
+        model_->SetOutcome(result.path, outcome);
+        if (model_->RowOfPath(result.path) < 0)
+            typedOutcome = QStringLiteral("%1: %2").arg(result.path, outcome);
+        if (!result.radio)
+            problems.append(result.detail);
+    }
+    PortView->resizeColumnToContents(TPortListModel::ColRadio);
     FindStatus->setToolTip(problems.join(QLatin1Char('\n')));
+    const QString below = typedOutcome.isEmpty() ? QString() : QLatin1Char('\n') + typedOutcome;
     if (cancelled) {
-        FindStatus->setText(tr("Search stopped."));
+        FindStatus->setText(tr("Search stopped.") + below);
     } else if (found.isEmpty()) {
-        FindStatus->setText(tr("No radio answered on the %n device(s) tried.", nullptr, int(problems.size())));
+        FindStatus->setText(tr("No radio answered on the %n device(s) tried.", nullptr, int(results.size())) + below);
     } else {
         FindStatus->setText(tr("The radio answers on %1.").arg(found));
         model_->SetRadioPath(found);

@@ -11,6 +11,7 @@
 
 #include "comm/PortList.h"
 #include "radio/Protocol.h"
+#include "radio/RadioFinder.h"
 
 #include <QDialog>
 #include <QString>
@@ -26,7 +27,6 @@ class QPushButton;
 class QTableView;
 class QThread;
 class QTimer;
-class TRadioFinder;
 
 class TSerialPortForm : public QDialog {
     Q_OBJECT
@@ -61,7 +61,7 @@ signals:
 
 private:
     void ShowProgress(int index, int count, const QString &path);
-    void SearchDone(const QString &found, bool cancelled, const QStringList &problems);
+    void SearchDone(const QString &found, bool cancelled, const QList<TProbeResult> &results);
     void SelectPath(const QString &path);
     QString SelectedRowPath() const;
     void RowSelected();

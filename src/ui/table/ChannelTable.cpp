@@ -613,6 +613,10 @@ void TChannelTable::BuildActions(QUndoStack *undo)
     ReadAction = route(radio, "ReadAction", QStringLiteral("&Read"), QKeySequence(), TDocumentCommand::Read);
     WriteAction = route(radio, "WriteAction", QStringLiteral("&Write"), QKeySequence(), TDocumentCommand::Write);
 
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("HelpMenu"));
+    HelpAction = route(help, "HelpAction", tr("&Help Topics"), QKeySequence(Qt::Key_F1), TDocumentCommand::Help);
+
     // The same commands on the right mouse button.
     TableView1->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (QAction *action : {CopyAction, PasteAction, PasteToLocationsAction, BulkEditAction, ClearAction,

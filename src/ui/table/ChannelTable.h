@@ -112,6 +112,7 @@ public:
     // The main window's document commands.
     QAction *NewAction = nullptr, *OpenAction = nullptr, *SaveAction = nullptr, *SaveAsAction = nullptr,
             *ReadAction = nullptr, *WriteAction = nullptr, *UndoAction = nullptr, *RedoAction = nullptr;
+    QAction *HelpAction = nullptr; // "&Help Topics" (F1): the manual at the table's topic
 };
 
 // The bulk edit dialog's choices for the selected rows; false when the user
