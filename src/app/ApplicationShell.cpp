@@ -22,6 +22,8 @@
 #include "ui/transfer/WriteForm.h"
 
 #include <QEventLoop>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QTimer>
 #include <exception>
 
@@ -62,6 +64,23 @@ void TApplicationShell::SetApplicationIdentity()
     // The splash window, not the last visible window, decides when the
     // program ends: it is hidden while the main window is up.
     QApplication::setQuitOnLastWindowClosed(false);
+}
+
+bool TApplicationShell::InstallTranslations(const QLocale &locale)
+{
+    auto *qt = new QTranslator(qApp);
+    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
+    auto *editor = new QTranslator(qApp);
+    if (!editor->load(locale, QStringLiteral("vxl-r381"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+        delete editor;
+        return false;
+    }
+    QCoreApplication::installTranslator(editor);
+    return true;
 }
 
 void TApplicationShell::CreateForms()

@@ -6,6 +6,7 @@
 #include "ui/main/MainWindowServices.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QStringList>
 #include <functional>
 
@@ -45,6 +46,12 @@ public:
 
     // Name, organisation and icon of the running application.
     static void SetApplicationIdentity();
+    // Installs the editor's translation for the locale's languages and Qt's
+    // own (standard buttons and dialogs), before any window is made. The
+    // program passes QLocale::system(), so LANGUAGE, LC_ALL, LC_MESSAGES and
+    // LANG choose. Returns whether the editor's translation was found; an
+    // English locale has none and keeps the source texts.
+    static bool InstallTranslations(const QLocale &locale);
 
     // The command-line arguments after the program name (a data file).
     void SetArguments(const QStringList &arguments) { arguments_ = arguments; }

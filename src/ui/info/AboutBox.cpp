@@ -36,7 +36,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     ProductName->adjustSize();
     ProductName->move(72, 16);
 
-    Version = new QLabel(QStringLiteral("Version ") + QLatin1String(kProgramVersion), Panel1);
+    Version = new QLabel(tr("Version %1").arg(QLatin1String(kProgramVersion)), Panel1);
     Version->setObjectName(QStringLiteral("Version"));
     Version->adjustSize();
     Version->move(72, 40);

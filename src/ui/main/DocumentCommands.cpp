@@ -21,7 +21,7 @@ const QString kSuffix = QStringLiteral("381");
 
 void FileOpenError(QWidget *parent)
 {
-    Dialogs::Message(parent, QStringLiteral("File Open error."), Dialogs::Icon::Critical,
+    Dialogs::Message(parent, TMainForm::tr("File Open error."), Dialogs::Icon::Critical,
                      Dialogs::Buttons::Ok);
 }
 
@@ -53,7 +53,7 @@ bool TMainForm::AskSaveChanges()
     if (modified_ == 0)
         return true;
     const Dialogs::Answer answer =
-        Dialogs::Message(this, QStringLiteral("Data is changed.\nDo you want to save the changes?"),
+        Dialogs::Message(this, tr("Data is changed.\nDo you want to save the changes?"),
                          Dialogs::Icon::Warning, Dialogs::Buttons::YesNoCancel);
     if (answer == Dialogs::Answer::Cancel)
         return false;
@@ -98,7 +98,7 @@ void TMainForm::LoadFile(const QString &path, const QByteArray &content, bool un
 bool TMainForm::OpenDataFile(const QString &path, bool untitledCopy)
 {
     if (!HasDataFileExtension(path)) {
-        FileOpenError(this, path, QStringLiteral("the name does not end in \".381\""));
+        FileOpenError(this, path, tr("the name does not end in \".381\""));
         return false;
     }
     // Only plain files of a sane size are read: a device or a pipe given a
