@@ -23,6 +23,8 @@
 
 #include <QEventLoop>
 #include <QLibraryInfo>
+#include <QList>
+#include <QPointer>
 #include <QTranslator>
 #include <QTimer>
 #include <exception>
@@ -66,21 +68,48 @@ void TApplicationShell::SetApplicationIdentity()
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
+namespace {
+// The translators InstallTranslations put in, so that a second call
+// replaces them and RemoveTranslations takes them out again.
+QList<QPointer<QTranslator>> &InstalledTranslators()
+{
+    static QList<QPointer<QTranslator>> installed;
+    return installed;
+}
+} // namespace
+
 bool TApplicationShell::InstallTranslations(const QLocale &locale)
 {
+    RemoveTranslations();
+    // Qt's own texts first (standard buttons, file dialogs); the editor's
+    // translation, installed last, is asked first.
     auto *qt = new QTranslator(qApp);
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt);
-    else
+        InstalledTranslators().append(qt);
+    } else {
         delete qt;
+    }
     auto *editor = new QTranslator(qApp);
     if (!editor->load(locale, QStringLiteral("vxl-r381"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
         delete editor;
         return false;
     }
     QCoreApplication::installTranslator(editor);
+    InstalledTranslators().append(editor);
     return true;
+}
+
+void TApplicationShell::RemoveTranslations()
+{
+    for (const QPointer<QTranslator> &translator : std::as_const(InstalledTranslators())) {
+        if (translator) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+    InstalledTranslators().clear();
 }
 
 void TApplicationShell::CreateForms()

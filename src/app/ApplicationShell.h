@@ -52,6 +52,8 @@ public:
     // LANG choose. Returns whether the editor's translation was found; an
     // English locale has none and keeps the source texts.
     static bool InstallTranslations(const QLocale &locale);
+    // Takes the installed translations out again: the source texts return.
+    static void RemoveTranslations();
 
     // The command-line arguments after the program name (a data file).
     void SetArguments(const QStringList &arguments) { arguments_ = arguments; }

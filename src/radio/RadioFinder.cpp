@@ -4,6 +4,7 @@
 #include "comm/HComm.h"
 #include "comm/PortProblem.h"
 
+#include <QCoreApplication>
 #include <chrono>
 #include <functional>
 #include <thread>
@@ -71,16 +72,16 @@ TProbeResult TRadioFinder::Probe(const QString &path)
                 cancel_, &pending);
             result.radio = verdict == Protocol::TIdentification::Match;
             if (verdict == Protocol::TIdentification::Echo)
-                result.detail = QStringLiteral("%1: the radio echoes what it receives.").arg(path);
+                result.detail = QCoreApplication::translate("Transfer", "%1: the radio echoes what it receives.").arg(path);
             else if (verdict == Protocol::TIdentification::Wrong)
-                result.detail = QStringLiteral("%1: the radio is not a QV-R381.").arg(path);
+                result.detail = QCoreApplication::translate("Transfer", "%1: the radio is not a QV-R381.").arg(path);
         }
     } catch (const ECommError &error) {
         result.detail = LineProblemText(path, QString(), error.Code());
     }
     comm.CloseCommport();
     if (!result.radio && result.detail.isEmpty())
-        result.detail = QStringLiteral("%1: no reply from the radio.").arg(path);
+        result.detail = QCoreApplication::translate("Transfer", "%1: no reply from the radio.").arg(path);
     return result;
 }
 

@@ -25,16 +25,16 @@ void FileError(QWidget *parent, const QString &path, const QString &reason)
 // "3 applied, 1 adjusted, 2 refused" and what OK does.
 QString ImportSummary(const QString &path, const TCsvImportPlan &plan)
 {
-    QString text = tr("%1\n%2 applied, %3 adjusted, %4 refused.")
+    QString text = TMainForm::tr("%1\n%2 applied, %3 adjusted, %4 refused.")
                        .arg(QDir::toNativeSeparators(path))
                        .arg(plan.Count(TCsvRowStatus::Applied))
                        .arg(plan.Count(TCsvRowStatus::Adjusted))
                        .arg(plan.Count(TCsvRowStatus::Refused));
     if (plan.StoredCount() > 0)
-        text += tr("\nOK stores the applied and adjusted rows; slots the file does not name keep "
+        text += TMainForm::tr("\nOK stores the applied and adjusted rows; slots the file does not name keep "
                                "their content. Cancel stores nothing.");
     else
-        text += tr("\nNo row can be stored.");
+        text += TMainForm::tr("\nNo row can be stored.");
     return text;
 }
 

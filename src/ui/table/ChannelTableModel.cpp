@@ -19,7 +19,7 @@ QString Label(int slot) { return MemorySlotLabel(slot); }
 // "005" for one slot, "3 Channels" for more.
 QString SlotsName(const QList<int> &slotList)
 {
-    return slotList.size() == 1 ? Label(slotList.first()) : tr("%1 Channels").arg(slotList.size());
+    return slotList.size() == 1 ? Label(slotList.first()) : TChannelTableModel::tr("%1 Channels").arg(slotList.size());
 }
 
 QList<int> SlotsOfMime(const QMimeData *data)
