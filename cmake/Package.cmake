@@ -22,6 +22,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Besides the libraries: the editor needs Qt's display platform plugins.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt's own translations (standard buttons and dialogs in the user's
+# language) and a font with Japanese glyphs for the Japanese translation;
+# the editor runs without them, in English buttons or with missing glyphs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 # The synopsis is the summary above; this is the extended description.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
