@@ -552,6 +552,13 @@ Abbrechen: nichts einfügen.</translation>
     </message>
 </context>
 <context>
+    <name>TApplicationShell</name>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Unbekannter Fehler.</translation>
+    </message>
+</context>
+<context>
     <name>TCALL</name>
     <message>
         <source>CALL Channel</source>
@@ -1444,6 +1451,18 @@ OK speichert die übernommenen und angepassten Zeilen; Plätze, die die Datei ni
 No row can be stored.</source>
         <translation>
 Keine Zeile kann gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>VXL-R381 Files(*.381)</source>
+        <translation>VXL-R381-Dateien(*.381)</translation>
+    </message>
+    <message>
+        <source> [Radio]</source>
+        <translation> [Funkgerät]</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
     </message>
 </context>
 <context>

@@ -552,6 +552,13 @@ Cancel: paste nothing.</source>
     </message>
 </context>
 <context>
+    <name>TApplicationShell</name>
+    <message>
+        <source>Unknown error.</source>
+        <translation>不明なエラーです。</translation>
+    </message>
+</context>
+<context>
     <name>TCALL</name>
     <message>
         <source>CALL Channel</source>
@@ -1444,6 +1451,18 @@ OK で適用・調整した行を保存します。ファイルにないチャ�
 No row can be stored.</source>
         <translation>
 保存できる行がありません。</translation>
+    </message>
+    <message>
+        <source>VXL-R381 Files(*.381)</source>
+        <translation>VXL-R381 ファイル(*.381)</translation>
+    </message>
+    <message>
+        <source> [Radio]</source>
+        <translation> [無線機]</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>無題</translation>
     </message>
 </context>
 <context>

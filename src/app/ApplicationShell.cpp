@@ -34,7 +34,7 @@ namespace {
 QString ExceptionText(const std::exception &e)
 {
     const QString text = QString::fromLocal8Bit(e.what());
-    return text.isEmpty() ? QStringLiteral("Unknown error.") : text;
+    return text.isEmpty() ? QCoreApplication::translate("TApplicationShell", "Unknown error.") : text;
 }
 
 } // namespace
@@ -48,7 +48,7 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
     } catch (const std::exception &e) {
         Dialogs::ShowException(activeWindow(), ExceptionText(e));
     } catch (...) {
-        Dialogs::ShowException(activeWindow(), QStringLiteral("Unknown error."));
+        Dialogs::ShowException(activeWindow(), QCoreApplication::translate("TApplicationShell", "Unknown error."));
     }
     return false;
 }
@@ -251,7 +251,7 @@ int TApplicationShell::Run()
     } catch (const std::exception &e) {
         Dialogs::ShowException(nullptr, ExceptionText(e));
     } catch (...) {
-        Dialogs::ShowException(nullptr, QStringLiteral("Unknown error."));
+        Dialogs::ShowException(nullptr, QCoreApplication::translate("TApplicationShell", "Unknown error."));
     }
     // A start-up that failed must not report success.
     DestroyForms();

@@ -16,7 +16,7 @@
 
 namespace {
 
-const QString kFilter = QStringLiteral("VXL-R381 Files(*.381)");
+const char kFilter[] = QT_TRANSLATE_NOOP("TMainForm", "VXL-R381 Files(*.381)");
 const QString kSuffix = QStringLiteral("381");
 
 void FileOpenError(QWidget *parent)
@@ -157,7 +157,7 @@ bool TMainForm::SaveDocumentAs()
     request.caption = tr("Save As");
     request.folder = folder_;
     request.fileName = fileName_;
-    request.filter = kFilter;
+    request.filter = tr(kFilter);
     request.defaultSuffix = kSuffix;
     QString path = Dialogs::FileDialog(this, request);
     if (path.isEmpty())
@@ -192,7 +192,7 @@ void TMainForm::Open1Click()
     request.caption = tr("Open");
     request.folder = folder_;
     request.fileName = QStringLiteral("*.381");
-    request.filter = kFilter;
+    request.filter = tr(kFilter);
     request.defaultSuffix = kSuffix;
     const QString path = Dialogs::FileDialog(this, request);
     if (path.isEmpty())

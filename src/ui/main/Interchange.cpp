@@ -122,7 +122,7 @@ void TMainForm::OpenBackup1Click()
     request.save = false;
     request.caption = tr("Open Backup");
     request.folder = folder;
-    request.filter = QStringLiteral("VXL-R381 Files(*.381)");
+    request.filter = tr("VXL-R381 Files(*.381)");
     request.defaultSuffix = QStringLiteral("381");
     const QString path = Dialogs::FileDialog(this, request);
     if (path.isEmpty())

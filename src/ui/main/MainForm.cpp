@@ -491,10 +491,12 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 
 void TMainForm::UpdateTitle()
 {
+    // "Untitled" names no file: it is shown in the user's language.
     if (radioTitle_)
-        setWindowTitle(productName_ + QStringLiteral(" [Radio]"));
+        setWindowTitle(productName_ + tr(" [Radio]"));
     else
-        setWindowTitle(productName_ + QStringLiteral(" [") + fileName_ + QStringLiteral("]"));
+        setWindowTitle(productName_ + QStringLiteral(" [")
+                       + (fileName_ == QLatin1String("Untitled") ? tr("Untitled") : fileName_) + QStringLiteral("]"));
 }
 
 // ---------------------------------------------------------------- COM port and radio
