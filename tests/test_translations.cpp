@@ -32,6 +32,7 @@ QList<TMessage> ReadTs(const QString &path, QString *error)
     QXmlStreamReader xml(&file);
     QString context;
     TMessage message;
+    bool plural = false;
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isEndElement() && xml.name() == QLatin1String("message")) {
@@ -44,11 +45,12 @@ QList<TMessage> ReadTs(const QString &path, QString *error)
             context = xml.readElementText();
         } else if (xml.name() == QLatin1String("message")) {
             message = TMessage{context, {}, {}, {}};
+            plural = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
         } else if (xml.name() == QLatin1String("source")) {
             message.source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             message.type = xml.attributes().value(QLatin1String("type")).toString();
-            if (xml.attributes().value(QLatin1String("numerus")) != QLatin1String("yes"))
+            if (!plural)
                 message.translations = {xml.readElementText()};
         } else if (xml.name() == QLatin1String("numerusform")) {
             message.translations.append(xml.readElementText());
