@@ -956,7 +956,7 @@ Bitte prüfen und erneut versuchen.</translation>
     </message>
     <message>
         <source>Rx Frequency</source>
-        <translation>Empfangsfrequenz</translation>
+        <translation>RX-Frequenz</translation>
     </message>
     <message>
         <source>MHz</source>
@@ -1136,7 +1136,7 @@ Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
         <source>Tx Frequency : %1MHz</source>
-        <translation>Sendefrequenz : %1MHz</translation>
+        <translation>TX-Frequenz : %1MHz</translation>
     </message>
     <message>
         <source>CT : %1</source>
@@ -1370,11 +1370,11 @@ Sie enthält den ganzen für das Funkgerät bestimmten Speicher; schreiben Sie s
     </message>
     <message>
         <source> ch.</source>
-        <translation> Kan.</translation>
+        <translation> Nr.</translation>
     </message>
     <message>
         <source> RX Frequency</source>
-        <translation> Empfangsfrequenz</translation>
+        <translation> RX-Frequenz</translation>
     </message>
     <message>
         <source> Name</source>
@@ -1386,7 +1386,7 @@ Sie enthält den ganzen für das Funkgerät bestimmten Speicher; schreiben Sie s
     </message>
     <message>
         <source>Rx Frequency</source>
-        <translation>Empfangsfrequenz</translation>
+        <translation>RX-Frequenz</translation>
     </message>
     <message>
         <source>No.</source>
@@ -1569,7 +1569,7 @@ Keine Zeile kann gespeichert werden.</translation>
     <name>TSplitChannelEditor</name>
     <message>
         <source>Tx Frequency</source>
-        <translation>Sendefrequenz</translation>
+        <translation>TX-Frequenz</translation>
     </message>
     <message>
         <source>MHz</source>
@@ -1876,7 +1876,7 @@ Bis zu 7 Zeichen A-Z, 0-9 und Leerzeichen, jedes darf von einem &apos;.&apos; ge
     </message>
     <message>
         <source>Rx Frequency</source>
-        <translation>Empfangsfrequenz</translation>
+        <translation>RX-Frequenz</translation>
     </message>
     <message>
         <source>Offset</source>
@@ -1888,7 +1888,7 @@ Bis zu 7 Zeichen A-Z, 0-9 und Leerzeichen, jedes darf von einem &apos;.&apos; ge
     </message>
     <message>
         <source>Tx Frequency</source>
-        <translation>Sendefrequenz</translation>
+        <translation>TX-Frequenz</translation>
     </message>
     <message>
         <source>Name</source>
