@@ -24,6 +24,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # its windows are laid out for Times New Roman, whose metric-compatible
 # stand-in on Debian is Liberation Serif.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+# Qt's own translations (standard buttons and dialogs in the user's
+# language) and a font with Japanese glyphs for the Japanese translation;
+# the editor runs without them, in English buttons or with missing glyphs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 # The synopsis is the summary above; this is the extended description.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

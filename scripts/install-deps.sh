@@ -7,8 +7,10 @@ set -euo pipefail
 what="${1:-run}"
 
 # Building and running: compiler, CMake, Qt (with the X11 platform plugin),
-# a font, and scdoc for the manual pages.
-run=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libgl-dev fonts-liberation scdoc)
+# Qt's translation tools (lupdate, lrelease) and Qt's own translations, a
+# font, and scdoc for the manual pages.
+run=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libgl-dev qt6-l10n-tools
+     qt6-translations-l10n fonts-liberation scdoc)
 # Packaging: library dependencies (dpkg-shlibdeps) and the package checks.
 package=(dpkg-dev file lintian appstream)
 # Testing: GoogleTest, a virtual display, the fuzzer's compiler, PDF readers,

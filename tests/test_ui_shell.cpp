@@ -27,6 +27,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -562,4 +563,39 @@ TEST(EditorCommandLine, OptionsAndFilesAreTakenAsAUserExpects)
         EXPECT_TRUE(line.message.contains(c.message)) << line.message.toStdString();
         EXPECT_EQ(line.start, c.start);
     }
+}
+
+// The editor speaks the language of the user's locale: the main window's
+// menus and an editor's title come from the shipped translation, and the
+// source texts come back once the translation is taken out.
+TEST_F(ShellTest, TheLocaleChoosesTheLanguageOfTheWindows)
+{
+    struct Case {
+        QLocale locale;
+        const char *file, *open, *radio, *read, *memoryTitle;
+    };
+    const Case cases[] = {
+        {QLocale(QLocale::German, QLocale::Germany), "&Datei", "Ö&ffnen...", "&Funkgerät", "&Lesen", "Speicherkanal"},
+        {QLocale(QLocale::Japanese, QLocale::Japan), "ファイル(&F)", "開く(&O)...", "無線機(&R)", "読み込み(&R)",
+         "メモリーチャンネル"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.locale.name().toStdString());
+        ASSERT_TRUE(TApplicationShell::InstallTranslations(c.locale));
+        TApplicationShell shell;
+        shell.CreateForms();
+        const TMainForm *main = shell.MainForm();
+        EXPECT_EQ(main->File1->title(), QString::fromUtf8(c.file));
+        EXPECT_EQ(main->Open1->text(), QString::fromUtf8(c.open));
+        EXPECT_EQ(main->Radio1->title(), QString::fromUtf8(c.radio));
+        EXPECT_EQ(main->Read1->text(), QString::fromUtf8(c.read));
+        EXPECT_EQ(shell.Memory()->windowTitle(), QString::fromUtf8(c.memoryTitle));
+    }
+    // An English locale has no translation of its own: the source texts.
+    EXPECT_FALSE(TApplicationShell::InstallTranslations(QLocale(QLocale::English, QLocale::UnitedStates)));
+    TApplicationShell::RemoveTranslations();
+    TApplicationShell shell;
+    shell.CreateForms();
+    EXPECT_EQ(shell.MainForm()->File1->title(), QStringLiteral("&File"));
+    EXPECT_EQ(shell.Memory()->windowTitle(), QStringLiteral("Memory Channel"));
 }

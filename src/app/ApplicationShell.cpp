@@ -22,6 +22,10 @@
 #include "ui/transfer/WriteForm.h"
 
 #include <QEventLoop>
+#include <QLibraryInfo>
+#include <QList>
+#include <QPointer>
+#include <QTranslator>
 #include <QTimer>
 #include <exception>
 
@@ -30,7 +34,7 @@ namespace {
 QString ExceptionText(const std::exception &e)
 {
     const QString text = QString::fromLocal8Bit(e.what());
-    return text.isEmpty() ? QStringLiteral("Unknown error.") : text;
+    return text.isEmpty() ? QCoreApplication::translate("TApplicationShell", "Unknown error.") : text;
 }
 
 } // namespace
@@ -44,7 +48,7 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
     } catch (const std::exception &e) {
         Dialogs::ShowException(activeWindow(), ExceptionText(e));
     } catch (...) {
-        Dialogs::ShowException(activeWindow(), QStringLiteral("Unknown error."));
+        Dialogs::ShowException(activeWindow(), QCoreApplication::translate("TApplicationShell", "Unknown error."));
     }
     return false;
 }
@@ -65,6 +69,50 @@ void TApplicationShell::SetApplicationIdentity()
     // The splash window, not the last visible window, decides when the
     // program ends: it is hidden while the main window is up.
     QApplication::setQuitOnLastWindowClosed(false);
+}
+
+namespace {
+// The translators InstallTranslations put in, so that a second call
+// replaces them and RemoveTranslations takes them out again.
+QList<QPointer<QTranslator>> &InstalledTranslators()
+{
+    static QList<QPointer<QTranslator>> installed;
+    return installed;
+}
+} // namespace
+
+bool TApplicationShell::InstallTranslations(const QLocale &locale)
+{
+    RemoveTranslations();
+    // Qt's own texts first (standard buttons, file dialogs); the editor's
+    // translation, installed last, is asked first.
+    auto *qt = new QTranslator(qApp);
+    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt);
+        InstalledTranslators().append(qt);
+    } else {
+        delete qt;
+    }
+    auto *editor = new QTranslator(qApp);
+    if (!editor->load(locale, QStringLiteral("vxl-r381"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+        delete editor;
+        return false;
+    }
+    QCoreApplication::installTranslator(editor);
+    InstalledTranslators().append(editor);
+    return true;
+}
+
+void TApplicationShell::RemoveTranslations()
+{
+    for (const QPointer<QTranslator> &translator : std::as_const(InstalledTranslators())) {
+        if (translator) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+    InstalledTranslators().clear();
 }
 
 void TApplicationShell::CreateForms()
@@ -218,7 +266,7 @@ int TApplicationShell::Run()
     } catch (const std::exception &e) {
         Dialogs::ShowException(nullptr, ExceptionText(e));
     } catch (...) {
-        Dialogs::ShowException(nullptr, QStringLiteral("Unknown error."));
+        Dialogs::ShowException(nullptr, QCoreApplication::translate("TApplicationShell", "Unknown error."));
     }
     // A start-up that failed must not report success.
     DestroyForms();

@@ -7,6 +7,7 @@
 #include "ui/main/MainWindowServices.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QStringList>
 #include <functional>
 
@@ -46,6 +47,14 @@ public:
 
     // Name, organisation, icon and desktop entry of the running application.
     static void SetApplicationIdentity();
+    // Installs the editor's translation for the locale's languages and Qt's
+    // own (standard buttons and dialogs), before any window is made. The
+    // program passes QLocale::system(), so LANGUAGE, LC_ALL, LC_MESSAGES and
+    // LANG choose. Returns whether the editor's translation was found; an
+    // English locale has none and keeps the source texts.
+    static bool InstallTranslations(const QLocale &locale);
+    // Takes the installed translations out again: the source texts return.
+    static void RemoveTranslations();
 
     // The command-line arguments after the program name (a data file).
     void SetArguments(const QStringList &arguments) { arguments_ = arguments; }

@@ -27,6 +27,9 @@ int main(int argc, char *argv[])
     }
     if (!line.message.isEmpty())
         std::fprintf(stderr, "vxl-r381: %s\n", line.message.toLocal8Bit().constData());
+    // The editor speaks the user's language; the command-line tool stays
+    // English for scripts.
+    TApplicationShell::InstallTranslations(QLocale::system());
     TApplicationShell shell;
     shell.SetArguments(line.path.isEmpty() ? QStringList() : QStringList{line.path});
     shell.SetStartCommand(line.start);

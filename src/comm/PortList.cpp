@@ -1,5 +1,6 @@
 #include "PortList.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -178,13 +179,13 @@ QVariant TPortListModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
-    case ColPath: return QStringLiteral("Device");
-    case ColById: return QStringLiteral("Stable path");
-    case ColDescription: return QStringLiteral("Description");
-    case ColManufacturer: return QStringLiteral("Manufacturer");
-    case ColUsbId: return QStringLiteral("USB ID");
-    case ColSerial: return QStringLiteral("Serial number");
-    case ColRadio: return tr("Find radio");
+    case ColPath: return QCoreApplication::translate("Comm", "Device");
+    case ColById: return QCoreApplication::translate("Comm", "Stable path");
+    case ColDescription: return QCoreApplication::translate("Comm", "Description");
+    case ColManufacturer: return QCoreApplication::translate("Comm", "Manufacturer");
+    case ColUsbId: return QCoreApplication::translate("Comm", "USB ID");
+    case ColSerial: return QCoreApplication::translate("Comm", "Serial number");
+    case ColRadio: return QCoreApplication::translate("Comm", "Find radio");
     }
     return QVariant();
 }

@@ -1,5 +1,6 @@
 #include "PortProblem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,7 +12,7 @@
 
 namespace {
 
-const char *const kPickerHint = "Choose the port under Radio > Serial Port.";
+const char *const kPickerHint = QT_TRANSLATE_NOOP("Comm", "Choose the port under Radio > Serial Port.");
 
 QString ErrnoText(int error)
 {
@@ -97,33 +98,33 @@ QString OpenProblemText(const QString &path, const QString &portName, int error)
     case ENOENT:
     case ENODEV:
     case ENXIO:
-        return QStringLiteral("%1: no such device. Plug the cable in, or choose the port under "
+        return QCoreApplication::translate("Comm", "%1: no such device. Plug the cable in, or choose the port under "
                               "Radio > Serial Port.")
             .arg(label);
     case EACCES:
     case EPERM:
-        return QStringLiteral("%1: Permission denied. Add your user to the dialout group and log in again.")
+        return QCoreApplication::translate("Comm", "%1: Permission denied. Add your user to the dialout group and log in again.")
             .arg(label);
     case EBUSY: {
         const QString holder = DeviceHolder(path);
         if (holder.isEmpty())
-            return QStringLiteral("%1: busy, another program is using it. Close that program and try again.")
+            return QCoreApplication::translate("Comm", "%1: busy, another program is using it. Close that program and try again.")
                 .arg(label);
-        return QStringLiteral("%1: busy, in use by %2. Close that program and try again.")
+        return QCoreApplication::translate("Comm", "%1: busy, in use by %2. Close that program and try again.")
             .arg(label, holder);
     }
     case ENOTTY:
-        return QStringLiteral("%1: not a serial device. %2").arg(label, QLatin1String(kPickerHint));
+        return QStringLiteral("%1: not a serial device. %2").arg(label, QCoreApplication::translate("Comm", kPickerHint));
     case 0:
-        return QStringLiteral("%1: cannot be opened. %2").arg(label, QLatin1String(kPickerHint));
+        return QStringLiteral("%1: cannot be opened. %2").arg(label, QCoreApplication::translate("Comm", kPickerHint));
     default:
-        return QStringLiteral("%1: %2. %3").arg(label, ErrnoText(error), QLatin1String(kPickerHint));
+        return QStringLiteral("%1: %2. %3").arg(label, ErrnoText(error), QCoreApplication::translate("Comm", kPickerHint));
     }
 }
 
 QString NoReplyText(const QString &path, const QString &portName)
 {
-    return QStringLiteral("%1: no reply from the radio. Check the cable and the port under Radio > Serial Port.")
+    return QCoreApplication::translate("Comm", "%1: no reply from the radio. Check the cable and the port under Radio > Serial Port.")
         .arg(PortLabel(path, portName));
 }
 
@@ -133,11 +134,11 @@ QString LineProblemText(const QString &path, const QString &portName, int error)
     // A write time-out: the far end stopped the line with XOFF and did not
     // let it go again.
     if (error == ETIMEDOUT)
-        return QStringLiteral("%1: the radio held the line with flow control (XOFF) and did not release it "
+        return QCoreApplication::translate("Comm", "%1: the radio held the line with flow control (XOFF) and did not release it "
                               "in time, so the command could not be sent.")
             .arg(label);
     if (error == EIO || error == ENXIO || error == ENODEV)
-        return QStringLiteral("%1: the line hung up (%2). Check that the cable is still plugged in.")
+        return QCoreApplication::translate("Comm", "%1: the line hung up (%2). Check that the cable is still plugged in.")
             .arg(label, ErrnoText(error));
     return QStringLiteral("%1: %2.").arg(label, ErrnoText(error));
 }

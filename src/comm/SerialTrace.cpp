@@ -2,6 +2,7 @@
 
 #include "data/OutputFile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -117,7 +118,7 @@ bool TSerialTraceFile::Start(const QString &path, QString *error, TTraceWriting 
     if (!problem.isEmpty())
         return refuse(problem);
     if (!QFileInfo(QFileInfo(path).absolutePath()).isDir())
-        return refuse(QStringLiteral("No such file or directory"));
+        return refuse(QCoreApplication::translate("Comm", "No such file or directory"));
     std::unique_ptr<QFileDevice> file;
     if (writing == TTraceWriting::Replace)
         file = std::make_unique<QSaveFile>(path);

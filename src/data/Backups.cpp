@@ -2,6 +2,7 @@
 
 #include "DataFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -108,7 +109,7 @@ QStringList BackupFiles(const QString &folder)
 
 QString BackupFolderProblem(const QString &folder)
 {
-    const QString symlink = QStringLiteral("is a symbolic link; backups are not written through one");
+    const QString symlink = QCoreApplication::translate("Backups", "is a symbolic link; backups are not written through one");
 #ifdef Q_OS_UNIX
     struct stat info;
     if (::lstat(QFile::encodeName(folder).constData(), &info) != 0)
@@ -116,9 +117,9 @@ QString BackupFolderProblem(const QString &folder)
     if (S_ISLNK(info.st_mode))
         return symlink;
     if (!S_ISDIR(info.st_mode))
-        return QStringLiteral("is not a directory");
+        return QCoreApplication::translate("Backups", "is not a directory");
     if (info.st_uid != ::geteuid())
-        return QStringLiteral("belongs to another user");
+        return QCoreApplication::translate("Backups", "belongs to another user");
     return QString();
 #else
     const QFileInfo info(folder);
@@ -127,7 +128,7 @@ QString BackupFolderProblem(const QString &folder)
     if (!info.exists())
         return QString();
     if (!info.isDir())
-        return QStringLiteral("is not a directory");
+        return QCoreApplication::translate("Backups", "is not a directory");
     return QString();
 #endif
 }
@@ -188,7 +189,7 @@ TBackupResult WriteBackup(const QByteArray &content, TBackupKind kind, const QSt
     TBackupResult result;
     const QString target = folder.isEmpty() ? BackupFolder() : folder;
     if (target.isEmpty()) {
-        result.error = QStringLiteral("the system names no data directory");
+        result.error = QCoreApplication::translate("Backups", "the system names no data directory");
         return result;
     }
     result.path = target;
@@ -196,7 +197,7 @@ TBackupResult WriteBackup(const QByteArray &content, TBackupKind kind, const QSt
     // to create the folder it points to.
     QString problem = BackupFolderProblem(target);
     if (problem.isEmpty() && !QDir().mkpath(target))
-        problem = QStringLiteral("the folder cannot be created");
+        problem = QCoreApplication::translate("Backups", "the folder cannot be created");
     if (problem.isEmpty())
         problem = BackupFolderProblem(target);
     if (!problem.isEmpty()) {
@@ -205,11 +206,11 @@ TBackupResult WriteBackup(const QByteArray &content, TBackupKind kind, const QSt
     }
     const QFileInfo info(target);
     if (!info.isDir()) {
-        result.error = QStringLiteral("is not a directory");
+        result.error = QCoreApplication::translate("Backups", "is not a directory");
         return result;
     }
     if (!info.isWritable()) {
-        result.error = QStringLiteral("Permission denied");
+        result.error = QCoreApplication::translate("Backups", "Permission denied");
         return result;
     }
 
@@ -229,12 +230,12 @@ TBackupResult WriteBackup(const QByteArray &content, TBackupKind kind, const QSt
     while (sequence <= kLastSequence && taken(name))
         name = BackupFileName(kind, when, ++sequence);
     if (sequence > kLastSequence) {
-        result.error = QStringLiteral("no backup number is left; remove the backups with the highest numbers");
+        result.error = QCoreApplication::translate("Backups", "no backup number is left; remove the backups with the highest numbers");
         return result;
     }
     result.path = dir.filePath(name);
     if (!SaveFileAtomically(result.path, content)) {
-        result.error = QStringLiteral("the file could not be written");
+        result.error = QCoreApplication::translate("Backups", "the file could not be written");
         return result;
     }
     result.ok = true;
@@ -244,6 +245,6 @@ TBackupResult WriteBackup(const QByteArray &content, TBackupKind kind, const QSt
 
 QString BackupFailureText(const TBackupResult &result)
 {
-    return QStringLiteral("The backup could not be written.\n%1: %2")
+    return QCoreApplication::translate("Backups", "The backup could not be written.\n%1: %2")
         .arg(QDir::toNativeSeparators(result.path), result.error);
 }

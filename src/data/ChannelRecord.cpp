@@ -4,6 +4,7 @@
 #include "ChannelDocument.h"
 #include "FrequencyRules.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -62,18 +63,18 @@ bool IsToneTableCode(const QString &text)
 QString RecordFrequencyProblem(const TChannelDocument &doc, const QString &frequency)
 {
     if (!IsDigitText(frequency, kFrequencyDigits))
-        return QStringLiteral("not 11 digits");
+        return QCoreApplication::translate("RuleBreaks", "not 11 digits");
     if (!frequency.startsWith(QLatin1String("00")))
-        return QStringLiteral("not below 1 GHz");
+        return QCoreApplication::translate("RuleBreaks", "not below 1 GHz");
     const QString mhzText = frequency.mid(2, 3);
     const int band = BandOfFrequency(doc, mhzText);
     if (band < 0 || band >= kBandLimitSlots || !BandPresent(doc, band) || doc.Record(rkBandLimit, band).isEmpty())
-        return QStringLiteral("in no band of the radio");
+        return QCoreApplication::translate("RuleBreaks", "in no band of the radio");
     const int mhz = mhzText.toInt();
     const int lower = doc.GetRecordField(rkBandLimit, band, bfLower).toInt();
     const int upper = doc.GetRecordField(rkBandLimit, band, bfUpper).toInt();
     if (mhz < lower || mhz > upper)
-        return QStringLiteral("outside the band limits %1..%2 MHz").arg(lower).arg(upper);
+        return QCoreApplication::translate("RuleBreaks", "outside the band limits %1..%2 MHz").arg(lower).arg(upper);
     return QString();
 }
 
@@ -90,47 +91,47 @@ QList<TRuleBreak> ChannelRuleBreaks(const TChannelDocument &doc, int kind, int i
     const QString rx = view.Field(cfReceiveFrequency);
     const QString rxProblem = RecordFrequencyProblem(doc, rx);
     if (!rxProblem.isEmpty())
-        add(cfReceiveFrequency, QStringLiteral("receive frequency %1 %2").arg(rx, rxProblem));
+        add(cfReceiveFrequency, QCoreApplication::translate("RuleBreaks", "receive frequency %1 %2").arg(rx, rxProblem));
     if (!IsCodeIn(view.StepCode(), '0', '9'))
-        add(cfStep, QStringLiteral("step code \"%1\" is not 0..9").arg(view.StepCode()));
+        add(cfStep, QCoreApplication::translate("RuleBreaks", "step code \"%1\" is not 0..9").arg(view.StepCode()));
     if (!view.Shift())
-        add(cfShift, QStringLiteral("shift code \"%1\" is not 0..3").arg(view.Field(cfShift)));
+        add(cfShift, QCoreApplication::translate("RuleBreaks", "shift code \"%1\" is not 0..3").arg(view.Field(cfShift)));
     for (ChannelField field : {cfReverse, cfToneOn, cfCtcssOn})
         if (!IsCodeIn(view.Field(field), '0', '1'))
-            add(field, QStringLiteral("field %1 \"%2\" is not 0 or 1").arg(int(field)).arg(view.Field(field)));
+            add(field, QCoreApplication::translate("RuleBreaks", "field %1 \"%2\" is not 0 or 1").arg(int(field)).arg(view.Field(field)));
     for (ChannelField field : {cfToneCode, cfCtcssCode})
         if (!view.Field(field).isEmpty() && !IsToneTableCode(view.Field(field)))
-            add(field, QStringLiteral("tone code \"%1\" is not 01..39").arg(view.Field(field)));
+            add(field, QCoreApplication::translate("RuleBreaks", "tone code \"%1\" is not 01..39").arg(view.Field(field)));
     if (kind == rkVfo && !view.Field(cfOffset).isEmpty() && !IsDigitText(view.Field(cfOffset), 9))
-        add(cfOffset, QStringLiteral("offset \"%1\" is not 9 digits").arg(view.Field(cfOffset)));
+        add(cfOffset, QCoreApplication::translate("RuleBreaks", "offset \"%1\" is not 9 digits").arg(view.Field(cfOffset)));
     if (!view.Field(cfLockOut).isEmpty() && !IsCodeIn(view.Field(cfLockOut), '0', '1'))
-        add(cfLockOut, QStringLiteral("lock-out \"%1\" is not 0 or 1").arg(view.Field(cfLockOut)));
+        add(cfLockOut, QCoreApplication::translate("RuleBreaks", "lock-out \"%1\" is not 0 or 1").arg(view.Field(cfLockOut)));
     if (view.IsSplit()) {
         const QString tx = view.Field(cfTransmitFrequency);
         const QString txProblem = RecordFrequencyProblem(doc, tx);
         if (!txProblem.isEmpty())
-            add(cfTransmitFrequency, QStringLiteral("transmit frequency %1 %2").arg(tx, txProblem));
+            add(cfTransmitFrequency, QCoreApplication::translate("RuleBreaks", "transmit frequency %1 %2").arg(tx, txProblem));
         else if (rxProblem.isEmpty() && BandOfFrequency(doc, tx.mid(2)) != BandOfFrequency(doc, rx.mid(2)))
-            add(cfTransmitFrequency, QStringLiteral("transmit frequency %1 is not in the band of the receive frequency").arg(tx));
+            add(cfTransmitFrequency, QCoreApplication::translate("RuleBreaks", "transmit frequency %1 is not in the band of the receive frequency").arg(tx));
         if (view.TransmitStepCode() != view.StepCode())
-            add(cfTransmitStep, QStringLiteral("split step code \"%1\" is not the step code \"%2\"")
+            add(cfTransmitStep, QCoreApplication::translate("RuleBreaks", "split step code \"%1\" is not the step code \"%2\"")
                                     .arg(view.TransmitStepCode(), view.StepCode()));
     } else if (!view.TransmitStepCode().isEmpty()) {
-        add(cfTransmitStep, QStringLiteral("split step code without a transmit frequency"));
+        add(cfTransmitStep, QCoreApplication::translate("RuleBreaks", "split step code without a transmit frequency"));
     }
     if (!view.PowerCode().isEmpty() && !IsCodeIn(view.PowerCode(), '0', '3'))
-        add(cfPower, QStringLiteral("output power \"%1\" is not 0..3").arg(view.PowerCode()));
+        add(cfPower, QCoreApplication::translate("RuleBreaks", "output power \"%1\" is not 0..3").arg(view.PowerCode()));
     if (kind == rkMemory && !IsNumberedSlot(index)) {
         if (view.IsSplit())
-            add(cfTransmitFrequency, QStringLiteral("a split channel outside slots 001..180"));
+            add(cfTransmitFrequency, QCoreApplication::translate("RuleBreaks", "a split channel outside slots 001..180"));
         if (view.LockOut())
-            add(cfLockOut, QStringLiteral("lock-out outside slots 001..180"));
+            add(cfLockOut, QCoreApplication::translate("RuleBreaks", "lock-out outside slots 001..180"));
     }
     const QString name = view.Name();
     if (!name.isEmpty() && kind == rkMemory && !IsNamedSlot(index))
-        add(cfName, QStringLiteral("a name outside slots 001..180 and PR"));
+        add(cfName, QCoreApplication::translate("RuleBreaks", "a name outside slots 001..180 and PR"));
     if (!name.isEmpty() && (name.size() > kNameLength || !IsValidMemoryName(name)))
-        add(cfName, QStringLiteral("name \"%1\" breaks the name rule").arg(name));
+        add(cfName, QCoreApplication::translate("RuleBreaks", "name \"%1\" breaks the name rule").arg(name));
     return breaks;
 }
 
@@ -156,6 +157,6 @@ QString RuleBreakReport(const QString &firstLine, const QStringList &breaks, int
     QStringList lines{firstLine};
     lines += breaks.mid(0, maxLines);
     if (breaks.size() > maxLines)
-        lines << QStringLiteral("... and %1 more").arg(breaks.size() - maxLines);
+        lines << QCoreApplication::translate("RuleBreaks", "... and %1 more").arg(breaks.size() - maxLines);
     return lines.join(QLatin1Char('\n'));
 }

@@ -96,9 +96,9 @@ QList<TRuleBreak> ChannelRuleBreaks(const TChannelDocument &doc, int kind, int i
 QStringList DocumentRuleBreaks(const TChannelDocument &doc);
 
 // First lines of the reports after a read and before a write.
-inline const char *const kReadRuleBreaks = "The radio's memory holds values outside the radio's rules. "
-                                           "They were read as they are:";
-inline const char *const kWriteRuleBreaks = "The memory holds values outside the radio's rules:";
+inline const char *const kReadRuleBreaks = QT_TRANSLATE_NOOP("RuleBreaks", "The radio's memory holds values outside the radio's rules. "
+                                           "They were read as they are:");
+inline const char *const kWriteRuleBreaks = QT_TRANSLATE_NOOP("RuleBreaks", "The memory holds values outside the radio's rules:");
 
 // The report of such breaks for a message: a first line, then one line a
 // break, the first `maxLines` of them and a count of the rest.

@@ -1,6 +1,7 @@
 // CSV reading and writing.
 #include "CsvFormat.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace {
@@ -36,7 +37,7 @@ bool DecodeText(const QByteArray &data, QString *text, QString *error)
         QStringDecoder decoder(mark.encoding, QStringDecoder::Flag::Stateless);
         *text = decoder.decode(units);
         if (decoder.hasError() || units.size() % mark.bytes.size() != 0) {
-            *error = QStringLiteral("not valid %1 text (it starts with the %1 byte order mark)")
+            *error = QCoreApplication::translate("CsvFormat", "not valid %1 text (it starts with the %1 byte order mark)")
                          .arg(QLatin1String(mark.name));
             return false;
         }
@@ -93,7 +94,7 @@ bool ReadCsv(const QByteArray &data, TCsvTable *table, QString *error)
 {
     *table = TCsvTable();
     if (data.size() > kCsvMaxBytes) {
-        *error = QStringLiteral("larger than %1 MiB").arg(kCsvMaxBytes / (1024 * 1024));
+        *error = QCoreApplication::translate("CsvFormat", "larger than %1 MiB").arg(kCsvMaxBytes / (1024 * 1024));
         return false;
     }
     QString text;
@@ -116,7 +117,7 @@ bool ReadCsv(const QByteArray &data, TCsvTable *table, QString *error)
 
     // "line 3, column 5 (Name)": where the field being read starts.
     auto where = [&]() {
-        QString place = QStringLiteral("line %1, column %2").arg(rowLine).arg(column + 1);
+        QString place = QCoreApplication::translate("CsvFormat", "line %1, column %2").arg(rowLine).arg(column + 1);
         const QString name = haveHeader ? table->header.value(column) : QString();
         if (!name.isEmpty())
             place += QStringLiteral(" (%1)").arg(name);
@@ -127,14 +128,14 @@ bool ReadCsv(const QByteArray &data, TCsvTable *table, QString *error)
     auto fieldTooLong = [&]() {
         if (field.size() <= kCsvMaxFieldChars)
             return false;
-        failure = QStringLiteral("%1: a field longer than %2 characters").arg(where()).arg(kCsvMaxFieldChars);
+        failure = QCoreApplication::translate("CsvFormat", "%1: a field longer than %2 characters").arg(where()).arg(kCsvMaxFieldChars);
         return true;
     };
     auto endField = [&]() -> bool {
         if (column < kCsvMaxColumns) {
             fields.append(field);
         } else if (!field.trimmed().isEmpty()) {
-            failure = QStringLiteral("%1: more than %2 columns").arg(where()).arg(kCsvMaxColumns);
+            failure = QCoreApplication::translate("CsvFormat", "%1: more than %2 columns").arg(where()).arg(kCsvMaxColumns);
             return false;
         }
         ++column;
@@ -215,7 +216,7 @@ bool ReadCsv(const QByteArray &data, TCsvTable *table, QString *error)
         return false;
     }
     if (!haveHeader) {
-        *error = QStringLiteral("no rows");
+        *error = QCoreApplication::translate("CsvFormat", "no rows");
         return false;
     }
     return true;

@@ -12,6 +12,7 @@
 #include "Hertz.h"
 #include "MemoryChannel.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <cmath>
@@ -190,27 +191,27 @@ private:
     {
         if (nextSlot_ > 0) {
             if (nextSlot_ > kMemorySlots)
-                return Refuse(QStringLiteral("no memory slot after PR"));
+                return Refuse(QCoreApplication::translate("CsvImport", "no memory slot after PR"));
             result_->slot = nextSlot_++;
             return true;
         }
         const QString text = Get(row, "Location");
         if (text.isEmpty())
-            return Refuse(QStringLiteral("no Location"));
+            return Refuse(QCoreApplication::translate("CsvImport", "no Location"));
         int slot = 0;
         bool number = false;
         const int value = text.toInt(&number);
         if (number) {
             if (value < 1 || value > kMemorySlots)
-                return Refuse(QStringLiteral("Location %1 is out of range (1..193, L1..U6, PR)").arg(text));
+                return Refuse(QCoreApplication::translate("CsvImport", "Location %1 is out of range (1..193, L1..U6, PR)").arg(text));
             slot = value;
         } else {
             slot = MemorySlotOfLabel(text.toUpper());
             if (slot <= kLastNumberedSlot)
-                return Refuse(QStringLiteral("Location %1 is not a number or a label L1..U6, PR").arg(Quoted(text)));
+                return Refuse(QCoreApplication::translate("CsvImport", "Location %1 is not a number or a label L1..U6, PR").arg(Quoted(text)));
         }
         if (seen_.contains(slot)) {
-            return Refuse(QStringLiteral("duplicate Location %1 (already on line %2)")
+            return Refuse(QCoreApplication::translate("CsvImport", "duplicate Location %1 (already on line %2)")
                               .arg(MemorySlotLabel(slot))
                               .arg(seen_.value(slot)));
         }
@@ -229,14 +230,14 @@ private:
             entry.ctcss = true;
         else if (mode.compare(QLatin1String("DTCS"), Qt::CaseInsensitive) == 0
                  || mode.compare(QLatin1String("DTCS-R"), Qt::CaseInsensitive) == 0)
-            return Refuse(QStringLiteral("Tone %1: this radio has no DTCS").arg(mode));
+            return Refuse(QCoreApplication::translate("CsvImport", "Tone %1: this radio has no DTCS").arg(mode));
         else if (mode.compare(QLatin1String("Cross"), Qt::CaseInsensitive) == 0)
-            return Refuse(QStringLiteral("Tone Cross (%1): this radio has no cross tone modes")
+            return Refuse(QCoreApplication::translate("CsvImport", "Tone Cross (%1): this radio has no cross tone modes")
                               .arg(Get(row, "CrossMode")));
         else if (mode.compare(QLatin1String("TSQL-R"), Qt::CaseInsensitive) == 0)
-            return Refuse(QStringLiteral("Tone TSQL-R: this radio has no reverse tone squelch"));
+            return Refuse(QCoreApplication::translate("CsvImport", "Tone TSQL-R: this radio has no reverse tone squelch"));
         else if (!mode.isEmpty())
-            return Refuse(QStringLiteral("Tone %1 is not a tone mode").arg(Quoted(mode)));
+            return Refuse(QCoreApplication::translate("CsvImport", "Tone %1 is not a tone mode").arg(Quoted(mode)));
 
         return ToneCode(row, "rToneFreq", entry.tone, entry.toneCode)
             && ToneCode(row, "cToneFreq", entry.ctcss, entry.ctcssCode);
@@ -273,13 +274,13 @@ private:
         const QString freqText = Get(row, "Frequency");
         qint64 rxHz = THz::OfMhzText(freqText).value_or(THz(-1)).Value();
         if (rxHz < 0)
-            return Refuse(QStringLiteral("Frequency %1 is not a number").arg(Quoted(freqText)));
+            return Refuse(QCoreApplication::translate("CsvImport", "Frequency %1 is not a number").arg(Quoted(freqText)));
         entry.rxText = CsvMegahertz(rxHz);
         QString normalized = entry.rxText;
         NormalizeFrequencyText(normalized);
         const int band = BandOfFrequency(doc_, normalized);
         if (!InBand(rxHz, band))
-            return Refuse(QStringLiteral("Frequency %1 MHz is not in a band of this radio").arg(freqText));
+            return Refuse(QCoreApplication::translate("CsvImport", "Frequency %1 MHz is not in a band of this radio").arg(freqText));
 
         // Shift, split and offset: the transmit frequency the row asks for,
         // then the way a memory channel holds exactly that frequency. A
@@ -292,7 +293,7 @@ private:
         if (duplex.compare(QLatin1String("split"), Qt::CaseInsensitive) == 0) {
             txHz = THz::OfMhzText(offsetText).value_or(THz(-1)).Value();
             if (txHz < 0)
-                return Refuse(QStringLiteral("Offset %1 is not a number").arg(Quoted(offsetText)));
+                return Refuse(QCoreApplication::translate("CsvImport", "Offset %1 is not a number").arg(Quoted(offsetText)));
             if (!SplitChannel(entry, txHz, band, freqText, QString()))
                 return false;
         } else if (duplex == QLatin1String("+") || duplex == QLatin1String("-")) {
@@ -301,7 +302,7 @@ private:
             if (!offsetText.isEmpty()) {
                 offset = THz::OfMhzText(offsetText).value_or(THz(-1)).Value();
                 if (offset < 0)
-                    return Refuse(QStringLiteral("Offset %1 is not a number").arg(Quoted(offsetText)));
+                    return Refuse(QCoreApplication::translate("CsvImport", "Offset %1 is not a number").arg(Quoted(offsetText)));
             }
             txHz = plus ? rxHz + offset : rxHz - offset;
             // The -7.6 MHz shift keeps its transmit frequency whatever the
@@ -315,19 +316,19 @@ private:
             } else if (offset == vfoOffset) {
                 entry.shift = plus ? QLatin1Char('1') : QLatin1Char('2');
             } else if (offset == 0) {
-                Inform(QStringLiteral("stored as simplex: transmit %1").arg(THz(txHz).MhzWithUnit()));
+                Inform(QCoreApplication::translate("CsvImport", "stored as simplex: transmit %1").arg(THz(txHz).MhzWithUnit()));
             } else {
-                const QString why = QStringLiteral("a memory channel shifts by the VFO offset of its band, %1 MHz, "
+                const QString why = QCoreApplication::translate("CsvImport", "a memory channel shifts by the VFO offset of its band, %1 MHz, "
                                                    "not by Offset %2 MHz")
                                         .arg(CsvMegahertz(vfoOffset), offsetText);
                 if (!SplitChannel(entry, txHz, band, freqText, why))
                     return false;
-                Inform(QStringLiteral("stored as a split channel: transmit %1 (%2)").arg(THz(txHz).MhzWithUnit(), why));
+                Inform(QCoreApplication::translate("CsvImport", "stored as a split channel: transmit %1 (%2)").arg(THz(txHz).MhzWithUnit(), why));
             }
         } else if (duplex.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0) {
-            return Refuse(QStringLiteral("Duplex off: this radio cannot inhibit transmitting"));
+            return Refuse(QCoreApplication::translate("CsvImport", "Duplex off: this radio cannot inhibit transmitting"));
         } else if (!duplex.isEmpty()) {
-            return Refuse(QStringLiteral("Duplex %1 is not a shift").arg(Quoted(duplex)));
+            return Refuse(QCoreApplication::translate("CsvImport", "Duplex %1 is not a shift").arg(Quoted(duplex)));
         }
 
         // Step; without a usable one, one that holds both frequencies of a
@@ -339,14 +340,14 @@ private:
         if (!stepText.isEmpty()) {
             const QString number = DecimalText(stepText);
             if (number.isEmpty())
-                return Refuse(QStringLiteral("TStep %1 is not a number").arg(Quoted(stepText)));
+                return Refuse(QCoreApplication::translate("CsvImport", "TStep %1 is not a number").arg(Quoted(stepText)));
             // Rounded to Hz only within range: a huge TStep (1e23 kHz)
             // overflows the conversion, and is no offered step anyway.
             const double kilohertz = number.toDouble();
             requestedStep = kilohertz <= 1e6 ? StepPositionOfHz(qRound64(kilohertz * 1000.0)) : -1;
             if (requestedStep < 0) {
                 stepPosition = ChooseStep(doc_, rxHz, splitTxHz);
-                Note(QStringLiteral("TStep %1 kHz is not offered: %2").arg(stepText, StepName(stepPosition)));
+                Note(QCoreApplication::translate("CsvImport", "TStep %1 kHz is not offered: %2").arg(stepText, StepName(stepPosition)));
             } else {
                 stepPosition = requestedStep;
             }
@@ -358,7 +359,7 @@ private:
         if (!StepHolds(stepPosition, rxHz, splitTxHz)) {
             const int holding = ChooseStep(doc_, rxHz, splitTxHz);
             if (holding != stepPosition && StepHolds(holding, rxHz, splitTxHz)) {
-                Note(QStringLiteral("TStep %1 does not hold %2: %3")
+                Note(QCoreApplication::translate("CsvImport", "TStep %1 does not hold %2: %3")
                          .arg(StepName(stepPosition), THz(rxHz).MhzWithUnit(), StepName(holding)));
                 stepPosition = holding;
             }
@@ -372,7 +373,7 @@ private:
         if (!StepHolds(stepPosition, rxHz, rxHz)) {
             const qint64 size = StepSizeHz(stepPosition);
             const qint64 nearest = (rxHz + size / 2) / size * size;
-            Note(QStringLiteral("Frequency %1 -> %2: no step of the radio holds it, the nearest on the %3 step")
+            Note(QCoreApplication::translate("CsvImport", "Frequency %1 -> %2: no step of the radio holds it, the nearest on the %3 step")
                      .arg(THz(rxHz).MhzWithUnit(), THz(nearest).MhzWithUnit(), StepName(stepPosition)));
             if (entry.txText.isEmpty())
                 txHz += nearest - rxHz;
@@ -391,9 +392,9 @@ private:
         if (!mode.isEmpty() && !bandMode) {
             if (mode.compare(QLatin1String("NFM"), Qt::CaseInsensitive) == 0
                 || mode.compare(QLatin1String("AM"), Qt::CaseInsensitive) == 0)
-                Note(QStringLiteral("Mode %1: the radio chooses the mode by band").arg(mode));
+                Note(QCoreApplication::translate("CsvImport", "Mode %1: the radio chooses the mode by band").arg(mode));
             else
-                return Refuse(QStringLiteral("Mode %1 is not available on this radio").arg(Quoted(mode)));
+                return Refuse(QCoreApplication::translate("CsvImport", "Mode %1 is not available on this radio").arg(Quoted(mode)));
         }
 
         // Lock-out.
@@ -402,31 +403,31 @@ private:
             if (slot <= kLastNumberedSlot)
                 entry.lockOut = true;
             else
-                Note(QStringLiteral("Skip S: %1 has no lock-out").arg(MemorySlotLabel(slot)));
+                Note(QCoreApplication::translate("CsvImport", "Skip S: %1 has no lock-out").arg(MemorySlotLabel(slot)));
         } else if (skip.compare(QLatin1String("P"), Qt::CaseInsensitive) == 0) {
-            Note(QStringLiteral("Skip P: this radio has no priority scan marks"));
+            Note(QCoreApplication::translate("CsvImport", "Skip P: this radio has no priority scan marks"));
         } else if (!skip.isEmpty()) {
-            return Refuse(QStringLiteral("Skip %1 is not S or P").arg(Quoted(skip)));
+            return Refuse(QCoreApplication::translate("CsvImport", "Skip %1 is not S or P").arg(Quoted(skip)));
         }
 
         // Name.
         const QString name = columns_.Raw(row, "Name");
         if (!name.isEmpty()) {
             if (slot > kLastNumberedSlot && slot != kPrSlot) {
-                Note(QStringLiteral("Name %1: %2 has no name").arg(Quoted(name), MemorySlotLabel(slot)));
+                Note(QCoreApplication::translate("CsvImport", "Name %1: %2 has no name").arg(Quoted(name), MemorySlotLabel(slot)));
             } else {
                 entry.name = FitName(name);
                 if (entry.name != name)
-                    Note(QStringLiteral("Name %1 -> %2").arg(Quoted(name), Quoted(entry.name)));
+                    Note(QCoreApplication::translate("CsvImport", "Name %1 -> %2").arg(Quoted(name), Quoted(entry.name)));
             }
         }
 
         entry.stepCode = StepCodeOfListPos(stepPosition);
         const TMemoryRecordResult built = CommitMemoryChannel(doc_, slot, entry);
         if (built.error != TMemoryRecordResult::None)
-            return Refuse(QStringLiteral("the channel cannot be built"));
+            return Refuse(QCoreApplication::translate("CsvImport", "the channel cannot be built"));
         if (requestedStep >= 0 && built.stepPosition != stepPosition) {
-            Note(QStringLiteral("TStep %1 -> %2 on the 800 MHz band")
+            Note(QCoreApplication::translate("CsvImport", "TStep %1 -> %2 on the 800 MHz band")
                      .arg(StepName(stepPosition), StepName(built.stepPosition)));
         }
         // Where the stored channel transmits: rounding to the step must not
@@ -443,11 +444,11 @@ private:
         else if (entry.shift == QLatin1Char('3'))
             storedTx = storedRx - kMinus76Hz;
         if (storedTx != txHz) {
-            return Refuse(QStringLiteral("transmit frequency %1 would become %2 on the %3 step")
+            return Refuse(QCoreApplication::translate("CsvImport", "transmit frequency %1 would become %2 on the %3 step")
                               .arg(THz(txHz).MhzWithUnit(), THz(storedTx).MhzWithUnit(), StepName(built.stepPosition)));
         }
         if (storedRx != rxHz)
-            Note(QStringLiteral("Frequency %1 -> %2 (rounded to the step)").arg(THz(rxHz).MhzWithUnit(), THz(storedRx).MhzWithUnit()));
+            Note(QCoreApplication::translate("CsvImport", "Frequency %1 -> %2 (rounded to the step)").arg(THz(rxHz).MhzWithUnit(), THz(storedRx).MhzWithUnit()));
         result_->record = built.record;
         return true;
     }
@@ -459,13 +460,13 @@ private:
     {
         const int slot = result_->slot;
         if (slot > kLastNumberedSlot) {
-            QString text = QStringLiteral("%1 cannot be a split channel (transmit %2)").arg(MemorySlotLabel(slot), THz(txHz).MhzWithUnit());
+            QString text = QCoreApplication::translate("CsvImport", "%1 cannot be a split channel (transmit %2)").arg(MemorySlotLabel(slot), THz(txHz).MhzWithUnit());
             if (!why.isEmpty())
                 text += QStringLiteral("; ") + why;
             return Refuse(text);
         }
         if (!InBand(txHz, band)) {
-            return Refuse(QStringLiteral("transmit frequency %1 is not in the band of Frequency %2 MHz")
+            return Refuse(QCoreApplication::translate("CsvImport", "transmit frequency %1 is not in the band of Frequency %2 MHz")
                               .arg(THz(txHz).MhzWithUnit(), freqText));
         }
         entry.txText = CsvMegahertz(txHz);
@@ -519,9 +520,9 @@ TCsvImportPlan PlanCsvImport(const QByteArray &csv, const TChannelDocument &doc,
     if (!columns.Has("Frequency"))
         missing << QStringLiteral("Frequency");
     if (!missing.isEmpty()) {
-        plan.error = QStringLiteral("no %1 %2 in the first row")
-                         .arg(missing.join(QStringLiteral(" and ")),
-                              missing.size() > 1 ? QStringLiteral("columns") : QStringLiteral("column"));
+        plan.error = QCoreApplication::translate("CsvImport", "no %1 %2 in the first row")
+                         .arg(missing.join(QCoreApplication::translate("CsvImport", " and ")),
+                              missing.size() > 1 ? QCoreApplication::translate("CsvImport", "columns") : QCoreApplication::translate("CsvImport", "column"));
         return plan;
     }
     plan.ok = true;
@@ -559,27 +560,27 @@ QStringList CsvImportReport(const TCsvImportPlan &plan)
         return lines;
     }
     for (const TCsvRowResult &row : plan.rows) {
-        QString line = QStringLiteral("line %1").arg(row.line);
+        QString line = QCoreApplication::translate("CsvImport", "line %1").arg(row.line);
         if (row.slot > 0)
             line += QStringLiteral(", ") + MemorySlotLabel(row.slot);
         switch (row.status) {
         case TCsvRowStatus::Applied:
-            line += QStringLiteral(": applied");
+            line += QCoreApplication::translate("CsvImport", ": applied");
             if (!row.notes.isEmpty())
                 line += QStringLiteral(": ") + row.notes.join(QStringLiteral("; "));
             break;
         case TCsvRowStatus::Adjusted:
-            line += QStringLiteral(": adjusted: ") + row.notes.join(QStringLiteral("; "));
+            line += QCoreApplication::translate("CsvImport", ": adjusted: ") + row.notes.join(QStringLiteral("; "));
             break;
         case TCsvRowStatus::Refused:
-            line += QStringLiteral(": refused: ") + row.notes.join(QStringLiteral("; "));
+            line += QCoreApplication::translate("CsvImport", ": refused: ") + row.notes.join(QStringLiteral("; "));
             break;
         }
         lines << line;
     }
     if (plan.truncated)
-        lines << QStringLiteral("rows after the first %1 were not read").arg(kCsvMaxRows);
-    lines << QStringLiteral("%1 applied, %2 adjusted, %3 refused")
+        lines << QCoreApplication::translate("CsvImport", "rows after the first %1 were not read").arg(kCsvMaxRows);
+    lines << QCoreApplication::translate("CsvImport", "%1 applied, %2 adjusted, %3 refused")
                  .arg(plan.Count(TCsvRowStatus::Applied))
                  .arg(plan.Count(TCsvRowStatus::Adjusted))
                  .arg(plan.Count(TCsvRowStatus::Refused));
@@ -599,25 +600,25 @@ QString CsvOverflowQuestion(const TCsvImportPlan &plan, const TChannelDocument &
 {
     const int fit = CsvRowsWithinNumbered(plan);
     const int over = int(plan.rows.size()) - fit;
-    QString text = over == 1 ? QStringLiteral("1 pasted row would run past channel 180:")
-                             : QStringLiteral("%1 pasted rows would run past channel 180:").arg(over);
+    QString text = over == 1 ? QCoreApplication::translate("CsvImport", "1 pasted row would run past channel 180:")
+                             : QCoreApplication::translate("CsvImport", "%1 pasted rows would run past channel 180:").arg(over);
     constexpr int kShown = 12;
     for (int i = fit; i < plan.rows.size() && i < fit + kShown; ++i) {
         const TCsvRowResult &row = plan.rows.at(i);
         const int slot = plan.firstSlot + i;
-        text += QStringLiteral("\nline %1").arg(row.line);
+        text += QCoreApplication::translate("CsvImport", "\nline %1").arg(row.line);
         if (slot > kMemorySlots) {
-            text += QStringLiteral(": no channel after PR");
+            text += QCoreApplication::translate("CsvImport", ": no channel after PR");
             continue;
         }
-        text += QStringLiteral(" would go to ") + MemorySlotLabel(slot);
+        text += QCoreApplication::translate("CsvImport", " would go to %1").arg(MemorySlotLabel(slot));
         const QString held = doc.GetRecordField(rkMemory, slot, cfReceiveFrequency);
         if (held.size() >= 2)
-            text += QStringLiteral(", replacing %1 MHz").arg(FormatFrequency(held));
+            text += QCoreApplication::translate("CsvImport", ", replacing %1 MHz").arg(FormatFrequency(held));
     }
     if (over > kShown)
-        text += QStringLiteral("\n... and %1 more").arg(over - kShown);
-    text += QStringLiteral("\nYes: paste them into %1..PR as well.\nNo: paste only the %2 row(s) up to 180.\n"
+        text += QCoreApplication::translate("CsvImport", "\n... and %1 more").arg(over - kShown);
+    text += QCoreApplication::translate("CsvImport", "\nYes: paste them into %1..PR as well.\nNo: paste only the %2 row(s) up to 180.\n"
                            "Cancel: paste nothing.")
                 .arg(MemorySlotLabel(kLastNumberedSlot + 1))
                 .arg(fit);

@@ -1,6 +1,7 @@
 // Bounded reading of regular files only.
 #include "InputFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -18,26 +19,26 @@ namespace {
 QString SizeLimitText(qint64 maxSize)
 {
     if (maxSize >= 1024 * 1024 && maxSize % (1024 * 1024) == 0)
-        return QStringLiteral("%1 MiB").arg(maxSize / (1024 * 1024));
-    return QStringLiteral("%1 bytes").arg(maxSize);
+        return QCoreApplication::translate("InputFile", "%1 MiB").arg(maxSize / (1024 * 1024));
+    return QCoreApplication::translate("InputFile", "%1 bytes").arg(maxSize);
 }
 
 #ifdef Q_OS_UNIX
 QString KindOfMode(mode_t mode)
 {
     if (S_ISREG(mode))
-        return QStringLiteral("a regular file");
+        return QCoreApplication::translate("InputFile", "a regular file");
     if (S_ISDIR(mode))
-        return QStringLiteral("a directory");
+        return QCoreApplication::translate("InputFile", "a directory");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a FIFO");
+        return QCoreApplication::translate("InputFile", "a FIFO");
     if (S_ISCHR(mode))
-        return QStringLiteral("a character device");
+        return QCoreApplication::translate("InputFile", "a character device");
     if (S_ISBLK(mode))
-        return QStringLiteral("a block device");
+        return QCoreApplication::translate("InputFile", "a block device");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("not a regular file");
+        return QCoreApplication::translate("InputFile", "a socket");
+    return QCoreApplication::translate("InputFile", "not a regular file");
 }
 
 QString ErrnoText(int error)
@@ -53,28 +54,28 @@ QString FileKindText(const QString &path)
 #ifdef Q_OS_UNIX
     struct stat info;
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return QStringLiteral("missing");
+        return QCoreApplication::translate("InputFile", "missing");
     return KindOfMode(info.st_mode);
 #else
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("missing");
+        return QCoreApplication::translate("InputFile", "missing");
     if (info.isDir())
-        return QStringLiteral("a directory");
-    return info.isFile() ? QStringLiteral("a regular file") : QStringLiteral("not a regular file");
+        return QCoreApplication::translate("InputFile", "a directory");
+    return info.isFile() ? QCoreApplication::translate("InputFile", "a regular file") : QCoreApplication::translate("InputFile", "not a regular file");
 #endif
 }
 
 QString FileOpenErrorText(const QString &path, const QString &reason)
 {
-    return QStringLiteral("File Open error.\n%1: %2").arg(path, reason);
+    return QCoreApplication::translate("InputFile", "File Open error.\n%1: %2").arg(path, reason);
 }
 
 TInputFile ReadInputFile(const QString &path, qint64 maxSize)
 {
     TInputFile result;
     if (path.isEmpty()) {
-        result.reason = QStringLiteral("no file name");
+        result.reason = QCoreApplication::translate("InputFile", "no file name");
         return result;
     }
 #ifdef Q_OS_UNIX
@@ -89,7 +90,7 @@ TInputFile ReadInputFile(const QString &path, qint64 maxSize)
         return result;
     }
     if (!S_ISREG(info.st_mode)) {
-        result.reason = QStringLiteral("%1, not a regular file").arg(KindOfMode(info.st_mode));
+        result.reason = QCoreApplication::translate("InputFile", "%1, not a regular file").arg(KindOfMode(info.st_mode));
         return result;
     }
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
@@ -103,12 +104,12 @@ TInputFile ReadInputFile(const QString &path, qint64 maxSize)
         return result;
     }
     if (!S_ISREG(info.st_mode)) {
-        result.reason = QStringLiteral("%1, not a regular file").arg(KindOfMode(info.st_mode));
+        result.reason = QCoreApplication::translate("InputFile", "%1, not a regular file").arg(KindOfMode(info.st_mode));
         ::close(fd);
         return result;
     }
     if (info.st_size > maxSize) {
-        result.reason = QStringLiteral("larger than %1").arg(SizeLimitText(maxSize));
+        result.reason = QCoreApplication::translate("InputFile", "larger than %1").arg(SizeLimitText(maxSize));
         ::close(fd);
         return result;
     }
@@ -137,7 +138,7 @@ TInputFile ReadInputFile(const QString &path, qint64 maxSize)
     }
     ::close(fd);
     if (done > maxSize) {
-        result.reason = QStringLiteral("larger than %1").arg(SizeLimitText(maxSize));
+        result.reason = QCoreApplication::translate("InputFile", "larger than %1").arg(SizeLimitText(maxSize));
         return result;
     }
     content.resize(qsizetype(done));
@@ -147,15 +148,15 @@ TInputFile ReadInputFile(const QString &path, qint64 maxSize)
 #else
     const QFileInfo info(path);
     if (!info.exists()) {
-        result.reason = QStringLiteral("no such file");
+        result.reason = QCoreApplication::translate("InputFile", "no such file");
         return result;
     }
     if (!info.isFile()) {
-        result.reason = QStringLiteral("%1, not a regular file").arg(FileKindText(path));
+        result.reason = QCoreApplication::translate("InputFile", "%1, not a regular file").arg(FileKindText(path));
         return result;
     }
     if (info.size() > maxSize) {
-        result.reason = QStringLiteral("larger than %1").arg(SizeLimitText(maxSize));
+        result.reason = QCoreApplication::translate("InputFile", "larger than %1").arg(SizeLimitText(maxSize));
         return result;
     }
     QFile file(path);
@@ -170,7 +171,7 @@ TInputFile ReadInputFile(const QString &path, qint64 maxSize)
     }
     if (result.content.size() > maxSize) {
         result.content.clear();
-        result.reason = QStringLiteral("larger than %1").arg(SizeLimitText(maxSize));
+        result.reason = QCoreApplication::translate("InputFile", "larger than %1").arg(SizeLimitText(maxSize));
         return result;
     }
     result.ok = true;

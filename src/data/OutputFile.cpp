@@ -3,6 +3,7 @@
 
 #include "InputFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -51,11 +52,13 @@ bool SameFile(const QString &a, const QString &b)
 QString OutputTargetProblem(const QString &path)
 {
     if (path.isEmpty())
-        return QStringLiteral("no file name");
+        return QCoreApplication::translate("InputFile", "no file name");
+    // FileKindText speaks the user's language: compare with its own texts.
     const QString kind = FileKindText(path);
-    if (kind == QLatin1String("missing") || kind == QLatin1String("a regular file"))
+    if (kind == QCoreApplication::translate("InputFile", "missing")
+        || kind == QCoreApplication::translate("InputFile", "a regular file"))
         return QString();
-    if (kind == QLatin1String("a directory"))
-        return QStringLiteral("is a directory");
-    return QStringLiteral("%1, not a regular file").arg(kind);
+    if (kind == QCoreApplication::translate("InputFile", "a directory"))
+        return QCoreApplication::translate("InputFile", "is a directory");
+    return QCoreApplication::translate("InputFile", "%1, not a regular file").arg(kind);
 }

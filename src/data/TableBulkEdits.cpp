@@ -10,6 +10,7 @@
 #include "RecordFields.h"
 #include "TableRulesCommon.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 using namespace tablerules;
@@ -23,17 +24,17 @@ bool TBulkEdit::IsEmpty() const
 QString TBulkEdit::Name() const
 {
     if (clear)
-        return QStringLiteral("Clear");
+        return QCoreApplication::translate("TableRules", "Clear");
     QStringList parts;
-    if (stepPosition) parts << QStringLiteral("Step");
-    if (shift) parts << QStringLiteral("Shift");
-    if (toneMode) parts << QStringLiteral("Tone/CTCSS");
-    if (tonePosition) parts << QStringLiteral("Tone Frequency");
-    if (ctcssPosition) parts << QStringLiteral("CTCSS Frequency");
-    if (lockOut) parts << QStringLiteral("Lock Out");
+    if (stepPosition) parts << QCoreApplication::translate("TableRules", "Step");
+    if (shift) parts << QCoreApplication::translate("TableRules", "Shift");
+    if (toneMode) parts << QCoreApplication::translate("TableRules", "Tone/CTCSS");
+    if (tonePosition) parts << QCoreApplication::translate("TableRules", "Tone Frequency");
+    if (ctcssPosition) parts << QCoreApplication::translate("TableRules", "CTCSS Frequency");
+    if (lockOut) parts << QCoreApplication::translate("TableRules", "Lock Out");
     if (parts.size() == 1)
-        return QStringLiteral("Set ") + parts.first();
-    return QStringLiteral("Bulk Edit");
+        return QCoreApplication::translate("TableRules", "Set %1").arg(parts.first());
+    return QCoreApplication::translate("TableRules", "Bulk Edit");
 }
 
 // The entry of a slot with a bulk edit's values set (the step only when
@@ -50,10 +51,10 @@ static TMemoryChannelEntry BulkEntry(const TChannelDocument &doc, int slot, cons
     if (edit.shift) {
         const QString why = *edit.shift == QLatin1Char('3') ? Minus76Refusal(doc, entry.rxText) : QString();
         if (!why.isEmpty()) {
-            notes << label + QStringLiteral(": shift kept: ") + why;
+            notes << label + QCoreApplication::translate("TableRules", ": shift kept: ") + why;
         } else {
             if (!entry.txText.isEmpty() && *edit.shift != QLatin1Char('0')) {
-                notes << label + QStringLiteral(": split transmit frequency %1 MHz dropped").arg(entry.txText);
+                notes << label + QCoreApplication::translate("TableRules", ": split transmit frequency %1 MHz dropped").arg(entry.txText);
                 entry.txText.clear();
             }
             entry.shift = *edit.shift;
@@ -73,7 +74,7 @@ static TMemoryChannelEntry BulkEntry(const TChannelDocument &doc, int slot, cons
         if (IsNumberedSlot(slot))
             entry.lockOut = *edit.lockOut;
         else
-            notes << label + QStringLiteral(": no lock-out on this channel");
+            notes << label + QCoreApplication::translate("TableRules", ": no lock-out on this channel");
     }
     return entry;
 }
@@ -112,21 +113,21 @@ TBulkResult ApplyBulkEdit(TChannelDocument &doc, const QList<int> &chosen, const
             slotList << slot;
     }
     if (slotList.isEmpty()) {
-        result.refusal = QStringLiteral("Select one or more channels first.");
+        result.refusal = QCoreApplication::translate("TableRules", "Select one or more channels first.");
         return result;
     }
     if (edit.IsEmpty()) {
-        result.refusal = QStringLiteral("Nothing to change.");
+        result.refusal = QCoreApplication::translate("TableRules", "Nothing to change.");
         return result;
     }
     if (edit.stepPosition && (*edit.stepPosition < 0 || *edit.stepPosition >= EditorStepTexts().size())) {
-        result.refusal = QStringLiteral("Invalid Step.");
+        result.refusal = QCoreApplication::translate("TableRules", "Invalid Step.");
         return result;
     }
     const int toneCount = EditorToneTexts().size();
     if ((edit.tonePosition && (*edit.tonePosition < 0 || *edit.tonePosition >= toneCount))
         || (edit.ctcssPosition && (*edit.ctcssPosition < 0 || *edit.ctcssPosition >= toneCount))) {
-        result.refusal = QStringLiteral("Invalid tone frequency.");
+        result.refusal = QCoreApplication::translate("TableRules", "Invalid tone frequency.");
         return result;
     }
 
@@ -148,24 +149,24 @@ TBulkResult ApplyBulkEdit(TChannelDocument &doc, const QList<int> &chosen, const
         const QString label = Label(slot);
         const bool keepStep = kept.contains(slot);
         if (keepStep)
-            result.notes << label + QStringLiteral(": step kept: it would move the split Tx frequency %1 MHz to %2 MHz")
+            result.notes << label + QCoreApplication::translate("TableRules", ": step kept: it would move the split Tx frequency %1 MHz to %2 MHz")
                                         .arg(kept.value(slot).before, kept.value(slot).after);
         const TMemoryChannelEntry entry = BulkEntry(doc, slot, edit, !keepStep, result.notes);
         const TMemoryRecordResult built = CommitMemoryChannel(doc, slot, entry);
         if (built.error != TMemoryRecordResult::None) {
-            result.notes << label + QStringLiteral(": not changed: ") + ErrorText(built.error).section(QLatin1Char('\n'), 0, 0);
+            result.notes << label + QCoreApplication::translate("TableRules", ": not changed: ") + ErrorText(built.error).section(QLatin1Char('\n'), 0, 0);
             continue;
         }
         if (!entry.stepCode.isEmpty() && built.stepCode != entry.stepCode)
-            result.notes << label + QStringLiteral(": step set to %1 on this band").arg(EditorStepTexts().value(built.stepPosition));
+            result.notes << label + QCoreApplication::translate("TableRules", ": step set to %1 on this band").arg(EditorStepTexts().value(built.stepPosition));
         if (built.adjusted)
-            result.notes << label + QStringLiteral(": frequency rounded to the step: %1 MHz").arg(FormatFrequency(built.rxRecord));
+            result.notes << label + QCoreApplication::translate("TableRules", ": frequency rounded to the step: %1 MHz").arg(FormatFrequency(built.rxRecord));
         if (built.record != before) {
             doc.SetMemoryRecord(slot, built.record);
             ++result.changed;
         }
     }
     if (empty > 0)
-        result.notes << QStringLiteral("%1 empty slot(s) left as they are").arg(empty);
+        result.notes << QCoreApplication::translate("TableRules", "%1 empty slot(s) left as they are").arg(empty);
     return result;
 }

@@ -9,6 +9,7 @@
 #include "RecordFields.h"
 #include "TableRulesCommon.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
@@ -99,17 +100,17 @@ QString SplitRefusal(const TChannelDocument &doc, const QString &rxText, const Q
         return QString(); // the record rules refuse the text itself
     const int band = BandOfFrequency(doc, rx);
     if (BandOfFrequency(doc, tx) != band)
-        return QStringLiteral("Tx %1 MHz is not in the band of Rx %2 MHz.").arg(ShownFrequency(tx), ShownFrequency(rx));
+        return QCoreApplication::translate("TableRules", "Tx %1 MHz is not in the band of Rx %2 MHz.").arg(ShownFrequency(tx), ShownFrequency(rx));
     int lower = 0;
     int upper = 0;
     BandLimitsMHz(doc, band, lower, upper);
     const int mhz = tx.left(3).toInt();
     if (mhz < lower || mhz > upper)
-        return QStringLiteral("Tx %1 MHz is outside the band limits %2-%3 MHz.").arg(ShownFrequency(tx)).arg(lower).arg(upper);
+        return QCoreApplication::translate("TableRules", "Tx %1 MHz is outside the band limits %2-%3 MHz.").arg(ShownFrequency(tx)).arg(lower).arg(upper);
     // The cellular telephone ranges the 800 MHz variant cannot use.
     if (BandForcesStep(doc, band) && doc.GetRecordField(rkRadioType, 0, tfOption800) == QLatin1String("2")
         && ((mhz >= 824 && mhz <= 848) || (mhz >= 866 && mhz <= 893)))
-        return QStringLiteral("Tx %1 MHz lies in a range this radio does not use.").arg(ShownFrequency(tx));
+        return QCoreApplication::translate("TableRules", "Tx %1 MHz lies in a range this radio does not use.").arg(ShownFrequency(tx));
     return QString();
 }
 
@@ -137,14 +138,14 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
         return result;
     };
     if (!ValidSlot(slot) || column < 0 || column >= tcColumnCount)
-        return refuse(QStringLiteral("There is no such cell."));
+        return refuse(QCoreApplication::translate("TableRules", "There is no such cell."));
     const QString text = typed.trimmed();
     if (column == tcChannel)
-        return refuse(QStringLiteral("A channel's number cannot be typed over; move the row instead."));
+        return refuse(QCoreApplication::translate("TableRules", "A channel's number cannot be typed over; move the row instead."));
     const QString before = doc.Record(rkMemory, slot);
     const bool wasEmpty = !HasChannel(before);
     if (wasEmpty && column != tcReceive)
-        return refuse(QStringLiteral("Slot %1 is empty: enter a receive frequency first.").arg(Label(slot)));
+        return refuse(QCoreApplication::translate("TableRules", "Slot %1 is empty: enter a receive frequency first.").arg(Label(slot)));
 
     TMemoryChannelEntry entry = LoadMemoryChannel(doc, slot);
     QStringList notes;
@@ -154,12 +155,12 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
         if (rx.isEmpty()) {
             if (wasEmpty)
                 return result; // nothing typed into an empty row
-            return refuse(QStringLiteral("Enter a receive frequency; use Clear to empty a slot."));
+            return refuse(QCoreApplication::translate("TableRules", "Enter a receive frequency; use Clear to empty a slot."));
         }
         if (!entry.txText.isEmpty()) {
             const QString why = SplitRefusal(doc, rx, entry.txText);
             if (!why.isEmpty())
-                return refuse(why + QStringLiteral("\nChange or clear the Tx frequency first."));
+                return refuse(why + QCoreApplication::translate("TableRules", "\nChange or clear the Tx frequency first."));
         }
         // A new channel (no step code yet) takes a step that holds the
         // frequency typed: the commit chooses it.
@@ -170,31 +171,31 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
         // A -7.6 MHz shift goes with the band: it falls back to simplex below 300 MHz.
         if (entry.shift == QLatin1Char('3') && !Minus76Refusal(doc, rx).isEmpty()) {
             entry.shift = QLatin1Char('0');
-            notes << QStringLiteral("-7.6MHz Shift needs 300 MHz or more: now Simplex");
+            notes << QCoreApplication::translate("TableRules", "-7.6MHz Shift needs 300 MHz or more: now Simplex");
         }
         break;
     }
     case tcStep: {
         const int position = StepPositionOfText(text);
         if (position < 0)
-            return refuse(QStringLiteral("Invalid Step.\nChoose one of %1.").arg(EditorStepTexts().join(QStringLiteral(", "))));
+            return refuse(QCoreApplication::translate("TableRules", "Invalid Step.\nChoose one of %1.").arg(EditorStepTexts().join(QStringLiteral(", "))));
         entry.stepCode = StepCodeOfListPos(position);
         entry.rxAsStored = entry.txAsStored = false; // rounded to the new step
         break;
     }
     case tcShift: {
         if (text.compare(QLatin1String("split"), Qt::CaseInsensitive) == 0)
-            return refuse(QStringLiteral("To split a channel, enter its transmit frequency in the Tx Frequency column."));
+            return refuse(QCoreApplication::translate("TableRules", "To split a channel, enter its transmit frequency in the Tx Frequency column."));
         const std::optional<QChar> shift = ParseShift(text);
         if (!shift)
-            return refuse(QStringLiteral("Invalid Shift.\nChoose Simplex, Plus, Minus or -7.6MHz."));
+            return refuse(QCoreApplication::translate("TableRules", "Invalid Shift.\nChoose Simplex, Plus, Minus or -7.6MHz."));
         if (*shift == QLatin1Char('3')) {
             const QString why = Minus76Refusal(doc, entry.rxText);
             if (!why.isEmpty())
                 return refuse(why);
         }
         if (!entry.txText.isEmpty() && *shift != QLatin1Char('0')) {
-            notes << QStringLiteral("split transmit frequency %1 MHz dropped").arg(entry.txText);
+            notes << QCoreApplication::translate("TableRules", "split transmit frequency %1 MHz dropped").arg(entry.txText);
             entry.txText.clear();
         }
         entry.shift = *shift;
@@ -209,16 +210,16 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
     case tcReverse: {
         const std::optional<bool> on = ParseFlag(text);
         if (!on)
-            return refuse(QStringLiteral("Reverse is On or Off."));
+            return refuse(QCoreApplication::translate("TableRules", "Reverse is On or Off."));
         if (*on && !entry.txText.isEmpty())
-            return refuse(QStringLiteral("A split channel has no reverse."));
+            return refuse(QCoreApplication::translate("TableRules", "A split channel has no reverse."));
         entry.reverse = *on;
         break;
     }
     case tcToneMode: {
         const std::optional<int> mode = ParseToneMode(text);
         if (!mode)
-            return refuse(QStringLiteral("Tone/CTCSS is Off, Tone or CTCSS."));
+            return refuse(QCoreApplication::translate("TableRules", "Tone/CTCSS is Off, Tone or CTCSS."));
         entry.tone = *mode == 1;
         entry.ctcss = *mode == 2;
         break;
@@ -227,14 +228,14 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
     case tcCtcssFrequency: {
         const int position = TonePositionOfText(text);
         if (position < 0)
-            return refuse(QStringLiteral("Invalid tone frequency.\nChoose one of %1.")
+            return refuse(QCoreApplication::translate("TableRules", "Invalid tone frequency.\nChoose one of %1.")
                               .arg(EditorToneTexts().join(QStringLiteral(", "))));
         (column == tcToneFrequency ? entry.toneCode : entry.ctcssCode) = ToneCodeOfListPos(position);
         break;
     }
     case tcTransmit: {
         if (!IsNumberedSlot(slot))
-            return refuse(QStringLiteral("Only channels 001..180 can be split."));
+            return refuse(QCoreApplication::translate("TableRules", "Only channels 001..180 can be split."));
         const QString tx = NumberPart(text, QStringLiteral("MHz"));
         if (tx.isEmpty()) {
             if (entry.txText.isEmpty())
@@ -259,18 +260,18 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
             if (!StepHoldsFrequencies(current, rxHz, txHz)) {
                 const int holding = StepForFrequencies(current, rxHz, txHz);
                 if (!StepHoldsFrequencies(holding, rxHz, txHz))
-                    return refuse(QStringLiteral("Tx %1 MHz lies on no step of the radio together with Rx %2 MHz.")
+                    return refuse(QCoreApplication::translate("TableRules", "Tx %1 MHz lies on no step of the radio together with Rx %2 MHz.")
                                       .arg(FormatFrequency(QStringLiteral("00") + txHzText),
                                            FormatFrequency(QStringLiteral("00") + rxHzText)));
-                notes << QStringLiteral("step set to %1, which holds both frequencies")
+                notes << QCoreApplication::translate("TableRules", "step set to %1, which holds both frequencies")
                              .arg(EditorStepTexts().value(holding));
                 entry.stepCode = StepCodeOfListPos(holding);
             }
         }
         if (entry.shift != QLatin1Char('0'))
-            notes << QStringLiteral("%1 replaced by the split").arg(ShiftText(entry.shift));
+            notes << QCoreApplication::translate("TableRules", "%1 replaced by the split").arg(ShiftText(entry.shift));
         if (entry.reverse)
-            notes << QStringLiteral("reverse turned off");
+            notes << QCoreApplication::translate("TableRules", "reverse turned off");
         entry.txText = tx;
         entry.txAsStored = false;
         entry.shift = QLatin1Char('0');
@@ -279,22 +280,22 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
     }
     case tcLockOut: {
         if (!IsNumberedSlot(slot))
-            return refuse(QStringLiteral("Lock Out applies to channels 001..180 only."));
+            return refuse(QCoreApplication::translate("TableRules", "Lock Out applies to channels 001..180 only."));
         const std::optional<bool> on = ParseFlag(text);
         if (!on)
-            return refuse(QStringLiteral("Lock Out is On or Off."));
+            return refuse(QCoreApplication::translate("TableRules", "Lock Out is On or Off."));
         entry.lockOut = *on;
         break;
     }
     case tcName: {
         if (!IsNamedSlot(slot))
-            return refuse(QStringLiteral("Channels L1..U6 carry no name."));
+            return refuse(QCoreApplication::translate("TableRules", "Channels L1..U6 carry no name."));
         const QString upper = MemoryNameInCapitals(text);
         if (!IsValidMemoryName(upper))
-            return refuse(QStringLiteral("Invalid Memory name.\nPlease check and try again.\n"
+            return refuse(QCoreApplication::translate("TableRules", "Invalid Memory name.\nPlease check and try again.\n"
                                          "Up to 7 characters A-Z, 0-9 and space, each may be followed by one '.'."));
         if (upper != text)
-            notes << QStringLiteral("name written in capitals: %1").arg(upper);
+            notes << QCoreApplication::translate("TableRules", "name written in capitals: %1").arg(upper);
         entry.name = upper;
         break;
     }
@@ -306,15 +307,15 @@ TEditResult PlanCellEdit(const TChannelDocument &doc, int slot, int column, cons
     // Where the radio transmits changes only by typing the Tx frequency.
     const QString txBefore = RecordTextField(before, cfTransmitFrequency);
     if (column != tcTransmit && !txBefore.isEmpty() && !built.txRecord.isEmpty() && built.txRecord != txBefore)
-        return refuse(QStringLiteral("This change would move the split Tx frequency %1 MHz to %2 MHz.")
+        return refuse(QCoreApplication::translate("TableRules", "This change would move the split Tx frequency %1 MHz to %2 MHz.")
                           .arg(FormatFrequency(txBefore), FormatFrequency(built.txRecord)));
     if (!entry.stepCode.isEmpty() && built.stepCode != entry.stepCode)
-        notes << QStringLiteral("step set to %1 on this band").arg(EditorStepTexts().value(built.stepPosition));
+        notes << QCoreApplication::translate("TableRules", "step set to %1 on this band").arg(EditorStepTexts().value(built.stepPosition));
     if (built.adjusted) {
-        QString what = QStringLiteral("Frequency is rounded.");
-        what += QStringLiteral(" Rx %1 MHz").arg(FormatFrequency(built.rxRecord));
+        QString what = QCoreApplication::translate("TableRules", "Frequency is rounded.");
+        what += QCoreApplication::translate("TableRules", " Rx %1 MHz").arg(FormatFrequency(built.rxRecord));
         if (!built.txRecord.isEmpty())
-            what += QStringLiteral(", Tx %1 MHz").arg(FormatFrequency(built.txRecord));
+            what += QCoreApplication::translate("TableRules", ", Tx %1 MHz").arg(FormatFrequency(built.txRecord));
         notes << what;
     }
     // Anything else the editor's rules changed in other columns (a tone

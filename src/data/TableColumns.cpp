@@ -9,6 +9,7 @@
 #include "RecordFields.h"
 #include "TableRulesCommon.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <limits>
@@ -18,18 +19,18 @@ using namespace tablerules;
 QString TableColumnTitle(int column)
 {
     switch (column) {
-    case tcChannel: return QStringLiteral("Channel");
-    case tcReceive: return QStringLiteral("Rx Frequency");
-    case tcStep: return QStringLiteral("Step");
-    case tcShift: return QStringLiteral("Shift");
-    case tcOffset: return QStringLiteral("Offset");
-    case tcReverse: return QStringLiteral("Reverse");
-    case tcToneMode: return QStringLiteral("Tone/CTCSS");
-    case tcToneFrequency: return QStringLiteral("Tone Frequency");
-    case tcCtcssFrequency: return QStringLiteral("CTCSS Frequency");
-    case tcTransmit: return QStringLiteral("Tx Frequency");
-    case tcLockOut: return QStringLiteral("Lock Out");
-    case tcName: return QStringLiteral("Name");
+    case tcChannel: return QCoreApplication::translate("TableRules", "Channel");
+    case tcReceive: return QCoreApplication::translate("TableRules", "Rx Frequency");
+    case tcStep: return QCoreApplication::translate("TableRules", "Step");
+    case tcShift: return QCoreApplication::translate("TableRules", "Shift");
+    case tcOffset: return QCoreApplication::translate("TableRules", "Offset");
+    case tcReverse: return QCoreApplication::translate("TableRules", "Reverse");
+    case tcToneMode: return QCoreApplication::translate("TableRules", "Tone/CTCSS");
+    case tcToneFrequency: return QCoreApplication::translate("TableRules", "Tone Frequency");
+    case tcCtcssFrequency: return QCoreApplication::translate("TableRules", "CTCSS Frequency");
+    case tcTransmit: return QCoreApplication::translate("TableRules", "Tx Frequency");
+    case tcLockOut: return QCoreApplication::translate("TableRules", "Lock Out");
+    case tcName: return QCoreApplication::translate("TableRules", "Name");
     }
     return QString();
 }
@@ -142,9 +143,9 @@ QString TableColumnReadOnlyReason(int column)
 {
     switch (column) {
     case tcChannel:
-        return QStringLiteral("A channel's number is its slot: drag the row, or use Move Up, Move Down or Swap.");
+        return QCoreApplication::translate("TableRules", "A channel's number is its slot: drag the row, or use Move Up, Move Down or Swap.");
     case tcOffset:
-        return QStringLiteral("A memory channel shifts by its band's VFO offset; change it in the VFO editor.");
+        return QCoreApplication::translate("TableRules", "A memory channel shifts by its band's VFO offset; change it in the VFO editor.");
     }
     return QString();
 }
@@ -152,31 +153,31 @@ QString TableColumnReadOnlyReason(int column)
 QString TableCellReadOnlyReason(const TChannelDocument &doc, int slot, int column)
 {
     if (!ValidSlot(slot) || column < 0 || column >= tcColumnCount)
-        return QStringLiteral("There is no such cell.");
+        return QCoreApplication::translate("TableRules", "There is no such cell.");
     const QString always = TableColumnReadOnlyReason(column);
     if (!always.isEmpty())
         return always;
     if (!HasChannel(doc, slot)) {
         if (column == tcReceive)
             return QString();
-        return QStringLiteral("Slot %1 is empty: enter a receive frequency first.").arg(Label(slot));
+        return QCoreApplication::translate("TableRules", "Slot %1 is empty: enter a receive frequency first.").arg(Label(slot));
     }
     switch (column) {
     case tcTransmit:
         if (!IsNumberedSlot(slot))
-            return QStringLiteral("Only channels 001..180 can be split.");
+            return QCoreApplication::translate("TableRules", "Only channels 001..180 can be split.");
         break;
     case tcLockOut:
         if (!IsNumberedSlot(slot))
-            return QStringLiteral("Lock Out applies to channels 001..180 only.");
+            return QCoreApplication::translate("TableRules", "Lock Out applies to channels 001..180 only.");
         break;
     case tcName:
         if (!IsNamedSlot(slot))
-            return QStringLiteral("Channels L1..U6 carry no name.");
+            return QCoreApplication::translate("TableRules", "Channels L1..U6 carry no name.");
         break;
     case tcReverse:
         if (!doc.GetRecordField(rkMemory, slot, cfTransmitFrequency).isEmpty())
-            return QStringLiteral("A split channel has no reverse; clear its Tx Frequency first.");
+            return QCoreApplication::translate("TableRules", "A split channel has no reverse; clear its Tx Frequency first.");
         break;
     }
     return QString();

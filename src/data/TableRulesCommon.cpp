@@ -5,13 +5,17 @@
 #include "FrequencyRules.h"
 #include "RecordFields.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace tablerules {
 
 const QString kOn = QStringLiteral("On");
-const QString kNumberedOnly = QStringLiteral("Only channels 001..180 move, insert and close up; "
-                                             "use Swap for L1..U6 and PR.");
+QString NumberedOnlyText()
+{
+    return QCoreApplication::translate("TableRules", "Only channels 001..180 move, insert and close up; "
+                                                     "use Swap for L1..U6 and PR.");
+}
 
 bool HasChannel(const QString &record) { return record.size() >= 2; }
 
@@ -73,10 +77,10 @@ QString ShiftText(QChar shift)
 QString Minus76Refusal(const TChannelDocument &doc, const QString &rxText)
 {
     if (!Minus76ShiftOffered(doc))
-        return QStringLiteral("This radio type offers no -7.6MHz Shift.");
+        return QCoreApplication::translate("TableRules", "This radio type offers no -7.6MHz Shift.");
     QString rx = rxText;
     if (!NormalizeFrequencyText(rx) || BandOfFrequency(doc, rx) < 2)
-        return QStringLiteral("The -7.6MHz Shift needs a frequency of 300 MHz or more.");
+        return QCoreApplication::translate("TableRules", "The -7.6MHz Shift needs a frequency of 300 MHz or more.");
     return QString();
 }
 
@@ -104,15 +108,15 @@ QString OffsetRefusal(const TChannelDocument &doc, const TMemoryChannelEntry &en
 {
     const std::optional<THz> wanted = OffsetOfText(text);
     if (!wanted)
-        return QStringLiteral("Invalid Offset.\nPlease check and try again.");
+        return QCoreApplication::translate("TableRules", "Invalid Offset.\nPlease check and try again.");
     const std::optional<THz> used = ShiftOffset(doc, entry.shift, entry.rxText);
     if (!used)
-        return QStringLiteral("A simplex or split channel has no offset; choose Plus or Minus Shift first.");
+        return QCoreApplication::translate("TableRules", "A simplex or split channel has no offset; choose Plus or Minus Shift first.");
     if (*wanted == *used)
         return QString();
     if (entry.shift == QLatin1Char('3'))
-        return QStringLiteral("The -7.6MHz Shift always shifts by 7.60 MHz.");
-    return QStringLiteral("A memory channel shifts by the VFO offset of its band, %1 MHz; "
+        return QCoreApplication::translate("TableRules", "The -7.6MHz Shift always shifts by 7.60 MHz.");
+    return QCoreApplication::translate("TableRules", "A memory channel shifts by the VFO offset of its band, %1 MHz; "
                           "change that offset in the VFO editor.")
         .arg(used->MhzFixed(2));
 }
@@ -120,8 +124,8 @@ QString OffsetRefusal(const TChannelDocument &doc, const TMemoryChannelEntry &en
 QString ErrorText(TMemoryRecordResult::Error error)
 {
     return error == TMemoryRecordResult::InvalidName
-        ? QStringLiteral("Invalid Memory name.\nPlease check and try again.")
-        : QStringLiteral("Invalid Frequency.\nPlease check and try again.");
+        ? QCoreApplication::translate("TableRules", "Invalid Memory name.\nPlease check and try again.")
+        : QCoreApplication::translate("TableRules", "Invalid Frequency.\nPlease check and try again.");
 }
 
 QList<int> SortedUnique(const QList<int> &slotList)

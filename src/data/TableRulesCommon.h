@@ -15,7 +15,8 @@ class TChannelDocument;
 namespace tablerules {
 
 extern const QString kOn;
-extern const QString kNumberedOnly;
+// Why only channels 001..180 move (in the user's language).
+QString NumberedOnlyText();
 
 bool HasChannel(const QString &record);
 bool HasChannel(const TChannelDocument &doc, int slot);

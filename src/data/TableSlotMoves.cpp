@@ -10,6 +10,7 @@
 #include "RecordFields.h"
 #include "TableRulesCommon.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -34,15 +35,15 @@ void PlaceRecord(TChannelDocument &doc, const QString &record, int from, int to,
     QStringList dropped;
     if (!IsNumberedSlot(to)) {
         if (!entry.txText.isEmpty())
-            dropped << QStringLiteral("split");
+            dropped << QCoreApplication::translate("TableRules", "split");
         entry.txText.clear();
         if (entry.lockOut)
-            dropped << QStringLiteral("lock-out");
+            dropped << QCoreApplication::translate("TableRules", "lock-out");
         entry.lockOut = false;
     }
     if (!IsNamedSlot(to)) {
         if (!entry.name.isEmpty())
-            dropped << QStringLiteral("name");
+            dropped << QCoreApplication::translate("TableRules", "name");
         entry.name.clear();
     }
     const TMemoryRecordResult built = CommitMemoryChannel(doc, to, entry);
@@ -53,7 +54,7 @@ void PlaceRecord(TChannelDocument &doc, const QString &record, int from, int to,
     }
     doc.SetMemoryRecord(to, built.record);
     if (!dropped.isEmpty())
-        notes << QStringLiteral("%1: %2 dropped (from %3)").arg(Label(to), dropped.join(QStringLiteral(", ")), Label(from));
+        notes << QCoreApplication::translate("TableRules", "%1: %2 dropped (from %3)").arg(Label(to), dropped.join(QStringLiteral(", ")), Label(from));
 }
 
 bool AllNumbered(const QList<int> &slotList)
@@ -67,7 +68,7 @@ TSlotResult SwapSlots(TChannelDocument &doc, int a, int b)
 {
     TSlotResult result;
     if (!ValidSlot(a) || !ValidSlot(b) || a == b) {
-        result.reason = QStringLiteral("Choose two different slots to swap.");
+        result.reason = QCoreApplication::translate("TableRules", "Choose two different slots to swap.");
         return result;
     }
     const QString ra = doc.Record(rkMemory, a);
@@ -98,17 +99,17 @@ TSlotResult PlaceSlots(TChannelDocument &doc, const QList<int> &chosen, int targ
     TSlotResult result;
     const QList<int> slotList = SortedUnique(chosen);
     if (slotList.isEmpty() || !std::all_of(slotList.begin(), slotList.end(), ValidSlot)) {
-        result.reason = QStringLiteral("There is no such slot.");
+        result.reason = QCoreApplication::translate("TableRules", "There is no such slot.");
         return result;
     }
     for (int i = 0; i < slotList.size(); ++i) {
         const int to = target + i;
         if (!ValidSlot(to)) {
-            result.reason = QStringLiteral("%1 channel(s) do not fit from %2 on.").arg(slotList.size()).arg(Label(target));
+            result.reason = QCoreApplication::translate("TableRules", "%1 channel(s) do not fit from %2 on.").arg(slotList.size()).arg(Label(target));
             return result;
         }
         if (!slotList.contains(to) && HasChannel(doc, to)) {
-            result.reason = QStringLiteral("Slot %1 holds a channel.").arg(Label(to));
+            result.reason = QCoreApplication::translate("TableRules", "Slot %1 holds a channel.").arg(Label(to));
             return result;
         }
     }
@@ -130,7 +131,7 @@ TSlotResult InsertSlotsAt(TChannelDocument &doc, const QList<int> &chosen, int t
     TSlotResult result;
     const QList<int> slotList = SortedUnique(chosen);
     if (slotList.isEmpty() || !AllNumbered(slotList) || !IsNumberedSlot(target)) {
-        result.reason = kNumberedOnly;
+        result.reason = NumberedOnlyText();
         return result;
     }
     QStringList moving;
@@ -153,7 +154,7 @@ TSlotResult InsertSlotsAt(TChannelDocument &doc, const QList<int> &chosen, int t
         }
     }
     if (surplus > 0) {
-        result.reason = QStringLiteral("There are not enough empty slots from %1 to 180 to insert here.\n"
+        result.reason = QCoreApplication::translate("TableRules", "There are not enough empty slots from %1 to 180 to insert here.\n"
                                        "Delete or move a channel first.")
                             .arg(Label(target));
         return result;
@@ -180,7 +181,7 @@ TSlotResult MoveSlots(TChannelDocument &doc, const QList<int> &chosen, int targe
     TSlotResult result;
     const QList<int> slotList = SortedUnique(chosen);
     if (slotList.isEmpty() || !AllNumbered(slotList) || target < 1 || target > kLastNumberedSlot + 1) {
-        result.reason = kNumberedOnly;
+        result.reason = NumberedOnlyText();
         return result;
     }
     QStringList records;
@@ -216,18 +217,18 @@ TSlotResult ShiftSlots(TChannelDocument &doc, const QList<int> &chosen, int dire
     TSlotResult result;
     const QList<int> slotList = SortedUnique(chosen);
     if (slotList.isEmpty() || !AllNumbered(slotList)) {
-        result.reason = kNumberedOnly;
+        result.reason = NumberedOnlyText();
         return result;
     }
     if (direction < 0) {
         if (slotList.first() <= kFirstMemorySlot) {
-            result.reason = QStringLiteral("Channel 001 is the first; nothing moves above it.");
+            result.reason = QCoreApplication::translate("TableRules", "Channel 001 is the first; nothing moves above it.");
             return result;
         }
         return MoveSlots(doc, slotList, slotList.first() - 1);
     }
     if (slotList.last() >= kLastNumberedSlot) {
-        result.reason = QStringLiteral("Channel 180 is the last; nothing moves below it.");
+        result.reason = QCoreApplication::translate("TableRules", "Channel 180 is the last; nothing moves below it.");
         return result;
     }
     return MoveSlots(doc, slotList, slotList.last() + 2);
@@ -237,12 +238,12 @@ TSlotResult InsertEmptySlots(TChannelDocument &doc, int slot, int count)
 {
     TSlotResult result;
     if (!IsNumberedSlot(slot) || count < 1 || slot + count - 1 > kLastNumberedSlot) {
-        result.reason = kNumberedOnly;
+        result.reason = NumberedOnlyText();
         return result;
     }
     for (int s = kLastNumberedSlot - count + 1; s <= kLastNumberedSlot; ++s) {
         if (HasChannel(doc, s)) {
-            result.reason = QStringLiteral("Slot %1 holds a channel: inserting would push it out of 001..180.\n"
+            result.reason = QCoreApplication::translate("TableRules", "Slot %1 holds a channel: inserting would push it out of 001..180.\n"
                                            "Delete or move it first.")
                                 .arg(Label(s));
             return result;
@@ -268,7 +269,7 @@ TSlotResult DeleteAndCloseGap(TChannelDocument &doc, const QList<int> &chosen)
     TSlotResult result;
     const QList<int> slotList = SortedUnique(chosen);
     if (slotList.isEmpty() || !AllNumbered(slotList)) {
-        result.reason = kNumberedOnly;
+        result.reason = NumberedOnlyText();
         return result;
     }
     QStringList kept;

@@ -2,6 +2,8 @@
 // and write commands.
 #include "Protocol.h"
 
+#include <QCoreApplication>
+
 #include "data/BandPlan.h"
 #include "data/ChannelDocument.h"
 #include "data/RecordFields.h"
@@ -119,22 +121,22 @@ QString TransferPlaceText(TTransferStep step, int slot, int subIndex)
 {
     const auto memory = [slot] {
         if (slot >= 1 && slot <= 180)
-            return QStringLiteral("memory channel ") + SlotNumberText(slot);
+            return QCoreApplication::translate("Transfer", "memory channel %1").arg(SlotNumberText(slot));
         if (slot >= 181 && slot <= 192)
-            return QStringLiteral("memory channel ") + LuLabel(slot);
-        return QStringLiteral("memory channel PR");
+            return QCoreApplication::translate("Transfer", "memory channel %1").arg(LuLabel(slot));
+        return QCoreApplication::translate("Transfer", "memory channel PR");
     };
     switch (step) {
     case tsWake:
-        return QStringLiteral("the wake-up line");
+        return QCoreApplication::translate("Transfer", "the wake-up line");
     case tsAI:
         return QStringLiteral("\"AI 0\"");
     case tsID:
-        return QStringLiteral("the identification");
+        return QCoreApplication::translate("Transfer", "the identification");
     case tsTYD:
-        return QStringLiteral("the radio type");
+        return QCoreApplication::translate("Transfer", "the radio type");
     case tsFL:
-        return QStringLiteral("the band limits");
+        return QCoreApplication::translate("Transfer", "the band limits");
     case tsMemory:
     case tsMemorySplit:
     case tsMemoryName:
@@ -143,22 +145,22 @@ QString TransferPlaceText(TTransferStep step, int slot, int subIndex)
         return memory();
     case tsMemoryPR:
     case tsNamePR:
-        return QStringLiteral("memory channel PR");
+        return QCoreApplication::translate("Transfer", "memory channel PR");
     case tsCall:
     case tsCallSplit:
-        return QStringLiteral("CALL channel %1").arg(subIndex + 1);
+        return QCoreApplication::translate("Transfer", "CALL channel %1").arg(subIndex + 1);
     case tsVfo:
     case tsVfoPower:
-        return QStringLiteral("VFO band ") + BandCode(subIndex);
+        return QCoreApplication::translate("Transfer", "VFO band %1").arg(BandCode(subIndex));
     case tsDtmf:
-        return QStringLiteral("DTMF memory ") + DtmfNumberText(slot);
+        return QCoreApplication::translate("Transfer", "DTMF memory %1").arg(DtmfNumberText(slot));
     case tsPS0:
     case tsPS1:
-        return QStringLiteral("the closing \"PS\" commands");
+        return QCoreApplication::translate("Transfer", "the closing \"PS\" commands");
     case tsCancelled:
         break;
     }
-    return QStringLiteral("the end");
+    return QCoreApplication::translate("Transfer", "the end");
 }
 
 int ReplyDropCount(TTransferStep step)

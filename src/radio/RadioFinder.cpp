@@ -109,10 +109,10 @@ TProbeResult TRadioFinder::Probe(const QString &path)
             if (result.radio)
                 result.outcome = TProbeOutcome::Radio;
             if (verdict == Protocol::TIdentification::Echo) {
-                result.detail = QStringLiteral("%1: the radio echoes what it receives.").arg(path);
+                result.detail = QCoreApplication::translate("Transfer", "%1: the radio echoes what it receives.").arg(path);
                 result.outcome = TProbeOutcome::Echo;
             } else if (verdict == Protocol::TIdentification::Wrong) {
-                result.detail = QStringLiteral("%1: the radio is not a QV-R381.").arg(path);
+                result.detail = QCoreApplication::translate("Transfer", "%1: the radio is not a QV-R381.").arg(path);
                 result.outcome = TProbeOutcome::OtherRadio;
             }
         }
@@ -122,7 +122,7 @@ TProbeResult TRadioFinder::Probe(const QString &path)
     }
     comm.CloseCommport();
     if (!result.radio && result.detail.isEmpty()) {
-        result.detail = QStringLiteral("%1: no reply from the radio.").arg(path);
+        result.detail = QCoreApplication::translate("Transfer", "%1: no reply from the radio.").arg(path);
         result.outcome = cancel_ ? TProbeOutcome::Stopped : TProbeOutcome::NoReply;
     }
     return result;

@@ -1,6 +1,8 @@
 // Reads the whole memory of the radio into the document.
 #include "ReadTransfer.h"
 
+#include <QCoreApplication>
+
 #include "ReplyForms.h"
 
 #include "data/BandPlan.h"
@@ -210,7 +212,7 @@ void TReadTransfer::Finish(TTransferOutcome outcome)
 
 QString TReadTransfer::FailureNote() const
 {
-    return QStringLiteral("Nothing was changed.");
+    return QCoreApplication::translate("Transfer", "Nothing was changed.");
 }
 
 void TReadTransfer::BadReply(const QString &problem)
@@ -219,7 +221,7 @@ void TReadTransfer::BadReply(const QString &problem)
     StopAll();
     failed_ = true;
     host_.TransferMessage(WithFailureNote(
-        QStringLiteral("Invalid reply from the radio.\nThe reply to \"%1\" %2.").arg(command, problem)));
+        QCoreApplication::translate("Transfer", "Invalid reply from the radio.\nThe reply to \"%1\" %2.").arg(command, problem)));
     // The document is as it was before the read; the radio settings are
     // not stored.
     host_.TransferFinished(TTransferOutcome::BadReply);

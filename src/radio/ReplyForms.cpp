@@ -49,6 +49,7 @@
 #include "data/ChannelDocument.h"
 #include "data/RecordFields.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace Protocol {
@@ -87,10 +88,10 @@ bool IsPlainField(const QString &text)
 QString ChannelFieldsProblem(const QStringList &f, int first)
 {
     if (!IsDigitText(f.at(first), kFrequencyDigits))
-        return QStringLiteral("has no 11-digit frequency");
+        return QCoreApplication::translate("Transfer", "has no 11-digit frequency");
     for (int i = first + 1; i <= first + 5; ++i)
         if (!OneDigit(f.at(i)))
-            return QStringLiteral("has no one-digit code in field %1").arg(i - first + 1);
+            return QCoreApplication::translate("Transfer", "has no one-digit code in field %1").arg(i - first + 1);
     // Fields 7 and 9 are carried unchanged, whatever printable text they
     // hold, as long as the record still fits its slot together with a
     // split part and a name (longer texts would be cut, and the record with
@@ -98,15 +99,15 @@ QString ChannelFieldsProblem(const QStringList &f, int first)
     // field 11 empty or a 9-digit offset.
     for (int i : {first + 6, first + 8}) {
         if (!IsPlainField(f.at(i)))
-            return QStringLiteral("has a control character in field %1").arg(i - first + 1);
+            return QCoreApplication::translate("Transfer", "has a control character in field %1").arg(i - first + 1);
         if (f.at(i).size() > kMaxCarriedField)
-            return QStringLiteral("has more than %1 characters in field %2").arg(kMaxCarriedField).arg(i - first + 1);
+            return QCoreApplication::translate("Transfer", "has more than %1 characters in field %2").arg(kMaxCarriedField).arg(i - first + 1);
     }
     for (int i : {first + 7, first + 9})
         if (!f.at(i).isEmpty() && !IsDigitText(f.at(i), 2))
-            return QStringLiteral("has no two-digit tone code in field %1").arg(i - first + 1);
+            return QCoreApplication::translate("Transfer", "has no two-digit tone code in field %1").arg(i - first + 1);
     if (!f.at(first + 10).isEmpty() && !IsDigitText(f.at(first + 10), 9))
-        return QStringLiteral("has no 9-digit offset in field 11");
+        return QCoreApplication::translate("Transfer", "has no 9-digit offset in field 11");
     return QString();
 }
 
@@ -115,14 +116,14 @@ QString MainPartProblem(const QString &reply, const QString &label)
 {
     const QStringList f = reply.split(QLatin1Char(','));
     if (f.size() != 13)
-        return QStringLiteral("has %1 fields instead of 13").arg(f.size());
+        return QCoreApplication::translate("Transfer", "has %1 fields instead of 13").arg(f.size());
     if (f.at(0) != label)
-        return QStringLiteral("is for slot \"%1\"").arg(f.at(0));
+        return QCoreApplication::translate("Transfer", "is for slot \"%1\"").arg(f.at(0));
     const QString problem = ChannelFieldsProblem(f, 1);
     if (!problem.isEmpty())
         return problem;
     if (!EmptyOrOneDigit(f.at(cfLockOut)))
-        return QStringLiteral("has no one-digit lock-out");
+        return QCoreApplication::translate("Transfer", "has no one-digit lock-out");
     return QString();
 }
 
@@ -131,17 +132,17 @@ QString SplitProblem(const QString &reply)
 {
     const QStringList f = reply.split(QLatin1Char(','));
     if (f.size() != 2 || !IsDigitText(f.at(0), kFrequencyDigits) || !EmptyOrOneDigit(f.at(1)))
-        return QStringLiteral("is no transmit frequency and step");
+        return QCoreApplication::translate("Transfer", "is no transmit frequency and step");
     return QString();
 }
 
 QString NameProblem(const QString &reply)
 {
     if (reply.size() > kMaxNameReply)
-        return QStringLiteral("is longer than a name");
+        return QCoreApplication::translate("Transfer", "is longer than a name");
     for (QChar c : reply)
         if (c == QLatin1Char(',') || c.unicode() < 0x20 || c.unicode() > 0x7e)
-            return QStringLiteral("holds a character no name has");
+            return QCoreApplication::translate("Transfer", "holds a character no name has");
     return QString();
 }
 
@@ -149,7 +150,7 @@ QString CallProblem(const QString &reply)
 {
     const QStringList f = reply.split(QLatin1Char(','));
     if (f.size() != 11)
-        return QStringLiteral("has %1 fields instead of 11").arg(f.size());
+        return QCoreApplication::translate("Transfer", "has %1 fields instead of 11").arg(f.size());
     return ChannelFieldsProblem(f, 0);
 }
 
@@ -157,16 +158,16 @@ QString VfoProblem(const QString &reply, int band)
 {
     const QStringList f = reply.split(QLatin1Char(','));
     if (f.size() != 12)
-        return QStringLiteral("has %1 fields instead of 12").arg(f.size());
+        return QCoreApplication::translate("Transfer", "has %1 fields instead of 12").arg(f.size());
     if (f.at(0) != BandCode(band))
-        return QStringLiteral("is for band \"%1\"").arg(f.at(0));
+        return QCoreApplication::translate("Transfer", "is for band \"%1\"").arg(f.at(0));
     return ChannelFieldsProblem(f, 1);
 }
 
 QString PowerProblem(const QString &reply)
 {
     if (reply.size() != 1 || reply.at(0) < QLatin1Char('0') || reply.at(0) > QLatin1Char('3'))
-        return QStringLiteral("is no output power code");
+        return QCoreApplication::translate("Transfer", "is no output power code");
     return QString();
 }
 
@@ -175,14 +176,14 @@ QString DtmfProblem(const QString &reply, int number)
     const QStringList f = reply.split(QLatin1Char(','));
     // "DM 03" alone: memory 03 holds no code.
     if (f.size() > 2 || f.at(0) != DtmfNumberText(number))
-        return QStringLiteral("is not DTMF memory %1").arg(DtmfNumberText(number));
+        return QCoreApplication::translate("Transfer", "is not DTMF memory %1").arg(DtmfNumberText(number));
     if (f.size() == 1)
         return QString();
     if (f.at(1).size() > kMaxDtmfCode)
-        return QStringLiteral("has a DTMF code longer than 16 characters");
+        return QCoreApplication::translate("Transfer", "has a DTMF code longer than 16 characters");
     for (QChar c : f.at(1))
         if (!(IsDecimalDigit(c) || (c >= QLatin1Char('A') && c <= QLatin1Char('F'))))
-            return QStringLiteral("has a character no DTMF code has");
+            return QCoreApplication::translate("Transfer", "has a character no DTMF code has");
     return QString();
 }
 
@@ -278,14 +279,14 @@ QString ReadReplyProblem(TTransferStep step, const QByteArray &received, int slo
     if (step != tsVfoPower) {
         const QString head = ExpectedHead(step, slot, subIndex);
         if (CutReply(received, 0, drop) != head)
-            return QStringLiteral("does not start with the echo \"%1\"").arg(head);
+            return QCoreApplication::translate("Transfer", "does not start with the echo \"%1\"").arg(head);
     }
 
     switch (step) {
     case tsTYD:
-        return IsRadioTypeReply(reply) ? QString() : QStringLiteral("is no radio type");
+        return IsRadioTypeReply(reply) ? QString() : QCoreApplication::translate("Transfer", "is no radio type");
     case tsFL:
-        return IsBandLimitReply(reply) ? QString() : QStringLiteral("is no band limit list");
+        return IsBandLimitReply(reply) ? QString() : QCoreApplication::translate("Transfer", "is no band limit list");
     case tsMemory:
         return MainPartProblem(reply, SlotNumberText(slot));
     case tsMemoryLU:

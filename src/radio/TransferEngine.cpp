@@ -4,6 +4,7 @@
 #include "comm/PortProblem.h"
 #include "data/Settings.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 
 #include <utility>
@@ -14,12 +15,12 @@ namespace {
 // line that never ends is dropped from its start rather than held forever.
 constexpr int kPendingLimit = 4096;
 
-const char *const kInvalidPortMessage = "Invalid COM port.\nPlease check and try again.";
-const char *const kTimeoutMessage = "Communication timeout error.";
-const char *const kWrongRadioMessage = "Invalid the radio.\nPlease check and try again.";
-const char *const kEchoMessage =
+const char *const kInvalidPortMessage = QT_TRANSLATE_NOOP("Transfer", "Invalid COM port.\nPlease check and try again.");
+const char *const kTimeoutMessage = QT_TRANSLATE_NOOP("Transfer", "Communication timeout error.");
+const char *const kWrongRadioMessage = QT_TRANSLATE_NOOP("Transfer", "Invalid the radio.\nPlease check and try again.");
+const char *const kEchoMessage = QT_TRANSLATE_NOOP("Transfer",
     "The radio echoes what it receives.\n"
-    "Every command came back unanswered: please check the cable and the radio, and try again.";
+    "Every command came back unanswered: please check the cable and the radio, and try again.");
 
 TCommPort PortOfName(const QString &name)
 {
@@ -115,7 +116,7 @@ bool TTransferEngine::Start(const QString &portName, const QString &devicePath)
         state_ = State::Waiting;
         failed_ = true;
         host_.TransferMessage(WithFailureNote(WithDetail(
-            QLatin1String(kInvalidPortMessage),
+            QCoreApplication::translate("Transfer", kInvalidPortMessage),
             OpenProblemText(devicePath_, portLabel_, HComm1.LastOpenError()))));
         return false;
     }
@@ -236,7 +237,7 @@ void TTransferEngine::Timer1Timer()
     StopAll();
     failed_ = true;
     host_.TransferMessage(WithFailureNote(WithDetail(
-        QLatin1String(kTimeoutMessage), lineError != 0 ? LineProblemText(devicePath_, portLabel_, lineError)
+        QCoreApplication::translate("Transfer", kTimeoutMessage), lineError != 0 ? LineProblemText(devicePath_, portLabel_, lineError)
                                                        : NoReplyText(devicePath_, portLabel_))));
     AfterTimeout();
     host_.TransferFinished(TTransferOutcome::TimedOut);
@@ -285,7 +286,7 @@ void TTransferEngine::WrongRadio()
     StopAll();
     failed_ = true;
     host_.TransferEnable(false);
-    host_.TransferMessage(WithFailureNote(QLatin1String(kWrongRadioMessage)));
+    host_.TransferMessage(WithFailureNote(QCoreApplication::translate("Transfer", kWrongRadioMessage)));
     host_.TransferEnable(true);
     AfterWrongRadio();
     host_.TransferFinished(TTransferOutcome::WrongRadio);
@@ -297,8 +298,8 @@ void TTransferEngine::EchoingLine()
     failed_ = true;
     host_.TransferEnable(false);
     host_.TransferMessage(WithFailureNote(WithDetail(
-        QLatin1String(kEchoMessage),
-        QStringLiteral("%1: \"ID\" came back as it was sent.").arg(devicePath_))));
+        QCoreApplication::translate("Transfer", kEchoMessage),
+        QCoreApplication::translate("Transfer", "%1: \"ID\" came back as it was sent.").arg(devicePath_))));
     host_.TransferEnable(true);
     AfterWrongRadio();
     host_.TransferFinished(TTransferOutcome::WrongRadio);

@@ -1,6 +1,8 @@
 // Writes the whole document into the radio.
 #include "WriteTransfer.h"
 
+#include <QCoreApplication>
+
 #include "data/BandPlan.h"
 #include "data/ChannelDocument.h"
 
@@ -252,7 +254,7 @@ QString TWriteTransfer::ItemLabel() const
     case tsDtmf:
         return QStringLiteral("DTMF ") + DtmfNumberText(slot_);
     default:
-        return QStringLiteral("channel ") + MemorySlotLabel(slot_);
+        return QCoreApplication::translate("Transfer", "channel %1").arg(MemorySlotLabel(slot_));
     }
 }
 
@@ -264,16 +266,16 @@ bool TWriteTransfer::MemoryMixed() const
 QString TWriteTransfer::FailureNote() const
 {
     if (!memorySent_)
-        return QStringLiteral("Nothing was written to the radio.");
+        return QCoreApplication::translate("Transfer", "Nothing was written to the radio.");
     if (ps0Answered_ || step_ == tsPS1)
-        return QStringLiteral("The radio took the whole memory; only the closing \"PS 1\" went unanswered.");
+        return QCoreApplication::translate("Transfer", "The radio took the whole memory; only the closing \"PS 1\" went unanswered.");
     if (step_ == tsPS0)
-        return QStringLiteral("The radio took the whole memory; the closing \"PS 0\" went unanswered and "
+        return QCoreApplication::translate("Transfer", "The radio took the whole memory; the closing \"PS 0\" went unanswered and "
                               "\"PS 1\" was not sent.");
     if (taken_.isEmpty())
-        return QStringLiteral("The radio answered none of the memory sent; %1 may have changed, the rest "
+        return QCoreApplication::translate("Transfer", "The radio answered none of the memory sent; %1 may have changed, the rest "
                               "is its old memory.")
             .arg(ItemLabel());
-    return QStringLiteral("The radio took the memory up to %1; it now holds old and new memory mixed.")
+    return QCoreApplication::translate("Transfer", "The radio took the memory up to %1; it now holds old and new memory mixed.")
         .arg(taken_);
 }

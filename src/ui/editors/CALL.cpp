@@ -14,7 +14,7 @@
 #include <QRadioButton>
 
 TCALL::TCALL(TDocumentHost &host, QWidget *parent)
-    : TSplitChannelEditor(host, parent, QStringLiteral("CALL Channel"), 410, 259)
+    : TSplitChannelEditor(host, parent, tr("CALL Channel"), 410, 259)
 {
     setObjectName(QStringLiteral("CALL"));
 
@@ -96,7 +96,7 @@ bool TCALL::CommitCall()
     SetRecordMiddle(record, rxRecord, step);
     SetSplitFields(record, tx, band, step, adjusted);
     Doc().SetCallRecord(index_, record.Text());
-    RefreshMainGrids(index_ == 0 ? QStringLiteral("Edit CALL VHF") : QStringLiteral("Edit CALL UHF"));
+    RefreshMainGrids(index_ == 0 ? tr("Edit CALL VHF") : tr("Edit CALL UHF"));
     LoadCall(index_);
     if (adjusted)
         Inform(RoundedMessage());

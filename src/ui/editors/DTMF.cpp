@@ -15,14 +15,14 @@ constexpr int kCodeLength = 16;
 } // namespace
 
 TDTMF::TDTMF(TDocumentHost &host, QWidget *parent)
-    : TEditorDialog(host, parent, QStringLiteral("DTMF Memory"), 185, 115)
+    : TEditorDialog(host, parent, tr("DTMF Memory"), 185, 115)
 {
     setObjectName(QStringLiteral("DTMF"));
     QFont dialogFont(QStringLiteral("Times New Roman"));
     dialogFont.setPixelSize(12);
     setFont(dialogFont);
 
-    Label2 = new QLabel(QStringLiteral("Channel Number"), this);
+    Label2 = new QLabel(tr("Channel Number"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(8, 8, 94, 16);
     ComboBox1 = new QComboBox(this);
@@ -32,7 +32,7 @@ TDTMF::TDTMF(TDocumentHost &host, QWidget *parent)
         ComboBox1->addItem(QString::number(i));
     Label2->setBuddy(ComboBox1);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("DTMF Code"), this);
+    GroupBox1 = new QGroupBox(tr("DTMF Code"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(0, 32, 185, 49);
     Edit1 = new QLineEdit(GroupBox1);
@@ -74,7 +74,7 @@ bool TDTMF::StoreDtmf()
                                      .Set(dfNumber, QLatin1Char('0') + QString::number(memory_))
                                      .Set(dfCode, Edit1->text())
                                      .Text(dfCode));
-    RefreshMainGrids(QStringLiteral("Edit DTMF %1").arg(memory_, 2, 10, QLatin1Char('0')));
+    RefreshMainGrids(tr("Edit DTMF %1").arg(memory_, 2, 10, QLatin1Char('0')));
     ClearChanged();
     return true;
 }

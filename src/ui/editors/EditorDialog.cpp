@@ -98,10 +98,10 @@ TEditorDialog::TEditorDialog(TDocumentHost &host, QWidget *parent, const QString
 
 void TEditorDialog::CreateButtons(int okX, int closeX, int y, int width, int height)
 {
-    Button2 = new QPushButton(QStringLiteral("&OK"), this);
+    Button2 = new QPushButton(tr("&OK"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(okX, y, width, height);
-    Button1 = new QPushButton(QStringLiteral("&Close"), this);
+    Button1 = new QPushButton(tr("&Close"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(closeX, y, width, height);
     // Enter never presses OK, Escape never reaches Close by itself.
@@ -156,14 +156,14 @@ void TEditorDialog::RefreshMainGrids(const QString &change) const
 
 bool TEditorDialog::AskToChange()
 {
-    return Dialogs::Message(this, QString::fromLatin1(EditorText::kAskChange), Dialogs::Icon::Question,
+    return Dialogs::Message(this, tr(EditorText::kAskChange), Dialogs::Icon::Question,
                             Dialogs::Buttons::YesNo)
         == Dialogs::Answer::Yes;
 }
 
 void TEditorDialog::Inform(const char *text)
 {
-    Inform(QString::fromLatin1(text));
+    Inform(tr(text));
 }
 
 void TEditorDialog::Inform(const QString &text)
@@ -210,7 +210,7 @@ void TEditorDialog::Button1Click()
 {
     if (contentsChanged_) {
         const Dialogs::Answer answer =
-            Dialogs::Message(this, QString::fromLatin1(EditorText::kAskChangeOnClose), Dialogs::Icon::Question,
+            Dialogs::Message(this, tr(EditorText::kAskChangeOnClose), Dialogs::Icon::Question,
                              Dialogs::Buttons::YesNo);
         if (answer == Dialogs::Answer::Yes && !Commit())
             return;

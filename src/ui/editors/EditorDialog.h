@@ -20,18 +20,19 @@ class QWidget;
 class TChannelDocument;
 class TDocumentHost;
 
-// Message texts of the editors.
+// Message texts of the editors, translated where they are shown
+// (TEditorDialog::tr).
 namespace EditorText {
 // Asked by the Close button and Escape (note the trailing space).
-inline const char *const kAskChangeOnClose = "The contents has been changed.\nDo you want to change? ";
+inline const char *const kAskChangeOnClose = QT_TRANSLATE_NOOP("TEditorDialog", "The contents has been changed.\nDo you want to change? ");
 // Asked before moving to another record.
-inline const char *const kAskChange = "The contents has been changed.\nDo you want to change?";
-inline const char *const kInvalidFrequency = "Invalid Frequency.\nPlease check and try again.";
-inline const char *const kInvalidOffset = "Invalid Offset.\nPlease check and try again.";
-inline const char *const kInvalidName = "Invalid Memory name.\nPlease check and try again.";
-inline const char *const kRounded = "Frequency is rounded.";
-inline const char *const kInvalidChannel = "Invalid channel Number.\nPlease check and try again.";
-inline const char *const kInvalidCharacter = "Invalid character.\nPlease check and try again.";
+inline const char *const kAskChange = QT_TRANSLATE_NOOP("TEditorDialog", "The contents has been changed.\nDo you want to change?");
+inline const char *const kInvalidFrequency = QT_TRANSLATE_NOOP("TEditorDialog", "Invalid Frequency.\nPlease check and try again.");
+inline const char *const kInvalidOffset = QT_TRANSLATE_NOOP("TEditorDialog", "Invalid Offset.\nPlease check and try again.");
+inline const char *const kInvalidName = QT_TRANSLATE_NOOP("TEditorDialog", "Invalid Memory name.\nPlease check and try again.");
+inline const char *const kRounded = QT_TRANSLATE_NOOP("TEditorDialog", "Frequency is rounded.");
+inline const char *const kInvalidChannel = QT_TRANSLATE_NOOP("TEditorDialog", "Invalid channel Number.\nPlease check and try again.");
+inline const char *const kInvalidCharacter = QT_TRANSLATE_NOOP("TEditorDialog", "Invalid character.\nPlease check and try again.");
 } // namespace EditorText
 
 // Maps one typed character to the character a field takes (possibly

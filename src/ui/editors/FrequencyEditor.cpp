@@ -52,27 +52,27 @@ TFrequencyEditor::TFrequencyEditor(TDocumentHost &host, QWidget *parent, const Q
     dialogFont.setPixelSize(11);
     setFont(dialogFont);
 
-    GroupBox1 = makeControl<QGroupBox>(this, "GroupBox1", QStringLiteral("Frequency"));
-    Label1 = makeControl<QLabel>(GroupBox1, "Label1", QStringLiteral("Rx Frequency"));
+    GroupBox1 = makeControl<QGroupBox>(this, "GroupBox1", tr("Frequency"));
+    Label1 = makeControl<QLabel>(GroupBox1, "Label1", tr("Rx Frequency"));
     Edit1 = makeControl<QLineEdit>(GroupBox1, "Edit1");
     Label1->setBuddy(Edit1);
-    Label2 = makeControl<QLabel>(GroupBox1, "Label2", QStringLiteral("MHz"));
-    Label3 = makeControl<QLabel>(GroupBox1, "Label3", QStringLiteral("Step"));
+    Label2 = makeControl<QLabel>(GroupBox1, "Label2", tr("MHz"));
+    Label3 = makeControl<QLabel>(GroupBox1, "Label3", tr("Step"));
     ComboBox3 = makeControl<QComboBox>(GroupBox1, "ComboBox3");
     ComboBox3->addItems(EditorStepTexts());
     Label3->setBuddy(ComboBox3);
-    CheckBox4 = makeControl<QCheckBox>(GroupBox1, "CheckBox4", QStringLiteral("Reverse"));
-    RadioButton1 = makeControl<QRadioButton>(GroupBox1, "RadioButton1", QStringLiteral("Simplex"));
-    RadioButton2 = makeControl<QRadioButton>(GroupBox1, "RadioButton2", QStringLiteral("Plus Shift"));
-    RadioButton3 = makeControl<QRadioButton>(GroupBox1, "RadioButton3", QStringLiteral("Minus Shift"));
-    RadioButton5 = makeControl<QRadioButton>(GroupBox1, "RadioButton5", QStringLiteral("-7.6MHz Shift"));
+    CheckBox4 = makeControl<QCheckBox>(GroupBox1, "CheckBox4", tr("Reverse"));
+    RadioButton1 = makeControl<QRadioButton>(GroupBox1, "RadioButton1", tr("Simplex"));
+    RadioButton2 = makeControl<QRadioButton>(GroupBox1, "RadioButton2", tr("Plus Shift"));
+    RadioButton3 = makeControl<QRadioButton>(GroupBox1, "RadioButton3", tr("Minus Shift"));
+    RadioButton5 = makeControl<QRadioButton>(GroupBox1, "RadioButton5", tr("-7.6MHz Shift"));
 
-    GroupBox2 = makeControl<QGroupBox>(this, "GroupBox2", QStringLiteral("Tone/CTCSS"));
-    CheckBox1 = makeControl<QCheckBox>(GroupBox2, "CheckBox1", QStringLiteral("Tone"));
-    CheckBox2 = makeControl<QCheckBox>(GroupBox2, "CheckBox2", QStringLiteral("CTCSS"));
-    Label9 = makeControl<QLabel>(GroupBox2, "Label9", QStringLiteral("Tone Frequency"));
+    GroupBox2 = makeControl<QGroupBox>(this, "GroupBox2", tr("Tone/CTCSS"));
+    CheckBox1 = makeControl<QCheckBox>(GroupBox2, "CheckBox1", tr("Tone"));
+    CheckBox2 = makeControl<QCheckBox>(GroupBox2, "CheckBox2", tr("CTCSS"));
+    Label9 = makeControl<QLabel>(GroupBox2, "Label9", tr("Tone Frequency"));
     ComboBox1 = makeControl<QComboBox>(GroupBox2, "ComboBox1");
-    Label10 = makeControl<QLabel>(GroupBox2, "Label10", QStringLiteral("CTCSS Frequency"));
+    Label10 = makeControl<QLabel>(GroupBox2, "Label10", tr("CTCSS Frequency"));
     ComboBox2 = makeControl<QComboBox>(GroupBox2, "ComboBox2");
     const QStringList tones = EditorToneTexts();
     ComboBox1->addItems(tones);
@@ -149,7 +149,7 @@ void TFrequencyEditor::StackShiftColumn(const QList<QWidget *> &controls, int x)
 
 void TFrequencyEditor::CreateBandList(QLabel *&label, QComboBox *&list)
 {
-    label = new QLabel(QStringLiteral("Band"), this);
+    label = new QLabel(tr("Band"), this);
     label->setObjectName(QStringLiteral("Label11"));
     label->setGeometry(8, 9, 40, 16);
     list = new QComboBox(this);
@@ -291,7 +291,7 @@ QString TFrequencyEditor::ClampToRecord(const QString &normalized, int band, int
 
 QString TFrequencyEditor::RoundedMessage() const
 {
-    QStringList lines{QLatin1String(EditorText::kRounded)};
+    QStringList lines{TEditorDialog::tr(EditorText::kRounded)};
     lines += roundings_;
     roundings_.clear();
     return lines.join(QLatin1Char('\n'));
@@ -299,7 +299,7 @@ QString TFrequencyEditor::RoundedMessage() const
 
 QString TFrequencyEditor::RoundedMessage(const QStringList &moves)
 {
-    QStringList lines{QLatin1String(EditorText::kRounded)};
+    QStringList lines{TEditorDialog::tr(EditorText::kRounded)};
     lines += moves;
     return lines.join(QLatin1Char('\n'));
 }
@@ -356,11 +356,11 @@ TSplitChannelEditor::TSplitChannelEditor(TDocumentHost &host, QWidget *parent, c
                                          int clientHeight)
     : TFrequencyEditor(host, parent, caption, clientWidth, clientHeight)
 {
-    Label5 = makeControl<QLabel>(GroupBox1, "Label5", QStringLiteral("Tx Frequency"));
+    Label5 = makeControl<QLabel>(GroupBox1, "Label5", tr("Tx Frequency"));
     Edit3 = makeControl<QLineEdit>(GroupBox1, "Edit3");
     Label5->setBuddy(Edit3);
-    Label6 = makeControl<QLabel>(GroupBox1, "Label6", QStringLiteral("MHz"));
-    RadioButton4 = makeControl<QRadioButton>(GroupBox1, "RadioButton4", QStringLiteral("Split Channel"));
+    Label6 = makeControl<QLabel>(GroupBox1, "Label6", tr("MHz"));
+    RadioButton4 = makeControl<QRadioButton>(GroupBox1, "RadioButton4", tr("Split Channel"));
     SetCharFilter(Edit3, EditorFilter::Frequency);
     connect(Edit3, &QLineEdit::textChanged, this, [this] { SetChanged(); });
 

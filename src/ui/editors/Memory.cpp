@@ -30,11 +30,11 @@ QString fieldLabel(int slot)
 } // namespace
 
 TMemory::TMemory(TDocumentHost &host, QWidget *parent)
-    : TSplitChannelEditor(host, parent, QStringLiteral("Memory Channel"), 410, 258)
+    : TSplitChannelEditor(host, parent, tr("Memory Channel"), 410, 258)
 {
     setObjectName(QStringLiteral("Memory"));
 
-    Label12 = new QLabel(QStringLiteral("Memory Channel Number"), this);
+    Label12 = new QLabel(tr("Memory Channel Number"), this);
     Label12->setObjectName(QStringLiteral("Label12"));
     Label12->setGeometry(8, 9, 150, 16);
     Label12->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -56,10 +56,10 @@ TMemory::TMemory(TDocumentHost &host, QWidget *parent)
 
     PlaceToneGroup(4, 152);
 
-    GroupBox3 = new QGroupBox(QStringLiteral("Option"), this);
+    GroupBox3 = new QGroupBox(tr("Option"), this);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
     GroupBox3->setGeometry(228, 152, 178, 70);
-    Label11 = new QLabel(QStringLiteral("Memory Name"), GroupBox3);
+    Label11 = new QLabel(tr("Memory Name"), GroupBox3);
     Label11->setObjectName(QStringLiteral("Label11"));
     Label11->setGeometry(6, 22, 84, 16);
     Edit5 = new QLineEdit(GroupBox3);
@@ -67,7 +67,7 @@ TMemory::TMemory(TDocumentHost &host, QWidget *parent)
     Edit5->setGeometry(92, 19, 80, 21);
     Edit5->setMaxLength(13);
     Label11->setBuddy(Edit5);
-    CheckBox3 = new QCheckBox(QStringLiteral("Lock Out"), GroupBox3);
+    CheckBox3 = new QCheckBox(tr("Lock Out"), GroupBox3);
     CheckBox3->setObjectName(QStringLiteral("CheckBox3"));
     CheckBox3->setGeometry(8, 46, 100, 18);
 
@@ -169,7 +169,7 @@ bool TMemory::CommitChannel()
     }
     ShowStep(built.stepPosition);
     Doc().SetMemoryRecord(slot, built.record);
-    RefreshMainGrids(QStringLiteral("Edit ") + MemorySlotLabel(slot));
+    RefreshMainGrids(tr("Edit %1").arg(MemorySlotLabel(slot)));
     ClearChanged();
     if (built.adjusted)
         Inform(RoundedMessage(built.moves));

@@ -20,14 +20,14 @@ bool hasPower(int band) { return band == 1 || band == 3; }
 } // namespace
 
 TVFO::TVFO(TDocumentHost &host, QWidget *parent)
-    : TFrequencyEditor(host, parent, QStringLiteral("VFO"), 410, 259)
+    : TFrequencyEditor(host, parent, tr("VFO"), 410, 259)
 {
     setObjectName(QStringLiteral("VFO"));
 
     CreateBandList(Label11, ComboBox5);
     PlaceFrequencyGroup(32, 112);
     Edit1->setMaxLength(9);
-    Label7 = new QLabel(QStringLiteral("Offset"), GroupBox1);
+    Label7 = new QLabel(tr("Offset"), GroupBox1);
     Label7->setObjectName(QStringLiteral("Label7"));
     Label7->setGeometry(10, 78, 84, 16);
     Edit2 = new QLineEdit(GroupBox1);
@@ -35,20 +35,20 @@ TVFO::TVFO(TDocumentHost &host, QWidget *parent)
     Edit2->setGeometry(96, 75, 80, 21);
     Edit2->setMaxLength(5);
     Label7->setBuddy(Edit2);
-    Label8 = new QLabel(QStringLiteral("MHz"), GroupBox1);
+    Label8 = new QLabel(tr("MHz"), GroupBox1);
     Label8->setObjectName(QStringLiteral("Label8"));
     Label8->setGeometry(180, 78, 30, 16);
     StackShiftColumn({CheckBox4, RadioButton1, RadioButton2, RadioButton3, RadioButton5}, 230);
 
     PlaceToneGroup(4, 150);
 
-    Label6 = new QLabel(QStringLiteral("Output Power"), this);
+    Label6 = new QLabel(tr("Output Power"), this);
     Label6->setObjectName(QStringLiteral("Label6"));
     Label6->setGeometry(236, 160, 100, 16);
     ComboBox4 = new QComboBox(this);
     ComboBox4->setObjectName(QStringLiteral("ComboBox4"));
     ComboBox4->setGeometry(236, 178, 90, 22);
-    ComboBox4->addItems({QStringLiteral("High"), QStringLiteral("Mid"), QStringLiteral("Low")});
+    ComboBox4->addItems({tr("High"), tr("Mid"), tr("Low")});
     Label6->setBuddy(ComboBox4);
 
     CreateButtons(252, 331, 229);
@@ -164,7 +164,7 @@ bool TVFO::CommitVfo()
     SetRecordMiddle(record, record11, step);
     record.Set(cfOffset, QLatin1Char('0') + offset).Set(cfPower, power);
     Doc().SetVfoRecord(band, record.Text());
-    RefreshMainGrids(QStringLiteral("Edit VFO ") + BandLabel(Doc(), band));
+    RefreshMainGrids(tr("Edit VFO %1").arg(BandLabel(Doc(), band)));
     LoadVfo(band);
     if (adjusted)
         Inform(RoundedMessage());

@@ -37,7 +37,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     // The texts reach up to the panel's right border.
     ProductName->setGeometry(72, 16, 201, ProductName->sizeHint().height());
 
-    Version = new QLabel(QStringLiteral("Version ") + QLatin1String(kProgramVersion), Panel1);
+    Version = new QLabel(tr("Version %1").arg(QLatin1String(kProgramVersion)), Panel1);
     Version->setObjectName(QStringLiteral("Version"));
     Version->setGeometry(72, 40, 201, Version->sizeHint().height());
 

@@ -24,12 +24,12 @@
 
 namespace {
 
-const QString kFilter = QStringLiteral("VXL-R381 Files(*.381)");
+const char kFilter[] = QT_TRANSLATE_NOOP("TMainForm", "VXL-R381 Files(*.381)");
 const QString kSuffix = QStringLiteral("381");
 
 void FileOpenError(QWidget *parent)
 {
-    Dialogs::Message(parent, QStringLiteral("File Open error."), Dialogs::Icon::Critical,
+    Dialogs::Message(parent, TMainForm::tr("File Open error."), Dialogs::Icon::Critical,
                      Dialogs::Buttons::Ok);
 }
 
@@ -61,7 +61,7 @@ bool TMainForm::AskSaveChanges()
     if (modified_ == 0)
         return true;
     const Dialogs::Answer answer =
-        Dialogs::Message(this, QStringLiteral("Data is changed.\nDo you want to save the changes?"),
+        Dialogs::Message(this, tr("Data is changed.\nDo you want to save the changes?"),
                          Dialogs::Icon::Warning, Dialogs::Buttons::YesNoCancel);
     if (answer == Dialogs::Answer::Cancel)
         return false;
@@ -108,7 +108,7 @@ void TMainForm::LoadFile(const QString &path, const QByteArray &content, bool un
 bool TMainForm::OpenDataFile(const QString &path, bool untitledCopy)
 {
     if (!HasDataFileExtension(path)) {
-        FileOpenError(this, path, QStringLiteral("the name does not end in \".381\""));
+        FileOpenError(this, path, tr("the name does not end in \".381\""));
         return false;
     }
     // Only plain files of a sane size are read: a device or a pipe given a
@@ -167,7 +167,7 @@ bool TMainForm::SaveDocumentAs()
     request.caption = tr("Save As");
     request.folder = folder_;
     request.fileName = fileName_;
-    request.filter = kFilter;
+    request.filter = tr(kFilter);
     request.defaultSuffix = kSuffix;
     QString path = Dialogs::FileDialog(this, request);
     if (path.isEmpty())
@@ -203,7 +203,7 @@ void TMainForm::Open1Click()
     request.caption = tr("Open");
     request.folder = folder_;
     request.fileName = QStringLiteral("*.381");
-    request.filter = kFilter;
+    request.filter = tr(kFilter);
     request.defaultSuffix = kSuffix;
     const QString path = Dialogs::FileDialog(this, request);
     if (path.isEmpty())

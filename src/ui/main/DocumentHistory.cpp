@@ -87,7 +87,7 @@ void TDocumentHistory::MarkSaved()
 {
     // A change not yet recorded (none should be) joins the history first,
     // so the saved state is the one on top.
-    Record(QStringLiteral("Change"));
+    Record(tr("Change"));
     stack_.setClean();
 }
 

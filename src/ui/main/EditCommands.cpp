@@ -176,7 +176,7 @@ bool TMainForm::PasteCsvText(int slot)
         return false;
     if (!plan.ok || plan.StoredCount() == 0) {
         Dialogs::Message(this,
-                         QStringLiteral("Nothing to paste.\n")
+                         tr("Nothing to paste.\n")
                              + CsvImportReport(plan).mid(0, 20).join(QLatin1Char('\n')),
                          Dialogs::Icon::Information);
         return false;
@@ -188,14 +188,14 @@ bool TMainForm::PasteCsvText(int slot)
     for (const TCsvRowResult &row : plan.rows)
         if (row.status != TCsvRowStatus::Refused && (first == 0 || row.slot < first))
             first = row.slot;
-    RecordChange(plan.StoredCount() == 1 ? QStringLiteral("Paste ") + MemorySlotLabel(first)
-                                         : QStringLiteral("Paste %1 rows").arg(plan.StoredCount()));
+    RecordChange(plan.StoredCount() == 1 ? tr("Paste %1").arg(MemorySlotLabel(first))
+                                         : tr("Paste %1 rows").arg(plan.StoredCount()));
     // Rows that were changed or left out are named, as an import names them.
     if (plan.StoredCount() != plan.rows.size() || plan.Count(TCsvRowStatus::Adjusted) > 0) {
         QStringList lines = CsvImportReport(plan);
         if (lines.size() > 21)
             lines = lines.mid(0, 20) << QStringLiteral("...") << lines.last();
-        Dialogs::Message(this, QStringLiteral("Some pasted rows were adjusted or refused.\n") + lines.join(QLatin1Char('\n')),
+        Dialogs::Message(this, tr("Some pasted rows were adjusted or refused.\n") + lines.join(QLatin1Char('\n')),
                          Dialogs::Icon::Information);
     }
     return true;
@@ -221,8 +221,8 @@ void TMainForm::UpdateEditCommands()
                                          : SplitPasteProblem(document_, document_.ClipboardBuffer(),
                                                              TPasteTarget{grid, SelectedRow(grid),
                                                                           grid == rkVfo ? VfoBandOfRow(SelectedRow(grid)) : -1});
-    SpeedButton3->setToolTip(splitProblem.isEmpty() ? QStringLiteral("Paste")
-                                                    : QStringLiteral("Paste: ") + splitProblem);
+    SpeedButton3->setToolTip(splitProblem.isEmpty() ? tr("Paste")
+                                                    : tr("Paste: %1").arg(splitProblem));
     Paste1->setStatusTip(splitProblem);
     const bool channelList = grid == rkVfo || grid == rkCall;
     SetEnabled(Paste1, pasteable);
@@ -255,7 +255,7 @@ bool TMainForm::ClearCurrentSlot()
     const int row = SelectedRow(grid);
     if (grid == rkVfo || grid == rkCall) {
         SetModified(1);
-        Dialogs::Message(this, QStringLiteral("Invalid function."), Dialogs::Icon::Information);
+        Dialogs::Message(this, tr("Invalid function."), Dialogs::Icon::Information);
         return false;
     }
     // The lists select one whole row at a time.
@@ -283,7 +283,7 @@ void TMainForm::Cut1Click()
     PutOnClipboard(text, csv);
     UpdateEditCommands();
     RefreshGrids();
-    RecordChange(QStringLiteral("Cut ") + label);
+    RecordChange(tr("Cut %1").arg(label));
 }
 
 void TMainForm::Delete1Click()
@@ -293,7 +293,7 @@ void TMainForm::Delete1Click()
     if (!ClearCurrentSlot())
         return;
     RefreshGrids();
-    RecordChange(QStringLiteral("Delete ") + label);
+    RecordChange(tr("Delete %1").arg(label));
 }
 
 void TMainForm::Paste1Click()
@@ -329,7 +329,7 @@ void TMainForm::Paste1Click()
     }
     // The staging buffer stays, so the same record can be pasted again.
     RefreshGrids();
-    RecordChange(QStringLiteral("Paste ") + RowLabel(grid, row));
+    RecordChange(tr("Paste %1").arg(RowLabel(grid, row)));
 }
 
 QString TMainForm::RowLabel(int grid, int row) const
@@ -338,11 +338,11 @@ QString TMainForm::RowLabel(int grid, int row) const
     case rkMemory:
         return MemorySlotLabel(row);
     case rkVfo:
-        return QStringLiteral("VFO ") + BandLabel(document_, VfoBandOfRow(row));
+        return tr("VFO %1").arg(BandLabel(document_, VfoBandOfRow(row)));
     case rkCall:
-        return row == 1 ? QStringLiteral("CALL VHF") : QStringLiteral("CALL UHF");
+        return row == 1 ? tr("CALL VHF") : tr("CALL UHF");
     case rkDtmf:
-        return QStringLiteral("DTMF %1").arg(row - 1, 2, 10, QLatin1Char('0'));
+        return tr("DTMF %1").arg(row - 1, 2, 10, QLatin1Char('0'));
     }
     return QString();
 }

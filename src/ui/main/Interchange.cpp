@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString kCsvFilter = QStringLiteral("CSV Files (*.csv);;All Files (*)");
+const char kCsvFilter[] = QT_TRANSLATE_NOOP("TMainForm", "CSV Files (*.csv);;All Files (*)");
 const QString kCsvSuffix = QStringLiteral("csv");
 
 void FileError(QWidget *parent, const QString &path, const QString &reason)
@@ -25,16 +25,16 @@ void FileError(QWidget *parent, const QString &path, const QString &reason)
 // "3 applied, 1 adjusted, 2 refused" and what OK does.
 QString ImportSummary(const QString &path, const TCsvImportPlan &plan)
 {
-    QString text = QStringLiteral("%1\n%2 applied, %3 adjusted, %4 refused.")
+    QString text = TMainForm::tr("%1\n%2 applied, %3 adjusted, %4 refused.")
                        .arg(QDir::toNativeSeparators(path))
                        .arg(plan.Count(TCsvRowStatus::Applied))
                        .arg(plan.Count(TCsvRowStatus::Adjusted))
                        .arg(plan.Count(TCsvRowStatus::Refused));
     if (plan.StoredCount() > 0)
-        text += QStringLiteral("\nOK stores the applied and adjusted rows; slots the file does not name keep "
+        text += TMainForm::tr("\nOK stores the applied and adjusted rows; slots the file does not name keep "
                                "their content. Cancel stores nothing.");
     else
-        text += QStringLiteral("\nNo row can be stored.");
+        text += TMainForm::tr("\nNo row can be stored.");
     return text;
 }
 
@@ -46,7 +46,7 @@ void TMainForm::ImportCsv1Click()
     request.save = false;
     request.caption = tr("Import CSV");
     request.folder = folder_;
-    request.filter = kCsvFilter;
+    request.filter = tr(kCsvFilter);
     request.defaultSuffix = kCsvSuffix;
     const QString path = Dialogs::FileDialog(this, request);
     if (path.isEmpty())
@@ -81,7 +81,7 @@ bool TMainForm::ImportCsvFile(const QString &path)
     SetModified(1);
     RefreshGrids();
     UpdateEditCommands();
-    RecordChange(QStringLiteral("Import CSV"));
+    RecordChange(tr("Import CSV"));
     return true;
 }
 
@@ -94,7 +94,7 @@ void TMainForm::ExportCsv1Click()
     request.caption = tr("Export CSV");
     request.folder = folder_;
     request.fileName = QDir(folder_).filePath(base + QStringLiteral(".csv"));
-    request.filter = kCsvFilter;
+    request.filter = tr(kCsvFilter);
     request.defaultSuffix = kCsvSuffix;
     QString path = Dialogs::FileDialog(this, request);
     if (path.isEmpty())
@@ -102,11 +102,11 @@ void TMainForm::ExportCsv1Click()
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
     if (QFileInfo(path).isDir()) {
-        FileError(this, path, QStringLiteral("is a directory"));
+        FileError(this, path, tr("is a directory"));
         return;
     }
     if (!SaveFileAtomically(path, ExportCsv(document_)))
-        FileError(this, path, QStringLiteral("the file could not be written"));
+        FileError(this, path, tr("the file could not be written"));
 }
 
 void TMainForm::OpenBackup1Click()
@@ -122,7 +122,7 @@ void TMainForm::OpenBackup1Click()
     request.save = false;
     request.caption = tr("Open Backup");
     request.folder = folder;
-    request.filter = QStringLiteral("VXL-R381 Files(*.381)");
+    request.filter = tr("VXL-R381 Files(*.381)");
     request.defaultSuffix = QStringLiteral("381");
     const QString path = Dialogs::FileDialog(this, request);
     if (path.isEmpty())

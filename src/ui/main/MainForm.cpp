@@ -355,9 +355,9 @@ void TMainForm::UpdateStatusBar()
     QString panel0;
     if (kind == rkVfo) {
         if (shift != QLatin1String("0") && shift != QLatin1String("3") && HasValue(field(cfOffset)))
-            panel0 = QStringLiteral("Offset : ") + FormatOffset(field(cfOffset)) + QStringLiteral("MHz");
+            panel0 = tr("Offset : %1MHz").arg(FormatOffset(field(cfOffset)));
     } else if (HasValue(field(cfTransmitFrequency))) {
-        panel0 = QStringLiteral("Tx Frequency : ") + FormatFrequency(field(cfTransmitFrequency)) + QStringLiteral("MHz");
+        panel0 = tr("Tx Frequency : %1MHz").arg(FormatFrequency(field(cfTransmitFrequency)));
     }
 
     QString panel1;
@@ -374,9 +374,9 @@ void TMainForm::UpdateStatusBar()
 
     QString panel2;
     if (field(cfCtcssOn) == QLatin1String("1"))
-        panel2 = QStringLiteral("CT : ") + ToneTextOfCode(field(cfCtcssCode));
+        panel2 = tr("CT : %1").arg(ToneTextOfCode(field(cfCtcssCode)));
     else if (field(cfToneOn) == QLatin1String("1"))
-        panel2 = QStringLiteral("T : ") + ToneTextOfCode(field(cfToneCode));
+        panel2 = tr("T : %1").arg(ToneTextOfCode(field(cfToneCode)));
 
     StatusPanel[0]->setText(panel0);
     StatusPanel[1]->setText(panel1);
@@ -528,10 +528,12 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 
 void TMainForm::UpdateTitle()
 {
+    // "Untitled" names no file: it is shown in the user's language.
     if (radioTitle_)
-        setWindowTitle(productName_ + QStringLiteral(" [Radio]"));
+        setWindowTitle(productName_ + tr(" [Radio]"));
     else
-        setWindowTitle(productName_ + QStringLiteral(" [") + fileName_ + QStringLiteral("]"));
+        setWindowTitle(productName_ + QStringLiteral(" [")
+                       + (fileName_ == QLatin1String("Untitled") ? tr("Untitled") : fileName_) + QStringLiteral("]"));
 }
 
 // ---------------------------------------------------------------- COM port and radio
@@ -557,7 +559,7 @@ void TMainForm::ChoosePort(const QString &port)
         commPort_ = port;
         SaveCommPort(commPort_);
     } else {
-        Dialogs::Message(this, PortMessage(port + QStringLiteral(" is invalid.\nPlease check comport status."), port, false),
+        Dialogs::Message(this, PortMessage(tr("%1 is invalid.\nPlease check comport status.").arg(port), port, false),
                          Dialogs::Icon::Warning, Dialogs::Buttons::Ok);
         chosen->setChecked(false);
     }
@@ -632,7 +634,7 @@ void TMainForm::SerialTrace1Click()
 void TMainForm::Read1Click()
 {
     if (!CheckPort(commPort_, false)) {
-        Dialogs::Message(this, PortMessage(QStringLiteral("Invalid COM port.\nPlease check comport status."), commPort_, false),
+        Dialogs::Message(this, PortMessage(tr("Invalid COM port.\nPlease check comport status."), commPort_, false),
                          Dialogs::Icon::Warning, Dialogs::Buttons::Ok);
         return;
     }
@@ -663,32 +665,32 @@ void TMainForm::Read1Click()
     // The document now holds the radio's memory and matches no file. The
     // read is one step: Undo gives back the document as it was before.
     modified_ = 1;
-    RecordChange(QStringLiteral("Read from Radio"));
+    RecordChange(tr("Read from Radio"));
     // It also goes to the backups folder, as the radio held it.
     KeepBackup(TBackupKind::Read, WriteDataFile(document_, QString()));
     // A radio's memory may hold values this editor would not create (or a
     // reply changed on the line): they are kept, and named.
     const QStringList breaks = DocumentRuleBreaks(document_);
     if (!breaks.isEmpty())
-        Dialogs::Report(this, {QStringLiteral("Read from Radio"), QLatin1String(kReadRuleBreaks), breaks, false});
+        Dialogs::Report(this, {tr("Read from Radio"), QCoreApplication::translate("RuleBreaks", kReadRuleBreaks), breaks, false});
 }
 
 void TMainForm::Write1Click()
 {
     if (!CheckPort(commPort_, true)) {
-        Dialogs::Message(this, PortMessage(QStringLiteral("Invalid COM port.\nPlease check and try again."), commPort_, true),
+        Dialogs::Message(this, PortMessage(tr("Invalid COM port.\nPlease check and try again."), commPort_, true),
                          Dialogs::Icon::Warning, Dialogs::Buttons::Ok);
         return;
     }
     const QStringList breaks = DocumentRuleBreaks(document_);
     if (!breaks.isEmpty()
-        && Dialogs::Report(this, {QStringLiteral("Write to Radio"),
-                                  QLatin1String(kWriteRuleBreaks)
-                                      + QStringLiteral(" OK writes them to the radio as they are."),
+        && Dialogs::Report(this, {tr("Write to Radio"),
+                                  QCoreApplication::translate("RuleBreaks", kWriteRuleBreaks)
+                                      + tr(" OK writes them to the radio as they are."),
                                   breaks, true})
                != Dialogs::Answer::Ok)
         return;
-    if (Dialogs::Message(this, QStringLiteral("Do you want to write the data to the radio?"),
+    if (Dialogs::Message(this, tr("Do you want to write the data to the radio?"),
                          Dialogs::Icon::Question, Dialogs::Buttons::YesNo)
         != Dialogs::Answer::Yes)
         return;
@@ -700,7 +702,7 @@ void TMainForm::Write1Click()
     // backup holds the whole memory that was meant for the radio, ready to
     // be written again.
     if (Dialogs::Message(this,
-                         QStringLiteral("Do you want to open the backup taken before the write?\n%1\n"
+                         tr("Do you want to open the backup taken before the write?\n%1\n"
                                         "It holds the whole memory meant for the radio; write it again "
                                         "once the radio answers.")
                              .arg(QDir::toNativeSeparators(backup)),

@@ -203,20 +203,20 @@ void TMainForm::BuildToolBar(QWidget *central)
         void (TMainForm::*slot)();
     };
     const Button buttons[] = {
-        {&SpeedButton4, "SpeedButton4", "New", "new", 4, &TMainForm::New1Click},
-        {&SpeedButton5, "SpeedButton5", "Open", "open", 29, &TMainForm::Open1Click},
-        {&SpeedButton6, "SpeedButton6", "Save", "save", 54, &TMainForm::Save1Click},
-        {&SpeedButton9, "SpeedButton9", "Print", "print", 92, &TMainForm::Print1Click},
-        {&SpeedButton7, "SpeedButton7", "Read", "read", 132, &TMainForm::Read1Click},
-        {&SpeedButton8, "SpeedButton8", "Write", "write", 157, &TMainForm::Write1Click},
-        {&SpeedButton2, "SpeedButton2", "Cut", "cut", 196, &TMainForm::Cut1Click},
-        {&SpeedButton1, "SpeedButton1", "Copy", "copy", 221, &TMainForm::Copy1Click},
-        {&SpeedButton3, "SpeedButton3", "Paste", "paste", 246, &TMainForm::Paste1Click},
+        {&SpeedButton4, "SpeedButton4", QT_TR_NOOP("New"), "new", 4, &TMainForm::New1Click},
+        {&SpeedButton5, "SpeedButton5", QT_TR_NOOP("Open"), "open", 29, &TMainForm::Open1Click},
+        {&SpeedButton6, "SpeedButton6", QT_TR_NOOP("Save"), "save", 54, &TMainForm::Save1Click},
+        {&SpeedButton9, "SpeedButton9", QT_TR_NOOP("Print"), "print", 92, &TMainForm::Print1Click},
+        {&SpeedButton7, "SpeedButton7", QT_TR_NOOP("Read"), "read", 132, &TMainForm::Read1Click},
+        {&SpeedButton8, "SpeedButton8", QT_TR_NOOP("Write"), "write", 157, &TMainForm::Write1Click},
+        {&SpeedButton2, "SpeedButton2", QT_TR_NOOP("Cut"), "cut", 196, &TMainForm::Cut1Click},
+        {&SpeedButton1, "SpeedButton1", QT_TR_NOOP("Copy"), "copy", 221, &TMainForm::Copy1Click},
+        {&SpeedButton3, "SpeedButton3", QT_TR_NOOP("Paste"), "paste", 246, &TMainForm::Paste1Click},
     };
     for (const Button &b : buttons) {
         auto *button = new QToolButton(central);
         button->setObjectName(QLatin1String(b.name));
-        button->setToolTip(QLatin1String(b.hint));
+        button->setToolTip(tr(b.hint));
         button->setIcon(ToolIcon(QLatin1String(b.icon)));
         button->setIconSize(QSize(16, 16));
         button->setAutoRaise(true);
@@ -257,8 +257,8 @@ void TMainForm::BuildGroups(QWidget *central)
 
     // Memory list: 193 channels with fixed labels.
     StringGrid1->setRowCount(kMemorySlots + 1);
-    SetupGrid(StringGrid1, 15, {QString(), QStringLiteral(" ch."), QStringLiteral(" RX Frequency"),
-                                QStringLiteral(" Name")},
+    SetupGrid(StringGrid1, 15, {QString(), tr(" ch."), tr(" RX Frequency"),
+                                tr(" Name")},
               {10, 27, 84});
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The widest texts a column may come to show: the lock-out mark, a
@@ -270,18 +270,18 @@ void TMainForm::BuildGroups(QWidget *central)
 
     // VFO list: rows follow the radio type (RebuildVfoRows).
     StringGrid2->setRowCount(3);
-    SetupGrid(StringGrid2, 3, {QString(), QStringLiteral("Band"), QStringLiteral("Rx Frequency")}, {10, 58});
+    SetupGrid(StringGrid2, 3, {QString(), tr("Band"), tr("Rx Frequency")}, {10, 58});
     FitText::SetSamples(StringGrid2, {QString(), QString(), QStringLiteral("888.88888")});
 
     // CALL list: the VHF and the UHF CALL channel.
     StringGrid3->setRowCount(3);
-    SetupGrid(StringGrid3, 3, {QString(), QStringLiteral("Band"), QStringLiteral("Rx Frequency")}, {10, 59});
+    SetupGrid(StringGrid3, 3, {QString(), tr("Band"), tr("Rx Frequency")}, {10, 59});
     StringGrid3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FitText::SetSamples(StringGrid3, {QString(), QString(), QStringLiteral("888.88888")});
 
     // DTMF list: memories 0..9.
     StringGrid4->setRowCount(kDtmfSlots + 1);
-    SetupGrid(StringGrid4, 5, {QString(), QStringLiteral("No."), QStringLiteral("DTMF Code")}, {10, 23});
+    SetupGrid(StringGrid4, 5, {QString(), tr("No."), tr("DTMF Code")}, {10, 23});
     StringGrid4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // A DTMF code of 16 of its widest characters.
     FitText::SetSamples(StringGrid4, {QString(), QString(), QStringLiteral("################")});
@@ -324,7 +324,7 @@ void TMainForm::BuildGroups(QWidget *central)
     // changes.
     connect(Edit2, &QLineEdit::textEdited, this, [this](const QString &text) {
         FitCommentLimit(text.size());
-        history_->Record(QStringLiteral("Edit Comment"), kCommentMergeKey);
+        history_->Record(tr("Edit Comment"), kCommentMergeKey);
     });
 }
 

@@ -17,7 +17,7 @@ void TMainForm::Print1Click()
     if (!Dialogs::HasPrinter()) {
         // The same pages need no printer as a PDF file: offered at once.
         if (Dialogs::Message(this,
-                             QStringLiteral("There is no default printer.") + QLatin1Char('\n')
+                             tr("There is no default printer.") + QLatin1Char('\n')
                                  + tr("Export the listing as a PDF file instead?"),
                              Dialogs::Icon::Question, Dialogs::Buttons::YesNo)
             == Dialogs::Answer::Yes)
@@ -44,10 +44,10 @@ void TMainForm::Print1Click()
     case TPagesResult::Done:
         break;
     case TPagesResult::OpenFailed:
-        Dialogs::ShowException(this, QStringLiteral("The printer could not be opened."));
+        Dialogs::ShowException(this, tr("The printer could not be opened."));
         break;
     case TPagesResult::PageFailed:
-        Dialogs::ShowException(this, QStringLiteral("The listing could not be printed."));
+        Dialogs::ShowException(this, tr("The listing could not be printed."));
         break;
     }
 }
@@ -57,11 +57,11 @@ void TMainForm::ExportPdf1Click()
     Dialogs::FileRequest request;
     request.save = true;
     request.confirmOverwrite = true;
-    request.caption = QStringLiteral("Export Listing as PDF");
+    request.caption = tr("Export Listing as PDF");
     request.folder = folder_;
     const QString base = QFileInfo(fileName_).completeBaseName();
     request.fileName = (base.isEmpty() ? QStringLiteral("Untitled") : base) + QStringLiteral(".pdf");
-    request.filter = QStringLiteral("PDF files (*.pdf);;All files (*)");
+    request.filter = tr("PDF files (*.pdf);;All files (*)");
     request.defaultSuffix = QStringLiteral("pdf");
     const QString path = Dialogs::FileDialog(this, request);
     if (path.isEmpty())
@@ -69,12 +69,12 @@ void TMainForm::ExportPdf1Click()
 
     QByteArray pdf;
     if (!ListingPdf(BuildListing(document_, Comment(), Caption()), &pdf)) {
-        Dialogs::ShowException(this, QStringLiteral("The listing could not be exported."));
+        Dialogs::ShowException(this, tr("The listing could not be exported."));
         return;
     }
     if (!SaveFileAtomically(path, pdf)) {
         Dialogs::Message(this,
-                         QStringLiteral("The listing could not be exported.\n%1: the file could not be written.")
+                         tr("The listing could not be exported.\n%1: the file could not be written.")
                              .arg(QDir::toNativeSeparators(path)),
                          Dialogs::Icon::Warning);
     }

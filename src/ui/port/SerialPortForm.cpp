@@ -63,7 +63,7 @@ TSerialPortForm::TSerialPortForm(TPortEnumeration enumerate, int currentPort, QW
     ComBox->setObjectName(QStringLiteral("ComBox"));
     for (int number = 1; number <= 2; ++number) {
         const QString name = QStringLiteral("COM%1").arg(number);
-        ComBox->addItem(QStringLiteral("%1 (now %2)").arg(name, CommDevicePath(name)), number);
+        ComBox->addItem(tr("%1 (now %2)").arg(name, CommDevicePath(name)), number);
     }
     ComBox->setCurrentIndex(currentPort == 2 ? 1 : 0);
     // A long device path does not widen the window: the list shows it.

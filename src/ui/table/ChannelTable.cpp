@@ -333,7 +333,7 @@ bool AskBulkEdit(QWidget *parent, const TChannelDocument &doc, TBulkEdit &edit, 
         return Responder()(edit);
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("BulkEditDialog"));
-    dialog.setWindowTitle(QStringLiteral("Bulk Edit %1 Channel(s)").arg(count));
+    dialog.setWindowTitle(TChannelTable::tr("Bulk Edit %1 Channel(s)").arg(count));
     auto *form = new QFormLayout;
     auto row = [&](const QString &title, QWidget *value) {
         auto *box = new QCheckBox(title, &dialog);
@@ -356,13 +356,13 @@ bool AskBulkEdit(QWidget *parent, const TChannelDocument &doc, TBulkEdit &edit, 
     QComboBox *ctcss = list(EditorToneTexts());
     tone->setCurrentIndex(7);
     ctcss->setCurrentIndex(7);
-    QComboBox *lock = list({QStringLiteral("Off"), QStringLiteral("On")});
-    QCheckBox *stepBox = row(QStringLiteral("&Step"), step);
-    QCheckBox *shiftBox = row(QStringLiteral("S&hift"), shift);
-    QCheckBox *modeBox = row(QStringLiteral("&Tone/CTCSS"), mode);
-    QCheckBox *toneBox = row(QStringLiteral("T&one Frequency"), tone);
-    QCheckBox *ctcssBox = row(QStringLiteral("&CTCSS Frequency"), ctcss);
-    QCheckBox *lockBox = row(QStringLiteral("&Lock Out"), lock);
+    QComboBox *lock = list({TChannelTable::tr("Off"), TChannelTable::tr("On")});
+    QCheckBox *stepBox = row(TChannelTable::tr("&Step"), step);
+    QCheckBox *shiftBox = row(TChannelTable::tr("S&hift"), shift);
+    QCheckBox *modeBox = row(TChannelTable::tr("&Tone/CTCSS"), mode);
+    QCheckBox *toneBox = row(TChannelTable::tr("T&one Frequency"), tone);
+    QCheckBox *ctcssBox = row(TChannelTable::tr("&CTCSS Frequency"), ctcss);
+    QCheckBox *lockBox = row(TChannelTable::tr("&Lock Out"), lock);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -391,7 +391,7 @@ TChannelTable::TChannelTable(TDocumentHost &host, QUndoStack *undo, QWidget *par
     : QMainWindow(parent, Qt::Window), host_(host)
 {
     setObjectName(QStringLiteral("ChannelTable"));
-    setWindowTitle(QStringLiteral("Channel Table - VXL-R381"));
+    setWindowTitle(tr("Channel Table - VXL-R381"));
     setWindowIcon(ProgramIcon());
 
     model_ = new TChannelTableModel(host, this);
@@ -408,12 +408,12 @@ TChannelTable::TChannelTable(TDocumentHost &host, QUndoStack *undo, QWidget *par
     FindBar->setObjectName(QStringLiteral("FindBar"));
     auto *findLayout = new QHBoxLayout(FindBar);
     findLayout->setContentsMargins(0, 0, 0, 0);
-    auto *findLabel = new QLabel(QStringLiteral("&Find:"), FindBar);
+    auto *findLabel = new QLabel(tr("&Find:"), FindBar);
     FindEdit = new QLineEdit(FindBar);
     FindEdit->setObjectName(QStringLiteral("FindEdit"));
-    FindEdit->setPlaceholderText(QStringLiteral("name or frequency"));
+    FindEdit->setPlaceholderText(tr("name or frequency"));
     findLabel->setBuddy(FindEdit);
-    FindNextButton = new QPushButton(QStringLiteral("Find &Next"), FindBar);
+    FindNextButton = new QPushButton(tr("Find &Next"), FindBar);
     FindNextButton->setObjectName(QStringLiteral("FindNextButton"));
     findLayout->addWidget(findLabel);
     findLayout->addWidget(FindEdit, 1);
@@ -549,18 +549,18 @@ void TChannelTable::BuildActions(QUndoStack *undo)
         addAction(action);
         return action;
     };
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("FileMenu"));
-    NewAction = route(file, "NewAction", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), TDocumentCommand::New);
-    OpenAction = route(file, "OpenAction", QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
+    NewAction = route(file, "NewAction", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), TDocumentCommand::New);
+    OpenAction = route(file, "OpenAction", tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
                        TDocumentCommand::Open);
-    SaveAction = route(file, "SaveAction", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), TDocumentCommand::Save);
-    SaveAsAction = route(file, "SaveAsAction", QStringLiteral("Save &As..."), QKeySequence(), TDocumentCommand::SaveAs);
+    SaveAction = route(file, "SaveAction", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), TDocumentCommand::Save);
+    SaveAsAction = route(file, "SaveAsAction", tr("Save &As..."), QKeySequence(), TDocumentCommand::SaveAs);
 
-    QMenu *table = menuBar()->addMenu(QStringLiteral("&Table"));
+    QMenu *table = menuBar()->addMenu(tr("&Table"));
     table->setObjectName(QStringLiteral("TableMenu"));
-    FindAction = make(table, "FindAction", QStringLiteral("&Find"), {QKeySequence::Find}, &TChannelTable::ShowFind);
-    FindNextAction = make(table, "FindNextAction", QStringLiteral("Find &Next"), {QKeySequence::FindNext},
+    FindAction = make(table, "FindAction", tr("&Find"), {QKeySequence::Find}, &TChannelTable::ShowFind);
+    FindNextAction = make(table, "FindNextAction", tr("Find &Next"), {QKeySequence::FindNext},
                           &TChannelTable::ShowFind);
     disconnect(FindNextAction, &QAction::triggered, this, nullptr);
     connect(FindNextAction, &QAction::triggered, this, [this] {
@@ -570,16 +570,16 @@ void TChannelTable::BuildActions(QUndoStack *undo)
             FindNext(FindEdit->text());
     });
     table->addSeparator();
-    CloseAction = make(table, "CloseAction", QStringLiteral("&Close"), {QKeySequence(Qt::CTRL | Qt::Key_W)},
+    CloseAction = make(table, "CloseAction", tr("&Close"), {QKeySequence(Qt::CTRL | Qt::Key_W)},
                        &TChannelTable::CloseWindow);
 
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("EditMenu"));
     if (undo) {
-        QAction *undoAction = UndoAction = undo->createUndoAction(this, QStringLiteral("&Undo"));
+        QAction *undoAction = UndoAction = undo->createUndoAction(this, tr("&Undo"));
         undoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
         undoAction->setObjectName(QStringLiteral("UndoAction"));
-        QAction *redoAction = RedoAction = undo->createRedoAction(this, QStringLiteral("&Redo"));
+        QAction *redoAction = RedoAction = undo->createRedoAction(this, tr("&Redo"));
         redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
         redoAction->setObjectName(QStringLiteral("RedoAction"));
         edit->addAction(undoAction);
@@ -588,30 +588,30 @@ void TChannelTable::BuildActions(QUndoStack *undo)
         addAction(redoAction);
         edit->addSeparator();
     }
-    CopyAction = make(edit, "CopyAction", QStringLiteral("&Copy Rows as CSV"), {QKeySequence::Copy}, &TChannelTable::CopyRows);
-    PasteAction = make(edit, "PasteAction", QStringLiteral("&Paste Rows Here"), {QKeySequence::Paste}, &TChannelTable::PasteRows);
-    PasteToLocationsAction = make(edit, "PasteToLocationsAction", QStringLiteral("Paste Rows to Their &Locations"),
+    CopyAction = make(edit, "CopyAction", tr("&Copy Rows as CSV"), {QKeySequence::Copy}, &TChannelTable::CopyRows);
+    PasteAction = make(edit, "PasteAction", tr("&Paste Rows Here"), {QKeySequence::Paste}, &TChannelTable::PasteRows);
+    PasteToLocationsAction = make(edit, "PasteToLocationsAction", tr("Paste Rows to Their &Locations"),
                                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}, &TChannelTable::PasteRowsToLocations);
     edit->addSeparator();
-    BulkEditAction = make(edit, "BulkEditAction", QStringLiteral("&Bulk Edit..."), {QKeySequence(Qt::CTRL | Qt::Key_B)},
+    BulkEditAction = make(edit, "BulkEditAction", tr("&Bulk Edit..."), {QKeySequence(Qt::CTRL | Qt::Key_B)},
                           &TChannelTable::BulkEditRows);
-    ClearAction = make(edit, "ClearAction", QStringLiteral("C&lear"), {QKeySequence(Qt::Key_Delete)}, &TChannelTable::ClearRows);
+    ClearAction = make(edit, "ClearAction", tr("C&lear"), {QKeySequence(Qt::Key_Delete)}, &TChannelTable::ClearRows);
     edit->addSeparator();
-    MoveUpAction = make(edit, "MoveUpAction", QStringLiteral("Move &Up"), {QKeySequence(Qt::ALT | Qt::Key_Up)},
+    MoveUpAction = make(edit, "MoveUpAction", tr("Move &Up"), {QKeySequence(Qt::ALT | Qt::Key_Up)},
                         &TChannelTable::MoveRowsUp);
-    MoveDownAction = make(edit, "MoveDownAction", QStringLiteral("Move &Down"), {QKeySequence(Qt::ALT | Qt::Key_Down)},
+    MoveDownAction = make(edit, "MoveDownAction", tr("Move &Down"), {QKeySequence(Qt::ALT | Qt::Key_Down)},
                           &TChannelTable::MoveRowsDown);
-    SwapAction = make(edit, "SwapAction", QStringLiteral("&Swap Two Rows"), {QKeySequence(Qt::CTRL | Qt::Key_Slash)},
+    SwapAction = make(edit, "SwapAction", tr("&Swap Two Rows"), {QKeySequence(Qt::CTRL | Qt::Key_Slash)},
                       &TChannelTable::SwapRows);
-    InsertAction = make(edit, "InsertAction", QStringLiteral("&Insert empty slot here"), {QKeySequence(Qt::Key_Insert)},
+    InsertAction = make(edit, "InsertAction", tr("&Insert empty slot here"), {QKeySequence(Qt::Key_Insert)},
                         &TChannelTable::InsertEmptySlot);
-    DeleteCloseAction = make(edit, "DeleteCloseAction", QStringLiteral("Delete and close the &gap"),
+    DeleteCloseAction = make(edit, "DeleteCloseAction", tr("Delete and close the &gap"),
                              {QKeySequence(Qt::SHIFT | Qt::Key_Delete)}, &TChannelTable::DeleteAndCloseGap);
 
-    QMenu *radio = menuBar()->addMenu(QStringLiteral("&Radio"));
+    QMenu *radio = menuBar()->addMenu(tr("&Radio"));
     radio->setObjectName(QStringLiteral("RadioMenu"));
-    ReadAction = route(radio, "ReadAction", QStringLiteral("&Read"), QKeySequence(), TDocumentCommand::Read);
-    WriteAction = route(radio, "WriteAction", QStringLiteral("&Write"), QKeySequence(), TDocumentCommand::Write);
+    ReadAction = route(radio, "ReadAction", tr("&Read"), QKeySequence(), TDocumentCommand::Read);
+    WriteAction = route(radio, "WriteAction", tr("&Write"), QKeySequence(), TDocumentCommand::Write);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));
@@ -670,11 +670,11 @@ bool TChannelTable::FindNext(const QString &text)
         const int slot = proxy_->index(row, 0).data(TChannelTableModel::SlotRole).toInt();
         if (SlotMatchesFind(host_.Document(), slot, text)) {
             SelectSlots({slot});
-            ShowOutcome(false, QStringLiteral("Found %1").arg(MemorySlotLabel(slot)));
+            ShowOutcome(false, tr("Found %1").arg(MemorySlotLabel(slot)));
             return true;
         }
     }
-    ShowOutcome(false, QStringLiteral("\"%1\" not found").arg(text));
+    ShowOutcome(false, tr("\"%1\" not found").arg(text));
     return false;
 }
 
@@ -705,24 +705,24 @@ void TChannelTable::AskDrop(const QList<int> &slotList, int target)
     Dialogs::ChoiceRequest request;
     request.caption = QStringLiteral("VXL-R381");
     const QString moving = slotList.size() == 1 ? MemorySlotLabel(slotList.first())
-                                                : QStringLiteral("%1 channels").arg(slotList.size());
-    request.text = QStringLiteral("Slot %1 holds a channel.\n").arg(MemorySlotLabel(target));
+                                                : tr("%1 channels").arg(slotList.size());
+    request.text = tr("Slot %1 holds a channel.\n").arg(MemorySlotLabel(target));
     if (slotList.size() == 1) {
-        request.text += QStringLiteral("Swap %1 with it, or insert %1 here and move the channels from %2 on down "
+        request.text += tr("Swap %1 with it, or insert %1 here and move the channels from %2 on down "
                                        "to the next empty slot?")
                             .arg(moving, MemorySlotLabel(target));
-        request.choices = {QStringLiteral("&Swap"), QStringLiteral("&Insert here"), QStringLiteral("Cancel")};
+        request.choices = {tr("&Swap"), tr("&Insert here"), tr("Cancel")};
     } else {
-        request.text += QStringLiteral("Insert the %1 here and move the channels from %2 on down to the next "
+        request.text += tr("Insert the %1 here and move the channels from %2 on down to the next "
                                        "empty slots?")
                             .arg(moving, MemorySlotLabel(target));
-        request.choices = {QStringLiteral("&Insert here"), QStringLiteral("Cancel")};
+        request.choices = {tr("&Insert here"), tr("Cancel")};
     }
     const QString chosen = request.choices.value(Dialogs::Choose(this, request));
     bool changed = false;
-    if (chosen == QLatin1String("&Swap"))
+    if (chosen == tr("&Swap"))
         changed = model_->Swap(slotList.first(), target);
-    else if (chosen == QLatin1String("&Insert here"))
+    else if (chosen == tr("&Insert here"))
         changed = model_->InsertAt(slotList, target);
     if (changed)
         SelectAfterChange();
@@ -765,7 +765,7 @@ void TChannelTable::CopyRows()
     data->setData(QStringLiteral("text/csv"), csv);
     data->setText(QString::fromUtf8(csv));
     QApplication::clipboard()->setMimeData(data);
-    ShowOutcome(false, QStringLiteral("%1 row(s) copied as CSV").arg(SelectedSlots().size()));
+    ShowOutcome(false, tr("%1 row(s) copied as CSV").arg(SelectedSlots().size()));
 }
 
 static QByteArray ClipboardCsv()
@@ -785,7 +785,7 @@ void TChannelTable::PasteRows()
     // Rows pasted from a numbered channel stop at 180 unless the user
     // agrees to overwrite L1..PR.
     if (!AskCsvRowsPast180(this, plan, host_.Document())) {
-        ShowOutcome(false, QStringLiteral("Paste cancelled: nothing changed"));
+        ShowOutcome(false, tr("Paste cancelled: nothing changed"));
         return;
     }
     if (model_->ApplyPaste(plan))
@@ -814,19 +814,19 @@ void TChannelTable::BulkEditRows()
                          .arg(MemorySlotLabel(move.slot), move.transmit ? QStringLiteral("Tx ") : QString(),
                               move.before, move.after);
         if (plan.moves.size() > kListed)
-            lines << QStringLiteral("and %1 more").arg(plan.moves.size() - kListed);
-        QString text = QStringLiteral("The step %1 would move these frequencies:\n%2")
+            lines << tr("and %1 more").arg(plan.moves.size() - kListed);
+        QString text = tr("The step %1 would move these frequencies:\n%2")
                            .arg(EditorStepTexts().value(*edit.stepPosition), lines.join(QLatin1Char('\n')));
         if (!plan.stepKept.isEmpty()) {
             QStringList kept;
             for (const TFrequencyMove &move : plan.stepKept)
                 kept << MemorySlotLabel(move.slot);
-            text += QStringLiteral("\n\nThese channels keep their step, which holds their split Tx frequency: %1")
+            text += tr("\n\nThese channels keep their step, which holds their split Tx frequency: %1")
                         .arg(kept.join(QStringLiteral(", ")));
         }
-        text += QStringLiteral("\n\nApply the step anyway?");
+        text += tr("\n\nApply the step anyway?");
         if (Dialogs::Message(this, text, Dialogs::Icon::Question, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes) {
-            ShowOutcome(false, QStringLiteral("Bulk edit cancelled: nothing changed"));
+            ShowOutcome(false, tr("Bulk edit cancelled: nothing changed"));
             return;
         }
     }
@@ -859,7 +859,7 @@ void TChannelTable::SwapRows()
 {
     const QList<int> slotList = SelectedSlots();
     if (slotList.size() != 2) {
-        ShowOutcome(true, QStringLiteral("Select exactly two rows to swap."));
+        ShowOutcome(true, tr("Select exactly two rows to swap."));
         return;
     }
     if (model_->Swap(slotList[0], slotList[1]))

@@ -19,7 +19,7 @@ QString Label(int slot) { return MemorySlotLabel(slot); }
 // "005" for one slot, "3 Channels" for more.
 QString SlotsName(const QList<int> &slotList)
 {
-    return slotList.size() == 1 ? Label(slotList.first()) : QStringLiteral("%1 Channels").arg(slotList.size());
+    return slotList.size() == 1 ? Label(slotList.first()) : TChannelTableModel::tr("%1 Channels").arg(slotList.size());
 }
 
 QList<int> SlotsOfMime(const QMimeData *data)
@@ -226,10 +226,10 @@ TEditResult TChannelTableModel::EditCell(int slot, int column, const QString &te
     case TEditStatus::Unchanged:
         break;
     default:
-        Finish(QStringLiteral("Edit %1 %2").arg(Label(slot), TableColumnTitle(column)));
+        Finish(tr("Edit %1 %2").arg(Label(slot), TableColumnTitle(column)));
         emit Outcome(false, result.notes.isEmpty()
                                 ? QString()
-                                : QStringLiteral("%1 %2 adjusted: %3")
+                                : tr("%1 %2 adjusted: %3")
                                       .arg(Label(slot), TableColumnTitle(column), result.notes.join(QStringLiteral("; "))));
         break;
     }
@@ -244,7 +244,7 @@ bool TChannelTableModel::BulkEdit(const QList<int> &slotList, const TBulkEdit &e
         return false;
     }
     const bool changed = Finish(edit.Name() + QLatin1Char(' ') + SlotsName(slotList));
-    emit Outcome(false, QStringLiteral("%1 channel(s) changed").arg(result.changed)
+    emit Outcome(false, tr("%1 channel(s) changed").arg(result.changed)
                             + (result.notes.isEmpty() ? QString() : QStringLiteral("; ") + result.notes.join(QStringLiteral("; "))));
     return changed;
 }
@@ -257,7 +257,7 @@ bool TChannelTableModel::Swap(int a, int b)
         return false;
     }
     lastSlots_ = result.slotList;
-    const bool changed = Finish(QStringLiteral("Swap %1 and %2").arg(Label(a), Label(b)));
+    const bool changed = Finish(tr("Swap %1 and %2").arg(Label(a), Label(b)));
     emit Outcome(false, result.notes.join(QStringLiteral("; ")));
     return changed;
 }
@@ -270,7 +270,7 @@ bool TChannelTableModel::Move(const QList<int> &slotList, int target)
         return false;
     }
     lastSlots_ = result.slotList;
-    return Finish(QStringLiteral("Move ") + SlotsName(slotList));
+    return Finish(tr("Move %1").arg(SlotsName(slotList)));
 }
 
 bool TChannelTableModel::Place(const QList<int> &slotList, int target)
@@ -281,7 +281,7 @@ bool TChannelTableModel::Place(const QList<int> &slotList, int target)
         return false;
     }
     lastSlots_ = result.slotList;
-    const bool changed = Finish(QStringLiteral("Move %1 to %2").arg(SlotsName(slotList), Label(target)));
+    const bool changed = Finish(tr("Move %1 to %2").arg(SlotsName(slotList), Label(target)));
     emit Outcome(false, result.notes.join(QStringLiteral("; ")));
     return changed;
 }
@@ -294,7 +294,7 @@ bool TChannelTableModel::InsertAt(const QList<int> &slotList, int target)
         return false;
     }
     lastSlots_ = result.slotList;
-    return Finish(QStringLiteral("Insert %1 at %2").arg(SlotsName(slotList), Label(target)));
+    return Finish(tr("Insert %1 at %2").arg(SlotsName(slotList), Label(target)));
 }
 
 bool TChannelTableModel::Shift(const QList<int> &slotList, int direction)
@@ -305,7 +305,7 @@ bool TChannelTableModel::Shift(const QList<int> &slotList, int direction)
         return false;
     }
     lastSlots_ = result.slotList;
-    return Finish(QStringLiteral("Move ") + SlotsName(slotList) + (direction < 0 ? QStringLiteral(" Up") : QStringLiteral(" Down")));
+    return Finish((direction < 0 ? tr("Move %1 Up") : tr("Move %1 Down")).arg(SlotsName(slotList)));
 }
 
 bool TChannelTableModel::InsertEmpty(int slot, int count)
@@ -316,7 +316,7 @@ bool TChannelTableModel::InsertEmpty(int slot, int count)
         return false;
     }
     lastSlots_ = result.slotList;
-    return Finish(QStringLiteral("Insert Empty Slot %1").arg(Label(slot)));
+    return Finish(tr("Insert Empty Slot %1").arg(Label(slot)));
 }
 
 bool TChannelTableModel::DeleteCloseGap(const QList<int> &slotList)
@@ -327,7 +327,7 @@ bool TChannelTableModel::DeleteCloseGap(const QList<int> &slotList)
         return false;
     }
     lastSlots_ = result.slotList;
-    return Finish(QStringLiteral("Delete %1 and Close the Gap").arg(SlotsName(slotList)));
+    return Finish(tr("Delete %1 and Close the Gap").arg(SlotsName(slotList)));
 }
 
 QByteArray TChannelTableModel::CopyCsv(const QList<int> &slotList) const
@@ -353,7 +353,7 @@ bool TChannelTableModel::ApplyPaste(const TCsvImportPlan &plan)
         return false;
     }
     if (plan.StoredCount() == 0) {
-        emit Outcome(true, QStringLiteral("No row could be pasted.\n") + CsvImportReport(plan).join(QLatin1Char('\n')));
+        emit Outcome(true, tr("No row could be pasted.\n") + CsvImportReport(plan).join(QLatin1Char('\n')));
         return false;
     }
     QList<int> slotList;
@@ -363,7 +363,7 @@ bool TChannelTableModel::ApplyPaste(const TCsvImportPlan &plan)
     }
     ApplyCsvImport(plan, host_.Document());
     lastSlots_ = slotList;
-    const bool changed = Finish(QStringLiteral("Paste %1 Row(s)").arg(plan.StoredCount()));
+    const bool changed = Finish(tr("Paste %1 Row(s)").arg(plan.StoredCount()));
     const bool clean = plan.Count(TCsvRowStatus::Adjusted) == 0 && plan.Count(TCsvRowStatus::Refused) == 0;
     emit Outcome(false, clean ? QString() : CsvImportReport(plan).join(QStringLiteral("; ")));
     return changed;

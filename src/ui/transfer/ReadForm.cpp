@@ -7,7 +7,7 @@ TReadForm::TReadForm(TDocumentHost &host, QWidget *parent) : TTransferForm(host,
 {
     setObjectName(QStringLiteral("ReadForm"));
     read_ = new TReadTransfer(*this);
-    Setup(read_, QStringLiteral("Read"), QStringLiteral("Reading data from the Radio."));
+    Setup(read_, tr("Read"), tr("Reading data from the Radio."));
     HComm1 = &read_->Comm();
 }
 

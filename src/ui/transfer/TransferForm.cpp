@@ -47,7 +47,7 @@ void TTransferForm::Setup(TTransferEngine *engine, const QString &caption, const
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setGeometry(16, 36, 186, 16);
 
-    Button1 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button1 = new QPushButton(tr("Cancel"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(72, 66, 75, 25);
     Button1->setAutoDefault(false);

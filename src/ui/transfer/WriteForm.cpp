@@ -7,7 +7,7 @@ TWriteForm::TWriteForm(TDocumentHost &host, QWidget *parent) : TTransferForm(hos
 {
     setObjectName(QStringLiteral("WriteForm"));
     write_ = new TWriteTransfer(*this);
-    Setup(write_, QStringLiteral("Write"), QStringLiteral("Writing data to the Radio."));
+    Setup(write_, tr("Write"), tr("Writing data to the Radio."));
     HComm1 = &write_->Comm();
 }
 
