@@ -61,6 +61,11 @@ THelpForm::THelpForm(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(close, &QAction::triggered, this, &QWidget::close);
     addAction(close);
 
+    TreeView1->setAccessibleName(tr("Contents"));
+    TreeView1->setAccessibleDescription(tr("Topics of the manual; Enter shows the chosen topic."));
+    Browser1->setAccessibleName(tr("Manual"));
+    Browser1->setAccessibleDescription(tr("The text of the manual; Tab moves between its links."));
+
     connect(TreeView1, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *item, int) { ContentsClicked(item); });
     connect(TreeView1, &QTreeWidget::itemActivated, this,

@@ -94,6 +94,7 @@ TMainForm::TMainForm(TMainWindowServices *services, QWidget *parent)
         StatusBar1->addWidget(StatusPanel[i]);
     }
     setStatusBar(StatusBar1);
+    SetAccessibleTexts();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // The staging buffer follows the clipboard: read when it changes and
