@@ -95,6 +95,8 @@ TMainForm::TMainForm(TMainWindowServices *services, QWidget *parent)
     }
     setStatusBar(StatusBar1);
     SetAccessibleTexts();
+    // The window opens in the memory list, not on the first tool button.
+    StringGrid1->setFocus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // The staging buffer follows the clipboard: read when it changes and
