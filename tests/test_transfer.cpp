@@ -6,6 +6,7 @@
 #include "data/BandPlan.h"
 #include "radio/RadioFinder.h"
 #include "radio/ReadTransfer.h"
+#include "radio/TransferStatus.h"
 #include "radio/WriteTransfer.h"
 #include "support/CliRun.h"
 #include "support/Pty.h"
@@ -1061,4 +1062,44 @@ TEST(IdentificationRace, BothTransfersIdentifyTheRadioHoweverTheLinesArrive)
                 QTest::qWait(5);
         }
     }
+}
+
+// A screen reader hears where a transfer stands at each tenth of the way
+// and at each new phase, not at every one of its 210 steps.
+TEST(TransferStatusText, AnnouncedAtEachTenthAndPhaseAndAtTheEnd)
+{
+    using TransferStatus::ProgressAnnouncement;
+    const auto read = TTransferDirection::Read;
+    const auto write = TTransferDirection::Write;
+    const struct {
+        TTransferDirection direction;
+        int previous, position;
+        const char *said;
+    } cases[] = {
+        {read, 0, 1, "Reading memory channel 1 of 193"},
+        {read, 1, 2, ""},
+        {read, 20, 21, "Reading memory channel 21 of 193"},
+        {read, 22, 40, ""},
+        {write, 40, 45, "Writing memory channel 45 of 193"},
+        {read, 193, 194, "Reading CALL channels"},
+        {read, 194, 195, ""},
+        {write, 195, 196, "Writing VFOs"},
+        {read, 200, 201, "Reading DTMF memories"},
+        {read, 209, 210, "Reading DTMF memories"},
+        {read, 210, 210, ""},
+        {read, 5, 0, ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ProgressAnnouncement(c.direction, c.previous, c.position), QLatin1String(c.said))
+            << c.previous << " -> " << c.position;
+
+    int said = 0;
+    for (int position = 1; position <= TransferStatus::kProgressMaximum; ++position)
+        said += ProgressAnnouncement(read, position - 1, position).isEmpty() ? 0 : 1;
+    EXPECT_LE(said, 16);
+
+    EXPECT_EQ(TransferStatus::OutcomeText(read, TTransferOutcome::Completed), "Read complete.");
+    EXPECT_EQ(TransferStatus::OutcomeText(write, TTransferOutcome::Completed), "Write complete.");
+    EXPECT_EQ(TransferStatus::OutcomeText(write, TTransferOutcome::Cancelled), "Write cancelled.");
+    EXPECT_EQ(TransferStatus::OutcomeText(read, TTransferOutcome::TimedOut), "Read failed.");
 }

@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -30,15 +31,20 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QTableView>
+#include <QTableWidget>
 #include <QTreeWidget>
 #include <QRegularExpression>
 #include <QGuiApplication>
 
+#include <functional>
+#include <initializer_list>
 #include <stdexcept>
 #include <vector>
 
@@ -61,6 +67,56 @@ public:
         return false;
     }
 };
+
+// What a screen-reader user cannot use in window: each control the user
+// works (buttons, fields, lists, menu items, ...) as the accessibility
+// tree shows it, when it has no name, when a control of the window has no
+// description, or when Tab never reaches it. Controls hidden in the window
+// are left out; so are the items inside a list, which name themselves by
+// their text.
+QStringList AccessibilityGaps(QWidget *window)
+{
+    static const QList<QAccessible::Role> kControls = {
+        QAccessible::PushButton, QAccessible::ButtonMenu, QAccessible::ButtonDropDown, QAccessible::CheckBox,
+        QAccessible::RadioButton, QAccessible::ComboBox,   QAccessible::EditableText,   QAccessible::SpinBox,
+        QAccessible::Slider,     QAccessible::Dial,       QAccessible::List,           QAccessible::Table,
+        QAccessible::Tree,       QAccessible::MenuItem,   QAccessible::PageTab,        QAccessible::Link};
+    static const QList<QAccessible::Role> kItemViews = {QAccessible::List, QAccessible::Table, QAccessible::Tree,
+                                                         QAccessible::ComboBox};
+    QStringList gaps;
+    std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *node) {
+        auto *widget = qobject_cast<QWidget *>(node->object());
+        if (widget && widget != window && !widget->isVisibleTo(window))
+            return;
+        const QAccessible::Role role = node->role();
+        if (kControls.contains(role)) {
+            const QString name = node->text(QAccessible::Name).trimmed();
+            QString what = QStringLiteral("%1 %2 (role 0x%3)")
+                               .arg(window->objectName(), node->object() ? node->object()->objectName() : QString())
+                               .arg(int(role), 0, 16);
+            if (name.isEmpty())
+                gaps << what + QStringLiteral(": no name");
+            what += QStringLiteral(" \"%1\"").arg(name);
+            if (widget && node->text(QAccessible::Description).trimmed().isEmpty())
+                gaps << what + QStringLiteral(": no description");
+            // Radio buttons are reached with the arrow keys inside their
+            // group; the frozen channel column mirrors the table's own.
+            if (widget && !(widget->focusPolicy() & Qt::TabFocus) && !qobject_cast<QRadioButton *>(widget)
+                && widget->objectName() != QLatin1String("FrozenColumnView"))
+                gaps << what + QStringLiteral(": Tab never reaches it");
+        }
+        if (kItemViews.contains(role))
+            return;
+        for (int i = 0; i < node->childCount(); ++i)
+            if (QAccessibleInterface *child = node->child(i))
+                walk(child);
+    };
+    QAccessibleInterface *root = QAccessible::queryAccessibleInterface(window);
+    if (!root)
+        return {window->objectName() + QStringLiteral(": no accessible interface")};
+    walk(root);
+    return gaps;
+}
 
 class ShellTest : public ::testing::Test {
 protected:
@@ -509,6 +565,47 @@ TEST_F(ShellTest, F1OpensHelpAndTheProgramNamesItsDesktopEntry)
     ASSERT_NE(shell.HelpForm()->TreeView1->currentItem(), nullptr);
     EXPECT_EQ(shell.HelpForm()->TreeView1->currentItem()->data(0, Qt::UserRole + 1).toString(), "table");
     main->SetModified(0);
+}
+
+TEST_F(ShellTest, EveryWindowNamesAndDescribesItsControlsAndTabReachesThem)
+{
+    TApplicationShell shell;
+    shell.CreateForms();
+    TMainForm *main = shell.MainForm();
+    // Tab reaches the tool buttons, but the window still opens in the
+    // memory list.
+    EXPECT_EQ(main->focusWidget(), static_cast<QWidget *>(main->StringGrid1));
+    main->show();
+    main->Help2Click();
+    shell.ShowChannelTable();
+    ASSERT_NE(shell.HelpForm(), nullptr);
+    ASSERT_NE(shell.ChannelTable(), nullptr);
+
+    QStringList gaps;
+    for (QWidget *window : std::initializer_list<QWidget *>{
+             main, shell.Memory(), shell.VFO(), shell.CALL(), shell.DTMF(), shell.ReadForm(), shell.WriteForm(),
+             shell.AboutBox(), shell.HelpForm(), shell.ChannelTable()})
+        gaps << AccessibilityGaps(window);
+
+    // The windows opened modally: the serial port window and the bulk edit.
+    int walked = 0;
+    auto walkModal = [&] {
+        if (QWidget *window = QApplication::activeModalWidget()) {
+            ++walked;
+            gaps << AccessibilityGaps(window);
+            window->close();
+        }
+    };
+    QTimer::singleShot(0, walkModal);
+    main->SerialPort1->trigger();
+    TChannelTable *table = shell.ChannelTable();
+    table->TableView1->selectRow(0);
+    QTimer::singleShot(0, walkModal);
+    table->BulkEditAction->trigger();
+    EXPECT_EQ(walked, 2);
+
+    EXPECT_TRUE(gaps.isEmpty()) << gaps.join(QLatin1Char('\n')).toStdString();
+    main->hide();
 }
 
 TEST(EditorCommandLine, OptionsAndFilesAreTakenAsAUserExpects)

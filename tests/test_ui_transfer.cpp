@@ -13,12 +13,14 @@
 #include "support/TestWindows.h"
 #include "ui/main/DocumentHistory.h"
 #include "ui/main/MainForm.h"
+#include "ui/seam/Accessibility.h"
 #include "ui/seam/Dialogs.h"
 #include "ui/transfer/ReadForm.h"
 #include "ui/transfer/WriteForm.h"
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -173,6 +175,75 @@ TEST_F(TransferWindowTest, ReadFillsTheDocumentRedrawsTheListsAndStoresTheRadio)
     EXPECT_EQ(settings.value(QStringLiteral("Type")).toString(), kAllBandsType);
     EXPECT_EQ(settings.value(QStringLiteral("Limit4")).toString(), "00800,00999");
     EXPECT_FALSE(ReadForm()->HComm1->GetPortStatus());
+}
+
+// What a screen reader is told during a transfer: one event as the window
+// raises it, with the name its object had then.
+struct HeardEvent {
+    QObject *object;
+    QAccessible::Event type;
+    QString name;
+    int value;
+};
+static std::vector<HeardEvent> heard;
+
+static void HearEvent(QAccessibleEvent *event)
+{
+    QAccessibleInterface *node = event->accessibleInterface();
+    const int value = event->type() == QAccessible::ValueChanged
+        ? static_cast<QAccessibleValueChangeEvent *>(event)->value().toInt()
+        : -1;
+    heard.push_back({event->object(), event->type(), node ? node->text(QAccessible::Name) : QString(), value});
+}
+
+TEST_F(TransferWindowTest, ReadAndWriteAnnounceTheirProgressAndTheirEnd)
+{
+    const TChannelDocument radio = PopulatedDocument();
+    StartSim(&radio);
+    Accessibility::SetListener(HearEvent);
+    struct Uninstall {
+        ~Uninstall() { Accessibility::SetListener(nullptr); }
+    } uninstall;
+    const struct {
+        TTransferForm *form;
+        void (TMainForm::*command)();
+        const char *firstChannel, *phases[3], *end;
+    } transfers[] = {
+        {ReadForm(), &TMainForm::Read1Click, "Reading memory channel 1 of 193",
+         {"Reading CALL channels", "Reading VFOs", "Reading DTMF memories"}, "Read complete."},
+        {WriteForm(), &TMainForm::Write1Click, "Writing memory channel 1 of 193",
+         {"Writing CALL channels", "Writing VFOs", "Writing DTMF memories"}, "Write complete."},
+    };
+    for (const auto &t : transfers) {
+        SCOPED_TRACE(t.end);
+        heard.clear();
+        (main.get()->*t.command)();
+        ASSERT_EQ(t.form->LastOutcome(), TTransferOutcome::Completed);
+
+        // The status the window's text stands for, at steps a listener can
+        // follow; the last word is an alert that the transfer is over.
+        QStringList said;
+        int alerts = 0;
+        int lastValue = -1;
+        for (const HeardEvent &e : heard) {
+            if (e.object == t.form->Label1 && e.type == QAccessible::NameChanged && said.value(said.size() - 1) != e.name)
+                said << e.name;
+            if (e.object == t.form->Label1 && e.type == QAccessible::Alert) {
+                ++alerts;
+                EXPECT_EQ(e.name, t.end);
+            }
+            if (e.object == t.form->ProgressBar1 && e.type == QAccessible::ValueChanged)
+                lastValue = e.value;
+        }
+        EXPECT_TRUE(said.contains(t.firstChannel)) << said.join('|').toStdString();
+        for (const char *phase : t.phases)
+            EXPECT_TRUE(said.contains(phase)) << phase << ": " << said.join('|').toStdString();
+        EXPECT_EQ(said.value(said.size() - 1), t.end);
+        EXPECT_LE(said.size(), 20) << said.join('|').toStdString();
+        EXPECT_EQ(alerts, 1);
+        EXPECT_EQ(lastValue, t.form->ProgressBar1->value());
+        EXPECT_GT(lastValue, 200);
+    }
 }
 
 TEST_F(TransferWindowTest, ReadGivesTheSameDocumentWhateverFormTheEmptyItemsCameIn)

@@ -24,6 +24,8 @@ TCALL::TCALL(TDocumentHost &host, QWidget *parent)
 
     PlaceToneGroup(4, 154);
     CreateButtons(252, 331, 229);
+    ComboBox5->setAccessibleDescription(tr("The CALL channel edited, VHF or UHF; "
+                                           "Page Up and Page Down move between them."));
 
     connect(ComboBox5, &QComboBox::activated, this, [this] {
         ComboBox5Click();

@@ -42,6 +42,11 @@ TDTMF::TDTMF(TDocumentHost &host, QWidget *parent)
 
     CreateButtons(32, 112, 88, 73, 25);
 
+    ComboBox1->setAccessibleName(tr("Channel Number"));
+    ComboBox1->setAccessibleDescription(tr("The DTMF memory edited, 0 to 9; Page Up and Page Down move between them."));
+    Edit1->setAccessibleName(tr("DTMF Code"));
+    Edit1->setAccessibleDescription(tr("Up to %1 characters: digits, A to D, * and #.").arg(kCodeLength));
+
     SetCharFilter(Edit1, EditorFilter::DtmfCode, EditorText::kInvalidCharacter);
     connect(Edit1, &QLineEdit::textChanged, this, [this] { SetChanged(); });
     connect(ComboBox1, &QComboBox::activated, this, [this] {

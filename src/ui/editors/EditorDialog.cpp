@@ -104,6 +104,8 @@ void TEditorDialog::CreateButtons(int okX, int closeX, int y, int width, int hei
     Button1 = new QPushButton(tr("&Close"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(closeX, y, width, height);
+    Button2->setAccessibleDescription(tr("Stores the changes in the document and closes the window."));
+    Button1->setAccessibleDescription(tr("Closes the window; asks first whether to keep changes."));
     // Enter never presses OK, Escape never reaches Close by itself.
     for (QPushButton *button : {Button1, Button2}) {
         button->setAutoDefault(false);

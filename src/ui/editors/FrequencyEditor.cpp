@@ -113,6 +113,7 @@ TFrequencyEditor::TFrequencyEditor(TDocumentHost &host, QWidget *parent, const Q
     ComboBox1->setCurrentIndex(ToneListPosOfCode(QString()));
     ComboBox2->setCurrentIndex(ToneListPosOfCode(QString()));
     ComboBox3->setCurrentIndex(0);
+    SetFrequencyAccessibleTexts();
 }
 
 void TFrequencyEditor::PlaceToneGroup(int x, int y)
@@ -156,6 +157,8 @@ void TFrequencyEditor::CreateBandList(QLabel *&label, QComboBox *&list)
     list->setObjectName(QStringLiteral("ComboBox5"));
     list->setGeometry(50, 6, 96, 22);
     label->setBuddy(list);
+    list->setAccessibleName(tr("Band"));
+    list->setAccessibleDescription(tr("The band whose record is edited; Page Up and Page Down move between them."));
 }
 
 void TSplitChannelEditor::PlaceSplitControls()
@@ -372,6 +375,10 @@ TSplitChannelEditor::TSplitChannelEditor(TDocumentHost &host, QWidget *parent, c
             RadioButton4Click();
     });
     SetTransmitGroup(false);
+
+    Edit3->setAccessibleName(tr("Tx Frequency"));
+    Edit3->setAccessibleDescription(tr("Transmit frequency in MHz of a split channel."));
+    RadioButton4->setAccessibleDescription(tr("Transmits on the Tx Frequency instead of a shift."));
 }
 
 void TSplitChannelEditor::SetTransmitGroup(bool enabled)
@@ -477,4 +484,23 @@ void TSplitChannelEditor::FrequencyEnter()
     SetChanged();
     if (adjusted)
         Inform(RoundedMessage());
+}
+
+void TFrequencyEditor::SetFrequencyAccessibleTexts()
+{
+    Edit1->setAccessibleName(tr("Rx Frequency"));
+    Edit1->setAccessibleDescription(tr("Receive frequency in MHz, for example 145.500; Enter checks it."));
+    ComboBox3->setAccessibleName(tr("Step"));
+    ComboBox3->setAccessibleDescription(tr("Channel step that the frequency is rounded to."));
+    CheckBox4->setAccessibleDescription(tr("Swaps the receive and the transmit frequency."));
+    RadioButton1->setAccessibleDescription(tr("Transmits on the receive frequency."));
+    RadioButton2->setAccessibleDescription(tr("Transmits above the receive frequency by the offset."));
+    RadioButton3->setAccessibleDescription(tr("Transmits below the receive frequency by the offset."));
+    RadioButton5->setAccessibleDescription(tr("Transmits 7.6 MHz below the receive frequency."));
+    CheckBox1->setAccessibleDescription(tr("Sends the tone frequency while transmitting."));
+    CheckBox2->setAccessibleDescription(tr("Opens the squelch only for signals carrying the CTCSS frequency."));
+    ComboBox1->setAccessibleName(tr("Tone Frequency"));
+    ComboBox1->setAccessibleDescription(tr("The tone sent when Tone is on."));
+    ComboBox2->setAccessibleName(tr("CTCSS Frequency"));
+    ComboBox2->setAccessibleDescription(tr("The tone the squelch waits for when CTCSS is on."));
 }

@@ -42,6 +42,9 @@ protected:
     TFrequencyEditor(TDocumentHost &host, QWidget *parent, const QString &caption, int clientWidth,
                      int clientHeight);
 
+    // Describes the shared controls for screen readers.
+    void SetFrequencyAccessibleTexts();
+
     // Places the Tone/CTCSS group (same inner layout in every editor).
     void PlaceToneGroup(int x, int y);
     // Places the "Frequency" group at the given top with the receive

@@ -73,6 +73,15 @@ TMemory::TMemory(TDocumentHost &host, QWidget *parent)
 
     CreateButtons(252, 331, 228);
 
+    Edit6->setAccessibleName(tr("Memory Channel Number"));
+    Edit6->setAccessibleDescription(tr("The channel edited: 1 to 180, L1 to U6 or PR; "
+                                       "Page Up and Page Down move between channels."));
+    UpDown1->setAccessibleName(tr("Next or previous channel"));
+    UpDown1->setAccessibleDescription(tr("Moves to the next or the previous channel, as Page Up and Page Down do."));
+    Edit5->setAccessibleName(tr("Memory Name"));
+    Edit5->setAccessibleDescription(tr("The name the radio shows for the channel."));
+    CheckBox3->setAccessibleDescription(tr("The radio skips the channel when scanning."));
+
     SetCharFilter(Edit5, EditorFilter::MemoryName);
     SetCharFilter(Edit6, EditorFilter::ChannelNumber);
     connect(Edit5, &QLineEdit::textChanged, this, [this] { SetChanged(); });

@@ -53,6 +53,11 @@ TVFO::TVFO(TDocumentHost &host, QWidget *parent)
 
     CreateButtons(252, 331, 229);
 
+    Edit2->setAccessibleName(tr("Offset"));
+    Edit2->setAccessibleDescription(tr("Distance in MHz between the receive and the transmit frequency of a shift."));
+    ComboBox4->setAccessibleName(tr("Output Power"));
+    ComboBox4->setAccessibleDescription(tr("Transmit power of the band."));
+
     SetCharFilter(Edit2, EditorFilter::Frequency);
     connect(Edit2, &QLineEdit::textChanged, this, [this] { SetChanged(); });
     connect(ComboBox4, &QComboBox::activated, this, [this] { SetChanged(); });

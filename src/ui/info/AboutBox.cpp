@@ -50,6 +50,8 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     OKButton->setGeometry(111, 131, 75, 25);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    OKButton->setAccessibleDescription(tr("Closes the About box."));
+    setAccessibleDescription(tr("Program name, version and copyright."));
     FitText::FitFormToText(this);
 }
 

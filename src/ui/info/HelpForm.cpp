@@ -108,6 +108,12 @@ THelpForm::THelpForm(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(SearchEdit, &QLineEdit::returnPressed, this, [this] { FindNext(false); });
     // A changed text starts afresh and clears the notice of the last one.
     connect(SearchEdit, &QLineEdit::textEdited, this, [this] { SearchStatus->clear(); });
+    TreeView1->setAccessibleName(tr("Contents"));
+    TreeView1->setAccessibleDescription(tr("Topics of the manual; Enter shows the chosen topic."));
+    Browser1->setAccessibleName(tr("Manual"));
+    Browser1->setAccessibleDescription(tr("The text of the manual; Tab moves between its links."));
+    SearchEdit->setAccessibleName(tr("Search the manual"));
+    SearchEdit->setAccessibleDescription(tr("Words to find in the manual; Enter or F3 finds the next place, Shift+F3 the one before."));
 
     connect(TreeView1, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *item, int) { ContentsClicked(item); });

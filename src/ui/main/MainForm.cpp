@@ -103,6 +103,9 @@ TMainForm::TMainForm(TMainWindowServices *services, QWidget *parent)
     FitText::SetSamples(StatusPanel[1], {QStringLiteral("-7.6 R")});
     FitText::SetSamples(StatusPanel[2], {QStringLiteral("CT : 888.8Hz")});
     setStatusBar(StatusBar1);
+    SetAccessibleTexts();
+    // The window opens in the memory list, not on the first tool button.
+    StringGrid1->setFocus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // The staging buffer follows the clipboard: read when it changes and

@@ -157,6 +157,8 @@ private:
     void BuildMenus();
     void BuildToolBar(QWidget *central);
     void BuildGroups(QWidget *central);
+    // Names and describes every control for screen readers.
+    void SetAccessibleTexts();
     void SetupGrid(QTableWidget *grid, int visibleRows, const QStringList &headers,
                    const QList<int> &widths);
     void GridRowChanged(int grid);

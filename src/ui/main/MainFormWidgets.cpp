@@ -220,7 +220,9 @@ void TMainForm::BuildToolBar(QWidget *central)
         button->setIcon(ToolIcon(QLatin1String(b.icon)));
         button->setIconSize(QSize(16, 16));
         button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches the buttons too (in their row's order, before the
+        // lists); Space presses the one with the focus.
+        button->setFocusPolicy(Qt::TabFocus);
         button->setGeometry(b.x, 2, 25, 25);
         connect(button, &QToolButton::clicked, this, b.slot);
         *b.target = button;
@@ -375,3 +377,63 @@ void TMainForm::SetupGrid(QTableWidget *grid, int visibleRows, const QStringList
     grid->setRowHidden(0, true);
 }
 
+
+// ---------------------------------------------------------------- screen readers
+
+void TMainForm::SetAccessibleTexts()
+{
+    setAccessibleDescription(tr("The memory of the radio: memory channels, VFOs, CALL channels, DTMF memories "
+                                "and a comment."));
+
+    const struct {
+        QToolButton *button;
+        QString name;
+        QString description;
+    } buttons[] = {
+        {SpeedButton4, tr("New"), tr("Starts a new document with the default channels.")},
+        {SpeedButton5, tr("Open"), tr("Opens a data file.")},
+        {SpeedButton6, tr("Save"), tr("Saves the document to its data file.")},
+        {SpeedButton9, tr("Print"), tr("Prints the channel listing.")},
+        {SpeedButton7, tr("Read"), tr("Reads the whole memory of the radio into the document.")},
+        {SpeedButton8, tr("Write"), tr("Writes the whole document into the radio.")},
+        {SpeedButton2, tr("Cut"), tr("Copies the selected row to the clipboard and empties it.")},
+        {SpeedButton1, tr("Copy"), tr("Copies the selected row to the clipboard.")},
+        {SpeedButton3, tr("Paste"), tr("Puts the row on the clipboard into the selected row.")},
+    };
+    for (const auto &b : buttons) {
+        b.button->setAccessibleName(b.name);
+        b.button->setAccessibleDescription(b.description);
+    }
+
+    const QString openHint = tr("Enter opens the editor of the selected row.");
+    const struct {
+        QTableWidget *grid;
+        QString name;
+        QString description;
+    } lists[] = {
+        {StringGrid1, tr("Memory channels"),
+         tr("Memory channels 1 to 180, L1 to U6 and PR with their receive frequency and name.")},
+        {StringGrid2, tr("VFOs"), tr("The VFO of each band with its receive frequency.")},
+        {StringGrid3, tr("CALL channels"), tr("The VHF and the UHF CALL channel with their receive frequency.")},
+        {StringGrid4, tr("DTMF memories"), tr("DTMF memories 0 to 9 with their codes.")},
+    };
+    for (const auto &l : lists) {
+        l.grid->setAccessibleName(l.name);
+        l.grid->setAccessibleDescription(l.description + QLatin1Char(' ') + openHint);
+    }
+
+    Edit2->setAccessibleName(tr("Comment"));
+    Edit2->setAccessibleDescription(tr("A one-line comment saved with the document."));
+
+    // The panels' names stay their texts (what a screen reader reads);
+    // the descriptions say what each one shows.
+    StatusBar1->setAccessibleName(tr("Selected row details"));
+    StatusBar1->setAccessibleDescription(tr("Details of the selected row of the active list."));
+    StatusPanel[0]->setAccessibleDescription(tr("Transmit frequency, or the offset of a VFO"));
+    StatusPanel[1]->setAccessibleDescription(tr("Shift direction; R for reverse"));
+    StatusPanel[2]->setAccessibleDescription(tr("Tone or CTCSS frequency"));
+    StatusPanel[3]->setAccessibleDescription(tr("Unused"));
+
+    menuBar()->setAccessibleName(tr("Menu bar"));
+    menuBar()->setAccessibleDescription(tr("File, Radio, Edit, View and Help commands."));
+}

@@ -144,6 +144,20 @@ TSerialPortForm::TSerialPortForm(TPortEnumeration enumerate, int currentPort, QW
     connect(RefreshTimer, &QTimer::timeout, this, &TSerialPortForm::RefreshPorts);
     RefreshTimer->start();
 
+    PortView->setAccessibleName(tr("Devices present"));
+    PortView->setAccessibleDescription(tr("Serial devices found on this computer; choose the one the radio is on."));
+    PathEdit->setAccessibleName(tr("Other device path"));
+    PathEdit->setAccessibleDescription(tr("Path of a device that is not in the list."));
+    ComBox->setAccessibleName(tr("Use for"));
+    ComBox->setAccessibleDescription(tr("The port name, COM1 or COM2, that the chosen device is used for."));
+    FindButton->setAccessibleDescription(tr("Asks each device in turn whether a radio answers."));
+    StopButton->setAccessibleDescription(tr("Stops the search for the radio."));
+    FindProgress->setAccessibleName(tr("Search progress"));
+    FindProgress->setAccessibleDescription(tr("How many devices have been asked."));
+    FindStatus->setAccessibleDescription(tr("Outcome of the search for the radio."));
+    ButtonBox->button(QDialogButtonBox::Ok)->setAccessibleDescription(tr("Uses the chosen device and closes the window."));
+    ButtonBox->button(QDialogButtonBox::Cancel)->setAccessibleDescription(tr("Closes the window without a change."));
+
     UpdateButtons();
 }
 

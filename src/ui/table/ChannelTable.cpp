@@ -119,6 +119,8 @@ public:
         if (!editor)
             return editor;
         editor->setProperty(kCellProperty, QVariant::fromValue(QPersistentModelIndex(index)));
+        // A screen reader names the cell being edited by its column.
+        editor->setAccessibleName(index.model()->headerData(index.column(), Qt::Horizontal).toString());
         open_ = editor;
         if (++openCount_ == 1 && editing)
             editing(true);
@@ -347,6 +349,13 @@ bool AskBulkEdit(QWidget *parent, const TChannelDocument &doc, TBulkEdit &edit, 
         combo->addItems(items);
         return combo;
     };
+    // A value list is named after its box (without the key letter).
+    auto describe = [](QCheckBox *box, QComboBox *value) {
+        const QString name = box->text().remove(QLatin1Char('&'));
+        value->setAccessibleName(name);
+        value->setAccessibleDescription(TChannelTable::tr("Value set in every chosen channel when %1 is ticked.").arg(name));
+        box->setAccessibleDescription(TChannelTable::tr("Sets %1 in every chosen channel.").arg(name));
+    };
     // Only what a bulk edit can change: the offset is the band's VFO
     // offset, and the -7.6MHz Shift only where the radio type has one.
     QComboBox *step = list(TableColumnChoices(doc, tcStep));
@@ -363,7 +372,17 @@ bool AskBulkEdit(QWidget *parent, const TChannelDocument &doc, TBulkEdit &edit, 
     QCheckBox *toneBox = row(TChannelTable::tr("T&one Frequency"), tone);
     QCheckBox *ctcssBox = row(TChannelTable::tr("&CTCSS Frequency"), ctcss);
     QCheckBox *lockBox = row(TChannelTable::tr("&Lock Out"), lock);
+    describe(stepBox, step);
+    describe(shiftBox, shift);
+    describe(modeBox, mode);
+    describe(toneBox, tone);
+    describe(ctcssBox, ctcss);
+    describe(lockBox, lock);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setAccessibleDescription(
+        TChannelTable::tr("Sets the ticked values in every chosen channel."));
+    buttons->button(QDialogButtonBox::Cancel)->setAccessibleDescription(
+        TChannelTable::tr("Closes the window without a change."));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto *layout = new QVBoxLayout(&dialog);
@@ -498,6 +517,16 @@ TChannelTable::TChannelTable(TDocumentHost &host, QUndoStack *undo, QWidget *par
     connect(layoutTimer_, &QTimer::timeout, this, &TChannelTable::SaveLayout);
     connect(header, &QHeaderView::sectionResized, this, &TChannelTable::LayoutChanged);
     connect(header, &QHeaderView::sectionMoved, this, &TChannelTable::LayoutChanged);
+
+    FindEdit->setAccessibleName(tr("Find"));
+    FindEdit->setAccessibleDescription(tr("A name or frequency to look for; Enter finds the next channel holding it."));
+    FindNextButton->setAccessibleDescription(tr("Finds the next channel holding the text."));
+    TableView1->setAccessibleName(tr("Channels"));
+    TableView1->setAccessibleDescription(tr("Every memory channel with all its settings, one row each; "
+                                            "typing or F2 edits the current cell."));
+    view->FrozenView()->setAccessibleName(tr("Channel numbers"));
+    view->FrozenView()->setAccessibleDescription(tr("The channel column, kept in view while the table scrolls sideways."));
+    StatusLabel->setAccessibleDescription(tr("Outcome of the last change in the table."));
 
     resize(DefaultSize());
 }

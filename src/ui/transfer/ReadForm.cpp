@@ -8,6 +8,7 @@ TReadForm::TReadForm(TDocumentHost &host, QWidget *parent) : TTransferForm(host,
     setObjectName(QStringLiteral("ReadForm"));
     read_ = new TReadTransfer(*this);
     Setup(read_, tr("Read"), tr("Reading data from the Radio."));
+    SetAccessibleTexts(TTransferDirection::Read);
     HComm1 = &read_->Comm();
 }
 

@@ -3,8 +3,10 @@
 
 #include "data/DocumentHost.h"
 #include "ui/FitText.h"
+#include "ui/seam/Accessibility.h"
 #include "ui/seam/Dialogs.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QShowEvent>
 #include <QLabel>
@@ -97,6 +99,15 @@ void TTransferForm::closeEvent(QCloseEvent *event)
 void TTransferForm::TransferProgress(int position)
 {
     ProgressBar1->setValue(position);
+    // A new transfer starts over from the window's own words.
+    const QString text = position == 0 ? TransferStatus::ProgressText(direction_, 0)
+                                       : TransferStatus::ProgressAnnouncement(direction_, position_, position);
+    position_ = position;
+    if (text.isEmpty())
+        return;
+    Announce(text, false);
+    QAccessibleValueChangeEvent moved(ProgressBar1, position);
+    Accessibility::Notify(&moved);
 }
 
 void TTransferForm::TransferMessage(const QString &text)
@@ -123,6 +134,36 @@ void TTransferForm::TransferRefresh()
 void TTransferForm::TransferFinished(TTransferOutcome outcome)
 {
     outcome_ = outcome;
+    // Where the bar stopped, then how the transfer ended.
+    QAccessibleValueChangeEvent stopped(ProgressBar1, ProgressBar1->value());
+    Accessibility::Notify(&stopped);
+    Announce(TransferStatus::OutcomeText(direction_, outcome), true);
     hide();
     done(outcome == TTransferOutcome::Completed ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void TTransferForm::SetAccessibleTexts(TTransferDirection direction)
+{
+    direction_ = direction;
+    const bool read = direction == TTransferDirection::Read;
+    setAccessibleDescription(read ? tr("Reads the whole memory of the radio into the document.")
+                                  : tr("Writes the whole document into the memory of the radio."));
+    Label1->setAccessibleName(TransferStatus::ProgressText(direction, 0));
+    Label1->setAccessibleDescription(tr("Where the transfer stands"));
+    ProgressBar1->setAccessibleName(read ? tr("Read progress") : tr("Write progress"));
+    ProgressBar1->setAccessibleDescription(tr("How much of the memory has been transferred"));
+    Button1->setAccessibleName(tr("Cancel"));
+    Button1->setAccessibleDescription(read ? tr("Stops reading; what has been read so far stays in the document")
+                                           : tr("Stops writing; the radio keeps what it has been sent so far"));
+}
+
+void TTransferForm::Announce(const QString &text, bool alert)
+{
+    Label1->setAccessibleName(text);
+    QAccessibleEvent renamed(Label1, QAccessible::NameChanged);
+    Accessibility::Notify(&renamed);
+    if (alert) {
+        QAccessibleEvent said(Label1, QAccessible::Alert);
+        Accessibility::Notify(&said);
+    }
 }

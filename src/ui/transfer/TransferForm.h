@@ -7,6 +7,7 @@
 #include "comm/HComm.h"
 #include "data/ChannelDocument.h"
 #include "radio/TransferEngine.h"
+#include "radio/TransferStatus.h"
 
 #include <QDialog>
 
@@ -50,6 +51,9 @@ protected:
     TTransferForm(TDocumentHost &host, QWidget *parent);
     // Builds the controls around engine (owned by the window).
     void Setup(TTransferEngine *engine, const QString &caption, const QString &label);
+    // Names and describes the controls for screen readers; the status
+    // announced during the transfer speaks of this direction.
+    void SetAccessibleTexts(TTransferDirection direction);
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -61,4 +65,11 @@ private:
     TTransferEngine *engine_ = nullptr;
     TChannelDocument *doc_ = nullptr;
     TTransferOutcome outcome_ = TTransferOutcome::Cancelled;
+    TTransferDirection direction_ = TTransferDirection::Read;
+    int position_ = 0; // the last progress position reported
+
+    // Makes text the status a screen reader reads from Label1 (its visible
+    // text stays) and tells it of the change; an alert asks for it to be
+    // read out at once.
+    void Announce(const QString &text, bool alert);
 };

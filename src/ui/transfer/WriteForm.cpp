@@ -8,6 +8,7 @@ TWriteForm::TWriteForm(TDocumentHost &host, QWidget *parent) : TTransferForm(hos
     setObjectName(QStringLiteral("WriteForm"));
     write_ = new TWriteTransfer(*this);
     Setup(write_, tr("Write"), tr("Writing data to the Radio."));
+    SetAccessibleTexts(TTransferDirection::Write);
     HComm1 = &write_->Comm();
 }
 
