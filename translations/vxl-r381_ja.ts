@@ -69,10 +69,6 @@
         <translation>シリアル番号</translation>
     </message>
     <message>
-        <source>Radio</source>
-        <translation>無線機</translation>
-    </message>
-    <message>
         <source>Choose the port under Radio &gt; Serial Port.</source>
         <translation>「無線機」&gt;「シリアルポート」でポートを選んでください。</translation>
     </message>
@@ -107,6 +103,10 @@
     <message>
         <source>No such file or directory</source>
         <translation>そのようなファイルやディレクトリはありません</translation>
+    </message>
+    <message>
+        <source>Find radio</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -434,6 +434,53 @@ Cancel: paste nothing.</source>
     </message>
 </context>
 <context>
+    <name>RadioFinder</name>
+    <message>
+        <source>answered: QV-R381</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no reply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>search stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a serial device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>echoes what it receives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answered: not a QV-R381</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RuleBreaks</name>
     <message>
         <source>The radio&apos;s memory holds values outside the radio&apos;s rules. They were read as they are:</source>
@@ -550,6 +597,14 @@ Cancel: paste nothing.</source>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Closes the About box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program name, version and copyright.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TApplicationShell</name>
@@ -571,6 +626,10 @@ Cancel: paste nothing.</source>
     <message>
         <source>Edit CALL UHF</source>
         <translation>コール UHF の編集</translation>
+    </message>
+    <message>
+        <source>The CALL channel edited, VHF or UHF; Page Up and Page Down move between them.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -803,6 +862,62 @@ Apply the step anyway?</source>
         <source>Select exactly two rows to swap.</source>
         <translation>入れ替える行をちょうど 2 行選んでください。</translation>
     </message>
+    <message>
+        <source>Value set in every chosen channel when %1 is ticked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sets %1 in every chosen channel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sets the ticked values in every chosen channel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the window without a change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A name or frequency to look for; Enter finds the next channel holding it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finds the next channel holding the text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every memory channel with all its settings, one row each; typing or F2 edits the current cell.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The channel column, kept in view while the table scrolls sideways.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome of the last change in the table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished">ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation type="unfinished">ヘルプの目次(&amp;H)</translation>
+    </message>
 </context>
 <context>
     <name>TChannelTableModel</name>
@@ -883,6 +998,14 @@ Apply the step anyway?</source>
         <source>Edit DTMF %1</source>
         <translation>DTMF %1 の編集</translation>
     </message>
+    <message>
+        <source>The DTMF memory edited, 0 to 9; Page Up and Page Down move between them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up to %1 characters: digits, A to D, * and #.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TDocumentHistory</name>
@@ -947,6 +1070,14 @@ Please check and try again.</source>
         <translation>使えない文字です。
 確認してやり直してください。</translation>
     </message>
+    <message>
+        <source>Stores the changes in the document and closes the window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the window; asks first whether to keep changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TFrequencyEditor</name>
@@ -1010,6 +1141,54 @@ Please check and try again.</source>
         <source>Band</source>
         <translation>バンド</translation>
     </message>
+    <message>
+        <source>The band whose record is edited; Page Up and Page Down move between them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receive frequency in MHz, for example 145.500; Enter checks it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel step that the frequency is rounded to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swaps the receive and the transmit frequency.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmits on the receive frequency.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmits above the receive frequency by the offset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmits below the receive frequency by the offset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmits 7.6 MHz below the receive frequency.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sends the tone frequency while transmitting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the squelch only for signals carrying the CTCSS frequency.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tone sent when Tone is on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tone the squelch waits for when CTCSS is on.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>THelpForm</name>
@@ -1024,6 +1203,50 @@ Please check and try again.</source>
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find in the manual (Ctrl+F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topics of the manual; Enter shows the chosen topic.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text of the manual; Tab moves between its links.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the manual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words to find in the manual; Enter or F3 finds the next place, Shift+F3 the one before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1464,6 +1687,138 @@ No row can be stored.</source>
         <source>Untitled</source>
         <translation>無題</translation>
     </message>
+    <message>
+        <source>No such file or directory; it is removed from the recent files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a .381 file; only data files can be dropped here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recent &amp;Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The memory of the radio: memory channels, VFOs, CALL channels, DTMF memories and a comment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts a new document with the default channels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens a data file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saves the document to its data file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints the channel listing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads the whole memory of the radio into the document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the whole document into the radio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies the selected row to the clipboard and empties it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies the selected row to the clipboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts the row on the clipboard into the selected row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter opens the editor of the selected row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory channels 1 to 180, L1 to U6 and PR with their receive frequency and name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VFOs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The VFO of each band with its receive frequency.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CALL channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The VHF and the UHF CALL channel with their receive frequency.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF memories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF memories 0 to 9 with their codes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A one-line comment saved with the document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected row details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details of the selected row of the active list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmit frequency, or the offset of a VFO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift direction; R for reverse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tone or CTCSS frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File, Radio, Edit, View and Help commands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the listing as a PDF file instead?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TMemory</name>
@@ -1490,6 +1845,33 @@ No row can be stored.</source>
     <message>
         <source>Edit %1</source>
         <translation>%1 の編集</translation>
+    </message>
+    <message>
+        <source>The channel edited: 1 to 180, L1 to U6 or PR; Page Up and Page Down move between channels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next or previous channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves to the next or the previous channel, as Page Up and Page Down do.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name the radio shows for the channel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio skips the channel when scanning.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TPortListModel</name>
+    <message>
+        <source>answered: QV-R381</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1563,6 +1945,62 @@ No row can be stored.</source>
         <source>Choose a device in the list or type its path.</source>
         <translation>一覧からデバイスを選ぶか、パスを入力してください。</translation>
     </message>
+    <message>
+        <source>Devices present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial devices found on this computer; choose the one the radio is on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other device path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Path of a device that is not in the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The port name, COM1 or COM2, that the chosen device is used for.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asks each device in turn whether a radio answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stops the search for the radio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many devices have been asked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome of the search for the radio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses the chosen device and closes the window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the window without a change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trying...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TSplitChannelEditor</name>
@@ -1578,12 +2016,52 @@ No row can be stored.</source>
         <source>Split Channel</source>
         <translation>スプリットチャンネル</translation>
     </message>
+    <message>
+        <source>Transmit frequency in MHz of a split channel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmits on the Tx Frequency instead of a shift.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TTransferForm</name>
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Reads the whole memory of the radio into the document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the whole document into the memory of the radio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the transfer stands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much of the memory has been transferred</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stops reading; what has been read so far stays in the document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stops writing; the radio keeps what it has been sent so far</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1619,6 +2097,14 @@ No row can be stored.</source>
     <message>
         <source>Edit VFO %1</source>
         <translation>VFO %1 の編集</translation>
+    </message>
+    <message>
+        <source>Distance in MHz between the receive and the transmit frequency of a shift.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmit power of the band.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
