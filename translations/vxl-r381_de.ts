@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>Find radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät suchen</translation>
     </message>
 </context>
 <context>
@@ -437,47 +437,47 @@ Abbrechen: nichts einfügen.</translation>
     <name>RadioFinder</name>
     <message>
         <source>answered: QV-R381</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort: QV-R381</translation>
     </message>
     <message>
         <source>no reply</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort</translation>
     </message>
     <message>
         <source>search stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche angehalten</translation>
     </message>
     <message>
         <source>busy</source>
-        <translation type="unfinished"></translation>
+        <translation>belegt</translation>
     </message>
     <message>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff verweigert</translation>
     </message>
     <message>
         <source>no such device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät nicht vorhanden</translation>
     </message>
     <message>
         <source>not a serial device</source>
-        <translation type="unfinished"></translation>
+        <translation>kein serielles Gerät</translation>
     </message>
     <message>
         <source>cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>echoes what it receives</source>
-        <translation type="unfinished"></translation>
+        <translation>sendet zurück, was es empfängt</translation>
     </message>
     <message>
         <source>answered: not a QV-R381</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort: kein QV-R381</translation>
     </message>
     <message>
         <source>line failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitung gestört</translation>
     </message>
 </context>
 <context>
@@ -599,11 +599,11 @@ Abbrechen: nichts einfügen.</translation>
     </message>
     <message>
         <source>Closes the About box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt das Fenster Über VXL-R381.</translation>
     </message>
     <message>
         <source>Program name, version and copyright.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmname, Version und Copyright.</translation>
     </message>
 </context>
 <context>
@@ -629,7 +629,7 @@ Abbrechen: nichts einfügen.</translation>
     </message>
     <message>
         <source>The CALL channel edited, VHF or UHF; Page Up and Page Down move between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der bearbeitete CALL-Kanal, VHF oder UHF; Bild auf und Bild ab wechseln zwischen beiden.</translation>
     </message>
 </context>
 <context>
@@ -864,59 +864,59 @@ Das Kanalraster trotzdem setzen?</translation>
     </message>
     <message>
         <source>Value set in every chosen channel when %1 is ticked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert, der in allen ausgewählten Kanälen gesetzt wird, wenn %1 angekreuzt ist.</translation>
     </message>
     <message>
         <source>Sets %1 in every chosen channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt %1 in allen ausgewählten Kanälen.</translation>
     </message>
     <message>
         <source>Sets the ticked values in every chosen channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt die angekreuzten Werte in allen ausgewählten Kanälen.</translation>
     </message>
     <message>
         <source>Closes the window without a change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt das Fenster, ohne etwas zu ändern.</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>A name or frequency to look for; Enter finds the next channel holding it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name oder eine Frequenz, nach der gesucht wird; die Eingabetaste findet den nächsten Kanal, der sie enthält.</translation>
     </message>
     <message>
         <source>Finds the next channel holding the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Findet den nächsten Kanal, der den Text enthält.</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle</translation>
     </message>
     <message>
         <source>Every memory channel with all its settings, one row each; typing or F2 edits the current cell.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Speicherkanäle mit allen Einstellungen, einer pro Zeile; Tippen oder F2 bearbeitet die aktuelle Zelle.</translation>
     </message>
     <message>
         <source>Channel numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalnummern</translation>
     </message>
     <message>
         <source>The channel column, kept in view while the table scrolls sideways.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kanalspalte; sie bleibt sichtbar, während die Tabelle seitlich rollt.</translation>
     </message>
     <message>
         <source>Outcome of the last change in the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis der letzten Änderung in der Tabelle.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished">&amp;Hilfe</translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished">&amp;Hilfethemen</translation>
+        <translation>&amp;Hilfethemen</translation>
     </message>
 </context>
 <context>
@@ -1000,11 +1000,11 @@ Das Kanalraster trotzdem setzen?</translation>
     </message>
     <message>
         <source>The DTMF memory edited, 0 to 9; Page Up and Page Down move between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der bearbeitete DTMF-Speicher, 0 bis 9; Bild auf und Bild ab wechseln zwischen ihnen.</translation>
     </message>
     <message>
         <source>Up to %1 characters: digits, A to D, * and #.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis zu %1 Zeichen: Ziffern, A bis D, * und #.</translation>
     </message>
 </context>
 <context>
@@ -1072,11 +1072,11 @@ Bitte prüfen und erneut versuchen.</translation>
     </message>
     <message>
         <source>Stores the changes in the document and closes the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernimmt die Änderungen in das Dokument und schließt das Fenster.</translation>
     </message>
     <message>
         <source>Closes the window; asks first whether to keep changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt das Fenster; fragt vorher, ob Änderungen übernommen werden sollen.</translation>
     </message>
 </context>
 <context>
@@ -1143,51 +1143,51 @@ Bitte prüfen und erneut versuchen.</translation>
     </message>
     <message>
         <source>The band whose record is edited; Page Up and Page Down move between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Band, dessen Eintrag bearbeitet wird; Bild auf und Bild ab wechseln zwischen den Bändern.</translation>
     </message>
     <message>
         <source>Receive frequency in MHz, for example 145.500; Enter checks it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangsfrequenz in MHz, zum Beispiel 145.500; die Eingabetaste prüft sie.</translation>
     </message>
     <message>
         <source>Channel step that the frequency is rounded to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalraster, auf das die Frequenz gerundet wird.</translation>
     </message>
     <message>
         <source>Swaps the receive and the transmit frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertauscht Empfangs- und Sendefrequenz.</translation>
     </message>
     <message>
         <source>Transmits on the receive frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendet auf der Empfangsfrequenz.</translation>
     </message>
     <message>
         <source>Transmits above the receive frequency by the offset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendet um die Ablage oberhalb der Empfangsfrequenz.</translation>
     </message>
     <message>
         <source>Transmits below the receive frequency by the offset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendet um die Ablage unterhalb der Empfangsfrequenz.</translation>
     </message>
     <message>
         <source>Transmits 7.6 MHz below the receive frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendet 7.6 MHz unterhalb der Empfangsfrequenz.</translation>
     </message>
     <message>
         <source>Sends the tone frequency while transmitting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendet beim Senden den Subton mit.</translation>
     </message>
     <message>
         <source>Opens the squelch only for signals carrying the CTCSS frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Rauschsperre nur für Signale mit der CTCSS-Frequenz.</translation>
     </message>
     <message>
         <source>The tone sent when Tone is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Subton, der gesendet wird, wenn Subton eingeschaltet ist.</translation>
     </message>
     <message>
         <source>The tone the squelch waits for when CTCSS is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ton, auf den die Rauschsperre wartet, wenn CTCSS eingeschaltet ist.</translation>
     </message>
 </context>
 <context>
@@ -1206,47 +1206,47 @@ Bitte prüfen und erneut versuchen.</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen:</translation>
     </message>
     <message>
         <source>Find in the manual (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Handbuch suchen (Strg+F)</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitersuchen</translation>
     </message>
     <message>
         <source>Find Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückwärts suchen</translation>
     </message>
     <message>
         <source>Topics of the manual; Enter shows the chosen topic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Themen des Handbuchs; die Eingabetaste zeigt das gewählte Thema.</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Handbuch</translation>
     </message>
     <message>
         <source>The text of the manual; Tab moves between its links.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text des Handbuchs; die Tabulatortaste springt von Link zu Link.</translation>
     </message>
     <message>
         <source>Search the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Handbuch durchsuchen</translation>
     </message>
     <message>
         <source>Words to find in the manual; Enter or F3 finds the next place, Shift+F3 the one before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter, die im Handbuch gesucht werden; Eingabetaste oder F3 findet die nächste Stelle, Umschalt+F3 die vorige.</translation>
     </message>
     <message>
         <source>Not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefunden: %1</translation>
     </message>
 </context>
 <context>
@@ -1689,135 +1689,135 @@ Keine Zeile kann gespeichert werden.</translation>
     </message>
     <message>
         <source>No such file or directory; it is removed from the recent files</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei oder Verzeichnis nicht gefunden; der Eintrag wird aus den zuletzt geöffneten Dateien entfernt</translation>
     </message>
     <message>
         <source>not a .381 file; only data files can be dropped here</source>
-        <translation type="unfinished"></translation>
+        <translation>keine .381-Datei; hier können nur Datendateien abgelegt werden</translation>
     </message>
     <message>
         <source>Recent &amp;Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>&amp;Clear Recent Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste &amp;leeren</translation>
     </message>
     <message>
         <source>The memory of the radio: memory channels, VFOs, CALL channels, DTMF memories and a comment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Speicher des Funkgeräts: Speicherkanäle, VFOs, CALL-Kanäle, DTMF-Speicher und ein Kommentar.</translation>
     </message>
     <message>
         <source>Starts a new document with the default channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginnt ein neues Dokument mit den Standardkanälen.</translation>
     </message>
     <message>
         <source>Opens a data file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet eine Datendatei.</translation>
     </message>
     <message>
         <source>Saves the document to its data file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert das Dokument in seiner Datendatei.</translation>
     </message>
     <message>
         <source>Prints the channel listing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckt die Kanalliste.</translation>
     </message>
     <message>
         <source>Reads the whole memory of the radio into the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest den ganzen Speicher des Funkgeräts in das Dokument.</translation>
     </message>
     <message>
         <source>Writes the whole document into the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt das ganze Dokument in das Funkgerät.</translation>
     </message>
     <message>
         <source>Copies the selected row to the clipboard and empties it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert die ausgewählte Zeile in die Zwischenablage und leert die Zeile.</translation>
     </message>
     <message>
         <source>Copies the selected row to the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert die ausgewählte Zeile in die Zwischenablage.</translation>
     </message>
     <message>
         <source>Puts the row on the clipboard into the selected row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt die Zeile aus der Zwischenablage in die ausgewählte Zeile ein.</translation>
     </message>
     <message>
         <source>Enter opens the editor of the selected row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eingabetaste öffnet den Editor der ausgewählten Zeile.</translation>
     </message>
     <message>
         <source>Memory channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherkanäle</translation>
     </message>
     <message>
         <source>Memory channels 1 to 180, L1 to U6 and PR with their receive frequency and name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherkanäle 1 bis 180, L1 bis U6 und PR mit ihrer Empfangsfrequenz und ihrem Namen.</translation>
     </message>
     <message>
         <source>VFOs</source>
-        <translation type="unfinished"></translation>
+        <translation>VFOs</translation>
     </message>
     <message>
         <source>The VFO of each band with its receive frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der VFO jedes Bandes mit seiner Empfangsfrequenz.</translation>
     </message>
     <message>
         <source>CALL channels</source>
-        <translation type="unfinished"></translation>
+        <translation>CALL-Kanäle</translation>
     </message>
     <message>
         <source>The VHF and the UHF CALL channel with their receive frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der VHF- und der UHF-CALL-Kanal mit ihrer Empfangsfrequenz.</translation>
     </message>
     <message>
         <source>DTMF memories</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Speicher</translation>
     </message>
     <message>
         <source>DTMF memories 0 to 9 with their codes.</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Speicher 0 bis 9 mit ihren Codes.</translation>
     </message>
     <message>
         <source>A one-line comment saved with the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein einzeiliger Kommentar, der mit dem Dokument gespeichert wird.</translation>
     </message>
     <message>
         <source>Selected row details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details der ausgewählten Zeile</translation>
     </message>
     <message>
         <source>Details of the selected row of the active list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Details der ausgewählten Zeile in der aktiven Liste.</translation>
     </message>
     <message>
         <source>Transmit frequency, or the offset of a VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendefrequenz oder die Ablage eines VFO</translation>
     </message>
     <message>
         <source>Shift direction; R for reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablagerichtung; R für Reverse</translation>
     </message>
     <message>
         <source>Tone or CTCSS frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Subton- oder CTCSS-Frequenz</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verwendet</translation>
     </message>
     <message>
         <source>Menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüleiste</translation>
     </message>
     <message>
         <source>File, Radio, Edit, View and Help commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle der Menüs Datei, Funkgerät, Bearbeiten, Ansicht und Hilfe.</translation>
     </message>
     <message>
         <source>Export the listing as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste stattdessen als PDF-Datei exportieren?</translation>
     </message>
 </context>
 <context>
@@ -1848,30 +1848,30 @@ Keine Zeile kann gespeichert werden.</translation>
     </message>
     <message>
         <source>The channel edited: 1 to 180, L1 to U6 or PR; Page Up and Page Down move between channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der bearbeitete Kanal: 1 bis 180, L1 bis U6 oder PR; Bild auf und Bild ab wechseln zwischen den Kanälen.</translation>
     </message>
     <message>
         <source>Next or previous channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster oder vorheriger Kanal</translation>
     </message>
     <message>
         <source>Moves to the next or the previous channel, as Page Up and Page Down do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselt zum nächsten oder vorherigen Kanal, wie Bild auf und Bild ab.</translation>
     </message>
     <message>
         <source>The name the radio shows for the channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name, den das Funkgerät für den Kanal anzeigt.</translation>
     </message>
     <message>
         <source>The radio skips the channel when scanning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät überspringt den Kanal beim Suchlauf.</translation>
     </message>
 </context>
 <context>
     <name>TPortListModel</name>
     <message>
         <source>answered: QV-R381</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort: QV-R381</translation>
     </message>
 </context>
 <context>
@@ -1948,59 +1948,59 @@ Keine Zeile kann gespeichert werden.</translation>
     </message>
     <message>
         <source>Devices present</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Geräte</translation>
     </message>
     <message>
         <source>Serial devices found on this computer; choose the one the radio is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diesem Computer gefundene serielle Geräte; wählen Sie das, an dem das Funkgerät hängt.</translation>
     </message>
     <message>
         <source>Other device path</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderer Gerätepfad</translation>
     </message>
     <message>
         <source>Path of a device that is not in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad eines Geräts, das nicht in der Liste steht.</translation>
     </message>
     <message>
         <source>Use for</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwenden für</translation>
     </message>
     <message>
         <source>The port name, COM1 or COM2, that the chosen device is used for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schnittstellenname, COM1 oder COM2, für den das gewählte Gerät verwendet wird.</translation>
     </message>
     <message>
         <source>Asks each device in turn whether a radio answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragt jedes Gerät der Reihe nach, ob ein Funkgerät antwortet.</translation>
     </message>
     <message>
         <source>Stops the search for the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hält die Suche nach dem Funkgerät an.</translation>
     </message>
     <message>
         <source>Search progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchfortschritt</translation>
     </message>
     <message>
         <source>How many devices have been asked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Geräte schon gefragt wurden.</translation>
     </message>
     <message>
         <source>Outcome of the search for the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis der Suche nach dem Funkgerät.</translation>
     </message>
     <message>
         <source>Uses the chosen device and closes the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendet das gewählte Gerät und schließt das Fenster.</translation>
     </message>
     <message>
         <source>Closes the window without a change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt das Fenster, ohne etwas zu ändern.</translation>
     </message>
     <message>
         <source>trying...</source>
-        <translation type="unfinished"></translation>
+        <translation>wird versucht...</translation>
     </message>
 </context>
 <context>
@@ -2019,11 +2019,11 @@ Keine Zeile kann gespeichert werden.</translation>
     </message>
     <message>
         <source>Transmit frequency in MHz of a split channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendefrequenz eines Split-Kanals in MHz.</translation>
     </message>
     <message>
         <source>Transmits on the Tx Frequency instead of a shift.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendet auf der TX-Frequenz statt mit einer Ablage.</translation>
     </message>
 </context>
 <context>
@@ -2034,35 +2034,35 @@ Keine Zeile kann gespeichert werden.</translation>
     </message>
     <message>
         <source>Reads the whole memory of the radio into the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest den ganzen Speicher des Funkgeräts in das Dokument.</translation>
     </message>
     <message>
         <source>Writes the whole document into the memory of the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt das ganze Dokument in den Speicher des Funkgeräts.</translation>
     </message>
     <message>
         <source>Where the transfer stands</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand der Übertragung</translation>
     </message>
     <message>
         <source>Read progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesefortschritt</translation>
     </message>
     <message>
         <source>Write progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibfortschritt</translation>
     </message>
     <message>
         <source>How much of the memory has been transferred</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viel des Speichers schon übertragen wurde</translation>
     </message>
     <message>
         <source>Stops reading; what has been read so far stays in the document</source>
-        <translation type="unfinished"></translation>
+        <translation>Bricht das Lesen ab; was bis dahin gelesen wurde, bleibt im Dokument</translation>
     </message>
     <message>
         <source>Stops writing; the radio keeps what it has been sent so far</source>
-        <translation type="unfinished"></translation>
+        <translation>Bricht das Schreiben ab; das Funkgerät behält, was ihm bis dahin gesendet wurde</translation>
     </message>
 </context>
 <context>
@@ -2101,11 +2101,11 @@ Keine Zeile kann gespeichert werden.</translation>
     </message>
     <message>
         <source>Distance in MHz between the receive and the transmit frequency of a shift.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand in MHz zwischen Empfangs- und Sendefrequenz bei einer Ablage.</translation>
     </message>
     <message>
         <source>Transmit power of the band.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendeleistung des Bandes.</translation>
     </message>
 </context>
 <context>

@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>Find radio</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機を検索</translation>
     </message>
 </context>
 <context>
@@ -437,47 +437,47 @@ Cancel: paste nothing.</source>
     <name>RadioFinder</name>
     <message>
         <source>answered: QV-R381</source>
-        <translation type="unfinished"></translation>
+        <translation>応答あり: QV-R381</translation>
     </message>
     <message>
         <source>no reply</source>
-        <translation type="unfinished"></translation>
+        <translation>応答なし</translation>
     </message>
     <message>
         <source>search stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>検索を停止</translation>
     </message>
     <message>
         <source>busy</source>
-        <translation type="unfinished"></translation>
+        <translation>使用中</translation>
     </message>
     <message>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセス拒否</translation>
     </message>
     <message>
         <source>no such device</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスなし</translation>
     </message>
     <message>
         <source>not a serial device</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアルデバイスではない</translation>
     </message>
     <message>
         <source>cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>開けない</translation>
     </message>
     <message>
         <source>echoes what it receives</source>
-        <translation type="unfinished"></translation>
+        <translation>受信した内容をそのまま返す</translation>
     </message>
     <message>
         <source>answered: not a QV-R381</source>
-        <translation type="unfinished"></translation>
+        <translation>応答あり: QV-R381 ではない</translation>
     </message>
     <message>
         <source>line failed</source>
-        <translation type="unfinished"></translation>
+        <translation>回線エラー</translation>
     </message>
 </context>
 <context>
@@ -599,11 +599,11 @@ Cancel: paste nothing.</source>
     </message>
     <message>
         <source>Closes the About box.</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報を閉じます。</translation>
     </message>
     <message>
         <source>Program name, version and copyright.</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラム名、バージョン、著作権表示。</translation>
     </message>
 </context>
 <context>
@@ -629,7 +629,7 @@ Cancel: paste nothing.</source>
     </message>
     <message>
         <source>The CALL channel edited, VHF or UHF; Page Up and Page Down move between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>編集するコールチャンネル（VHF または UHF）。Page Up キーと Page Down キーで切り替えます。</translation>
     </message>
 </context>
 <context>
@@ -864,59 +864,59 @@ Apply the step anyway?</source>
     </message>
     <message>
         <source>Value set in every chosen channel when %1 is ticked.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にチェックを入れると、選んだすべてのチャンネルに設定する値です。</translation>
     </message>
     <message>
         <source>Sets %1 in every chosen channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>選んだすべてのチャンネルに %1 を設定します。</translation>
     </message>
     <message>
         <source>Sets the ticked values in every chosen channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックを入れた値を、選んだすべてのチャンネルに設定します。</translation>
     </message>
     <message>
         <source>Closes the window without a change.</source>
-        <translation type="unfinished"></translation>
+        <translation>何も変更せずにウィンドウを閉じます。</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>A name or frequency to look for; Enter finds the next channel holding it.</source>
-        <translation type="unfinished"></translation>
+        <translation>検索する名前または周波数。Enter キーで、それを含む次のチャンネルを探します。</translation>
     </message>
     <message>
         <source>Finds the next channel holding the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>この文字列を含む次のチャンネルを探します。</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル</translation>
     </message>
     <message>
         <source>Every memory channel with all its settings, one row each; typing or F2 edits the current cell.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのメモリーチャンネルとその設定を 1 行に 1 チャンネルずつ表示します。文字を入力するか F2 キーを押すと、現在のセルを編集します。</translation>
     </message>
     <message>
         <source>Channel numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル番号</translation>
     </message>
     <message>
         <source>The channel column, kept in view while the table scrolls sideways.</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネルの列です。表を横にスクロールしても表示されたままです。</translation>
     </message>
     <message>
         <source>Outcome of the last change in the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>表での最後の変更の結果。</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished">ヘルプ(&amp;H)</translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished">ヘルプの目次(&amp;H)</translation>
+        <translation>ヘルプの目次(&amp;H)</translation>
     </message>
 </context>
 <context>
@@ -1000,11 +1000,11 @@ Apply the step anyway?</source>
     </message>
     <message>
         <source>The DTMF memory edited, 0 to 9; Page Up and Page Down move between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>編集する DTMF メモリー（0～9）。Page Up キーと Page Down キーで切り替えます。</translation>
     </message>
     <message>
         <source>Up to %1 characters: digits, A to D, * and #.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 文字まで: 数字、A～D、* と #。</translation>
     </message>
 </context>
 <context>
@@ -1072,11 +1072,11 @@ Please check and try again.</source>
     </message>
     <message>
         <source>Stores the changes in the document and closes the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>変更をドキュメントに反映して、ウィンドウを閉じます。</translation>
     </message>
     <message>
         <source>Closes the window; asks first whether to keep changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを閉じます。変更がある場合は、反映するかどうかを先に確認します。</translation>
     </message>
 </context>
 <context>
@@ -1143,51 +1143,51 @@ Please check and try again.</source>
     </message>
     <message>
         <source>The band whose record is edited; Page Up and Page Down move between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>編集するバンド。Page Up キーと Page Down キーで切り替えます。</translation>
     </message>
     <message>
         <source>Receive frequency in MHz, for example 145.500; Enter checks it.</source>
-        <translation type="unfinished"></translation>
+        <translation>受信周波数（MHz）。例: 145.500。Enter キーで確認します。</translation>
     </message>
     <message>
         <source>Channel step that the frequency is rounded to.</source>
-        <translation type="unfinished"></translation>
+        <translation>周波数を丸めるチャンネルステップ。</translation>
     </message>
     <message>
         <source>Swaps the receive and the transmit frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>受信周波数と送信周波数を入れ替えます。</translation>
     </message>
     <message>
         <source>Transmits on the receive frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>受信周波数で送信します。</translation>
     </message>
     <message>
         <source>Transmits above the receive frequency by the offset.</source>
-        <translation type="unfinished"></translation>
+        <translation>受信周波数よりオフセットの分だけ高い周波数で送信します。</translation>
     </message>
     <message>
         <source>Transmits below the receive frequency by the offset.</source>
-        <translation type="unfinished"></translation>
+        <translation>受信周波数よりオフセットの分だけ低い周波数で送信します。</translation>
     </message>
     <message>
         <source>Transmits 7.6 MHz below the receive frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>受信周波数より 7.6 MHz 低い周波数で送信します。</translation>
     </message>
     <message>
         <source>Sends the tone frequency while transmitting.</source>
-        <translation type="unfinished"></translation>
+        <translation>送信中にトーン周波数を送出します。</translation>
     </message>
     <message>
         <source>Opens the squelch only for signals carrying the CTCSS frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS 周波数を含む信号のときだけスケルチを開きます。</translation>
     </message>
     <message>
         <source>The tone sent when Tone is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>トーンがオンのときに送出するトーン。</translation>
     </message>
     <message>
         <source>The tone the squelch waits for when CTCSS is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS がオンのときにスケルチが待ち受けるトーン。</translation>
     </message>
 </context>
 <context>
@@ -1206,47 +1206,47 @@ Please check and try again.</source>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>検索(&amp;S):</translation>
     </message>
     <message>
         <source>Find in the manual (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>マニュアル内を検索 (Ctrl+F)</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>次を検索</translation>
     </message>
     <message>
         <source>Find Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>前を検索</translation>
     </message>
     <message>
         <source>Topics of the manual; Enter shows the chosen topic.</source>
-        <translation type="unfinished"></translation>
+        <translation>マニュアルのトピック。Enter キーで選んだトピックを表示します。</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>マニュアル</translation>
     </message>
     <message>
         <source>The text of the manual; Tab moves between its links.</source>
-        <translation type="unfinished"></translation>
+        <translation>マニュアルの本文。Tab キーでリンクからリンクへ移動します。</translation>
     </message>
     <message>
         <source>Search the manual</source>
-        <translation type="unfinished"></translation>
+        <translation>マニュアルを検索</translation>
     </message>
     <message>
         <source>Words to find in the manual; Enter or F3 finds the next place, Shift+F3 the one before.</source>
-        <translation type="unfinished"></translation>
+        <translation>マニュアルで探す語句。Enter キーまたは F3 キーで次の箇所を、Shift+F3 キーで前の箇所を探します。</translation>
     </message>
     <message>
         <source>Not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかりません: %1</translation>
     </message>
 </context>
 <context>
@@ -1689,135 +1689,135 @@ No row can be stored.</source>
     </message>
     <message>
         <source>No such file or directory; it is removed from the recent files</source>
-        <translation type="unfinished"></translation>
+        <translation>そのようなファイルやディレクトリはありません。最近使ったファイルの一覧から削除します</translation>
     </message>
     <message>
         <source>not a .381 file; only data files can be dropped here</source>
-        <translation type="unfinished"></translation>
+        <translation>.381 ファイルではありません。ここにドロップできるのはデータファイルだけです</translation>
     </message>
     <message>
         <source>Recent &amp;Files</source>
-        <translation type="unfinished"></translation>
+        <translation>最近使ったファイル(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Clear Recent Files</source>
-        <translation type="unfinished"></translation>
+        <translation>最近使ったファイルをクリア(&amp;C)</translation>
     </message>
     <message>
         <source>The memory of the radio: memory channels, VFOs, CALL channels, DTMF memories and a comment.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機のメモリー: メモリーチャンネル、VFO、コールチャンネル、DTMF メモリー、コメント。</translation>
     </message>
     <message>
         <source>Starts a new document with the default channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>既定のチャンネルで新しいドキュメントを作成します。</translation>
     </message>
     <message>
         <source>Opens a data file.</source>
-        <translation type="unfinished"></translation>
+        <translation>データファイルを開きます。</translation>
     </message>
     <message>
         <source>Saves the document to its data file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメントをそのデータファイルに保存します。</translation>
     </message>
     <message>
         <source>Prints the channel listing.</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネルのリストを印刷します。</translation>
     </message>
     <message>
         <source>Reads the whole memory of the radio into the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機のメモリー全体をドキュメントに読み込みます。</translation>
     </message>
     <message>
         <source>Writes the whole document into the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメント全体を無線機に書き込みます。</translation>
     </message>
     <message>
         <source>Copies the selected row to the clipboard and empties it.</source>
-        <translation type="unfinished"></translation>
+        <translation>選んだ行をクリップボードにコピーして、その行を空にします。</translation>
     </message>
     <message>
         <source>Copies the selected row to the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>選んだ行をクリップボードにコピーします。</translation>
     </message>
     <message>
         <source>Puts the row on the clipboard into the selected row.</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードの行を選んだ行に貼り付けます。</translation>
     </message>
     <message>
         <source>Enter opens the editor of the selected row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter キーで選んだ行のエディターを開きます。</translation>
     </message>
     <message>
         <source>Memory channels</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーチャンネル</translation>
     </message>
     <message>
         <source>Memory channels 1 to 180, L1 to U6 and PR with their receive frequency and name.</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーチャンネル 1～180、L1～U6、PR とその受信周波数と名前。</translation>
     </message>
     <message>
         <source>VFOs</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO</translation>
     </message>
     <message>
         <source>The VFO of each band with its receive frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>各バンドの VFO とその受信周波数。</translation>
     </message>
     <message>
         <source>CALL channels</source>
-        <translation type="unfinished"></translation>
+        <translation>コールチャンネル</translation>
     </message>
     <message>
         <source>The VHF and the UHF CALL channel with their receive frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>VHF と UHF のコールチャンネルとその受信周波数。</translation>
     </message>
     <message>
         <source>DTMF memories</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMFメモリー</translation>
     </message>
     <message>
         <source>DTMF memories 0 to 9 with their codes.</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF メモリー 0～9 とそのコード。</translation>
     </message>
     <message>
         <source>A one-line comment saved with the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメントと一緒に保存される 1 行のコメント。</translation>
     </message>
     <message>
         <source>Selected row details</source>
-        <translation type="unfinished"></translation>
+        <translation>選んだ行の詳細</translation>
     </message>
     <message>
         <source>Details of the selected row of the active list.</source>
-        <translation type="unfinished"></translation>
+        <translation>アクティブな一覧で選んだ行の詳細。</translation>
     </message>
     <message>
         <source>Transmit frequency, or the offset of a VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>送信周波数、または VFO のオフセット</translation>
     </message>
     <message>
         <source>Shift direction; R for reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>シフトの方向。R はリバース</translation>
     </message>
     <message>
         <source>Tone or CTCSS frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>トーン周波数または CTCSS 周波数</translation>
     </message>
     <message>
         <source>Unused</source>
-        <translation type="unfinished"></translation>
+        <translation>未使用</translation>
     </message>
     <message>
         <source>Menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>メニューバー</translation>
     </message>
     <message>
         <source>File, Radio, Edit, View and Help commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル、無線機、編集、表示、ヘルプの各コマンド。</translation>
     </message>
     <message>
         <source>Export the listing as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>代わりにリストを PDF ファイルにエクスポートしますか?</translation>
     </message>
 </context>
 <context>
@@ -1848,30 +1848,30 @@ No row can be stored.</source>
     </message>
     <message>
         <source>The channel edited: 1 to 180, L1 to U6 or PR; Page Up and Page Down move between channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>編集するチャンネル: 1～180、L1～U6、PR。Page Up キーと Page Down キーでチャンネルを切り替えます。</translation>
     </message>
     <message>
         <source>Next or previous channel</source>
-        <translation type="unfinished"></translation>
+        <translation>次または前のチャンネル</translation>
     </message>
     <message>
         <source>Moves to the next or the previous channel, as Page Up and Page Down do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Page Up キーや Page Down キーと同じく、次または前のチャンネルに移動します。</translation>
     </message>
     <message>
         <source>The name the radio shows for the channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機がこのチャンネルに表示する名前。</translation>
     </message>
     <message>
         <source>The radio skips the channel when scanning.</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャン時に無線機がこのチャンネルを飛ばします。</translation>
     </message>
 </context>
 <context>
     <name>TPortListModel</name>
     <message>
         <source>answered: QV-R381</source>
-        <translation type="unfinished"></translation>
+        <translation>応答あり: QV-R381</translation>
     </message>
 </context>
 <context>
@@ -1947,59 +1947,59 @@ No row can be stored.</source>
     </message>
     <message>
         <source>Devices present</source>
-        <translation type="unfinished"></translation>
+        <translation>接続されているデバイス</translation>
     </message>
     <message>
         <source>Serial devices found on this computer; choose the one the radio is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>このコンピューターで見つかったシリアルデバイス。無線機がつながっているものを選んでください。</translation>
     </message>
     <message>
         <source>Other device path</source>
-        <translation type="unfinished"></translation>
+        <translation>その他のデバイスパス</translation>
     </message>
     <message>
         <source>Path of a device that is not in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧にないデバイスのパス。</translation>
     </message>
     <message>
         <source>Use for</source>
-        <translation type="unfinished"></translation>
+        <translation>使用するポート</translation>
     </message>
     <message>
         <source>The port name, COM1 or COM2, that the chosen device is used for.</source>
-        <translation type="unfinished"></translation>
+        <translation>選んだデバイスを割り当てるポート名（COM1 または COM2）。</translation>
     </message>
     <message>
         <source>Asks each device in turn whether a radio answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>各デバイスに順に、無線機が応答するかどうかを問い合わせます。</translation>
     </message>
     <message>
         <source>Stops the search for the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の検索を停止します。</translation>
     </message>
     <message>
         <source>Search progress</source>
-        <translation type="unfinished"></translation>
+        <translation>検索の進行状況</translation>
     </message>
     <message>
         <source>How many devices have been asked.</source>
-        <translation type="unfinished"></translation>
+        <translation>問い合わせたデバイスの数。</translation>
     </message>
     <message>
         <source>Outcome of the search for the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機の検索の結果。</translation>
     </message>
     <message>
         <source>Uses the chosen device and closes the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>選んだデバイスを使用して、ウィンドウを閉じます。</translation>
     </message>
     <message>
         <source>Closes the window without a change.</source>
-        <translation type="unfinished"></translation>
+        <translation>何も変更せずにウィンドウを閉じます。</translation>
     </message>
     <message>
         <source>trying...</source>
-        <translation type="unfinished"></translation>
+        <translation>試行中...</translation>
     </message>
 </context>
 <context>
@@ -2018,11 +2018,11 @@ No row can be stored.</source>
     </message>
     <message>
         <source>Transmit frequency in MHz of a split channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>スプリットチャンネルの送信周波数（MHz）。</translation>
     </message>
     <message>
         <source>Transmits on the Tx Frequency instead of a shift.</source>
-        <translation type="unfinished"></translation>
+        <translation>シフトではなく送信周波数で送信します。</translation>
     </message>
 </context>
 <context>
@@ -2033,35 +2033,35 @@ No row can be stored.</source>
     </message>
     <message>
         <source>Reads the whole memory of the radio into the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>無線機のメモリー全体をドキュメントに読み込みます。</translation>
     </message>
     <message>
         <source>Writes the whole document into the memory of the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>ドキュメント全体を無線機のメモリーに書き込みます。</translation>
     </message>
     <message>
         <source>Where the transfer stands</source>
-        <translation type="unfinished"></translation>
+        <translation>転送の状況</translation>
     </message>
     <message>
         <source>Read progress</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込みの進行状況</translation>
     </message>
     <message>
         <source>Write progress</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込みの進行状況</translation>
     </message>
     <message>
         <source>How much of the memory has been transferred</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーのうち転送が済んだ割合</translation>
     </message>
     <message>
         <source>Stops reading; what has been read so far stays in the document</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込みを中止します。それまでに読み込んだ内容はドキュメントに残ります</translation>
     </message>
     <message>
         <source>Stops writing; the radio keeps what it has been sent so far</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込みを中止します。それまでに送った内容は無線機に残ります</translation>
     </message>
 </context>
 <context>
@@ -2100,11 +2100,11 @@ No row can be stored.</source>
     </message>
     <message>
         <source>Distance in MHz between the receive and the transmit frequency of a shift.</source>
-        <translation type="unfinished"></translation>
+        <translation>シフトするときの受信周波数と送信周波数の差（MHz）。</translation>
     </message>
     <message>
         <source>Transmit power of the band.</source>
-        <translation type="unfinished"></translation>
+        <translation>このバンドの送信出力。</translation>
     </message>
 </context>
 <context>
