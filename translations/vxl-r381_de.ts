@@ -69,10 +69,6 @@
         <translation>Seriennummer</translation>
     </message>
     <message>
-        <source>Radio</source>
-        <translation>Funkgerät</translation>
-    </message>
-    <message>
         <source>Choose the port under Radio &gt; Serial Port.</source>
         <translation>Wählen Sie die Schnittstelle unter Funkgerät &gt; Serielle Schnittstelle.</translation>
     </message>
@@ -107,6 +103,10 @@
     <message>
         <source>No such file or directory</source>
         <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Find radio</source>
+        <translation>Funkgerät suchen</translation>
     </message>
 </context>
 <context>
@@ -434,6 +434,53 @@ Abbrechen: nichts einfügen.</translation>
     </message>
 </context>
 <context>
+    <name>RadioFinder</name>
+    <message>
+        <source>answered: QV-R381</source>
+        <translation>Antwort: QV-R381</translation>
+    </message>
+    <message>
+        <source>no reply</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>search stopped</source>
+        <translation>Suche angehalten</translation>
+    </message>
+    <message>
+        <source>busy</source>
+        <translation>belegt</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>Gerät nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>not a serial device</source>
+        <translation>kein serielles Gerät</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>echoes what it receives</source>
+        <translation>sendet zurück, was es empfängt</translation>
+    </message>
+    <message>
+        <source>answered: not a QV-R381</source>
+        <translation>Antwort: kein QV-R381</translation>
+    </message>
+    <message>
+        <source>line failed</source>
+        <translation>Leitung gestört</translation>
+    </message>
+</context>
+<context>
     <name>RuleBreaks</name>
     <message>
         <source>The radio&apos;s memory holds values outside the radio&apos;s rules. They were read as they are:</source>
@@ -550,6 +597,14 @@ Abbrechen: nichts einfügen.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Closes the About box.</source>
+        <translation>Schließt das Fenster Über VXL-R381.</translation>
+    </message>
+    <message>
+        <source>Program name, version and copyright.</source>
+        <translation>Programmname, Version und Copyright.</translation>
+    </message>
 </context>
 <context>
     <name>TApplicationShell</name>
@@ -571,6 +626,10 @@ Abbrechen: nichts einfügen.</translation>
     <message>
         <source>Edit CALL UHF</source>
         <translation>CALL UHF bearbeiten</translation>
+    </message>
+    <message>
+        <source>The CALL channel edited, VHF or UHF; Page Up and Page Down move between them.</source>
+        <translation>Der bearbeitete CALL-Kanal, VHF oder UHF; Bild auf und Bild ab wechseln zwischen beiden.</translation>
     </message>
 </context>
 <context>
@@ -803,6 +862,62 @@ Das Kanalraster trotzdem setzen?</translation>
         <source>Select exactly two rows to swap.</source>
         <translation>Wählen Sie genau zwei Zeilen zum Tauschen.</translation>
     </message>
+    <message>
+        <source>Value set in every chosen channel when %1 is ticked.</source>
+        <translation>Wert, der in allen ausgewählten Kanälen gesetzt wird, wenn %1 angekreuzt ist.</translation>
+    </message>
+    <message>
+        <source>Sets %1 in every chosen channel.</source>
+        <translation>Setzt %1 in allen ausgewählten Kanälen.</translation>
+    </message>
+    <message>
+        <source>Sets the ticked values in every chosen channel.</source>
+        <translation>Setzt die angekreuzten Werte in allen ausgewählten Kanälen.</translation>
+    </message>
+    <message>
+        <source>Closes the window without a change.</source>
+        <translation>Schließt das Fenster, ohne etwas zu ändern.</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>A name or frequency to look for; Enter finds the next channel holding it.</source>
+        <translation>Ein Name oder eine Frequenz, nach der gesucht wird; die Eingabetaste findet den nächsten Kanal, der sie enthält.</translation>
+    </message>
+    <message>
+        <source>Finds the next channel holding the text.</source>
+        <translation>Findet den nächsten Kanal, der den Text enthält.</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Every memory channel with all its settings, one row each; typing or F2 edits the current cell.</source>
+        <translation>Alle Speicherkanäle mit allen Einstellungen, einer pro Zeile; Tippen oder F2 bearbeitet die aktuelle Zelle.</translation>
+    </message>
+    <message>
+        <source>Channel numbers</source>
+        <translation>Kanalnummern</translation>
+    </message>
+    <message>
+        <source>The channel column, kept in view while the table scrolls sideways.</source>
+        <translation>Die Kanalspalte; sie bleibt sichtbar, während die Tabelle seitlich rollt.</translation>
+    </message>
+    <message>
+        <source>Outcome of the last change in the table.</source>
+        <translation>Ergebnis der letzten Änderung in der Tabelle.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
 </context>
 <context>
     <name>TChannelTableModel</name>
@@ -883,6 +998,14 @@ Das Kanalraster trotzdem setzen?</translation>
         <source>Edit DTMF %1</source>
         <translation>DTMF %1 bearbeiten</translation>
     </message>
+    <message>
+        <source>The DTMF memory edited, 0 to 9; Page Up and Page Down move between them.</source>
+        <translation>Der bearbeitete DTMF-Speicher, 0 bis 9; Bild auf und Bild ab wechseln zwischen ihnen.</translation>
+    </message>
+    <message>
+        <source>Up to %1 characters: digits, A to D, * and #.</source>
+        <translation>Bis zu %1 Zeichen: Ziffern, A bis D, * und #.</translation>
+    </message>
 </context>
 <context>
     <name>TDocumentHistory</name>
@@ -947,6 +1070,14 @@ Please check and try again.</source>
         <translation>Ungültiges Zeichen.
 Bitte prüfen und erneut versuchen.</translation>
     </message>
+    <message>
+        <source>Stores the changes in the document and closes the window.</source>
+        <translation>Übernimmt die Änderungen in das Dokument und schließt das Fenster.</translation>
+    </message>
+    <message>
+        <source>Closes the window; asks first whether to keep changes.</source>
+        <translation>Schließt das Fenster; fragt vorher, ob Änderungen übernommen werden sollen.</translation>
+    </message>
 </context>
 <context>
     <name>TFrequencyEditor</name>
@@ -1010,6 +1141,54 @@ Bitte prüfen und erneut versuchen.</translation>
         <source>Band</source>
         <translation>Band</translation>
     </message>
+    <message>
+        <source>The band whose record is edited; Page Up and Page Down move between them.</source>
+        <translation>Das Band, dessen Eintrag bearbeitet wird; Bild auf und Bild ab wechseln zwischen den Bändern.</translation>
+    </message>
+    <message>
+        <source>Receive frequency in MHz, for example 145.500; Enter checks it.</source>
+        <translation>Empfangsfrequenz in MHz, zum Beispiel 145.500; die Eingabetaste prüft sie.</translation>
+    </message>
+    <message>
+        <source>Channel step that the frequency is rounded to.</source>
+        <translation>Kanalraster, auf das die Frequenz gerundet wird.</translation>
+    </message>
+    <message>
+        <source>Swaps the receive and the transmit frequency.</source>
+        <translation>Vertauscht Empfangs- und Sendefrequenz.</translation>
+    </message>
+    <message>
+        <source>Transmits on the receive frequency.</source>
+        <translation>Sendet auf der Empfangsfrequenz.</translation>
+    </message>
+    <message>
+        <source>Transmits above the receive frequency by the offset.</source>
+        <translation>Sendet um die Ablage oberhalb der Empfangsfrequenz.</translation>
+    </message>
+    <message>
+        <source>Transmits below the receive frequency by the offset.</source>
+        <translation>Sendet um die Ablage unterhalb der Empfangsfrequenz.</translation>
+    </message>
+    <message>
+        <source>Transmits 7.6 MHz below the receive frequency.</source>
+        <translation>Sendet 7.6 MHz unterhalb der Empfangsfrequenz.</translation>
+    </message>
+    <message>
+        <source>Sends the tone frequency while transmitting.</source>
+        <translation>Sendet beim Senden den Subton mit.</translation>
+    </message>
+    <message>
+        <source>Opens the squelch only for signals carrying the CTCSS frequency.</source>
+        <translation>Öffnet die Rauschsperre nur für Signale mit der CTCSS-Frequenz.</translation>
+    </message>
+    <message>
+        <source>The tone sent when Tone is on.</source>
+        <translation>Der Subton, der gesendet wird, wenn Subton eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>The tone the squelch waits for when CTCSS is on.</source>
+        <translation>Der Ton, auf den die Rauschsperre wartet, wenn CTCSS eingeschaltet ist.</translation>
+    </message>
 </context>
 <context>
     <name>THelpForm</name>
@@ -1024,6 +1203,50 @@ Bitte prüfen und erneut versuchen.</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Find in the manual (Ctrl+F)</source>
+        <translation>Im Handbuch suchen (Strg+F)</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Rückwärts suchen</translation>
+    </message>
+    <message>
+        <source>Topics of the manual; Enter shows the chosen topic.</source>
+        <translation>Themen des Handbuchs; die Eingabetaste zeigt das gewählte Thema.</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
+    </message>
+    <message>
+        <source>The text of the manual; Tab moves between its links.</source>
+        <translation>Der Text des Handbuchs; die Tabulatortaste springt von Link zu Link.</translation>
+    </message>
+    <message>
+        <source>Search the manual</source>
+        <translation>Handbuch durchsuchen</translation>
+    </message>
+    <message>
+        <source>Words to find in the manual; Enter or F3 finds the next place, Shift+F3 the one before.</source>
+        <translation>Wörter, die im Handbuch gesucht werden; Eingabetaste oder F3 findet die nächste Stelle, Umschalt+F3 die vorige.</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Nicht gefunden: %1</translation>
     </message>
 </context>
 <context>
@@ -1464,6 +1687,138 @@ Keine Zeile kann gespeichert werden.</translation>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
+    <message>
+        <source>No such file or directory; it is removed from the recent files</source>
+        <translation>Datei oder Verzeichnis nicht gefunden; der Eintrag wird aus den zuletzt geöffneten Dateien entfernt</translation>
+    </message>
+    <message>
+        <source>not a .381 file; only data files can be dropped here</source>
+        <translation>keine .381-Datei; hier können nur Datendateien abgelegt werden</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Files</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent Files</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+    <message>
+        <source>The memory of the radio: memory channels, VFOs, CALL channels, DTMF memories and a comment.</source>
+        <translation>Der Speicher des Funkgeräts: Speicherkanäle, VFOs, CALL-Kanäle, DTMF-Speicher und ein Kommentar.</translation>
+    </message>
+    <message>
+        <source>Starts a new document with the default channels.</source>
+        <translation>Beginnt ein neues Dokument mit den Standardkanälen.</translation>
+    </message>
+    <message>
+        <source>Opens a data file.</source>
+        <translation>Öffnet eine Datendatei.</translation>
+    </message>
+    <message>
+        <source>Saves the document to its data file.</source>
+        <translation>Speichert das Dokument in seiner Datendatei.</translation>
+    </message>
+    <message>
+        <source>Prints the channel listing.</source>
+        <translation>Druckt die Kanalliste.</translation>
+    </message>
+    <message>
+        <source>Reads the whole memory of the radio into the document.</source>
+        <translation>Liest den ganzen Speicher des Funkgeräts in das Dokument.</translation>
+    </message>
+    <message>
+        <source>Writes the whole document into the radio.</source>
+        <translation>Schreibt das ganze Dokument in das Funkgerät.</translation>
+    </message>
+    <message>
+        <source>Copies the selected row to the clipboard and empties it.</source>
+        <translation>Kopiert die ausgewählte Zeile in die Zwischenablage und leert die Zeile.</translation>
+    </message>
+    <message>
+        <source>Copies the selected row to the clipboard.</source>
+        <translation>Kopiert die ausgewählte Zeile in die Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>Puts the row on the clipboard into the selected row.</source>
+        <translation>Setzt die Zeile aus der Zwischenablage in die ausgewählte Zeile ein.</translation>
+    </message>
+    <message>
+        <source>Enter opens the editor of the selected row.</source>
+        <translation>Die Eingabetaste öffnet den Editor der ausgewählten Zeile.</translation>
+    </message>
+    <message>
+        <source>Memory channels</source>
+        <translation>Speicherkanäle</translation>
+    </message>
+    <message>
+        <source>Memory channels 1 to 180, L1 to U6 and PR with their receive frequency and name.</source>
+        <translation>Speicherkanäle 1 bis 180, L1 bis U6 und PR mit ihrer Empfangsfrequenz und ihrem Namen.</translation>
+    </message>
+    <message>
+        <source>VFOs</source>
+        <translation>VFOs</translation>
+    </message>
+    <message>
+        <source>The VFO of each band with its receive frequency.</source>
+        <translation>Der VFO jedes Bandes mit seiner Empfangsfrequenz.</translation>
+    </message>
+    <message>
+        <source>CALL channels</source>
+        <translation>CALL-Kanäle</translation>
+    </message>
+    <message>
+        <source>The VHF and the UHF CALL channel with their receive frequency.</source>
+        <translation>Der VHF- und der UHF-CALL-Kanal mit ihrer Empfangsfrequenz.</translation>
+    </message>
+    <message>
+        <source>DTMF memories</source>
+        <translation>DTMF-Speicher</translation>
+    </message>
+    <message>
+        <source>DTMF memories 0 to 9 with their codes.</source>
+        <translation>DTMF-Speicher 0 bis 9 mit ihren Codes.</translation>
+    </message>
+    <message>
+        <source>A one-line comment saved with the document.</source>
+        <translation>Ein einzeiliger Kommentar, der mit dem Dokument gespeichert wird.</translation>
+    </message>
+    <message>
+        <source>Selected row details</source>
+        <translation>Details der ausgewählten Zeile</translation>
+    </message>
+    <message>
+        <source>Details of the selected row of the active list.</source>
+        <translation>Details der ausgewählten Zeile in der aktiven Liste.</translation>
+    </message>
+    <message>
+        <source>Transmit frequency, or the offset of a VFO</source>
+        <translation>Sendefrequenz oder die Ablage eines VFO</translation>
+    </message>
+    <message>
+        <source>Shift direction; R for reverse</source>
+        <translation>Ablagerichtung; R für Reverse</translation>
+    </message>
+    <message>
+        <source>Tone or CTCSS frequency</source>
+        <translation>Subton- oder CTCSS-Frequenz</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>Nicht verwendet</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Menüleiste</translation>
+    </message>
+    <message>
+        <source>File, Radio, Edit, View and Help commands.</source>
+        <translation>Befehle der Menüs Datei, Funkgerät, Bearbeiten, Ansicht und Hilfe.</translation>
+    </message>
+    <message>
+        <source>Export the listing as a PDF file instead?</source>
+        <translation>Die Liste stattdessen als PDF-Datei exportieren?</translation>
+    </message>
 </context>
 <context>
     <name>TMemory</name>
@@ -1490,6 +1845,33 @@ Keine Zeile kann gespeichert werden.</translation>
     <message>
         <source>Edit %1</source>
         <translation>%1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>The channel edited: 1 to 180, L1 to U6 or PR; Page Up and Page Down move between channels.</source>
+        <translation>Der bearbeitete Kanal: 1 bis 180, L1 bis U6 oder PR; Bild auf und Bild ab wechseln zwischen den Kanälen.</translation>
+    </message>
+    <message>
+        <source>Next or previous channel</source>
+        <translation>Nächster oder vorheriger Kanal</translation>
+    </message>
+    <message>
+        <source>Moves to the next or the previous channel, as Page Up and Page Down do.</source>
+        <translation>Wechselt zum nächsten oder vorherigen Kanal, wie Bild auf und Bild ab.</translation>
+    </message>
+    <message>
+        <source>The name the radio shows for the channel.</source>
+        <translation>Der Name, den das Funkgerät für den Kanal anzeigt.</translation>
+    </message>
+    <message>
+        <source>The radio skips the channel when scanning.</source>
+        <translation>Das Funkgerät überspringt den Kanal beim Suchlauf.</translation>
+    </message>
+</context>
+<context>
+    <name>TPortListModel</name>
+    <message>
+        <source>answered: QV-R381</source>
+        <translation>Antwort: QV-R381</translation>
     </message>
 </context>
 <context>
@@ -1564,6 +1946,62 @@ Keine Zeile kann gespeichert werden.</translation>
         <source>Choose a device in the list or type its path.</source>
         <translation>Wählen Sie ein Gerät in der Liste oder geben Sie seinen Pfad ein.</translation>
     </message>
+    <message>
+        <source>Devices present</source>
+        <translation>Vorhandene Geräte</translation>
+    </message>
+    <message>
+        <source>Serial devices found on this computer; choose the one the radio is on.</source>
+        <translation>Auf diesem Computer gefundene serielle Geräte; wählen Sie das, an dem das Funkgerät hängt.</translation>
+    </message>
+    <message>
+        <source>Other device path</source>
+        <translation>Anderer Gerätepfad</translation>
+    </message>
+    <message>
+        <source>Path of a device that is not in the list.</source>
+        <translation>Pfad eines Geräts, das nicht in der Liste steht.</translation>
+    </message>
+    <message>
+        <source>Use for</source>
+        <translation>Verwenden für</translation>
+    </message>
+    <message>
+        <source>The port name, COM1 or COM2, that the chosen device is used for.</source>
+        <translation>Der Schnittstellenname, COM1 oder COM2, für den das gewählte Gerät verwendet wird.</translation>
+    </message>
+    <message>
+        <source>Asks each device in turn whether a radio answers.</source>
+        <translation>Fragt jedes Gerät der Reihe nach, ob ein Funkgerät antwortet.</translation>
+    </message>
+    <message>
+        <source>Stops the search for the radio.</source>
+        <translation>Hält die Suche nach dem Funkgerät an.</translation>
+    </message>
+    <message>
+        <source>Search progress</source>
+        <translation>Suchfortschritt</translation>
+    </message>
+    <message>
+        <source>How many devices have been asked.</source>
+        <translation>Wie viele Geräte schon gefragt wurden.</translation>
+    </message>
+    <message>
+        <source>Outcome of the search for the radio.</source>
+        <translation>Ergebnis der Suche nach dem Funkgerät.</translation>
+    </message>
+    <message>
+        <source>Uses the chosen device and closes the window.</source>
+        <translation>Verwendet das gewählte Gerät und schließt das Fenster.</translation>
+    </message>
+    <message>
+        <source>Closes the window without a change.</source>
+        <translation>Schließt das Fenster, ohne etwas zu ändern.</translation>
+    </message>
+    <message>
+        <source>trying...</source>
+        <translation>wird versucht...</translation>
+    </message>
 </context>
 <context>
     <name>TSplitChannelEditor</name>
@@ -1579,12 +2017,52 @@ Keine Zeile kann gespeichert werden.</translation>
         <source>Split Channel</source>
         <translation>Split-Kanal</translation>
     </message>
+    <message>
+        <source>Transmit frequency in MHz of a split channel.</source>
+        <translation>Sendefrequenz eines Split-Kanals in MHz.</translation>
+    </message>
+    <message>
+        <source>Transmits on the Tx Frequency instead of a shift.</source>
+        <translation>Sendet auf der TX-Frequenz statt mit einer Ablage.</translation>
+    </message>
 </context>
 <context>
     <name>TTransferForm</name>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Reads the whole memory of the radio into the document.</source>
+        <translation>Liest den ganzen Speicher des Funkgeräts in das Dokument.</translation>
+    </message>
+    <message>
+        <source>Writes the whole document into the memory of the radio.</source>
+        <translation>Schreibt das ganze Dokument in den Speicher des Funkgeräts.</translation>
+    </message>
+    <message>
+        <source>Where the transfer stands</source>
+        <translation>Stand der Übertragung</translation>
+    </message>
+    <message>
+        <source>Read progress</source>
+        <translation>Lesefortschritt</translation>
+    </message>
+    <message>
+        <source>Write progress</source>
+        <translation>Schreibfortschritt</translation>
+    </message>
+    <message>
+        <source>How much of the memory has been transferred</source>
+        <translation>Wie viel des Speichers schon übertragen wurde</translation>
+    </message>
+    <message>
+        <source>Stops reading; what has been read so far stays in the document</source>
+        <translation>Bricht das Lesen ab; was bis dahin gelesen wurde, bleibt im Dokument</translation>
+    </message>
+    <message>
+        <source>Stops writing; the radio keeps what it has been sent so far</source>
+        <translation>Bricht das Schreiben ab; das Funkgerät behält, was ihm bis dahin gesendet wurde</translation>
     </message>
 </context>
 <context>
@@ -1620,6 +2098,14 @@ Keine Zeile kann gespeichert werden.</translation>
     <message>
         <source>Edit VFO %1</source>
         <translation>VFO %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Distance in MHz between the receive and the transmit frequency of a shift.</source>
+        <translation>Abstand in MHz zwischen Empfangs- und Sendefrequenz bei einer Ablage.</translation>
+    </message>
+    <message>
+        <source>Transmit power of the band.</source>
+        <translation>Sendeleistung des Bandes.</translation>
     </message>
 </context>
 <context>

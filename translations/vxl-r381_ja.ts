@@ -69,10 +69,6 @@
         <translation>シリアル番号</translation>
     </message>
     <message>
-        <source>Radio</source>
-        <translation>無線機</translation>
-    </message>
-    <message>
         <source>Choose the port under Radio &gt; Serial Port.</source>
         <translation>「無線機」&gt;「シリアルポート」でポートを選んでください。</translation>
     </message>
@@ -107,6 +103,10 @@
     <message>
         <source>No such file or directory</source>
         <translation>そのようなファイルやディレクトリはありません</translation>
+    </message>
+    <message>
+        <source>Find radio</source>
+        <translation>無線機を検索</translation>
     </message>
 </context>
 <context>
@@ -434,6 +434,53 @@ Cancel: paste nothing.</source>
     </message>
 </context>
 <context>
+    <name>RadioFinder</name>
+    <message>
+        <source>answered: QV-R381</source>
+        <translation>応答あり: QV-R381</translation>
+    </message>
+    <message>
+        <source>no reply</source>
+        <translation>応答なし</translation>
+    </message>
+    <message>
+        <source>search stopped</source>
+        <translation>検索を停止</translation>
+    </message>
+    <message>
+        <source>busy</source>
+        <translation>使用中</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>アクセス拒否</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>デバイスなし</translation>
+    </message>
+    <message>
+        <source>not a serial device</source>
+        <translation>シリアルデバイスではない</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>開けない</translation>
+    </message>
+    <message>
+        <source>echoes what it receives</source>
+        <translation>受信した内容をそのまま返す</translation>
+    </message>
+    <message>
+        <source>answered: not a QV-R381</source>
+        <translation>応答あり: QV-R381 ではない</translation>
+    </message>
+    <message>
+        <source>line failed</source>
+        <translation>回線エラー</translation>
+    </message>
+</context>
+<context>
     <name>RuleBreaks</name>
     <message>
         <source>The radio&apos;s memory holds values outside the radio&apos;s rules. They were read as they are:</source>
@@ -550,6 +597,14 @@ Cancel: paste nothing.</source>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Closes the About box.</source>
+        <translation>バージョン情報を閉じます。</translation>
+    </message>
+    <message>
+        <source>Program name, version and copyright.</source>
+        <translation>プログラム名、バージョン、著作権表示。</translation>
+    </message>
 </context>
 <context>
     <name>TApplicationShell</name>
@@ -571,6 +626,10 @@ Cancel: paste nothing.</source>
     <message>
         <source>Edit CALL UHF</source>
         <translation>コール UHF の編集</translation>
+    </message>
+    <message>
+        <source>The CALL channel edited, VHF or UHF; Page Up and Page Down move between them.</source>
+        <translation>編集するコールチャンネル（VHF または UHF）。Page Up キーと Page Down キーで切り替えます。</translation>
     </message>
 </context>
 <context>
@@ -803,6 +862,62 @@ Apply the step anyway?</source>
         <source>Select exactly two rows to swap.</source>
         <translation>入れ替える行をちょうど 2 行選んでください。</translation>
     </message>
+    <message>
+        <source>Value set in every chosen channel when %1 is ticked.</source>
+        <translation>%1 にチェックを入れると、選んだすべてのチャンネルに設定する値です。</translation>
+    </message>
+    <message>
+        <source>Sets %1 in every chosen channel.</source>
+        <translation>選んだすべてのチャンネルに %1 を設定します。</translation>
+    </message>
+    <message>
+        <source>Sets the ticked values in every chosen channel.</source>
+        <translation>チェックを入れた値を、選んだすべてのチャンネルに設定します。</translation>
+    </message>
+    <message>
+        <source>Closes the window without a change.</source>
+        <translation>何も変更せずにウィンドウを閉じます。</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>A name or frequency to look for; Enter finds the next channel holding it.</source>
+        <translation>検索する名前または周波数。Enter キーで、それを含む次のチャンネルを探します。</translation>
+    </message>
+    <message>
+        <source>Finds the next channel holding the text.</source>
+        <translation>この文字列を含む次のチャンネルを探します。</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>チャンネル</translation>
+    </message>
+    <message>
+        <source>Every memory channel with all its settings, one row each; typing or F2 edits the current cell.</source>
+        <translation>すべてのメモリーチャンネルとその設定を 1 行に 1 チャンネルずつ表示します。文字を入力するか F2 キーを押すと、現在のセルを編集します。</translation>
+    </message>
+    <message>
+        <source>Channel numbers</source>
+        <translation>チャンネル番号</translation>
+    </message>
+    <message>
+        <source>The channel column, kept in view while the table scrolls sideways.</source>
+        <translation>チャンネルの列です。表を横にスクロールしても表示されたままです。</translation>
+    </message>
+    <message>
+        <source>Outcome of the last change in the table.</source>
+        <translation>表での最後の変更の結果。</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>ヘルプの目次(&amp;H)</translation>
+    </message>
 </context>
 <context>
     <name>TChannelTableModel</name>
@@ -883,6 +998,14 @@ Apply the step anyway?</source>
         <source>Edit DTMF %1</source>
         <translation>DTMF %1 の編集</translation>
     </message>
+    <message>
+        <source>The DTMF memory edited, 0 to 9; Page Up and Page Down move between them.</source>
+        <translation>編集する DTMF メモリー（0～9）。Page Up キーと Page Down キーで切り替えます。</translation>
+    </message>
+    <message>
+        <source>Up to %1 characters: digits, A to D, * and #.</source>
+        <translation>%1 文字まで: 数字、A～D、* と #。</translation>
+    </message>
 </context>
 <context>
     <name>TDocumentHistory</name>
@@ -947,6 +1070,14 @@ Please check and try again.</source>
         <translation>使えない文字です。
 確認してやり直してください。</translation>
     </message>
+    <message>
+        <source>Stores the changes in the document and closes the window.</source>
+        <translation>変更をドキュメントに反映して、ウィンドウを閉じます。</translation>
+    </message>
+    <message>
+        <source>Closes the window; asks first whether to keep changes.</source>
+        <translation>ウィンドウを閉じます。変更がある場合は、反映するかどうかを先に確認します。</translation>
+    </message>
 </context>
 <context>
     <name>TFrequencyEditor</name>
@@ -1010,6 +1141,54 @@ Please check and try again.</source>
         <source>Band</source>
         <translation>バンド</translation>
     </message>
+    <message>
+        <source>The band whose record is edited; Page Up and Page Down move between them.</source>
+        <translation>編集するバンド。Page Up キーと Page Down キーで切り替えます。</translation>
+    </message>
+    <message>
+        <source>Receive frequency in MHz, for example 145.500; Enter checks it.</source>
+        <translation>受信周波数（MHz）。例: 145.500。Enter キーで確認します。</translation>
+    </message>
+    <message>
+        <source>Channel step that the frequency is rounded to.</source>
+        <translation>周波数を丸めるチャンネルステップ。</translation>
+    </message>
+    <message>
+        <source>Swaps the receive and the transmit frequency.</source>
+        <translation>受信周波数と送信周波数を入れ替えます。</translation>
+    </message>
+    <message>
+        <source>Transmits on the receive frequency.</source>
+        <translation>受信周波数で送信します。</translation>
+    </message>
+    <message>
+        <source>Transmits above the receive frequency by the offset.</source>
+        <translation>受信周波数よりオフセットの分だけ高い周波数で送信します。</translation>
+    </message>
+    <message>
+        <source>Transmits below the receive frequency by the offset.</source>
+        <translation>受信周波数よりオフセットの分だけ低い周波数で送信します。</translation>
+    </message>
+    <message>
+        <source>Transmits 7.6 MHz below the receive frequency.</source>
+        <translation>受信周波数より 7.6 MHz 低い周波数で送信します。</translation>
+    </message>
+    <message>
+        <source>Sends the tone frequency while transmitting.</source>
+        <translation>送信中にトーン周波数を送出します。</translation>
+    </message>
+    <message>
+        <source>Opens the squelch only for signals carrying the CTCSS frequency.</source>
+        <translation>CTCSS 周波数を含む信号のときだけスケルチを開きます。</translation>
+    </message>
+    <message>
+        <source>The tone sent when Tone is on.</source>
+        <translation>トーンがオンのときに送出するトーン。</translation>
+    </message>
+    <message>
+        <source>The tone the squelch waits for when CTCSS is on.</source>
+        <translation>CTCSS がオンのときにスケルチが待ち受けるトーン。</translation>
+    </message>
 </context>
 <context>
     <name>THelpForm</name>
@@ -1024,6 +1203,50 @@ Please check and try again.</source>
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>検索(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Find in the manual (Ctrl+F)</source>
+        <translation>マニュアル内を検索 (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>次を検索</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>前を検索</translation>
+    </message>
+    <message>
+        <source>Topics of the manual; Enter shows the chosen topic.</source>
+        <translation>マニュアルのトピック。Enter キーで選んだトピックを表示します。</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>マニュアル</translation>
+    </message>
+    <message>
+        <source>The text of the manual; Tab moves between its links.</source>
+        <translation>マニュアルの本文。Tab キーでリンクからリンクへ移動します。</translation>
+    </message>
+    <message>
+        <source>Search the manual</source>
+        <translation>マニュアルを検索</translation>
+    </message>
+    <message>
+        <source>Words to find in the manual; Enter or F3 finds the next place, Shift+F3 the one before.</source>
+        <translation>マニュアルで探す語句。Enter キーまたは F3 キーで次の箇所を、Shift+F3 キーで前の箇所を探します。</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>見つかりません: %1</translation>
     </message>
 </context>
 <context>
@@ -1464,6 +1687,138 @@ No row can be stored.</source>
         <source>Untitled</source>
         <translation>無題</translation>
     </message>
+    <message>
+        <source>No such file or directory; it is removed from the recent files</source>
+        <translation>そのようなファイルやディレクトリはありません。最近使ったファイルの一覧から削除します</translation>
+    </message>
+    <message>
+        <source>not a .381 file; only data files can be dropped here</source>
+        <translation>.381 ファイルではありません。ここにドロップできるのはデータファイルだけです</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Files</source>
+        <translation>最近使ったファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent Files</source>
+        <translation>最近使ったファイルをクリア(&amp;C)</translation>
+    </message>
+    <message>
+        <source>The memory of the radio: memory channels, VFOs, CALL channels, DTMF memories and a comment.</source>
+        <translation>無線機のメモリー: メモリーチャンネル、VFO、コールチャンネル、DTMF メモリー、コメント。</translation>
+    </message>
+    <message>
+        <source>Starts a new document with the default channels.</source>
+        <translation>既定のチャンネルで新しいドキュメントを作成します。</translation>
+    </message>
+    <message>
+        <source>Opens a data file.</source>
+        <translation>データファイルを開きます。</translation>
+    </message>
+    <message>
+        <source>Saves the document to its data file.</source>
+        <translation>ドキュメントをそのデータファイルに保存します。</translation>
+    </message>
+    <message>
+        <source>Prints the channel listing.</source>
+        <translation>チャンネルのリストを印刷します。</translation>
+    </message>
+    <message>
+        <source>Reads the whole memory of the radio into the document.</source>
+        <translation>無線機のメモリー全体をドキュメントに読み込みます。</translation>
+    </message>
+    <message>
+        <source>Writes the whole document into the radio.</source>
+        <translation>ドキュメント全体を無線機に書き込みます。</translation>
+    </message>
+    <message>
+        <source>Copies the selected row to the clipboard and empties it.</source>
+        <translation>選んだ行をクリップボードにコピーして、その行を空にします。</translation>
+    </message>
+    <message>
+        <source>Copies the selected row to the clipboard.</source>
+        <translation>選んだ行をクリップボードにコピーします。</translation>
+    </message>
+    <message>
+        <source>Puts the row on the clipboard into the selected row.</source>
+        <translation>クリップボードの行を選んだ行に貼り付けます。</translation>
+    </message>
+    <message>
+        <source>Enter opens the editor of the selected row.</source>
+        <translation>Enter キーで選んだ行のエディターを開きます。</translation>
+    </message>
+    <message>
+        <source>Memory channels</source>
+        <translation>メモリーチャンネル</translation>
+    </message>
+    <message>
+        <source>Memory channels 1 to 180, L1 to U6 and PR with their receive frequency and name.</source>
+        <translation>メモリーチャンネル 1～180、L1～U6、PR とその受信周波数と名前。</translation>
+    </message>
+    <message>
+        <source>VFOs</source>
+        <translation>VFO</translation>
+    </message>
+    <message>
+        <source>The VFO of each band with its receive frequency.</source>
+        <translation>各バンドの VFO とその受信周波数。</translation>
+    </message>
+    <message>
+        <source>CALL channels</source>
+        <translation>コールチャンネル</translation>
+    </message>
+    <message>
+        <source>The VHF and the UHF CALL channel with their receive frequency.</source>
+        <translation>VHF と UHF のコールチャンネルとその受信周波数。</translation>
+    </message>
+    <message>
+        <source>DTMF memories</source>
+        <translation>DTMFメモリー</translation>
+    </message>
+    <message>
+        <source>DTMF memories 0 to 9 with their codes.</source>
+        <translation>DTMF メモリー 0～9 とそのコード。</translation>
+    </message>
+    <message>
+        <source>A one-line comment saved with the document.</source>
+        <translation>ドキュメントと一緒に保存される 1 行のコメント。</translation>
+    </message>
+    <message>
+        <source>Selected row details</source>
+        <translation>選んだ行の詳細</translation>
+    </message>
+    <message>
+        <source>Details of the selected row of the active list.</source>
+        <translation>アクティブな一覧で選んだ行の詳細。</translation>
+    </message>
+    <message>
+        <source>Transmit frequency, or the offset of a VFO</source>
+        <translation>送信周波数、または VFO のオフセット</translation>
+    </message>
+    <message>
+        <source>Shift direction; R for reverse</source>
+        <translation>シフトの方向。R はリバース</translation>
+    </message>
+    <message>
+        <source>Tone or CTCSS frequency</source>
+        <translation>トーン周波数または CTCSS 周波数</translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation>未使用</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>メニューバー</translation>
+    </message>
+    <message>
+        <source>File, Radio, Edit, View and Help commands.</source>
+        <translation>ファイル、無線機、編集、表示、ヘルプの各コマンド。</translation>
+    </message>
+    <message>
+        <source>Export the listing as a PDF file instead?</source>
+        <translation>代わりにリストを PDF ファイルにエクスポートしますか?</translation>
+    </message>
 </context>
 <context>
     <name>TMemory</name>
@@ -1490,6 +1845,33 @@ No row can be stored.</source>
     <message>
         <source>Edit %1</source>
         <translation>%1 の編集</translation>
+    </message>
+    <message>
+        <source>The channel edited: 1 to 180, L1 to U6 or PR; Page Up and Page Down move between channels.</source>
+        <translation>編集するチャンネル: 1～180、L1～U6、PR。Page Up キーと Page Down キーでチャンネルを切り替えます。</translation>
+    </message>
+    <message>
+        <source>Next or previous channel</source>
+        <translation>次または前のチャンネル</translation>
+    </message>
+    <message>
+        <source>Moves to the next or the previous channel, as Page Up and Page Down do.</source>
+        <translation>Page Up キーや Page Down キーと同じく、次または前のチャンネルに移動します。</translation>
+    </message>
+    <message>
+        <source>The name the radio shows for the channel.</source>
+        <translation>無線機がこのチャンネルに表示する名前。</translation>
+    </message>
+    <message>
+        <source>The radio skips the channel when scanning.</source>
+        <translation>スキャン時に無線機がこのチャンネルを飛ばします。</translation>
+    </message>
+</context>
+<context>
+    <name>TPortListModel</name>
+    <message>
+        <source>answered: QV-R381</source>
+        <translation>応答あり: QV-R381</translation>
     </message>
 </context>
 <context>
@@ -1563,6 +1945,62 @@ No row can be stored.</source>
         <source>Choose a device in the list or type its path.</source>
         <translation>一覧からデバイスを選ぶか、パスを入力してください。</translation>
     </message>
+    <message>
+        <source>Devices present</source>
+        <translation>接続されているデバイス</translation>
+    </message>
+    <message>
+        <source>Serial devices found on this computer; choose the one the radio is on.</source>
+        <translation>このコンピューターで見つかったシリアルデバイス。無線機がつながっているものを選んでください。</translation>
+    </message>
+    <message>
+        <source>Other device path</source>
+        <translation>その他のデバイスパス</translation>
+    </message>
+    <message>
+        <source>Path of a device that is not in the list.</source>
+        <translation>一覧にないデバイスのパス。</translation>
+    </message>
+    <message>
+        <source>Use for</source>
+        <translation>使用するポート</translation>
+    </message>
+    <message>
+        <source>The port name, COM1 or COM2, that the chosen device is used for.</source>
+        <translation>選んだデバイスを割り当てるポート名（COM1 または COM2）。</translation>
+    </message>
+    <message>
+        <source>Asks each device in turn whether a radio answers.</source>
+        <translation>各デバイスに順に、無線機が応答するかどうかを問い合わせます。</translation>
+    </message>
+    <message>
+        <source>Stops the search for the radio.</source>
+        <translation>無線機の検索を停止します。</translation>
+    </message>
+    <message>
+        <source>Search progress</source>
+        <translation>検索の進行状況</translation>
+    </message>
+    <message>
+        <source>How many devices have been asked.</source>
+        <translation>問い合わせたデバイスの数。</translation>
+    </message>
+    <message>
+        <source>Outcome of the search for the radio.</source>
+        <translation>無線機の検索の結果。</translation>
+    </message>
+    <message>
+        <source>Uses the chosen device and closes the window.</source>
+        <translation>選んだデバイスを使用して、ウィンドウを閉じます。</translation>
+    </message>
+    <message>
+        <source>Closes the window without a change.</source>
+        <translation>何も変更せずにウィンドウを閉じます。</translation>
+    </message>
+    <message>
+        <source>trying...</source>
+        <translation>試行中...</translation>
+    </message>
 </context>
 <context>
     <name>TSplitChannelEditor</name>
@@ -1578,12 +2016,52 @@ No row can be stored.</source>
         <source>Split Channel</source>
         <translation>スプリットチャンネル</translation>
     </message>
+    <message>
+        <source>Transmit frequency in MHz of a split channel.</source>
+        <translation>スプリットチャンネルの送信周波数（MHz）。</translation>
+    </message>
+    <message>
+        <source>Transmits on the Tx Frequency instead of a shift.</source>
+        <translation>シフトではなく送信周波数で送信します。</translation>
+    </message>
 </context>
 <context>
     <name>TTransferForm</name>
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Reads the whole memory of the radio into the document.</source>
+        <translation>無線機のメモリー全体をドキュメントに読み込みます。</translation>
+    </message>
+    <message>
+        <source>Writes the whole document into the memory of the radio.</source>
+        <translation>ドキュメント全体を無線機のメモリーに書き込みます。</translation>
+    </message>
+    <message>
+        <source>Where the transfer stands</source>
+        <translation>転送の状況</translation>
+    </message>
+    <message>
+        <source>Read progress</source>
+        <translation>読み込みの進行状況</translation>
+    </message>
+    <message>
+        <source>Write progress</source>
+        <translation>書き込みの進行状況</translation>
+    </message>
+    <message>
+        <source>How much of the memory has been transferred</source>
+        <translation>メモリーのうち転送が済んだ割合</translation>
+    </message>
+    <message>
+        <source>Stops reading; what has been read so far stays in the document</source>
+        <translation>読み込みを中止します。それまでに読み込んだ内容はドキュメントに残ります</translation>
+    </message>
+    <message>
+        <source>Stops writing; the radio keeps what it has been sent so far</source>
+        <translation>書き込みを中止します。それまでに送った内容は無線機に残ります</translation>
     </message>
 </context>
 <context>
@@ -1619,6 +2097,14 @@ No row can be stored.</source>
     <message>
         <source>Edit VFO %1</source>
         <translation>VFO %1 の編集</translation>
+    </message>
+    <message>
+        <source>Distance in MHz between the receive and the transmit frequency of a shift.</source>
+        <translation>シフトするときの受信周波数と送信周波数の差（MHz）。</translation>
+    </message>
+    <message>
+        <source>Transmit power of the band.</source>
+        <translation>このバンドの送信出力。</translation>
     </message>
 </context>
 <context>
