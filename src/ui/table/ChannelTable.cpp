@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
@@ -349,9 +350,13 @@ bool AskBulkEdit(QWidget *parent, const TChannelDocument &doc, TBulkEdit &edit, 
         combo->addItems(items);
         return combo;
     };
-    // A value list is named after its box (without the key letter).
+    // A value list is named after its box, without the key letter: "&Step"
+    // gives "Step", a key letter in brackets after the text, as Japanese
+    // writes it ("ステップ(&S)"), goes with its brackets.
     auto describe = [](QCheckBox *box, QComboBox *value) {
-        const QString name = box->text().remove(QLatin1Char('&'));
+        const QString name = box->text()
+                                 .remove(QRegularExpression(QStringLiteral("\\(&[^&]\\)$")))
+                                 .remove(QLatin1Char('&'));
         value->setAccessibleName(name);
         value->setAccessibleDescription(TChannelTable::tr("Value set in every chosen channel when %1 is ticked.").arg(name));
         box->setAccessibleDescription(TChannelTable::tr("Sets %1 in every chosen channel.").arg(name));
