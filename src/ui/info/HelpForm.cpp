@@ -195,9 +195,14 @@ void THelpForm::FitContents(QSplitter *splitter)
     TreeView1->resizeColumnToContents(0);
     const int needed = TreeView1->header()->sectionSize(0) + 2 * TreeView1->frameWidth()
         + TreeView1->verticalScrollBar()->sizeHint().width() + 8;
-    const int contents = qMax(220, needed);
+    int contents = qMax(220, needed);
     if (width() < contents + 480)
         resize(contents + 480, height());
+    resize(FitText::BoundedToScreen(this, size()));
+    // Where the screen keeps the window narrower than that (a large scale
+    // factor), the manual keeps at least three fifths and the contents
+    // scroll sideways.
+    contents = qMin(contents, width() * 2 / 5);
     splitter->setSizes({contents, width() - contents});
 }
 
