@@ -199,10 +199,10 @@ void THelpForm::FitContents(QSplitter *splitter)
     if (width() < contents + 480)
         resize(contents + 480, height());
     resize(FitText::BoundedToScreen(this, size()));
-    // Where the screen keeps the window narrower than that (a large scale
-    // factor), the manual keeps at least three fifths and the contents
-    // scroll sideways.
-    contents = qMin(contents, width() * 2 / 5);
+    // Where the screen keeps the window narrower than that (a small screen
+    // or a large scale factor), the manual keeps at least 300 px and the
+    // contents scroll sideways.
+    contents = qMax(120, qMin(contents, width() - 300));
     splitter->setSizes({contents, width() - contents});
 }
 
